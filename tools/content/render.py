@@ -1,0 +1,47 @@
+#!/usr/bin/env python3
+"""Writes one game data file as UTF-8 with CR LF after every line, the last too.
+
+build.sh converts the result to Big5. The files are also opened in Windows
+editors by teachers, hence CR LF throughout.
+"""
+
+import sys
+
+import sources
+
+QUESTION_SEPARATOR = "-----"
+
+
+def mapdata_lines(squares):
+    return [str(square.value) for square in squares]
+
+
+def mapmsg_lines(squares):
+    return [square.message for square in squares]
+
+
+def quiz_lines(questions):
+    lines = []
+    for question in questions:
+        lines += [question.text, *question.choices, str(question.answer), QUESTION_SEPARATOR]
+    return lines
+
+
+def render(name):
+    if name == "gm1_data":
+        return quiz_lines(sources.parse_quiz())
+    squares = sources.parse_board()
+    return {"mapdata": mapdata_lines, "mapmsg": mapmsg_lines}[name](squares)
+
+
+def main():
+    if len(sys.argv) != 2 or sys.argv[1] not in ("mapdata", "mapmsg", "gm1_data"):
+        print("usage: render.py mapdata|mapmsg|gm1_data", file=sys.stderr)
+        return 2
+    text = "".join(line + "\r\n" for line in render(sys.argv[1]))
+    sys.stdout.buffer.write(text.encode("utf-8"))
+    return 0
+
+
+if __name__ == "__main__":
+    sys.exit(main())
