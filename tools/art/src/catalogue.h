@@ -1,0 +1,7 @@
+#pragma once
+
+#include "picture.h"
+
+#include <vector>
+
+std::vector<Picture> catalogue();
