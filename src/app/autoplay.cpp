@@ -1,0 +1,99 @@
+#include "app/autoplay.h"
+
+#include "app/app_context.h"
+#include "board/frm_dice.h"
+#include "controls/image_control.h"
+#include "controls/label_control.h"
+#include "games/frm_game1.h"
+#include "games/frm_game2.h"
+#include "windows/frm_end.h"
+#include "windows/frm_start.h"
+
+#include <QCoreApplication>
+#include <QDir>
+#include <QGuiApplication>
+#include <QMouseEvent>
+#include <QScreen>
+
+namespace tavrin {
+namespace {
+
+constexpr int kPollMs = 100;
+constexpr int kReadingPauseMs = 1500;
+constexpr int kThrowPauseMs = 700;
+constexpr int kMessageAnswerMs = 1200;
+constexpr int kThrowsBetweenShots = 8;
+
+} // namespace
+
+void clickWidget(QWidget& widget, Qt::MouseButton button) {
+    const QPointF local = QRectF(widget.rect()).center();
+    const QPointF global = widget.mapToGlobal(local);
+    QMouseEvent press(QEvent::MouseButtonPress, local, global, button, button, Qt::NoModifier);
+    QCoreApplication::sendEvent(&widget, &press);
+    QMouseEvent release(QEvent::MouseButtonRelease, local, global, button, Qt::NoButton,
+                        Qt::NoModifier);
+    QCoreApplication::sendEvent(&widget, &release);
+}
+
+Autoplay::Autoplay(AppContext& ctx) : ctx_(ctx) {
+    connect(&poll_, &QTimer::timeout, this, &Autoplay::step);
+}
+
+void Autoplay::start() {
+    ctx_.messages.autoAnswerAfterMs = kMessageAnswerMs;
+    poll_.start(kPollMs);
+}
+
+void Autoplay::step() {
+    if (ctx_.messages.isOpen())
+        return; // the box answers itself
+    if (ctx_.forms.isLoaded<FrmStart>())
+        stepStart();
+    else if (ctx_.forms.isLoaded<FrmEnd>())
+        stepEnd();
+    else if (ctx_.forms.isLoaded<FrmGame1>())
+        autoplayQuizStep(ctx_, pace_);
+    else if (ctx_.forms.isLoaded<FrmGame2>())
+        autoplayTargetStep(ctx_, pace_);
+    else if (ctx_.forms.isLoaded<FrmDice>())
+        stepBoard();
+}
+
+void Autoplay::stepStart() {
+    if (pace_.idleMs() < kReadingPauseMs)
+        return;
+    screenshot("01-start");
+    pace_.acted();
+    clickWidget(ctx_.forms.get<FrmStart>().label("Label4"));
+}
+
+void Autoplay::stepBoard() {
+    if (pace_.idleMs() < kThrowPauseMs || !ctx_.state.MapActive)
+        return;
+    if (ctx_.state.Trial == 1 || ctx_.state.Trial - throwsShot_ >= kThrowsBetweenShots) {
+        throwsShot_ = ctx_.state.Trial;
+        screenshot(QString("02-board-throw-%1").arg(ctx_.state.Trial, 2, 10, QChar('0')));
+    }
+    pace_.acted();
+    clickWidget(ctx_.forms.get<FrmDice>().image("imgDice"));
+}
+
+void Autoplay::stepEnd() {
+    if (pace_.idleMs() < kReadingPauseMs)
+        return;
+    FrmEnd& end = ctx_.forms.get<FrmEnd>();
+    screenshot(end.linksShown() ? "04-end-links" : "03-end-score");
+    pace_.acted();
+    clickWidget(end.label("Label4"));
+}
+
+void Autoplay::screenshot(const QString& name) {
+    if (ctx_.options.screenshotDir.isEmpty())
+        return;
+    QDir().mkpath(ctx_.options.screenshotDir);
+    if (QScreen* screen = QGuiApplication::primaryScreen())
+        screen->grabWindow(0).save(ctx_.options.screenshotDir + "/" + name + ".png");
+}
+
+} // namespace tavrin

@@ -1,0 +1,241 @@
+#include "app/form.h"
+
+#include "app/app_context.h"
+#include "art/pictures.h"
+#include "controls/image_control.h"
+#include "controls/label_control.h"
+#include "controls/picture_box.h"
+#include "controls/vb_timer.h"
+
+#include <QCloseEvent>
+#include <QGuiApplication>
+#include <QLineEdit>
+#include <QPainter>
+#include <QPlainTextEdit>
+#include <QPushButton>
+#include <QScreen>
+#include <stdexcept>
+
+namespace tavrin {
+namespace {
+
+QString key(const QString& name, int index) {
+    return index < 0 ? name : name + "(" + QString::number(index) + ")";
+}
+
+bool isWindowedKind(layout::ControlKind kind) {
+    using K = layout::ControlKind;
+    return kind == K::PictureBox || kind == K::TextBox || kind == K::CommandButton;
+}
+
+QFont fontFor(const layout::Font& f) {
+    QFont font(f.face);
+    // Pixel sizes at 96 dpi keep the designed layout whatever dpi the X server reports;
+    // high-DPI screens scale the whole window, fonts included.
+    font.setPixelSize(qRound(f.points * 96.0 / 72.0));
+    font.setBold(f.bold);
+    font.setItalic(f.italic);
+    return font;
+}
+
+} // namespace
+
+Form::Form(AppContext& context, layout::WindowSpec spec) : ctx(context), spec_(std::move(spec)) {
+    setObjectName(spec_.name);
+    applyWindowSettings();
+    buildControls();
+    placeWindow();
+}
+
+void Form::applyWindowSettings() {
+    Qt::WindowFlags flags = spec_.taskbarButton ? Qt::Window : Qt::Tool;
+    if (spec_.hasTitleBar && spec_.shape == layout::Shape::Rectangle)
+        flags |= Qt::CustomizeWindowHint | Qt::WindowTitleHint | Qt::WindowSystemMenuHint |
+                 Qt::WindowCloseButtonHint;
+    else
+        flags |= Qt::FramelessWindowHint;
+    setWindowFlags(flags);
+    setWindowTitle(spec_.caption);
+    if (!spec_.icon.isEmpty())
+        setWindowIcon(QIcon(picture(spec_.icon)));
+    const QSize client(layout::px(spec_.clientWidth), layout::px(spec_.clientHeight));
+    if (spec_.frame == layout::Frame::Sizable)
+        resize(client);
+    else
+        setFixedSize(client);
+    if (!spec_.background.isEmpty())
+        background_ = picture(spec_.background);
+    if (spec_.shape == layout::Shape::Ball)
+        setMask(QRegion(layout::kBallLeft, layout::kBallTop, layout::kBallDiameter,
+                        layout::kBallDiameter, QRegion::Ellipse));
+}
+
+void Form::placeWindow() {
+    const QSize client(layout::px(spec_.clientWidth), layout::px(spec_.clientHeight));
+    if (spec_.start == layout::StartPosition::Manual) {
+        setGeometry(QRect(QPoint(layout::px(spec_.left), layout::px(spec_.top)), client));
+    } else if (spec_.start == layout::StartPosition::CenterScreen) {
+        if (const QScreen* screen = QGuiApplication::primaryScreen()) {
+            QRect r(QPoint(), client);
+            r.moveCenter(screen->availableGeometry().center());
+            setGeometry(r);
+        }
+    }
+}
+
+void Form::buildControls() {
+    // Controls are listed front to back; windowed controls always stand in front of the
+    // labels and images drawn on the window. Creating back to front stacks them that way.
+    for (bool windowed : {false, true})
+        for (auto it = spec_.controls.rbegin(); it != spec_.controls.rend(); ++it)
+            if (isWindowedKind(it->kind) == windowed)
+                controls_.insert(key(it->name, it->index), createControl(*it));
+    for (const auto& t : spec_.timers) {
+        auto* timer = new VbTimer(this, t.precise);
+        timer->setObjectName(t.name);
+        timer->setInterval(t.interval); // every timer is enabled at load
+        timers_.insert(t.name, timer);
+    }
+}
+
+QWidget* Form::createControl(const layout::ControlSpec& c) {
+    using K = layout::ControlKind;
+    QWidget* w = nullptr;
+    switch (c.kind) {
+    case K::Label: {
+        auto* label = new LabelControl(this);
+        label->setCaption(c.caption);
+        label->setOpaque(!c.transparent);
+        label->setSunkenBorder(c.border == layout::Border::Sunken);
+        if (c.alignRight)
+            label->setAlignment(Qt::AlignRight | Qt::AlignTop);
+        QPalette p = label->palette();
+        p.setColor(QPalette::WindowText, c.textColor.value_or(layout::btnText()));
+        label->setPalette(p);
+        w = label;
+        break;
+    }
+    case K::Image: {
+        auto* image = new ImageControl(this);
+        image->setStretch(c.stretch);
+        image->setBorder(c.border == layout::Border::Sunken);
+        w = image;
+        break;
+    }
+    case K::PictureBox:
+        w = new PictureBox(this);
+        break;
+    case K::TextBox:
+        if (c.multiLine) {
+            auto* edit = new QPlainTextEdit(this);
+            edit->setPlainText(c.caption);
+            edit->setVerticalScrollBarPolicy(c.verticalScrollBar ? Qt::ScrollBarAlwaysOn
+                                                                 : Qt::ScrollBarAsNeeded);
+            edit->setLineWrapMode(QPlainTextEdit::WidgetWidth);
+            w = edit;
+        } else {
+            auto* edit = new QLineEdit(this);
+            edit->setText(c.caption);
+            w = edit;
+        }
+        break;
+    case K::CommandButton:
+        w = new QPushButton(c.caption, this);
+        break;
+    }
+    w->setObjectName(key(c.name, c.index));
+    if (c.font)
+        w->setFont(fontFor(*c.font));
+    if (!c.tooltip.isEmpty())
+        w->setToolTip(c.tooltip);
+    w->setGeometry(layout::px(c.left), layout::px(c.top), layout::px(c.width),
+                   layout::px(c.height));
+    if (c.kind == K::Image && !c.picture.isEmpty())
+        static_cast<ImageControl*>(w)->setPicture(picture(c.picture));
+    if (c.kind == K::PictureBox && !c.picture.isEmpty())
+        static_cast<PictureBox*>(w)->setPicture(picture(c.picture));
+    w->setVisible(c.visible);
+    return w;
+}
+
+int Form::Left() const {
+    return layout::twips(frameGeometry().x());
+}
+int Form::Top() const {
+    return layout::twips(frameGeometry().y());
+}
+void Form::setLeft(int twips) {
+    move(layout::px(twips), frameGeometry().y());
+}
+void Form::setTop(int twips) {
+    move(frameGeometry().x(), layout::px(twips));
+}
+
+QWidget* Form::control(const QString& name, int index) const {
+    return controls_.value(key(name, index), nullptr);
+}
+
+template <class T> T& Form::typed(const QString& name, int index) const {
+    auto* c = qobject_cast<T*>(control(name, index));
+    if (!c)
+        throw std::logic_error(("no control " + spec_.name + "." + key(name, index)).toStdString());
+    return *c;
+}
+
+LabelControl& Form::label(const QString& n, int i) const {
+    return typed<LabelControl>(n, i);
+}
+ImageControl& Form::image(const QString& n, int i) const {
+    return typed<ImageControl>(n, i);
+}
+PictureBox& Form::pictureBox(const QString& n, int i) const {
+    return typed<PictureBox>(n, i);
+}
+QPushButton& Form::button(const QString& n, int i) const {
+    return typed<QPushButton>(n, i);
+}
+QPlainTextEdit& Form::multiLineText(const QString& n) const {
+    return typed<QPlainTextEdit>(n, -1);
+}
+QLineEdit& Form::lineText(const QString& n) const {
+    return typed<QLineEdit>(n, -1);
+}
+
+VbTimer& Form::timer(const QString& name) const {
+    auto* t = timers_.value(name, nullptr);
+    if (!t)
+        throw std::logic_error(("no timer " + spec_.name + "." + name).toStdString());
+    return *t;
+}
+
+void Form::moveControl(QWidget& control, int leftTwips, int topTwips) {
+    control.move(layout::px(leftTwips), layout::px(topTwips));
+}
+int Form::controlLeft(const QWidget& control) {
+    return layout::twips(control.x());
+}
+int Form::controlTop(const QWidget& control) {
+    return layout::twips(control.y());
+}
+
+void Form::paintEvent(QPaintEvent*) {
+    QPainter painter(this);
+    painter.fillRect(rect(), layout::btnFace());
+    // At its natural size from the top-left corner: whatever lies beyond the client is cut off.
+    painter.drawPixmap(0, 0, background_);
+}
+
+void Form::closeEvent(QCloseEvent* event) {
+    if (destroying_) {
+        event->accept();
+        return;
+    }
+    event->ignore();
+    systemClose();
+}
+
+void Form::systemClose() {
+    ctx.forms.unloadForm(*this);
+}
+
+} // namespace tavrin

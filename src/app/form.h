@@ -1,0 +1,79 @@
+#pragma once
+
+#include "layouts/layout.h"
+
+#include <QHash>
+#include <QWidget>
+
+class QLineEdit;
+class QPlainTextEdit;
+class QPushButton;
+
+namespace tavrin {
+
+class AppContext;
+class ImageControl;
+class LabelControl;
+class PictureBox;
+class VbTimer;
+
+// One of the game's windows. It is built from its layout when loaded (and so starts from the
+// layout's values on every load); the Forms registry loads, shows and unloads it. Handlers carry
+// the names players' windows have always had (Form_Load, imgDice_Click, ...).
+class Form : public QWidget {
+    Q_OBJECT
+public:
+    Form(AppContext& ctx, layout::WindowSpec spec);
+
+    virtual void Form_Load() {}
+    virtual void Form_Unload(int& Cancel) { Q_UNUSED(Cancel); }
+
+    const layout::WindowSpec& spec() const { return spec_; }
+
+    // Window position, frame included, in twips.
+    int Left() const;
+    int Top() const;
+    void setLeft(int twips);
+    void setTop(int twips);
+
+    // Controls by name and, for control arrays, index.
+    QWidget* control(const QString& name, int index = -1) const;
+    LabelControl& label(const QString& name, int index = -1) const;
+    ImageControl& image(const QString& name, int index = -1) const;
+    PictureBox& pictureBox(const QString& name, int index = -1) const;
+    QPushButton& button(const QString& name, int index = -1) const;
+    QPlainTextEdit& multiLineText(const QString& name) const;
+    QLineEdit& lineText(const QString& name) const;
+    VbTimer& timer(const QString& name) const;
+
+    // Control positions in twips within the client area.
+    static void moveControl(QWidget& control, int leftTwips, int topTwips);
+    static int controlLeft(const QWidget& control);
+    static int controlTop(const QWidget& control);
+
+    bool isBeingDestroyed() const { return destroying_; }
+    void markDestroying() { destroying_ = true; }
+
+protected:
+    void paintEvent(QPaintEvent* event) override;
+    void closeEvent(QCloseEvent* event) override;
+    // What a close by the system (close box, window manager) does; by default, unload.
+    virtual void systemClose();
+
+    AppContext& ctx;
+
+private:
+    void applyWindowSettings();
+    void placeWindow();
+    void buildControls();
+    QWidget* createControl(const layout::ControlSpec& c);
+    template <class T> T& typed(const QString& name, int index) const;
+
+    layout::WindowSpec spec_;
+    QPixmap background_;
+    QHash<QString, QWidget*> controls_;
+    QHash<QString, VbTimer*> timers_;
+    bool destroying_ = false;
+};
+
+} // namespace tavrin

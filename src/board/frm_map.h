@@ -1,0 +1,36 @@
+#pragma once
+
+#include "app/form.h"
+#include "board/board_content.h"
+
+namespace tavrin {
+
+// The board: 38 squares on a spiral path, the player's character and the heart in the middle.
+// MoveChar plays one throw; Form_Unload is the end sequence that leads to the end window.
+class FrmMap : public Form {
+    Q_OBJECT
+public:
+    explicit FrmMap(AppContext& ctx);
+
+    void Form_Load() override;
+    void Form_Unload(int& Cancel) override;
+    void MoveChar();
+
+    int CharPos = 0;
+    const BoardContent& MapData() const { return board_; }
+
+private:
+    void openCompanionWindows();
+    void buildBoard();
+    void placeCharacter(int square);
+    void setMessage(const QString& text);
+    void releaseDie();
+    void showWin();
+
+    BoardContent board_;
+};
+
+// The win text, shown in the message line and in a message box.
+inline constexpr const char* kWinText = "恭喜你!你成功在50步內拿到5000分!!";
+
+} // namespace tavrin

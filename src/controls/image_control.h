@@ -1,0 +1,47 @@
+#pragma once
+
+#include <QPixmap>
+#include <QWidget>
+
+namespace tavrin {
+
+// A picture drawn on its window: at its own size (the control takes the picture's size) or
+// stretched to the control's box, optionally with a sunken border. Transparent pixels show
+// what lies behind. Reports clicks and the raw mouse events (the handle drags with them).
+class ImageControl : public QWidget {
+    Q_OBJECT
+public:
+    explicit ImageControl(QWidget* parent = nullptr);
+
+    const QPixmap& Picture() const { return picture_; }
+    void setPicture(const QPixmap& picture);
+    bool Stretch() const { return stretch_; }
+    void setStretch(bool stretch);
+    bool hasBorder() const { return border_; }
+    void setBorder(bool sunken);
+
+signals:
+    void Click();
+    void MouseDown(QMouseEvent* event);
+    void MouseMove(QMouseEvent* event);
+    void MouseUp(QMouseEvent* event);
+
+protected:
+    void paintEvent(QPaintEvent* event) override;
+    void mousePressEvent(QMouseEvent* event) override;
+    void mouseMoveEvent(QMouseEvent* event) override;
+    void mouseReleaseEvent(QMouseEvent* event) override;
+
+private:
+    void fitToPicture();
+
+    QPixmap picture_;
+    bool stretch_ = false;
+    bool border_ = false;
+    bool pressed_ = false;
+};
+
+// Draws the two-pixel sunken frame of the classic desktop look around rect.
+void drawSunkenFrame(class QPainter& painter, const QRect& rect);
+
+} // namespace tavrin

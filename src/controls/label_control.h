@@ -1,0 +1,32 @@
+#pragma once
+
+#include <QLabel>
+
+namespace tavrin {
+
+// A caption drawn on its window. Text is always plain (file content is never markup), wraps
+// at word breaks inside the box and is clipped by it.
+class LabelControl : public QLabel {
+    Q_OBJECT
+public:
+    explicit LabelControl(QWidget* parent = nullptr);
+
+    QString Caption() const { return text(); }
+    void setCaption(const QString& caption) { setText(caption); }
+    void setSunkenBorder(bool sunken);
+    void setOpaque(bool opaque);
+
+signals:
+    void Click();
+
+protected:
+    void mousePressEvent(QMouseEvent* event) override;
+    void mouseReleaseEvent(QMouseEvent* event) override;
+    void paintEvent(QPaintEvent* event) override;
+
+private:
+    bool sunken_ = false;
+    bool pressed_ = false;
+};
+
+} // namespace tavrin

@@ -1,0 +1,83 @@
+#pragma once
+
+#include <QColor>
+#include <QString>
+#include <optional>
+#include <vector>
+
+namespace tavrin::layout {
+
+// Layouts are stored as designed: positions and sizes in twips, 15 twips to a pixel.
+inline constexpr int kTwipsPerPixel = 15;
+inline int px(int twips) {
+    return (twips + (twips >= 0 ? 7 : -7)) / kTwipsPerPixel;
+}
+inline int twips(int pixels) {
+    return pixels * kTwipsPerPixel;
+}
+
+enum class Frame { None, FixedSingle, FixedDialog, Sizable };
+enum class StartPosition { Manual, CenterScreen, SystemDefault };
+enum class Shape { Rectangle, Ball }; // Ball: cut to the 128-pixel circle on the green ball
+enum class ControlKind { Label, Image, PictureBox, TextBox, CommandButton };
+enum class Border { None, Sunken, Flat };
+
+struct Font {
+    QString face;
+    double points = 9;
+    bool bold = false;
+    bool italic = false;
+};
+
+struct ControlSpec {
+    ControlKind kind = ControlKind::Label;
+    QString name;
+    int index = -1; // -1: not a member of a control array
+    int left = 0, top = 0, width = 0, height = 0;
+    QString caption; // a label's or button's caption, a text box's text
+    std::optional<Font> font;
+    std::optional<QColor> textColor;
+    bool transparent = false; // labels: the window shows through
+    Border border = Border::None;
+    bool alignRight = false;
+    QString tooltip;
+    QString picture; // a picture name from the resource file
+    bool stretch = false;
+    bool visible = true;
+    bool multiLine = false;
+    bool verticalScrollBar = false;
+};
+
+struct TimerSpec {
+    QString name;
+    int interval = 0;
+    bool precise = false;
+};
+
+struct WindowSpec {
+    QString name;
+    QString caption;
+    Frame frame = Frame::None;
+    bool hasTitleBar = false;
+    bool taskbarButton = false;
+    Shape shape = Shape::Rectangle;
+    StartPosition start = StartPosition::SystemDefault;
+    int left = 0, top = 0; // Manual: where the client area's top-left corner goes
+    int clientWidth = 0, clientHeight = 0;
+    QString background;
+    QString icon;
+    std::vector<ControlSpec> controls; // front to back
+    std::vector<TimerSpec> timers;
+};
+
+// Windows system colours as the game's layouts name them.
+QColor btnFace();
+QColor btnText();
+QColor windowColor();
+QColor windowText();
+QColor activeCaption();
+
+// The circle that the die and the handle are cut to, in client pixels: it lies on the ball.
+inline constexpr int kBallLeft = 2, kBallTop = 1, kBallDiameter = 128;
+
+} // namespace tavrin::layout

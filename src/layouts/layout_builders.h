@@ -1,0 +1,41 @@
+#pragma once
+
+#include "layouts/layout.h"
+
+// Short ways to write the layout tables, so each window's file reads like its design sheet.
+namespace tavrin::layout::build {
+
+inline ControlSpec box(ControlKind kind, const QString& name, int index, int l, int t, int w,
+                       int h) {
+    ControlSpec c;
+    c.kind = kind;
+    c.name = name;
+    c.index = index;
+    c.left = l, c.top = t, c.width = w, c.height = h;
+    return c;
+}
+
+inline ControlSpec label(const QString& name, int l, int t, int w, int h, const QString& caption) {
+    ControlSpec c = box(ControlKind::Label, name, -1, l, t, w, h);
+    c.caption = caption;
+    return c;
+}
+
+inline ControlSpec image(const QString& name, int index, int l, int t, int w, int h,
+                         const QString& picture = {}) {
+    ControlSpec c = box(ControlKind::Image, name, index, l, t, w, h);
+    c.picture = picture;
+    return c;
+}
+
+inline ControlSpec pictureBox(const QString& name, int index, int l, int t, int w, int h) {
+    ControlSpec c = box(ControlKind::PictureBox, name, index, l, t, w, h);
+    c.border = Border::Flat;
+    return c;
+}
+
+inline Font font(const char* face, double points, bool bold = false, bool italic = false) {
+    return Font{QString::fromUtf8(face), points, bold, italic};
+}
+
+} // namespace tavrin::layout::build

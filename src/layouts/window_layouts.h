@@ -1,0 +1,29 @@
+#pragma once
+
+#include "layouts/layout.h"
+
+namespace tavrin::layout {
+
+// Each window's designed look, applied every time the window loads.
+WindowSpec frmStartLayout();
+WindowSpec frmMapLayout();
+WindowSpec frmDiceLayout();
+WindowSpec frmStatusLayout();
+WindowSpec frmFaceLayout();
+WindowSpec frmGame1Layout();
+WindowSpec frmGame2Layout();
+WindowSpec frmEndLayout();
+WindowSpec frmSndLayout();
+WindowSpec frmGraLayout();
+
+// The board's squares: index i is the i-th square of the path (left, top in twips).
+struct TwipPoint {
+    int left, top;
+};
+extern const TwipPoint kTilePositions[38];
+
+// Font faces as designed; main() maps them to the installed free fonts.
+inline const char* const kMingFace = "細明體";
+inline const char* const kComicFace = "Comic Sans MS";
+
+} // namespace tavrin::layout
