@@ -1,0 +1,319 @@
+# Shared helpers for the end-to-end tests: the real program in a private Xvfb, driven by
+# real X input events (xdotool), checked through its event log and window geometry.
+#
+# Usage (tests/e2e/CMakeLists.txt runs every test_*.sh as: test_x.sh <tavrin> <data dir>):
+#
+#   #!/bin/bash
+#   source "$(dirname "$0")/lib.sh"
+#   e2e_init "$@"                     # private Xvfb, temp dir, cleanup trap
+#   game_start --seed 7               # adds --log, --mute, --data-dir; extra options appended
+#   start=$(window_wait '^Start$')    # a visible window whose title matches (ERE)
+#   read -r x y w h <<<"$(window_geometry "$start")"
+#   click $((x + 260)) $((y + 188))   # left click at a screen pixel (button 3: click X Y 3)
+#   window_wait_gone "$start"
+#   line=$(log_wait '^throw ' 10)     # first matching log line, or fail after 10 s
+#   log_wait_count '^throw ' 3 20     # at least 3 matching lines
+#   game_wait_exit 30                 # sets GAME_STATUS, or fails if still running
+#   screenshot after-start            # saved to $E2E_ARTIFACTS/after-start.png
+#   pass
+#
+# Every helper that waits takes a timeout in seconds and calls `fail` when it runs out, so
+# a test never hangs and never depends on fixed sleeps. `fail` saves a screenshot and the
+# log tail. Xvfb and the game are always killed on exit.
+#
+# Coordinates: the windows are placed without a window manager, so a window's geometry is
+# its client area's screen position and size. Frameless windows whose caption is empty get
+# the application name "tavrin" as their X title; use window_find_by_geometry to tell them
+# apart.
+
+set -u
+
+E2E_TIMEOUT_SCALE=${E2E_TIMEOUT_SCALE:-1} # raise on a very slow machine
+E2E_PACE=${E2E_PACE:-0.3}                 # seconds between a player's actions
+
+e2e_init() {
+    E2E_EXE=$(realpath "${1:?usage: $0 <tavrin executable> <data dir>}")
+    E2E_DATA=$(realpath "${2:?usage: $0 <tavrin executable> <data dir>}")
+    E2E_NAME=$(basename "$0" .sh)
+    E2E_WORK=$(mktemp -d "${TMPDIR:-/tmp}/tavrin-e2e.XXXXXX")
+    E2E_ARTIFACTS=${E2E_ARTIFACTS_ROOT:-$PWD/e2e-artifacts}/$E2E_NAME
+    rm -rf "$E2E_ARTIFACTS"
+    mkdir -p "$E2E_ARTIFACTS"
+    E2E_LOG=$E2E_WORK/events.log
+    GAME_PID=
+    GAME_STATUS=
+    XVFB_PID=
+    trap e2e_cleanup EXIT
+    trap 'exit 130' INT TERM
+    local tool missing=
+    for tool in Xvfb xdotool xwininfo import ps awk; do
+        command -v "$tool" >/dev/null || missing="$missing $tool"
+    done
+    [ -z "$missing" ] || fail "missing tools:$missing (apt-get install xvfb xdotool x11-utils imagemagick procps)"
+    [ -x "$E2E_EXE" ] || fail "no executable $E2E_EXE"
+    export SDL_AUDIODRIVER=dummy
+    unset QT_QPA_PLATFORM WAYLAND_DISPLAY
+    xvfb_start
+}
+
+note() { echo "[$E2E_NAME] $*" >&2; }
+
+# Scaled timeout in whole deciseconds, for polling loops.
+_ticks() { awk -v s="$1" -v k="$E2E_TIMEOUT_SCALE" 'BEGIN { printf "%d", s * k * 10 }'; }
+
+fail() {
+    note "FAIL: $*"
+    if [ -n "$XVFB_PID" ]; then
+        import -window root "$E2E_ARTIFACTS/failure.png" 2>/dev/null &&
+            note "screenshot: $E2E_ARTIFACTS/failure.png"
+    fi
+    if [ -s "${E2E_LOG:-}" ]; then
+        note "last log lines:"
+        tail -n 15 "$E2E_LOG" >&2
+    fi
+    if [ -s "${E2E_WORK:-}/game.stderr" ]; then
+        note "game stderr:"
+        tail -n 15 "$E2E_WORK/game.stderr" >&2
+    fi
+    exit 1
+}
+
+pass() {
+    note "PASS${1:+: $1}"
+    exit 0
+}
+
+e2e_cleanup() {
+    local status=$?
+    [ -n "$GAME_PID" ] && kill "$GAME_PID" 2>/dev/null && wait "$GAME_PID" 2>/dev/null
+    [ -n "$XVFB_PID" ] && kill "$XVFB_PID" 2>/dev/null && wait "$XVFB_PID" 2>/dev/null
+    [ -n "${E2E_LOG:-}" ] && [ -f "$E2E_LOG" ] && cp "$E2E_LOG" "$E2E_ARTIFACTS/events.log"
+    [ -f "${E2E_WORK:-}/game.stderr" ] && cp "$E2E_WORK/game.stderr" "$E2E_ARTIFACTS/"
+    [ -n "${E2E_WORK:-}" ] && rm -rf "$E2E_WORK"
+    exit "$status"
+}
+
+# --- X server --------------------------------------------------------------------------
+
+# Xvfb picks a free display number itself (-displayfd) and writes it once it accepts
+# connections: no race with other tests choosing the same number. -noreset: by default the
+# server resets when its last client leaves, and a connection made during the reset fails.
+xvfb_start() {
+    local numfile=$E2E_WORK/display i
+    Xvfb -displayfd 3 -screen 0 1024x768x24 -nolisten tcp -noreset 3>"$numfile" 2>"$E2E_WORK/xvfb.stderr" &
+    XVFB_PID=$!
+    for ((i = 0; i < $(_ticks 20); i++)); do
+        if grep -q '^[0-9]' "$numfile" 2>/dev/null && [ "$(wc -l <"$numfile")" -ge 1 ]; then
+            export DISPLAY=:$(head -n 1 "$numfile")
+            if xdotool getdisplaygeometry >/dev/null 2>&1; then
+                note "Xvfb on $DISPLAY"
+                return 0
+            fi
+        fi
+        kill -0 "$XVFB_PID" 2>/dev/null || break
+        sleep 0.1
+    done
+    cat "$E2E_WORK/xvfb.stderr" >&2
+    XVFB_PID=
+    fail "Xvfb did not start"
+}
+
+screenshot() {
+    import -window root "$E2E_ARTIFACTS/$1.png" || note "screenshot $1 failed"
+}
+
+# --- the game --------------------------------------------------------------------------
+
+game_start() {
+    : >"$E2E_LOG"
+    GAME_STATUS=
+    "$E2E_EXE" --log "$E2E_LOG" --mute --data-dir "$E2E_DATA" "$@" \
+        >"$E2E_WORK/game.stdout" 2>"$E2E_WORK/game.stderr" &
+    GAME_PID=$!
+    note "game pid $GAME_PID: $(basename "$E2E_EXE") --log ... --mute --data-dir ... $*"
+    log_wait '^start ' 20 >/dev/null
+}
+
+# True while the game process runs (a finished child that is not yet reaped is a zombie).
+game_running() {
+    [ -n "$GAME_PID" ] || return 1
+    local state
+    state=$(ps -o stat= -p "$GAME_PID" 2>/dev/null) || return 1
+    [[ $state != Z* ]]
+}
+
+# game_wait_exit TIMEOUT: wait for the game to end by itself; sets GAME_STATUS.
+game_wait_exit() {
+    local i
+    for ((i = 0; i < $(_ticks "${1:-30}"); i++)); do
+        if ! game_running; then
+            wait "$GAME_PID"
+            GAME_STATUS=$?
+            GAME_PID=
+            note "game exited with status $GAME_STATUS"
+            return 0
+        fi
+        sleep 0.1
+    done
+    fail "the game still runs after ${1:-30} s"
+}
+
+game_expect_running() {
+    game_running || fail "the game ended unexpectedly${1:+ ($1)}"
+}
+
+# --- event log -------------------------------------------------------------------------
+
+# log_count ERE: how many log lines match.
+log_count() { grep -cE -- "$1" "$E2E_LOG" 2>/dev/null || true; }
+
+# log_wait ERE TIMEOUT: print the first matching line once it is written.
+log_wait() {
+    log_wait_count "$1" 1 "${2:-10}"
+    grep -m 1 -E -- "$1" "$E2E_LOG"
+}
+
+# log_wait_count ERE N TIMEOUT: wait until at least N lines match.
+log_wait_count() {
+    local i
+    for ((i = 0; i < $(_ticks "${3:-10}"); i++)); do
+        [ "$(log_count "$1")" -ge "$2" ] && return 0
+        sleep 0.1
+    done
+    fail "no $2 log line(s) matching '$1' within ${3:-10} s"
+}
+
+# log_field LINE KEY: the value of KEY=value in a log line.
+log_field() {
+    local word
+    for word in $1; do
+        [[ $word == "$2="* ]] && { echo "${word#*=}"; return 0; }
+    done
+    return 1
+}
+
+# --- windows ---------------------------------------------------------------------------
+
+# windows_named ERE: the visible windows whose title matches, one id a line.
+windows_named() { xdotool search --onlyvisible --name "$1" 2>/dev/null || true; }
+
+# windows_of_game: the game's visible top-level windows.
+windows_of_game() { xdotool search --onlyvisible --pid "$GAME_PID" 2>/dev/null || true; }
+
+# window_wait ERE TIMEOUT: print the id of the one visible window whose title matches.
+window_wait() {
+    local i ids
+    for ((i = 0; i < $(_ticks "${2:-10}"); i++)); do
+        ids=$(windows_named "$1")
+        if [ -n "$ids" ]; then
+            [ "$(wc -l <<<"$ids")" -eq 1 ] || fail "more than one window titled '$1'"
+            echo "$ids"
+            return 0
+        fi
+        sleep 0.1
+    done
+    fail "no window titled '$1' within ${2:-10} s"
+}
+
+# window_wait_gone ID TIMEOUT: wait until the window is unmapped or destroyed.
+window_wait_gone() {
+    local i
+    for ((i = 0; i < $(_ticks "${2:-10}"); i++)); do
+        window_visible "$1" || return 0
+        sleep 0.1
+    done
+    fail "window $1 still shown after ${2:-10} s"
+}
+
+window_visible() {
+    xwininfo -id "$1" 2>/dev/null | grep -q 'Map State: IsViewable'
+}
+
+# window_geometry ID: "X Y WIDTH HEIGHT" in screen pixels.
+window_geometry() {
+    local WINDOW X Y WIDTH HEIGHT SCREEN
+    eval "$(xdotool getwindowgeometry --shell "$1" 2>/dev/null)" || fail "no window $1"
+    echo "$X $Y $WIDTH $HEIGHT"
+}
+
+# window_find_by_geometry X Y W H: the game's visible window with exactly this geometry.
+window_find_by_geometry() {
+    local id
+    for id in $(windows_of_game); do
+        [ "$(window_geometry "$id")" = "$1 $2 $3 $4" ] && { echo "$id"; return 0; }
+    done
+    return 1
+}
+
+# window_find_by_size W H: the game's one visible window of this size.
+window_find_by_size() {
+    local id x y w h found=
+    for id in $(windows_of_game); do
+        read -r x y w h <<<"$(window_geometry "$id")"
+        if [ "$w" = "$1" ] && [ "$h" = "$2" ]; then
+            [ -z "$found" ] || fail "more than one window of size $1x$2"
+            found=$id
+        fi
+    done
+    [ -n "$found" ] && echo "$found"
+}
+
+# window_wait_geometry ID "X Y W H" TIMEOUT: wait until the window stands there.
+window_wait_geometry() {
+    local i
+    for ((i = 0; i < $(_ticks "${3:-10}"); i++)); do
+        [ "$(window_geometry "$1")" = "$2" ] && return 0
+        sleep 0.1
+    done
+    fail "window $1 at '$(window_geometry "$1")', expected '$2' within ${3:-10} s"
+}
+
+# expect_geometry ID "X Y W H" WHAT: check the window's geometry now.
+expect_geometry() {
+    local actual
+    actual=$(window_geometry "$1")
+    [ "$actual" = "$2" ] || fail "$3 at '$actual', expected '$2'"
+}
+
+# --- input -----------------------------------------------------------------------------
+
+pointer_to() { xdotool mousemove --sync "$1" "$2" || fail "cannot move the pointer"; }
+
+# click X Y [BUTTON]: a real press and release at a screen pixel, as a player makes it.
+click() {
+    pointer_to "$1" "$2"
+    sleep 0.05
+    xdotool mousedown "${3:-1}"
+    sleep 0.08
+    xdotool mouseup "${3:-1}"
+}
+
+# click_in ID DX DY [BUTTON]: click at a pixel of a window's client area.
+click_in() {
+    local x y w h
+    read -r x y w h <<<"$(window_geometry "$1")"
+    click $((x + $2)) $((y + $3)) "${4:-1}"
+}
+
+# press X Y BUTTON / move_to X Y / release BUTTON: the steps of a drag, for checks between.
+press() {
+    pointer_to "$1" "$2"
+    sleep 0.05
+    xdotool mousedown "$3"
+}
+move_to() {
+    # In small steps, as a hand moves, so that every step is a motion event.
+    local from_x from_y X Y SCREEN WINDOW i steps=8
+    eval "$(xdotool getmouselocation --shell)"
+    from_x=$X from_y=$Y
+    for ((i = 1; i <= steps; i++)); do
+        xdotool mousemove --sync $((from_x + ($1 - from_x) * i / steps)) \
+            $((from_y + ($2 - from_y) * i / steps))
+        sleep 0.03
+    done
+}
+release() { xdotool mouseup "$1"; }
+
+key() { xdotool key "$@"; }
+
+pace() { sleep "$E2E_PACE"; }
