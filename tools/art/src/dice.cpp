@@ -4,7 +4,6 @@
 #include "drawings.h"
 #include "style.h"
 
-#include <QFont>
 #include <QLinearGradient>
 
 namespace {
@@ -21,11 +20,8 @@ const QColor edge(2, 40, 54);
 
 // The numeral's outline, scaled to the face box's height and centred across it.
 QPainterPath numeralShape(int value) {
-    QFont font("DejaVu Sans");
-    font.setPixelSize(100);
-    font.setWeight(QFont::Black);
     QPainterPath raw;
-    raw.addText(0, 0, font, QString::number(value));
+    raw.addText(0, 0, style::heavySans(100), QString::number(value));
     const QRectF bounds = raw.boundingRect();
     const qreal scale = faceBox.height() / bounds.height();
     const qreal width = std::min(bounds.width() * scale * 1.08, faceBox.width());

@@ -22,6 +22,13 @@ QFont bookSerif(qreal pixelSize) {
     return font;
 }
 
+QFont heavySans(qreal pixelSize) {
+    QFont font("DejaVu Sans");
+    font.setPixelSize(qRound(pixelSize));
+    font.setWeight(QFont::Black);
+    return font;
+}
+
 QPen outline(qreal width, const QColor& colour) {
     QPen pen(colour, width);
     pen.setJoinStyle(Qt::RoundJoin);

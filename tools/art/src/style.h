@@ -17,6 +17,7 @@ inline const QColor ink{62, 34, 30};
 QStringList requiredFontFamilies();
 QFont roundedBold(qreal pixelSize);
 QFont bookSerif(qreal pixelSize);
+QFont heavySans(qreal pixelSize);
 
 QPen outline(qreal width = 1.0, const QColor& colour = ink);
 QColor mix(const QColor& from, const QColor& to, qreal amount);
