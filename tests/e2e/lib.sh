@@ -43,13 +43,15 @@ e2e_init() {
     GAME_PID=
     GAME_STATUS=
     XVFB_PID=
+    E2E_MAIN_PID=$BASHPID
     trap e2e_cleanup EXIT
     trap 'exit 130' INT TERM
+    trap 'exit 1' USR1
     local tool missing=
-    for tool in Xvfb xdotool xwininfo import ps awk; do
+    for tool in Xvfb xdotool xwininfo import ps awk /usr/bin/python3; do
         command -v "$tool" >/dev/null || missing="$missing $tool"
     done
-    [ -z "$missing" ] || fail "missing tools:$missing (apt-get install xvfb xdotool x11-utils imagemagick procps)"
+    [ -z "$missing" ] || fail "missing tools:$missing (apt-get install xvfb xdotool x11-utils imagemagick procps python3)"
     [ -x "$E2E_EXE" ] || fail "no executable $E2E_EXE"
     export SDL_AUDIODRIVER=dummy
     unset QT_QPA_PLATFORM WAYLAND_DISPLAY
@@ -75,6 +77,8 @@ fail() {
         note "game stderr:"
         tail -n 15 "$E2E_WORK/game.stderr" >&2
     fi
+    # Called inside $(...), exiting ends only the subshell: stop the test itself too.
+    [ "$BASHPID" = "$E2E_MAIN_PID" ] || kill -USR1 "$E2E_MAIN_PID"
     exit 1
 }
 
@@ -245,17 +249,60 @@ window_find_by_geometry() {
     return 1
 }
 
-# window_find_by_size W H: the game's one visible window of this size.
+# window_find_by_size W H: the game's one visible window of this size (none if ambiguous).
 window_find_by_size() {
     local id x y w h found=
     for id in $(windows_of_game); do
         read -r x y w h <<<"$(window_geometry "$id")"
         if [ "$w" = "$1" ] && [ "$h" = "$2" ]; then
-            [ -z "$found" ] || fail "more than one window of size $1x$2"
+            [ -z "$found" ] || return 1
             found=$id
         fi
     done
     [ -n "$found" ] && echo "$found"
+}
+
+# window_at X Y: the top-level window that takes the pointer at a screen pixel (the X server
+# honours window shapes here), or 0 over the bare screen.
+window_at() {
+    local X Y SCREEN WINDOW
+    pointer_to "$1" "$2"
+    eval "$(xdotool getmouselocation --shell)"
+    echo "$WINDOW"
+}
+
+# window_close ID: what a window manager's close box does: send WM_DELETE_WINDOW, so that the
+# program runs its own close handling. (Xvfb has no window manager and xdotool's windowclose
+# would destroy the window under the program's feet.)
+window_close() {
+    /usr/bin/python3 - "$1" <<'PY' || fail "cannot send WM_DELETE_WINDOW to $1"
+import ctypes, sys
+x = ctypes.CDLL("libX11.so.6")
+x.XOpenDisplay.restype = ctypes.c_void_p
+x.XInternAtom.restype = ctypes.c_ulong
+x.XInternAtom.argtypes = [ctypes.c_void_p, ctypes.c_char_p, ctypes.c_int]
+x.XSendEvent.argtypes = [ctypes.c_void_p, ctypes.c_ulong, ctypes.c_int, ctypes.c_long, ctypes.c_void_p]
+x.XFlush.argtypes = x.XCloseDisplay.argtypes = [ctypes.c_void_p]
+
+class ClientMessage(ctypes.Structure):
+    _fields_ = [("type", ctypes.c_int), ("serial", ctypes.c_ulong), ("send_event", ctypes.c_int),
+                ("display", ctypes.c_void_p), ("window", ctypes.c_ulong),
+                ("message_type", ctypes.c_ulong), ("format", ctypes.c_int),
+                ("data", ctypes.c_long * 5), ("pad", ctypes.c_long * 12)]
+
+dpy = x.XOpenDisplay(None)
+if not dpy:
+    sys.exit(1)
+window = int(sys.argv[1])
+event = ClientMessage(type=33, window=window, format=32,
+                      message_type=x.XInternAtom(dpy, b"WM_PROTOCOLS", 0))
+event.data[0] = x.XInternAtom(dpy, b"WM_DELETE_WINDOW", 0)
+event.data[1] = 0  # CurrentTime
+ok = x.XSendEvent(dpy, window, 0, 0, ctypes.byref(event))
+x.XFlush(dpy)
+x.XCloseDisplay(dpy)
+sys.exit(0 if ok else 1)
+PY
 }
 
 # window_wait_geometry ID "X Y W H" TIMEOUT: wait until the window stands there.
@@ -317,3 +364,79 @@ release() { xdotool mouseup "$1"; }
 key() { xdotool key "$@"; }
 
 pace() { sleep "$E2E_PACE"; }
+
+# --- the playing screen ----------------------------------------------------------------
+
+# px TWIPS: the nearest pixel, as the program converts layout positions (15 twips a pixel).
+px() {
+    local t=$1
+    if ((t >= 0)); then echo $(((t + 7) / 15)); else echo $(((t - 7) / 15)); fi
+}
+
+# Client sizes of the playing windows; their places follow the handle.
+BOARD_SIZE="452 347"
+STATUS_SIZE="371 88"
+DIE_SIZE="178 137"
+HANDLE_SIZE="178 162"
+# The die and the handle show only a ball: a 128-pixel circle at this client pixel.
+BALL_LEFT=2 BALL_TOP=1 BALL_DIAMETER=128
+BALL_CENTRE_X=$((BALL_LEFT + BALL_DIAMETER / 2))
+BALL_CENTRE_Y=$((BALL_TOP + BALL_DIAMETER / 2))
+
+# board_open: click "START ->" on the start window and wait for the four playing windows;
+# sets BOARD_WIN, STATUS_WIN, DIE_WIN and HANDLE_WIN.
+board_open() {
+    local start
+    start=$(window_wait '^Start$' 20)
+    click_in "$start" $((216 + 89 / 2)) $((176 + 25 / 2))
+    window_wait_gone "$start" 10
+    playing_windows_wait 10
+}
+
+# playing_windows_wait TIMEOUT: find the four playing windows (board and status have no
+# caption, so they are told apart by size).
+playing_windows_wait() {
+    local i
+    for ((i = 0; i < $(_ticks "${1:-10}"); i++)); do
+        HANDLE_WIN=$(windows_named '^Tavrin$' | head -n 1)
+        BOARD_WIN=$(window_find_by_size $BOARD_SIZE)
+        STATUS_WIN=$(window_find_by_size $STATUS_SIZE)
+        DIE_WIN=$(window_find_by_size $DIE_SIZE)
+        if [ -n "$HANDLE_WIN" ] && [ -n "$BOARD_WIN" ] && [ -n "$STATUS_WIN" ] &&
+            [ -n "$DIE_WIN" ]; then
+            return 0
+        fi
+        sleep 0.1
+    done
+    fail "the playing windows did not all appear within ${1:-10} s"
+}
+
+# click_die: a click in the middle of the die's ball (the face picture), as a player throws.
+click_die() { click_in "$DIE_WIN" "$BALL_CENTRE_X" "$BALL_CENTRE_Y"; }
+
+# message_box_wait TIMEOUT: the id of an open message box (titled "Tavrin", like the handle).
+message_box_wait() {
+    local i id
+    for ((i = 0; i < $(_ticks "${1:-10}"); i++)); do
+        id=$(message_box_find)
+        [ -n "$id" ] && { echo "$id"; return 0; }
+        sleep 0.1
+    done
+    fail "no message box within ${1:-10} s"
+}
+
+message_box_find() {
+    local id
+    for id in $(windows_named '^Tavrin$'); do
+        [ "$id" != "${HANDLE_WIN:-}" ] && { echo "$id"; return 0; }
+    done
+    return 1
+}
+
+# message_box_answer ID [KEY]: press KEY (Return: the default button) in the box and wait
+# until it closes. The box takes the focus itself when it opens.
+message_box_answer() {
+    xdotool windowfocus "$1" 2>/dev/null
+    xdotool key "${2:-Return}"
+    window_wait_gone "$1" 10
+}
