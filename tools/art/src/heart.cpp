@@ -118,25 +118,31 @@ void drawPulmonaryTrunk(QPainter& painter) {
              trunkRed);
 }
 
-void drawCoronaryVessels(QPainter& painter) {
-    const QColor artery = style::mix(arteryRed, Qt::white, 0.2);
-    const QColor vein(120, 70, 150);
-    const QList<QPair<QPainterPath, QColor>> vessels = {
-        {curve({{70, 104}, {68, 128}, {72, 152}, {80, 172}}), artery},
-        {curve({{69, 122}, {82, 124}, {96, 114}, {102, 104}}), artery},
-        {curve({{70, 146}, {84, 146}, {94, 138}}), artery},
-        {curve({{42, 106}, {34, 122}, {36, 140}, {46, 156}}), artery},
-        {curve({{75, 106}, {74, 126}, {78, 148}}), vein},
-    };
-    for (const auto& [path, colour] : vessels) {
-        painter.setBrush(Qt::NoBrush);
-        painter.setPen(style::outline(3.4, style::mix(muscleRed, Qt::black, 0.55)));
-        painter.drawPath(path);
-        painter.setPen(style::outline(2.0, colour));
-        painter.drawPath(path);
-        painter.setPen(style::outline(0.6, style::mix(colour, Qt::white, 0.6)));
-        painter.drawPath(path.translated(-0.4, -0.4));
+// A surface vessel that thins towards its end, as a dark rim, a body and a glint.
+void drawSurfaceVessel(QPainter& painter, const QPainterPath& path, const QColor& colour,
+                       qreal width) {
+    const int pieces = 14;
+    const QColor rim = style::mix(muscleRed, Qt::black, 0.55);
+    for (auto [extra, tint] : {std::pair{1.4, rim}, {0.0, colour}}) {
+        for (int i = 0; i < pieces; ++i) {
+            const qreal t = qreal(i) / pieces;
+            painter.setPen(style::outline(width * (1 - 0.6 * t) + extra, tint));
+            painter.drawLine(path.pointAtPercent(t), path.pointAtPercent(t + 1.0 / pieces));
+        }
     }
+    painter.setPen(style::outline(0.6, style::mix(colour, Qt::white, 0.6)));
+    painter.drawPath(path.translated(-0.4, -0.5));
+}
+
+void drawCoronaryVessels(QPainter& painter) {
+    const QColor artery = style::mix(arteryRed, QColor(255, 120, 90), 0.35);
+    const QColor vein(110, 70, 150);
+    drawSurfaceVessel(painter, curve({{75, 106}, {76, 126}, {80, 148}}), vein, 2.2);
+    drawSurfaceVessel(painter, curve({{70, 102}, {68, 128}, {72, 152}, {80, 172}}), artery, 3.0);
+    drawSurfaceVessel(painter, curve({{69, 122}, {82, 124}, {96, 114}, {102, 104}}), artery, 2.2);
+    drawSurfaceVessel(painter, curve({{70, 146}, {84, 146}, {94, 138}}), artery, 1.8);
+    drawSurfaceVessel(painter, curve({{44, 104}, {34, 122}, {36, 140}, {46, 156}}), artery, 2.6);
+    drawSurfaceVessel(painter, curve({{36, 128}, {28, 136}}), artery, 1.6);
 }
 
 void drawHighlights(QPainter& painter) {
