@@ -324,7 +324,14 @@ expect_geometry() {
 
 # --- input -----------------------------------------------------------------------------
 
-pointer_to() { xdotool mousemove --sync "$1" "$2" || fail "cannot move the pointer"; }
+# pointer_to X Y: move the pointer and wait until the server has it there. (--sync waits
+# for a movement, about 10 s in vain when the pointer is already in place.)
+pointer_to() {
+    local X Y SCREEN WINDOW
+    eval "$(xdotool getmouselocation --shell)"
+    [ "$X $Y" = "$1 $2" ] && return 0
+    xdotool mousemove --sync "$1" "$2" || fail "cannot move the pointer"
+}
 
 # click X Y [BUTTON]: a real press and release at a screen pixel, as a player makes it.
 click() {
@@ -354,8 +361,7 @@ move_to() {
     eval "$(xdotool getmouselocation --shell)"
     from_x=$X from_y=$Y
     for ((i = 1; i <= steps; i++)); do
-        xdotool mousemove --sync $((from_x + ($1 - from_x) * i / steps)) \
-            $((from_y + ($2 - from_y) * i / steps))
+        pointer_to $((from_x + ($1 - from_x) * i / steps)) $((from_y + ($2 - from_y) * i / steps))
         sleep 0.03
     done
 }
