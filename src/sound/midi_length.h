@@ -1,0 +1,14 @@
+#pragma once
+
+#include <optional>
+#include <span>
+
+namespace tavrin {
+
+// Seconds from the start of a Standard MIDI File to its last note event, following every
+// tempo change. FluidSynth reports the end of a tune seconds after its last note, so the
+// sequencer times the end itself from this. Nothing when the bytes are not a MIDI file that
+// can be read to the end, or when it holds no notes.
+std::optional<double> midiTuneSeconds(std::span<const unsigned char> bytes);
+
+} // namespace tavrin
