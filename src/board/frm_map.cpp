@@ -38,8 +38,10 @@ void FrmMap::Form_Load() {
     buildBoard();
     placeCharacter(CharPos);
     for (int i = 0; i < kSquareCount; ++i) {
+        // Square boxes on a square grid; the unscaled picture sits in the middle of its box.
         ImageControl& tile = image("tiles", i);
         tile.setBorder(false);
+        tile.setCentered(true);
         tile.resize(tile.height(), tile.height());
         tile.setStretch(false);
     }

@@ -44,8 +44,13 @@ void ImageControl::setBorder(bool sunken) {
     update();
 }
 
+void ImageControl::setCentered(bool centered) {
+    centered_ = centered;
+    update();
+}
+
 void ImageControl::fitToPicture() {
-    if (stretch_ || picture_.isNull())
+    if (stretch_ || centered_ || picture_.isNull())
         return;
     // An unstretched image takes the picture's own size, keeping its top-left corner.
     resize(picture_.deviceIndependentSize().toSize());
@@ -57,6 +62,11 @@ void ImageControl::paintEvent(QPaintEvent*) {
     if (!picture_.isNull()) {
         if (stretch_)
             painter.drawPixmap(rect(), picture_);
+        else if (centered_)
+            painter.drawPixmap((QRectF(rect()).center() -
+                                QRectF(QPointF(), picture_.deviceIndependentSize()).center())
+                                   .toPoint(),
+                               picture_);
         else
             painter.drawPixmap(0, 0, picture_);
     }

@@ -19,6 +19,8 @@ public:
     void setStretch(bool stretch);
     bool hasBorder() const { return border_; }
     void setBorder(bool sunken);
+    // Draw an unstretched picture centred in a box of another size instead of at its corner.
+    void setCentered(bool centered);
 
 signals:
     void Click();
@@ -38,6 +40,7 @@ private:
     QPixmap picture_;
     bool stretch_ = false;
     bool border_ = false;
+    bool centered_ = false;
     bool pressed_ = false;
 };
 
