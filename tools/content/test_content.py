@@ -163,6 +163,14 @@ class Build(unittest.TestCase):
                 self.assertEqual(decoded.returncode, 0)
         self.assertEqual((self.out / "mapdata.txt").read_bytes().split(b"\r\n")[2], b"-300")
 
+    def test_shipped_files_are_the_build_of_the_sources(self):
+        self.build()
+        shipped = Path(__file__).resolve().parents[2] / "data"
+        for name in ("mapdata.txt", "mapmsg.txt", "gm1_data.txt"):
+            with self.subTest(name):
+                self.assertEqual((self.out / name).read_bytes(), (shipped / name).read_bytes(),
+                                 f"data/{name} is out of date: run tools/content/build.sh")
+
     def test_failed_check_leaves_previous_outputs_alone(self):
         self.assertEqual(self.build().returncode, 0)
         before = {p.name: p.read_bytes() for p in self.out.iterdir()}

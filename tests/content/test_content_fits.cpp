@@ -1,0 +1,82 @@
+// The shipped texts, measured with the fonts the windows draw them in: a message must fit the
+// one-line message strip, a question its one-line label, a choice its line of the options label.
+
+#include "app/app_setup.h"
+#include "board/board_content.h"
+#include "content/content_file.h"
+#include "layouts/window_layouts.h"
+
+#include <QApplication>
+#include <QFontInfo>
+#include <QFontMetrics>
+#include <QtTest>
+
+using namespace tavrin;
+
+namespace {
+
+// Label boxes minus their two-pixel sunken frame on each side.
+constexpr int kMessageWidth = 353 - 4;
+constexpr int kQuestionWidth = 257 - 4;
+constexpr int kChoiceWidth = 257 - 4;
+
+QFont mingFont(double points) {
+    QFont font(QString::fromUtf8(layout::kMingFace));
+    font.setPixelSize(qRound(points * 96.0 / 72.0));
+    return font;
+}
+
+std::string dataDir() {
+    return qEnvironmentVariable("TAVRIN_DATA_DIR").toStdString();
+}
+
+} // namespace
+
+class ContentFitsTest : public QObject {
+    Q_OBJECT
+private slots:
+    void initTestCase() { setUpAppearance(*qApp); }
+
+    void fontsAreTheFreeFacesOfTheDesignedKind() {
+        QCOMPARE(QFontInfo(mingFont(9)).family(), QString("AR PL UMing TW"));
+        QCOMPARE(QFontInfo(QFont(layout::kComicFace)).family(), QString("Comic Neue"));
+    }
+
+    void everySquareMessageFitsTheMessageStrip() {
+        const BoardContent board = readBoardFiles(dataDir());
+        const QFontMetrics metrics(QApplication::font());
+        for (int i = 0; i < kSquareCount; ++i) {
+            const QString message = QString::fromStdString(board.messages[i]);
+            QVERIFY2(!message.isEmpty(), qPrintable(QString("square %1 has no message").arg(i)));
+            QVERIFY2(metrics.horizontalAdvance(message) <= kMessageWidth,
+                     qPrintable(QString("square %1 is %2 px wide: %3")
+                                    .arg(i)
+                                    .arg(metrics.horizontalAdvance(message))
+                                    .arg(message)));
+        }
+    }
+
+    void everyQuestionAndChoiceFitsItsLine() {
+        const auto lines = readContentLines(dataDir(), "gm1_data.txt");
+        QVERIFY(lines.size() >= 180);
+        const QFontMetrics question(mingFont(9)), option(mingFont(9.75));
+        for (int k = 0; k < 30; ++k) {
+            const QString text = QString::fromStdString(lines[6 * k]);
+            QVERIFY2(question.horizontalAdvance(text) <= kQuestionWidth,
+                     qPrintable(QString("question %1: %2").arg(k + 1).arg(text)));
+            for (int c = 1; c <= 3; ++c) {
+                const QString choice =
+                    QString("%1) ").arg(c) + QString::fromStdString(lines[6 * k + c]);
+                QVERIFY2(option.horizontalAdvance(choice) <= kChoiceWidth,
+                         qPrintable(QString("question %1: %2").arg(k + 1).arg(choice)));
+            }
+            QVERIFY2(QString::fromStdString(lines[6 * k + 4])
+                         .trimmed()
+                         .contains(QRegularExpression("^[012]$")),
+                     qPrintable(QString("question %1 answer line").arg(k + 1)));
+        }
+    }
+};
+
+QTEST_MAIN(ContentFitsTest)
+#include "test_content_fits.moc"
