@@ -1,9 +1,11 @@
+# shellcheck shell=bash
 # Shared helpers for the end-to-end tests: the real program in a private Xvfb, driven by
 # real X input events (xdotool), checked through its event log and window geometry.
 #
 # Usage (tests/e2e/CMakeLists.txt runs every test_*.sh as: test_x.sh <tavrin> <data dir>):
 #
 #   #!/bin/bash
+#   # shellcheck source=lib.sh
 #   source "$(dirname "$0")/lib.sh"
 #   e2e_init "$@"                     # private Xvfb, temp dir, cleanup trap
 #   game_start --seed 7               # adds --log, --mute, --data-dir; extra options appended
@@ -11,6 +13,12 @@
 #   read -r x y w h <<<"$(window_geometry "$start")"
 #   click $((x + 260)) $((y + 188))   # left click at a screen pixel (button 3: click X Y 3)
 #   window_wait_gone "$start"
+# or, for the playing screen:
+#   board_open                        # START ->; sets BOARD_WIN STATUS_WIN DIE_WIN HANDLE_WIN
+#   group_move_to 3 560               # keeps the die clear of centred windows
+#   click_die                         # a throw
+#   box=$(message_box_wait 10); message_box_answer "$box"    # Return: the default button
+#   window_close "$(window_wait '^Game1' 10)"                 # what a close box does
 #   line=$(log_wait '^throw ' 10)     # first matching log line, or fail after 10 s
 #   log_wait_count '^throw ' 3 20     # at least 3 matching lines
 #   game_wait_exit 30                 # sets GAME_STATUS, or fails if still running
@@ -26,6 +34,7 @@
 # the application name "tavrin" as their X title; use window_find_by_geometry to tell them
 # apart.
 
+# shellcheck disable=SC2034 # constants and results for the tests that source this file
 set -u
 
 E2E_TIMEOUT_SCALE=${E2E_TIMEOUT_SCALE:-1} # raise on a very slow machine
@@ -83,7 +92,7 @@ fail() {
 }
 
 pass() {
-    note "PASS${1:+: $1}"
+    note "PASS"
     exit 0
 }
 
@@ -108,7 +117,8 @@ xvfb_start() {
     XVFB_PID=$!
     for ((i = 0; i < $(_ticks 20); i++)); do
         if grep -q '^[0-9]' "$numfile" 2>/dev/null && [ "$(wc -l <"$numfile")" -ge 1 ]; then
-            export DISPLAY=:$(head -n 1 "$numfile")
+            DISPLAY=:$(head -n 1 "$numfile")
+            export DISPLAY
             if xdotool getdisplaygeometry >/dev/null 2>&1; then
                 note "Xvfb on $DISPLAY"
                 return 0
@@ -249,12 +259,12 @@ window_find_by_geometry() {
     return 1
 }
 
-# window_find_by_size W H: the game's one visible window of this size (none if ambiguous).
+# window_find_by_size "W H": the game's one visible window of this size (none if ambiguous).
 window_find_by_size() {
     local id x y w h found=
     for id in $(windows_of_game); do
         read -r x y w h <<<"$(window_geometry "$id")"
-        if [ "$w" = "$1" ] && [ "$h" = "$2" ]; then
+        if [ "$w $h" = "$*" ]; then
             [ -z "$found" ] || return 1
             found=$id
         fi
@@ -265,9 +275,9 @@ window_find_by_size() {
 # window_at X Y: the top-level window that takes the pointer at a screen pixel (the X server
 # honours window shapes here), or 0 over the bare screen.
 window_at() {
-    local X Y SCREEN WINDOW
+    local WINDOW
     pointer_to "$1" "$2"
-    eval "$(xdotool getmouselocation --shell)"
+    eval "$(xdotool getmouselocation --shell | grep '^WINDOW=')"
     echo "$WINDOW"
 }
 
@@ -357,8 +367,8 @@ press() {
 }
 move_to() {
     # In small steps, as a hand moves, so that every step is a motion event.
-    local from_x from_y X Y SCREEN WINDOW i steps=8
-    eval "$(xdotool getmouselocation --shell)"
+    local from_x from_y X Y i steps=8
+    eval "$(xdotool getmouselocation --shell | grep -E '^[XY]=')"
     from_x=$X from_y=$Y
     for ((i = 1; i <= steps; i++)); do
         pointer_to $((from_x + ($1 - from_x) * i / steps)) $((from_y + ($2 - from_y) * i / steps))
@@ -379,7 +389,7 @@ px() {
     if ((t >= 0)); then echo $(((t + 7) / 15)); else echo $(((t - 7) / 15)); fi
 }
 
-# Client sizes of the playing windows; their places follow the handle.
+# Client sizes of the playing windows ("W H"); their places follow the handle.
 BOARD_SIZE="452 347"
 STATUS_SIZE="371 88"
 DIE_SIZE="178 137"
@@ -405,9 +415,9 @@ playing_windows_wait() {
     local i
     for ((i = 0; i < $(_ticks "${1:-10}"); i++)); do
         HANDLE_WIN=$(windows_named '^Tavrin$' | head -n 1)
-        BOARD_WIN=$(window_find_by_size $BOARD_SIZE)
-        STATUS_WIN=$(window_find_by_size $STATUS_SIZE)
-        DIE_WIN=$(window_find_by_size $DIE_SIZE)
+        BOARD_WIN=$(window_find_by_size "$BOARD_SIZE")
+        STATUS_WIN=$(window_find_by_size "$STATUS_SIZE")
+        DIE_WIN=$(window_find_by_size "$DIE_SIZE")
         if [ -n "$HANDLE_WIN" ] && [ -n "$BOARD_WIN" ] && [ -n "$STATUS_WIN" ] &&
             [ -n "$DIE_WIN" ]; then
             return 0
@@ -415,6 +425,20 @@ playing_windows_wait() {
         sleep 0.1
     done
     fail "the playing windows did not all appear within ${1:-10} s"
+}
+
+# group_move_to X Y: drag the handle (left button) so that it stands at screen pixel (X, Y)
+# and wait until the group has followed. Centred windows (mini-games, the end window,
+# message boxes) cover the die where the game puts it; lower the group to keep it clear.
+group_move_to() {
+    local hx hy grab_x grab_y
+    read -r hx hy _ <<<"$(window_geometry "$HANDLE_WIN")"
+    grab_x=$((hx + BALL_CENTRE_X)) grab_y=$((hy + BALL_CENTRE_Y))
+    press "$grab_x" "$grab_y" 1
+    move_to $((grab_x + $1 - hx)) $((grab_y + $2 - hy))
+    release 1
+    window_wait_geometry "$HANDLE_WIN" "$1 $2 $HANDLE_SIZE" 5
+    window_wait_geometry "$DIE_WIN" "$(px $(($1 * 15 + 7500))) $2 $DIE_SIZE" 5
 }
 
 # click_die: a click in the middle of the die's ball (the face picture), as a player throws.

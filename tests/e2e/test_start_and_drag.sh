@@ -1,6 +1,7 @@
 #!/bin/bash
 # From the start window to the playing screen, then the handle and the die as a player uses
 # them: the group's arrangement, a right-button drag of the handle, and the die's round shape.
+# shellcheck source=lib.sh
 source "$(dirname "$0")/lib.sh"
 e2e_init "$@"
 
