@@ -18,7 +18,8 @@ Random::SeedSource seedSourceFor(const Options& options, const Clock& clock) {
 } // namespace
 
 AppContext::AppContext(Options opts, const Clock& c)
-    : options(std::move(opts)), clock(c), rng(seedSourceFor(options, clock)), forms(*this) {
+    : options(std::move(opts)), clock(c), rng(seedSourceFor(options, clock)),
+      audio(AudioEngine::Settings{.mute = options.mute}), forms(*this) {
     if (!options.logFile.isEmpty() && !log.open(options.logFile.toStdString()))
         std::cerr << "tavrin: cannot write the log file " << options.logFile.toStdString() << "\n";
 }

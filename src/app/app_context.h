@@ -8,6 +8,7 @@
 #include "app/random.h"
 #include "platform/desktop.h"
 #include "platform/message_boxes.h"
+#include "sound/audio_engine.h"
 
 #include <functional>
 
@@ -36,6 +37,8 @@ public:
     EventLog log;
     MessageBoxes messages;
     Desktop desktop;
+    // Before the windows: the sound holder's devices use it until they are destroyed.
+    AudioEngine audio;
     Forms forms;
     // How a fatal error ends the run; tests replace it with one that throws.
     std::function<void(int exitCode)> terminate;

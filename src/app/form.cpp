@@ -142,6 +142,10 @@ QWidget* Form::createControl(const layout::ControlSpec& c) {
     case K::CommandButton:
         w = new QPushButton(c.caption, this);
         break;
+    case K::MultimediaDevice:
+        // Only the sound holder has these, and it is never shown: an empty box keeps the place.
+        w = new QWidget(this);
+        break;
     }
     w->setObjectName(key(c.name, c.index));
     if (c.font)

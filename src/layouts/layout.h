@@ -19,7 +19,8 @@ inline int twips(int pixels) {
 enum class Frame { None, FixedSingle, FixedDialog, Sizable };
 enum class StartPosition { Manual, CenterScreen, SystemDefault };
 enum class Shape { Rectangle, Ball }; // Ball: cut to the 128-pixel circle on the green ball
-enum class ControlKind { Label, Image, PictureBox, TextBox, CommandButton };
+// MultimediaDevice: the box of a sound device's transport bar (the device is sound/mm_control.h).
+enum class ControlKind { Label, Image, PictureBox, TextBox, CommandButton, MultimediaDevice };
 enum class Border { None, Sunken, Flat };
 
 struct Font {

@@ -23,15 +23,20 @@ std::optional<double> tuneLength(const QString& path) {
 
 std::unique_ptr<SequencerDevice> SequencerDevice::open(AudioEngine& engine, const QString& path,
                                                        EndHandler onNotifiedEnd) {
+    // FluidSynth "plays" a file it cannot read by ending at once; a loop restarting on every
+    // end would then spin. A tune must have a length we can read.
+    const std::optional<double> length = tuneLength(path);
+    if (!length)
+        return nullptr;
     MusicPtr music = engine.loadMusic(path);
     if (!music)
         return nullptr;
     return std::unique_ptr<SequencerDevice>(
-        new SequencerDevice(engine, std::move(music), tuneLength(path), std::move(onNotifiedEnd)));
+        new SequencerDevice(engine, std::move(music), *length, std::move(onNotifiedEnd)));
 }
 
-SequencerDevice::SequencerDevice(AudioEngine& engine, MusicPtr music,
-                                 std::optional<double> lengthSeconds, EndHandler onNotifiedEnd)
+SequencerDevice::SequencerDevice(AudioEngine& engine, MusicPtr music, double lengthSeconds,
+                                 EndHandler onNotifiedEnd)
     : engine_(&engine), music_(std::move(music)), length_(lengthSeconds),
       onNotifiedEnd_(std::move(onNotifiedEnd)) {
     endTimer_.setSingleShot(true);
@@ -62,8 +67,7 @@ void SequencerDevice::play(bool notify) {
     if (!play_)
         return; // silent: no end will ever be reported, so no loop spins on failures
     playing_ = true;
-    if (length_)
-        endTimer_.start(int(std::ceil(*length_ * 1000)));
+    endTimer_.start(int(std::ceil(length_ * 1000)));
 }
 
 // The sequencer has no short-sound mode: the whole tune from its beginning.

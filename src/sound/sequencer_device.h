@@ -9,19 +9,18 @@
 #include <QTimer>
 #include <functional>
 #include <memory>
-#include <optional>
 
 namespace tavrin {
 
 // A MIDI tune played as SDL_mixer music through FluidSynth. FluidSynth reports the end seconds
 // after the last note, while the voices die away; the device knows the tune's length from the
 // file and reports the end itself when the last note is reached, so a loop restarts promptly.
-// SDL's own end report still counts when it comes first or when the length is unknown.
+// SDL's own end report still counts when it comes first.
 class SequencerDevice final : public QObject, public SoundDevice {
     Q_OBJECT
 public:
     using EndHandler = std::function<void()>;
-    // Nothing when the file cannot be read as music or the engine has no output.
+    // Nothing when the file is not a MIDI file with notes, or the engine has no output.
     static std::unique_ptr<SequencerDevice> open(AudioEngine& engine, const QString& path,
                                                  EndHandler onNotifiedEnd);
     ~SequencerDevice() override;
@@ -33,7 +32,7 @@ public:
     bool isPlaying() const override { return playing_; }
 
 private:
-    SequencerDevice(AudioEngine& engine, MusicPtr music, std::optional<double> lengthSeconds,
+    SequencerDevice(AudioEngine& engine, MusicPtr music, double lengthSeconds,
                     EndHandler onNotifiedEnd);
     void stop();
     bool ownsTheMusic() const;
@@ -42,7 +41,7 @@ private:
 
     QPointer<AudioEngine> engine_; // a window destroyed late may outlive the engine
     MusicPtr music_;
-    std::optional<double> length_;
+    double length_; // seconds to the last note
     EndHandler onNotifiedEnd_;
     QTimer endTimer_;
     // Only the two ends of a single-track tune can be sought, so the position is one of them.
