@@ -25,14 +25,14 @@
 #   screenshot after-start            # saved to $E2E_ARTIFACTS/after-start.png
 #   pass
 #
-# Every helper that waits takes a timeout in seconds and calls `fail` when it runs out, so
-# a test never hangs and never depends on fixed sleeps. `fail` saves a screenshot and the
-# log tail. Xvfb and the game are always killed on exit.
+# Every helper that waits polls for its condition and calls `fail` when its timeout (in
+# seconds) runs out, so a test neither hangs nor guesses how long the machine takes. `fail`
+# saves a screenshot, the log tail and the game's stderr; the artifacts of the last run
+# stay in e2e-artifacts/<test>/. Xvfb and the game are always killed on exit.
 #
 # Coordinates: the windows are placed without a window manager, so a window's geometry is
-# its client area's screen position and size. Frameless windows whose caption is empty get
-# the application name "tavrin" as their X title; use window_find_by_geometry to tell them
-# apart.
+# its client area's screen position and size. Windows whose caption is empty get the
+# application name "tavrin" as their X title; window_find_by_size tells them apart.
 
 # shellcheck disable=SC2034 # constants and results for the tests that source this file
 set -u
@@ -63,6 +63,8 @@ e2e_init() {
     [ -z "$missing" ] || fail "missing tools:$missing (apt-get install xvfb xdotool x11-utils imagemagick procps python3)"
     [ -x "$E2E_EXE" ] || fail "no executable $E2E_EXE"
     export SDL_AUDIODRIVER=dummy
+    export XDG_RUNTIME_DIR=$E2E_WORK/runtime
+    mkdir -m 700 "$XDG_RUNTIME_DIR"
     unset QT_QPA_PLATFORM WAYLAND_DISPLAY
     xvfb_start
 }
@@ -237,6 +239,17 @@ window_wait_gone() {
         sleep 0.1
     done
     fail "window $1 still shown after ${2:-10} s"
+}
+
+# window_wait_destroyed ID TIMEOUT: wait until the window no longer exists (unloaded, not
+# merely hidden).
+window_wait_destroyed() {
+    local i
+    for ((i = 0; i < $(_ticks "${2:-10}"); i++)); do
+        xwininfo -id "$1" >/dev/null 2>&1 || return 0
+        sleep 0.1
+    done
+    fail "window $1 still exists after ${2:-10} s"
 }
 
 window_visible() {
@@ -414,7 +427,7 @@ board_open() {
 playing_windows_wait() {
     local i
     for ((i = 0; i < $(_ticks "${1:-10}"); i++)); do
-        HANDLE_WIN=$(windows_named '^Tavrin$' | head -n 1)
+        HANDLE_WIN=$(window_find_by_size "$HANDLE_SIZE")
         BOARD_WIN=$(window_find_by_size "$BOARD_SIZE")
         STATUS_WIN=$(window_find_by_size "$STATUS_SIZE")
         DIE_WIN=$(window_find_by_size "$DIE_SIZE")
