@@ -20,7 +20,7 @@ int main(int argc, char* argv[]) {
     tavrin::setUpAppearance(app);
     tavrin::SystemClock clock;
     tavrin::AppContext ctx(*options, clock);
-    ctx.log.write("start", {tavrin::EventLog::field("seed", options->seed ? *options->seed : -1)});
+    ctx.log.write("start", {tavrin::EventLog::field("seed", ctx.rng.lastSeed())});
 
     tavrin::Autoplay autoplay(ctx);
     if (options->autoplay)

@@ -11,8 +11,12 @@ void setUpAppearance(QApplication& app) {
     QFont::insertSubstitutions(QString::fromUtf8(layout::kMingFace),
                                {"AR PL UMing TW", "AR PL UMing HK", "Noto Serif CJK TC"});
     QFont::insertSubstitutions(layout::kComicFace, {"Comic Neue", "Comic Sans MS"});
-    QFont dialogFont("AR PL UMing TW");
-    dialogFont.setPixelSize(12);
+    // A narrow proportional face, like the classic dialog font the instructions were broken
+    // for; Chinese text falls back to the Taiwan forms of the Ming face.
+    QFont::insertSubstitution("DejaVu Sans", "AR PL UMing TW");
+    QFont dialogFont("DejaVu Sans");
+    dialogFont.setStretch(QFont::Condensed);
+    dialogFont.setPixelSize(11);
     app.setFont(dialogFont);
     app.setQuitOnLastWindowClosed(false); // the game decides when it ends
 }

@@ -17,6 +17,7 @@ public:
 
     void reseed();
     void seed(std::uint32_t value);
+    std::uint32_t lastSeed() const { return lastSeed_; }
     double next();
     // A whole number from 1 to n, each equally likely.
     int wholeUpTo(int n);
@@ -24,6 +25,7 @@ public:
 private:
     SeedSource source_;
     std::mt19937 engine_;
+    std::uint32_t lastSeed_ = 0;
 };
 
 // Seeds from the seconds since midnight, as the game does without --seed.

@@ -37,6 +37,7 @@ FrmFace::FrmFace(AppContext& ctx) : Form(ctx, layout::frmFaceLayout()) {
 }
 
 void FrmFace::Image1_MouseDown(int, int, double X, double Y) {
+    raise(); // dragged over the board, the handle stays in sight
     DragActive = true;
     DragStartX = X;
     DragStartY = Y;

@@ -1,3 +1,4 @@
+#include "app/app_setup.h"
 #include "art/frm_gra.h"
 #include "board/board_rules.h"
 #include "board/frm_dice.h"
@@ -15,6 +16,7 @@
 #include "windows/frm_status.h"
 #include "windows/status_digits.h"
 
+#include <QApplication>
 #include <QLineEdit>
 #include <QPlainTextEdit>
 #include <QtTest>
@@ -50,6 +52,8 @@ int onPixel(int twips) {
 class BoardWindowsTest : public QObject {
     Q_OBJECT
 private slots:
+    void initTestCase() { setUpAppearance(*qApp); }
+
     void startOpensTheBoardAndItsCompanions() {
         GameFixture f;
         FrmMap& map = startGame(f);
@@ -294,6 +298,22 @@ private slots:
         QVERIFY(f.ctx->forms.isLoaded<FrmEnd>());
         end.Label4_Click();
         QVERIFY(f.ctx->forms.loaded().empty());
+    }
+
+    void captionsFitOnOneLineOfTheirBoxes() {
+        GameFixture f;
+        std::vector<Form*> windows{&f.ctx->forms.get<FrmStart>(), &f.ctx->forms.get<FrmStatus>(),
+                                   &f.ctx->forms.get<FrmEnd>()};
+        f.ctx->forms.get<FrmEnd>().Label4_Click(); // the credit and links show on page two
+        for (Form* window : windows)
+            for (LabelControl* label : window->findChildren<LabelControl*>()) {
+                const int width = QFontMetrics(label->font()).horizontalAdvance(label->Caption());
+                QVERIFY2(width <= label->contentsRect().width(),
+                         qPrintable(QString("%1.%2 needs %3 px, has %4")
+                                        .arg(window->objectName(), label->objectName())
+                                        .arg(width)
+                                        .arg(label->contentsRect().width())));
+            }
     }
 
     void badBoardFileEndsTheGameWithNothingShown() {
