@@ -1,6 +1,6 @@
 #include "app/forms.h"
 
-#include <QCoreApplication>
+#include <QGuiApplication>
 
 namespace tavrin {
 
@@ -13,7 +13,8 @@ Forms::~Forms() {
 
 void Forms::showForm(Form& form) {
     form.show();
-    form.raise();
+    if (QGuiApplication::platformName() != "offscreen") // which cannot stack windows
+        form.raise();
 }
 
 void Forms::forget(Form& form) {
