@@ -1,11 +1,16 @@
 #pragma once
 
 #include "app/form.h"
+#include "games/quiz_rules.h"
+
+#include <optional>
 
 namespace tavrin {
 
-// Stand-in for the mini-game until it lands: it keeps the board's contract (the board is
-// inactive and the die stopped while it is open; closing it makes the board active again).
+// The quiz: five questions on coronary heart disease drawn from gm1_data.txt. Every answer
+// wins or loses points; after the fifth the points are shown as a bonus, added to the score,
+// and the window closes itself. While it is open the board takes no throw and the quiz keeps
+// the activation against the game's other windows.
 class FrmGame1 : public Form {
     Q_OBJECT
 public:
@@ -13,6 +18,22 @@ public:
 
     void Form_Load() override;
     void Form_Unload(int& Cancel) override;
+    void cmdAnswer_Click(int Index);
+    void Form_Deactivate();
+
+    // The round in play; empty only if the question file could not be read.
+    const QuizRound* round() const { return round_ ? &*round_ : nullptr; }
+
+protected:
+    bool event(QEvent* event) override;
+    void systemClose() override;
+
+private:
+    void showQuestion();
+    void endQuiz();
+    void reclaimActivation();
+
+    std::optional<QuizRound> round_;
 };
 
 } // namespace tavrin

@@ -1,15 +1,36 @@
 #include "app/app_context.h"
 #include "app/autoplay.h"
+#include "content/whole_number.h"
 #include "games/frm_game1.h"
 
-namespace tavrin {
+#include <QPushButton>
 
-// Stand-in until the game itself lands: close the window after a pause.
+namespace tavrin {
+namespace {
+
+constexpr int kReadingPauseMs = 1800;
+
+// Which button to press: mostly the right one, but every few questions a wrong one, so that
+// both sounds and both kinds of score are seen. Drawn from the quiz's own state rather than
+// the game's generator, so that autoplay does not change the game's random sequence.
+int chooseButton(const QuizRound& round) {
+    const auto right = parseWholeNumber(round.current().answer);
+    const int rightButton = right && *right >= 0 && *right <= 2 ? static_cast<int>(*right) : 0;
+    const bool slip = (round.CurQuestion + round.QuestionNo) % 3 == 0;
+    return slip ? (rightButton + 1) % 3 : rightButton;
+}
+
+} // namespace
+
 void autoplayQuizStep(AppContext& ctx, AutoplayPace& pace) {
-    if (pace.idleMs() < 2000)
+    if (pace.idleMs() < kReadingPauseMs)
+        return;
+    FrmGame1& quiz = ctx.forms.get<FrmGame1>();
+    const QuizRound* round = quiz.round();
+    if (!round || round->finished())
         return;
     pace.acted();
-    ctx.forms.get<FrmGame1>().close();
+    clickWidget(quiz.button("cmdAnswer", chooseButton(*round)));
 }
 
 } // namespace tavrin

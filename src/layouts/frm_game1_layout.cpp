@@ -3,7 +3,29 @@
 
 namespace tavrin::layout {
 
-// The quiz window's frame; its controls come with the quiz itself.
+using namespace build;
+
+namespace {
+
+// In the dialog font the captions are wider than the buttons; at 10 px they fit whole.
+ControlSpec answerButton(int index, const QString& caption) {
+    ControlSpec c =
+        box(ControlKind::CommandButton, "cmdAnswer", index, 240 + 1440 * index, 1920, 1215, 495);
+    c.caption = caption;
+    c.font = font(kMingFace, 7.5);
+    return c;
+}
+
+// The question and its choices: text from the question file, on the button face colour.
+ControlSpec quizText(const QString& name, int top, int height, double points) {
+    ControlSpec c = label(name, 360, top, 3855, height, "Label1");
+    c.font = font(kMingFace, points);
+    c.border = Border::Sunken;
+    return c;
+}
+
+} // namespace
+
 WindowSpec frmGame1Layout() {
     WindowSpec w;
     w.name = "frmGame1";
@@ -15,6 +37,28 @@ WindowSpec frmGame1Layout() {
     w.clientWidth = 4590, w.clientHeight = 2565;
     w.background = "picWood";
     w.icon = "icoCreature";
+
+    ControlSpec title = label("Label1", 1680, 120, 2535, 255, "冠 心 病 問 答 遊 戲");
+    title.font = font(kMingFace, 12);
+    title.textColor = QColor(0x00, 0x00, 0x80);
+    title.transparent = true;
+
+    // The trailing blank is part of the design: the first answer's caption has none.
+    ControlSpec score = label("lblScore", 360, 120, 1095, 255, "Score: 0 ");
+    score.font = font(kComicFace, 8.25, true);
+    score.border = Border::Sunken;
+    score.alignRight = true;
+
+    // Tab order follows creation, which runs back to front: button 0 first.
+    w.controls = {
+        answerButton(2, "選擇三(Answer3)"),
+        answerButton(1, "選擇二(Answer2)"),
+        answerButton(0, "選擇一(Answer1)"),
+        title,
+        score,
+        quizText("lblOption", 960, 735, 9.75),
+        quizText("lblQuestion", 600, 255, 9),
+    };
     return w;
 }
 

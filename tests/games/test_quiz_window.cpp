@@ -1,0 +1,268 @@
+#include "../ui/game_fixture.h"
+#include "app/autoplay.h"
+#include "board/frm_dice.h"
+#include "controls/label_control.h"
+#include "controls/vb_timer.h"
+#include "games/frm_game1.h"
+#include "quiz_test_files.h"
+#include "windows/frm_snd.h"
+
+#include <QApplication>
+#include <QDialog>
+#include <QPushButton>
+#include <QtTest>
+
+using namespace tavrin;
+using namespace tavrin::testing;
+
+namespace {
+
+// A game context whose question file is the test's own (answer line "1" unless told), with
+// the shipped sound files beside it and the event log written to a file.
+struct QuizFixture : GameFixture {
+    QuizFixture() {
+        for (const QString& name :
+             QDir(qEnvironmentVariable("TAVRIN_DATA_DIR")).entryList(QDir::Files))
+            if (name != "gm1_data.txt")
+                QFile::copy(QDir(qEnvironmentVariable("TAVRIN_DATA_DIR")).filePath(name),
+                            dir.filePath(name));
+        ctx->options.dataDir = dir.path();
+        ctx->log.open(dir.filePath("events.log").toStdString());
+        ctx->state.Score = 1000;
+        ctx->state.MapActive = true;
+        writeQuiz(quizLines());
+        // The bonus box reports what the score label showed while it was open.
+        ctx->messages.answerer = [this](const QString& text, const QString& title,
+                                        MessageBoxes::Buttons) {
+            boxes << title + ": " + text;
+            if (FrmGame1* quiz = ctx->forms.find<FrmGame1>())
+                scoreShownAtBox = quiz->label("lblScore").Caption();
+            return MessageBoxes::Answer::Ok;
+        };
+    }
+
+    void writeQuiz(const std::vector<std::string>& lines) {
+        std::ofstream(dir.filePath("gm1_data.txt").toStdString(), std::ios::binary)
+            << quizFileBytes(lines);
+    }
+
+    FrmGame1& open() { return ctx->forms.show<FrmGame1>(); }
+
+    // A real click on answer button `index`.
+    void click(int index) {
+        QTest::mouseClick(&ctx->forms.get<FrmGame1>().button("cmdAnswer", index), Qt::LeftButton);
+    }
+
+    QString caption(const char* label) const {
+        return ctx->forms.get<FrmGame1>().label(label).Caption();
+    }
+
+    QStringList log() const {
+        QFile file(dir.filePath("events.log"));
+        file.open(QIODevice::ReadOnly);
+        return QString::fromUtf8(file.readAll()).split('\n', Qt::SkipEmptyParts);
+    }
+
+    int dieInterval() { return ctx->forms.get<FrmDice>().timer("Timer1").Interval(); }
+
+    QString scoreShownAtBox;
+};
+
+QString expectedOptions(int question, const char* gap) {
+    const QString q = "Q" + QString::number(question);
+    return QString("1)%2%1-a\r\n2)%2%1-b\r\n3)%2%1-c").arg(q, gap);
+}
+
+} // namespace
+
+class QuizWindowTest : public QObject {
+    Q_OBJECT
+private slots:
+    void opensOnTheFirstQuestionWithTheBoardStopped() {
+        QuizFixture f;
+        FrmGame1& quiz = f.open();
+        QVERIFY(!f.ctx->state.MapActive);
+        QCOMPARE(f.dieInterval(), 0);
+        QCOMPARE(quiz.windowTitle(), QString("Game1  -  冠 心 病 問 答 遊 戲"));
+        QCOMPARE(quiz.size(), QSize(306, 171));
+        QCOMPARE(f.caption("lblScore"), QString("Score: 0 "));
+        const int k = quiz.round()->CurQuestion;
+        QCOMPARE(f.caption("lblQuestion"), "Q" + QString::number(k));
+        QCOMPARE(f.caption("lblOption"), expectedOptions(k, ""));
+        const char* captions[] = {"選擇一(Answer1)", "選擇二(Answer2)", "選擇三(Answer3)"};
+        for (int i = 0; i < 3; ++i) {
+            const QPushButton& button = quiz.button("cmdAnswer", i);
+            QCOMPARE(button.text(), QString::fromUtf8(captions[i]));
+            QCOMPARE(button.geometry(), QRect(16 + 96 * i, 128, 81, 33));
+        }
+    }
+
+    void fiveWrongAnswersLoseTwoHundredFifty() {
+        QuizFixture f;
+        f.open();
+        const QStringList scores = {"-50", "-100", "-150", "-200"};
+        for (int n = 1; n <= 4; ++n) {
+            f.click(0);
+            QCOMPARE(f.caption("lblScore"), "Score: " + scores[n - 1]);
+            const int k = f.ctx->forms.get<FrmGame1>().round()->CurQuestion;
+            QCOMPARE(f.caption("lblOption"), expectedOptions(k, " "));
+            QVERIFY(f.boxes.isEmpty());
+        }
+        f.click(2);
+        QCOMPARE(f.boxes, QStringList{"Tavrin: Bonus: -250"});
+        QCOMPARE(f.scoreShownAtBox, QString("Score: -250"));
+        QCOMPARE(f.ctx->state.Score, 750LL);
+        QVERIFY(f.ctx->state.MapActive);
+        QCOMPARE(f.dieInterval(), 150);
+        QVERIFY(!f.ctx->forms.isLoaded<FrmGame1>());
+        const QStringList log = f.log();
+        QCOMPARE(log.size(), 6);
+        QCOMPARE(log[0], QString("answer question=1 button=0 right=0 gamescore=-50"));
+        QCOMPARE(log[4], QString("answer question=5 button=2 right=0 gamescore=-250"));
+        QCOMPARE(log[5], QString("bonus game=quiz points=-250 score=750"));
+    }
+
+    void aSecondQuizStartsAgainAtZero() {
+        QuizFixture f;
+        f.open();
+        for (int n = 0; n < 5; ++n)
+            f.click(1);
+        QCOMPARE(f.boxes.last(), QString("Tavrin: Bonus: 500"));
+        QCOMPARE(f.ctx->state.Score, 1500LL);
+        QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
+
+        FrmGame1& second = f.open();
+        QCOMPARE(f.caption("lblScore"), QString("Score: 0 "));
+        QCOMPARE(second.round()->QuestionNo, 1);
+        QCOMPARE(f.caption("lblOption"), expectedOptions(second.round()->CurQuestion, ""));
+        for (int button : {1, 0, 1, 2, 1})
+            f.click(button);
+        QCOMPARE(f.boxes.last(), QString("Tavrin: Bonus: 200"));
+        QCOMPARE(f.ctx->state.Score, 1700LL);
+    }
+
+    void closeBoxGivesNoBonus() {
+        QuizFixture f;
+        f.open();
+        f.click(1);
+        f.click(1);
+        f.ctx->forms.get<FrmDice>().timer("Timer1").setInterval(150); // as the board left it
+        QVERIFY(!f.ctx->forms.get<FrmGame1>().close()); // the registry destroys it later
+        QVERIFY(!f.ctx->forms.isLoaded<FrmGame1>());
+        QVERIFY(f.boxes.isEmpty());
+        QCOMPARE(f.ctx->state.Score, 1000LL);
+        QVERIFY(f.ctx->state.MapActive);
+        QCOMPARE(f.dieInterval(), 150);
+        QCOMPARE(f.log().last(), QString("close game=quiz"));
+    }
+
+    void soundsFollowTheAnswers() {
+        QuizFixture f;
+        f.open();
+        MMControl& boo = f.ctx->forms.get<FrmSnd>().mmcBoo;
+        MMControl& yeah = f.ctx->forms.get<FrmSnd>().mmcYeah;
+        QCOMPARE(boo.Command(), QString("Open"));
+        QCOMPARE(yeah.Command(), QString("Open"));
+        f.click(0);
+        QCOMPARE(boo.Command(), QString("Sound"));
+        QCOMPARE(yeah.Command(), QString("Open"));
+        f.click(1);
+        QCOMPARE(yeah.Command(), QString("Sound"));
+        f.click(1);
+        f.click(1);
+        f.click(1);
+        QCOMPARE(boo.Command(), QString("Close"));
+        QCOMPARE(yeah.Command(), QString("Close"));
+
+        // Closed early, the quiz leaves its devices open.
+        QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
+        f.open();
+        f.click(0);
+        f.ctx->forms.get<FrmGame1>().close();
+        QCOMPARE(boo.Command(), QString("Sound"));
+        QCOMPARE(yeah.Command(), QString("Open"));
+    }
+
+    void everyOpeningReadsTheFileAgain() {
+        QuizFixture f;
+        f.open();
+        f.ctx->forms.unload<FrmGame1>();
+        f.writeQuiz(quizLines(std::vector<std::string>(30, "2")));
+        f.open();
+        f.click(2);
+        QCOMPARE(f.caption("lblScore"), QString("Score: 100"));
+    }
+
+    void missingOrShortFileEndsTheGame() {
+        QuizFixture missing;
+        QFile::remove(missing.dir.filePath("gm1_data.txt"));
+        QVERIFY_THROWS_EXCEPTION(FatalEnded, missing.open());
+        QCOMPARE(missing.boxes.size(), 1);
+        QVERIFY2(missing.boxes[0].startsWith("Tavrin: gm1_data.txt: cannot open "),
+                 qPrintable(missing.boxes[0]));
+
+        QuizFixture shortFile;
+        auto lines = quizLines();
+        lines.resize(150);
+        shortFile.writeQuiz(lines);
+        QVERIFY_THROWS_EXCEPTION(FatalEnded, shortFile.open());
+        QVERIFY2(shortFile.boxes.value(0).startsWith("Tavrin: gm1_data.txt line 151: "),
+                 qPrintable(shortFile.boxes.value(0)));
+    }
+
+    void answerLineThatIsNoNumberEndsTheGameWhenAnswered() {
+        QuizFixture f;
+        f.writeQuiz(quizLines(std::vector<std::string>(30, "two")));
+        FrmGame1& quiz = f.open(); // opening does not look at the answers
+        QVERIFY(f.boxes.isEmpty());
+        const int line = 6 * quiz.round()->CurQuestion - 1;
+        QVERIFY_THROWS_EXCEPTION(FatalEnded, quiz.cmdAnswer_Click(1));
+        QCOMPARE(f.boxes, QStringList{QString("Tavrin: gm1_data.txt line %1: \"two\" is not a "
+                                              "number")
+                                          .arg(line)});
+    }
+
+    void keepsTheActivationAgainstTheGamesOtherWindows() {
+        QuizFixture f;
+        FrmGame1& quiz = f.open();
+        FrmDice& die = f.ctx->forms.show<FrmDice>();
+        quiz.activateWindow();
+        QTRY_COMPARE(QApplication::activeWindow(), &quiz);
+
+        bool dieWasActive = false;
+        QTimer watch;
+        connect(&watch, &QTimer::timeout,
+                [&] { dieWasActive = dieWasActive || QApplication::activeWindow() == &die; });
+        watch.start(0);
+        die.activateWindow();
+        QTRY_VERIFY(dieWasActive);
+        QTRY_COMPARE(QApplication::activeWindow(), &quiz);
+
+        // A dialog of the game's own (a message box) keeps the activation.
+        QDialog box(&quiz);
+        box.show();
+        box.activateWindow();
+        QTRY_COMPARE(QApplication::activeWindow(), &box);
+        QTest::qWait(50);
+        QCOMPARE(QApplication::activeWindow(), &box);
+    }
+
+    void autoplayAnswersEveryQuestionSometimesWrongly() {
+        QuizFixture f;
+        f.open();
+        AutoplayPace pace;
+        QTimer poll;
+        connect(&poll, &QTimer::timeout, [&] {
+            if (f.ctx->forms.isLoaded<FrmGame1>())
+                autoplayQuizStep(*f.ctx, pace);
+        });
+        poll.start(100);
+        QTRY_VERIFY_WITH_TIMEOUT(!f.ctx->forms.isLoaded<FrmGame1>(), 20000);
+        const QStringList answers = f.log().filter(QRegularExpression("^answer "));
+        QCOMPARE(answers.size(), 5);
+        QCOMPARE(f.boxes.size(), 1);
+    }
+};
+
+QTEST_MAIN(QuizWindowTest)
+#include "test_quiz_window.moc"
