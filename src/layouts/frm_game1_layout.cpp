@@ -7,12 +7,10 @@ using namespace build;
 
 namespace {
 
-// In the dialog font the captions are wider than the buttons; at 10 px they fit whole.
 ControlSpec answerButton(int index, const QString& caption) {
     ControlSpec c =
         box(ControlKind::CommandButton, "cmdAnswer", index, 240 + 1440 * index, 1920, 1215, 495);
     c.caption = caption;
-    c.font = font(kMingFace, 7.5);
     return c;
 }
 
