@@ -222,6 +222,13 @@ int Form::controlTop(const QWidget& control) {
     return layout::twips(control.y());
 }
 
+void Form::markDestroying() {
+    destroying_ = true;
+    setEnabled(false);
+    for (VbTimer* t : std::as_const(timers_))
+        t->setInterval(0);
+}
+
 void Form::paintEvent(QPaintEvent*) {
     QPainter painter(this);
     painter.fillRect(rect(), layout::btnFace());

@@ -52,7 +52,9 @@ public:
     static int controlTop(const QWidget& control);
 
     bool isBeingDestroyed() const { return destroying_; }
-    void markDestroying() { destroying_ = true; }
+    // From here on the window takes no input and its timers stop: clicks and ticks already
+    // queued must not act on a game that has moved on (or load windows again).
+    void markDestroying();
 
 protected:
     void paintEvent(QPaintEvent* event) override;

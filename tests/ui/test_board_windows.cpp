@@ -235,6 +235,22 @@ private slots:
         QVERIFY(f.boxes.isEmpty());
     }
 
+    void clicksAndTicksAfterTheEndDoNothing() {
+        GameFixture f;
+        startGame(f);
+        QPointer<FrmDice> dice = &f.ctx->forms.get<FrmDice>();
+        QPointer<FrmStatus> status = &f.ctx->forms.get<FrmStatus>();
+        f.ctx->state.Trial = 50;
+        throwFace(f, 3);         // the end: the die and the status strip go
+        QVERIFY(dice && status); // destroyed only when the event loop next runs
+        QTest::mouseClick(&dice->image("imgDice"), Qt::LeftButton);
+        QCOMPARE(f.ctx->state.Trial, 51);
+        QCOMPARE(dice->timer("Timer1").Interval(), 0);
+        QCOMPARE(status->timer("Timer1").Interval(), 0);
+        QVERIFY(!f.ctx->forms.isLoaded<FrmGra>());
+        QVERIFY(!f.ctx->forms.isLoaded<FrmDice>());
+    }
+
     void statusStripDrawsScoreAndTrial() {
         GameFixture f;
         startGame(f);
