@@ -8,6 +8,7 @@
 #include "controls/vb_timer.h"
 
 #include <QCloseEvent>
+#include <QGraphicsDropShadowEffect>
 #include <QGuiApplication>
 #include <QLineEdit>
 #include <QPainter>
@@ -21,6 +22,15 @@ namespace {
 
 QString key(const QString& name, int index) {
     return index < 0 ? name : name + "(" + QString::number(index) + ")";
+}
+
+// Light captions ("START ->") on the light wood get a soft dark edge, so they stay readable.
+QGraphicsEffect* readableShadow(QWidget* owner) {
+    auto* shadow = new QGraphicsDropShadowEffect(owner);
+    shadow->setOffset(1, 1);
+    shadow->setBlurRadius(3);
+    shadow->setColor(QColor(0x20, 0x40, 0x20, 220));
+    return shadow;
 }
 
 bool isWindowedKind(layout::ControlKind kind) {
@@ -109,9 +119,12 @@ QWidget* Form::createControl(const layout::ControlSpec& c) {
         label->setSunkenBorder(c.border == layout::Border::Sunken);
         if (c.alignRight)
             label->setAlignment(Qt::AlignRight | Qt::AlignTop);
+        const QColor textColor = c.textColor.value_or(layout::btnText());
         QPalette p = label->palette();
-        p.setColor(QPalette::WindowText, c.textColor.value_or(layout::btnText()));
+        p.setColor(QPalette::WindowText, textColor);
         label->setPalette(p);
+        if (c.transparent && textColor.lightness() > 200)
+            label->setGraphicsEffect(readableShadow(label));
         w = label;
         break;
     }
@@ -131,6 +144,7 @@ QWidget* Form::createControl(const layout::ControlSpec& c) {
             edit->setPlainText(c.caption);
             edit->setVerticalScrollBarPolicy(c.verticalScrollBar ? Qt::ScrollBarAlwaysOn
                                                                  : Qt::ScrollBarAsNeeded);
+            edit->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff); // lines wrap instead
             edit->setLineWrapMode(QPlainTextEdit::WidgetWidth);
             w = edit;
         } else {
