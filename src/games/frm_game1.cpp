@@ -106,7 +106,11 @@ void FrmGame1::systemClose() {
 }
 
 bool FrmGame1::event(QEvent* event) {
-    if (event->type() == QEvent::WindowDeactivate)
+    // Shown, the quiz becomes the active window, as any window opened for the player does
+    // (without a window manager nobody else would make it so).
+    if (event->type() == QEvent::Show)
+        activateWindow();
+    else if (event->type() == QEvent::WindowDeactivate)
         Form_Deactivate();
     return Form::event(event);
 }
