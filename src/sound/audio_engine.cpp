@@ -24,6 +24,9 @@ AudioEngine::AudioEngine(Settings settings) {
 bool AudioEngine::open(const Settings& settings) {
     if (openEngine_.load())
         return false; // SDL_mixer has one output; a second engine stays silent
+    // SDL would otherwise catch SIGINT and SIGTERM for an event queue nobody reads, and the
+    // program could no longer be stopped by a signal.
+    SDL_SetHint(SDL_HINT_NO_SIGNAL_HANDLERS, "1");
     if (SDL_InitSubSystem(SDL_INIT_AUDIO) != 0)
         return false;
     if (Mix_OpenAudio(44100, AUDIO_S16SYS, 2, settings.bufferFrames) != 0) {

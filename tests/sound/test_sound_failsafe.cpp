@@ -3,6 +3,7 @@
 #include "sound/mm_control.h"
 
 #include <QtTest>
+#include <csignal>
 #include <memory>
 
 using namespace tavrin;
@@ -186,6 +187,25 @@ private slots:
         QVERIFY(engine.isMusicPlaying());
         music.reset();
         QVERIFY(!engine.isMusicPlaying());
+    }
+
+    void terminationSignalsStillEndTheProgram() {
+        // SDL takes over signals whose handling is the default, as it is in the program.
+        struct sigaction defaults = {}, saved[2], now;
+        defaults.sa_handler = SIG_DFL;
+        const int caught[2] = {SIGTERM, SIGINT};
+        for (int i = 0; i < 2; ++i)
+            sigaction(caught[i], &defaults, &saved[i]);
+        {
+            AudioEngine engine({});
+            QVERIFY(engine.isOpen());
+            for (int signal : caught) {
+                sigaction(signal, nullptr, &now);
+                QVERIFY(now.sa_handler == SIG_DFL);
+            }
+        }
+        for (int i = 0; i < 2; ++i)
+            sigaction(caught[i], &saved[i], nullptr);
     }
 
     void devicesMayOutliveTheEngine() {
