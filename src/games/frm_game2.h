@@ -1,11 +1,20 @@
 #pragma once
 
 #include "app/form.h"
+#include "games/target_clock.h"
+
+#include <array>
+#include <optional>
 
 namespace tavrin {
 
-// Stand-in for the mini-game until it lands: it keeps the board's contract (the board is
-// inactive and the die stopped while it is open; closing it makes the board active again).
+class MMControl;
+
+// The target game: for 20 seconds five pictures jump about the window every 600 ms; clicking
+// a cause of heart disease wins 100 points, clicking a healthy habit loses 100. When the red
+// clock reaches zero the points are shown as a bonus, added to the score, and the window closes
+// itself. While it is open the board takes no throw and the game keeps the activation against
+// the game's other windows.
 class FrmGame2 : public Form {
     Q_OBJECT
 public:
@@ -13,6 +22,27 @@ public:
 
     void Form_Load() override;
     void Form_Unload(int& Cancel) override;
+    void imgTarget_Click(int Index);
+    void Timer1_Timer();
+    void Timer2_Timer();
+    void Form_Deactivate();
+
+    long long gameScore() const { return GameScore; }
+
+protected:
+    void showEvent(QShowEvent* event) override;
+    bool event(QEvent* event) override;
+    bool eventFilter(QObject* watched, QEvent* event) override;
+    void systemClose() override;
+
+private:
+    void timeOver();
+    void showClock(const std::array<int, 6>& digits);
+    void reclaimActivation();
+    void playSound(MMControl& device);
+
+    long long GameScore = 0;
+    std::optional<TargetCountdown> countdown_; // StartTime: set when the window opens
 };
 
 } // namespace tavrin

@@ -1,0 +1,143 @@
+#include "app/clock.h"
+#include "app/random.h"
+#include "games/target_clock.h"
+#include "games/target_positions.h"
+#include "games/target_scoring.h"
+
+#include <QtTest>
+#include <set>
+
+using namespace tavrin;
+using Digits = std::array<int, 6>;
+using State = TargetCountdown::State;
+
+namespace {
+
+// The monotonic and the wall clock move independently, as after a change of the system time.
+class SteppedClock final : public Clock {
+public:
+    double secondsSinceMidnight() const override { return wall; }
+    double monotonicSeconds() const override { return mono; }
+    double wall = 86390; // ten seconds before midnight
+    double mono = 500;
+};
+
+} // namespace
+
+class TargetRulesTest : public QObject {
+    Q_OBJECT
+private slots:
+    void tiesRoundToTheEvenNeighbour() {
+        QCOMPARE(roundHalfToEven(0.5), 0LL);
+        QCOMPARE(roundHalfToEven(1.5), 2LL);
+        QCOMPARE(roundHalfToEven(2.5), 2LL);
+        QCOMPARE(roundHalfToEven(1999.5), 2000LL);
+        QCOMPARE(roundHalfToEven(1998.5), 1998LL);
+        QCOMPARE(roundHalfToEven(2.4999), 2LL);
+        QCOMPARE(roundHalfToEven(2.5001), 3LL);
+        QCOMPARE(roundHalfToEven(7.0), 7LL);
+    }
+
+    void clockDigitsReadMinutesSecondsHundredths() {
+        QCOMPARE(countdownDigits(20.0), (Digits{0, 0, 2, 0, 0, 0}));
+        // 19.995 * 100 is exactly 1999.5: the tie goes to 2000.
+        QCOMPARE(countdownDigits(19.995), (Digits{0, 0, 2, 0, 0, 0}));
+        QCOMPARE(countdownDigits(19.985), (Digits{0, 0, 1, 9, 9, 8}));
+        QCOMPARE(countdownDigits(12.34), (Digits{0, 0, 1, 2, 3, 4}));
+        QCOMPARE(countdownDigits(0.015), (Digits{0, 0, 0, 0, 0, 2}));
+        // 0.5 hundredths: the tie goes to 0.
+        QCOMPARE(countdownDigits(0.005), (Digits{0, 0, 0, 0, 0, 0}));
+        // The minutes come from the whole seconds rounded on their own: 75.5 -> 76 -> 1 minute.
+        QCOMPARE(countdownDigits(75.5), (Digits{0, 1, 1, 5, 5, 0}));
+    }
+
+    void aTwentySecondGameShowsNoMinutesAndCountsDownFromTwenty() {
+        for (int thousandths = 20000; thousandths >= 1; --thousandths) {
+            const Digits d = countdownDigits(thousandths / 1000.0);
+            QVERIFY2(d[0] == 0 && d[1] == 0, qPrintable(QString::number(thousandths)));
+            const int shown = d[2] * 1000 + d[3] * 100 + d[4] * 10 + d[5];
+            QVERIFY2(std::abs(shown - thousandths / 10.0) <= 0.5,
+                     qPrintable(QString::number(thousandths)));
+        }
+    }
+
+    void countdownEndsOnceAfterTwentySeconds() {
+        SteppedClock clock;
+        TargetCountdown countdown(clock);
+        TargetCountdown::Tick t = countdown.tick();
+        QCOMPARE(t.state, State::Running);
+        QCOMPARE(t.secondsLeft, 20.0);
+        clock.mono += 19.99;
+        QCOMPARE(countdown.tick().state, State::Running);
+        clock.mono += 0.01;
+        t = countdown.tick();
+        QCOMPARE(t.state, State::TimeUp);
+        QVERIFY(t.secondsLeft <= 0);
+        // Ticks that arrive afterwards, e.g. while the bonus message is open, end nothing.
+        for (int i = 0; i < 3; ++i) {
+            clock.mono += 0.01;
+            QCOMPARE(countdown.tick().state, State::AlreadyOver);
+        }
+    }
+
+    void countdownIgnoresMidnightAndChangesOfTheSystemTime() {
+        SteppedClock clock;
+        TargetCountdown countdown(clock);
+        clock.wall = 5; // past midnight
+        clock.mono += 15;
+        QCOMPARE(countdown.tick().secondsLeft, 5.0);
+        clock.wall = 40000; // the system time is set forward by hours
+        clock.mono += 4;
+        QCOMPARE(countdown.tick().state, State::Running);
+        clock.mono += 1;
+        QCOMPARE(countdown.tick().state, State::TimeUp);
+    }
+
+    void positionsAreWholeStepsInsideTheirRanges() {
+        Random rng(fixedSeedSource(3));
+        std::set<int> tops, lefts;
+        for (int tick = 0; tick < 4000; ++tick)
+            for (const TargetPosition& p : drawTargetPositions(rng)) {
+                QCOMPARE(p.top % 100, 0);
+                QCOMPARE(p.left % 100, 0);
+                tops.insert(p.top);
+                lefts.insert(p.left);
+            }
+        // Every place is reached, and nothing outside: 100..2500 and 100..4000.
+        QCOMPARE(int(tops.size()), 25);
+        QCOMPARE(*tops.begin(), 100);
+        QCOMPARE(*tops.rbegin(), 2500);
+        QCOMPARE(int(lefts.size()), 40);
+        QCOMPARE(*lefts.begin(), 100);
+        QCOMPARE(*lefts.rbegin(), 4000);
+    }
+
+    void positionsDrawTopThenLeftForEachTargetInTurn() {
+        Random game(fixedSeedSource(77));
+        Random replay(fixedSeedSource(77));
+        const auto positions = drawTargetPositions(game);
+        for (const TargetPosition& p : positions) {
+            QCOMPARE(p.top, 100 * (1 + int(25 * replay.next())));
+            QCOMPARE(p.left, 100 * (1 + int(40 * replay.next())));
+        }
+    }
+
+    void causesWinAndHabitsLoseWithoutBound() {
+        QCOMPARE(targetPoints(0), 100LL);
+        QCOMPARE(targetPoints(1), -100LL);
+        QCOMPARE(targetPoints(2), 100LL);
+        QCOMPARE(targetPoints(3), -100LL);
+        QCOMPARE(targetPoints(4), 100LL);
+        long long score = 0;
+        for (int i = 0; i < 100000; ++i)
+            score += targetPoints(1);
+        QCOMPARE(score, -10000000LL);
+        QCOMPARE(targetScoreCaption(0), std::string("Score: 0 "));
+        QCOMPARE(targetScoreCaption(score), std::string("Score: -10000000 "));
+        QCOMPARE(targetBonusText(-200), std::string("Bonus: -200"));
+        QCOMPARE(targetBonusText(300), std::string("Bonus: 300"));
+    }
+};
+
+QTEST_APPLESS_MAIN(TargetRulesTest)
+#include "test_target_rules.moc"

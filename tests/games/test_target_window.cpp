@@ -1,0 +1,306 @@
+#include "../ui/game_fixture.h"
+#include "art/frm_gra.h"
+#include "board/frm_dice.h"
+#include "board/frm_map.h"
+#include "controls/image_control.h"
+#include "controls/label_control.h"
+#include "controls/vb_timer.h"
+#include "games/frm_game2.h"
+#include "games/target_positions.h"
+#include "windows/frm_snd.h"
+#include "windows/frm_start.h"
+#include "windows/frm_status.h"
+
+#include <QHelpEvent>
+#include <QMessageBox>
+#include <QToolTip>
+#include <QtTest>
+
+using namespace tavrin;
+using namespace tavrin::testing;
+
+namespace {
+
+// Target squares three and six squares from the start.
+void startOnTargetBoard(GameFixture& f) {
+    f.useBoard({{3, "33302"}, {6, "33302"}});
+    f.ctx->forms.show<FrmStart>().Label4_Click();
+}
+
+// Throws a three through the die's own handler: the board opens the next target square.
+FrmGame2& openTargetGame(GameFixture& f) {
+    f.ctx->state.DiceValue = 3;
+    f.ctx->forms.get<FrmDice>().imgDice_Click();
+    FrmGame2* game = f.ctx->forms.find<FrmGame2>();
+    if (!game)
+        throw std::runtime_error("the target game did not open");
+    return *game;
+}
+
+void click(FrmGame2& game, int target, int times = 1) {
+    for (int i = 0; i < times; ++i)
+        QTest::mouseClick(&game.image("imgTarget", target), Qt::LeftButton);
+}
+
+// Lets the fake clock run out and the game take its next clock tick.
+void runOut(GameFixture& f, FrmGame2& game) {
+    f.clock.now += 20;
+    game.Timer2_Timer();
+}
+
+QImage digitPicture(GameFixture& f, int d) {
+    return f.ctx->forms.get<FrmGra>().RedDigit(d).toImage();
+}
+
+// A context that really plays (SDL's dummy driver in the tests), so the devices can be watched.
+struct AudibleGame {
+    AudibleGame() {
+        Options options;
+        options.dataDir = qEnvironmentVariable("TAVRIN_DATA_DIR");
+        options.seed = 5;
+        ctx = std::make_unique<AppContext>(options, clock);
+        ctx->messages.answerer = [](const QString&, const QString&, MessageBoxes::Buttons) {
+            return MessageBoxes::Answer::Ok;
+        };
+    }
+    FakeClock clock;
+    std::unique_ptr<AppContext> ctx;
+};
+
+QStringList logLines(const QString& path) {
+    QFile file(path);
+    file.open(QIODevice::ReadOnly);
+    return QString::fromUtf8(file.readAll()).split('\n', Qt::SkipEmptyParts);
+}
+
+} // namespace
+
+class TargetWindowTest : public QObject {
+    Q_OBJECT
+private slots:
+    void cleanup() { QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete); }
+
+    void openingStopsTheBoardAndStartsAFreshGame() {
+        GameFixture f;
+        startOnTargetBoard(f);
+        FrmGame2& game = openTargetGame(f);
+        QVERIFY(game.isVisible());
+        QVERIFY(!f.ctx->state.MapActive);
+        QCOMPARE(game.gameScore(), 0LL);
+        QCOMPARE(game.label("lblScore").Caption(), QString("Score: 0 "));
+        for (int i = 0; i < 5; ++i) {
+            const bool cause = i % 2 == 0;
+            QCOMPARE(game.image("imgTarget", i).cursor().shape(),
+                     cause ? Qt::CrossCursor : Qt::ArrowCursor);
+        }
+        QCOMPARE(game.timer("Timer1").Interval(), 600);
+        QCOMPARE(game.timer("Timer2").Interval(), 10);
+        QVERIFY(game.image("imgSec", 0).Picture().isNull()); // no digits before the first tick
+        // The throw that opened the game still released the die afterwards.
+        QCOMPARE(f.ctx->forms.get<FrmDice>().timer("Timer1").Interval(), 150);
+        // The board takes no throw while the game is open.
+        const int trial = f.ctx->state.Trial;
+        f.ctx->forms.get<FrmDice>().imgDice_Click();
+        QCOMPARE(f.ctx->state.Trial, trial);
+    }
+
+    void clockShowsTheTimeLeftInRedDigits() {
+        GameFixture f;
+        startOnTargetBoard(f);
+        FrmGame2& game = openTargetGame(f);
+        f.clock.now += 0.25; // 19.75 left
+        game.Timer2_Timer();
+        const char* names[] = {"imgMin", "imgMin", "imgSec", "imgSec", "imgMSec", "imgMSec"};
+        const int expected[] = {0, 0, 1, 9, 7, 5};
+        for (int i = 0; i < 6; ++i)
+            QCOMPARE(game.image(names[i], i % 2).Picture().toImage(), digitPicture(f, expected[i]));
+        f.clock.now += 7.25; // 12.5 left
+        game.Timer2_Timer();
+        QCOMPARE(game.image("imgSec", 0).Picture().toImage(), digitPicture(f, 1));
+        QCOMPARE(game.image("imgSec", 1).Picture().toImage(), digitPicture(f, 2));
+        QCOMPARE(game.image("imgMSec", 0).Picture().toImage(), digitPicture(f, 5));
+        QCOMPARE(game.image("imgMSec", 1).Picture().toImage(), digitPicture(f, 0));
+        QCOMPARE(game.image("imgMin", 1).size(), QSize(16, 21)); // the digit picture's size
+    }
+
+    void noClickGivesBonusZero() {
+        GameFixture f;
+        startOnTargetBoard(f);
+        FrmGame2& game = openTargetGame(f);
+        f.ctx->forms.get<FrmDice>().timer("Timer1").setInterval(0);
+        game.Timer2_Timer();
+        QVERIFY(f.boxes.isEmpty());
+        runOut(f, game);
+        QCOMPARE(f.boxes, QStringList{"Tavrin: Bonus: 0"});
+        QCOMPARE(f.ctx->state.Score, 1000LL);
+        QVERIFY(f.ctx->state.MapActive);
+        QCOMPARE(f.ctx->forms.get<FrmDice>().timer("Timer1").Interval(), 150);
+        QVERIFY(!f.ctx->forms.isLoaded<FrmGame2>());
+    }
+
+    void healthyHabitsAloneLowerTheScore() {
+        GameFixture f;
+        startOnTargetBoard(f);
+        FrmGame2& game = openTargetGame(f);
+        click(game, 1);
+        click(game, 3);
+        QCOMPARE(game.label("lblScore").Caption(), QString("Score: -200 "));
+        runOut(f, game);
+        QCOMPARE(f.boxes, QStringList{"Tavrin: Bonus: -200"});
+        QCOMPARE(f.ctx->state.Score, 800LL);
+    }
+
+    void everyClickBetweenTwoMovesCounts() {
+        GameFixture f;
+        startOnTargetBoard(f);
+        FrmGame2& game = openTargetGame(f);
+        game.Timer1_Timer();
+        click(game, 0, 3);
+        click(game, 4, 2);
+        click(game, 3);
+        game.Timer1_Timer();
+        click(game, 2);
+        QCOMPARE(game.label("lblScore").Caption(), QString("Score: 500 "));
+        runOut(f, game);
+        QCOMPARE(f.ctx->state.Score, 1500LL);
+    }
+
+    void targetsMoveToTheDrawnPlaces() {
+        GameFixture f;
+        startOnTargetBoard(f);
+        FrmGame2& game = openTargetGame(f);
+        f.ctx->rng.seed(42);
+        game.Timer1_Timer();
+        Random replay(fixedSeedSource(42));
+        const auto expected = drawTargetPositions(replay);
+        for (int i = 0; i < 5; ++i)
+            QCOMPARE(game.image("imgTarget", i).pos(),
+                     QPoint(layout::px(expected[i].left), layout::px(expected[i].top)));
+    }
+
+    void timeOverRunsOnceWhileTicksKeepComing() {
+        GameFixture f;
+        startOnTargetBoard(f);
+        FrmGame2& game = openTargetGame(f);
+        click(game, 0);
+        int boxes = 0;
+        f.ctx->messages.answerer = [&](const QString&, const QString&, MessageBoxes::Buttons) {
+            ++boxes;
+            // The box runs its own loop: the real 10 ms clock keeps ticking meanwhile.
+            if (boxes == 1) {
+                game.Timer2_Timer();
+                QTest::qWait(100);
+            }
+            return MessageBoxes::Answer::Ok;
+        };
+        runOut(f, game);
+        QCOMPARE(boxes, 1);
+        QCOMPARE(f.ctx->state.Score, 1100LL);
+        QVERIFY(!f.ctx->forms.isLoaded<FrmGame2>());
+    }
+
+    void aSecondGameStartsAgainAtZero() {
+        GameFixture f;
+        startOnTargetBoard(f);
+        FrmGame2& first = openTargetGame(f);
+        click(first, 0, 4);
+        runOut(f, first);
+        QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
+        FrmGame2& second = openTargetGame(f);
+        QCOMPARE(second.gameScore(), 0LL);
+        QCOMPARE(second.label("lblScore").Caption(), QString("Score: 0 "));
+        second.Timer2_Timer();
+        QVERIFY(f.boxes.size() == 1); // its own 20 seconds start at its opening
+        click(second, 1);
+        runOut(f, second);
+        QCOMPARE(f.boxes, (QStringList{"Tavrin: Bonus: 400", "Tavrin: Bonus: -100"}));
+        QCOMPARE(f.ctx->state.Score, 1300LL);
+    }
+
+    void causesSoundTheHitAndHabitsTheBlip() {
+        AudibleGame g;
+        FrmGame2& game = g.ctx->forms.show<FrmGame2>();
+        FrmSnd& snd = g.ctx->forms.get<FrmSnd>();
+        QVERIFY(snd.mmcHit3.isOpen() && snd.mmcBlip2.isOpen());
+        QVERIFY(snd.mmcHit3.isPlaying()); // the opening shot
+        QVERIFY(!snd.mmcBlip2.isPlaying());
+        click(game, 3);
+        QVERIFY(snd.mmcBlip2.isPlaying());
+        g.clock.now += 20;
+        game.Timer2_Timer();
+        QVERIFY(!snd.mmcHit3.isOpen() && !snd.mmcBlip2.isOpen());
+        // The close box leaves the devices open; the next opening's "Open" finds them so.
+        g.ctx->forms.show<FrmGame2>().close();
+        QVERIFY(snd.mmcHit3.isOpen() && snd.mmcBlip2.isOpen());
+        QVERIFY(snd.mmcHit3.isPlaying());
+    }
+
+    void closeBoxGivesNoBonus() {
+        GameFixture f;
+        startOnTargetBoard(f);
+        FrmGame2& game = openTargetGame(f);
+        click(game, 0, 2);
+        f.ctx->forms.get<FrmDice>().timer("Timer1").setInterval(0);
+        game.close();
+        QVERIFY(!f.ctx->forms.isLoaded<FrmGame2>());
+        QVERIFY(f.boxes.isEmpty());
+        QCOMPARE(f.ctx->state.Score, 1000LL);
+        QVERIFY(f.ctx->state.MapActive);
+        QCOMPARE(f.ctx->forms.get<FrmDice>().timer("Timer1").Interval(), 0); // untouched
+        // The board takes throws again.
+        f.ctx->state.DiceValue = 1;
+        f.ctx->forms.get<FrmDice>().imgDice_Click();
+        QCOMPARE(f.ctx->state.Trial, 3);
+    }
+
+    void logTellsHitsBonusAndClose() {
+        GameFixture f;
+        const QString path = f.dir.filePath("events.log");
+        QVERIFY(f.ctx->log.open(path.toStdString()));
+        startOnTargetBoard(f);
+        FrmGame2& game = openTargetGame(f);
+        click(game, 2);
+        click(game, 1);
+        click(game, 1);
+        runOut(f, game);
+        QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
+        openTargetGame(f).close();
+        QStringList games = logLines(path).filter(QRegularExpression("^(hit|bonus|close) "));
+        QCOMPARE(games,
+                 (QStringList{"hit target=2 gamescore=100", "hit target=1 gamescore=0",
+                              "hit target=1 gamescore=-100",
+                              "bonus game=target points=-100 score=900", "close game=target"}));
+    }
+
+    void tooltipKeepsItsCarriageReturnsAndShowsThemAsLineBreaks() {
+        GameFixture f;
+        startOnTargetBoard(f);
+        FrmGame2& game = openTargetGame(f);
+        ImageControl& fatty = game.image("imgTarget", 2);
+        QCOMPARE(fatty.toolTip(), QString("高 脂 肪\r、\r 高 膽 固\r 醇 "));
+        QHelpEvent help(QEvent::ToolTip, QPoint(5, 5), fatty.mapToGlobal(QPoint(5, 5)));
+        QCoreApplication::sendEvent(&fatty, &help);
+        QCOMPARE(QToolTip::text(), QString("高 脂 肪\n、\n 高 膽 固\n 醇 "));
+        QToolTip::hideText();
+    }
+
+    void gameTakesTheActivationBackFromTheOtherWindows() {
+        GameFixture f;
+        startOnTargetBoard(f);
+        FrmGame2& game = openTargetGame(f);
+        QVERIFY(QTest::qWaitForWindowActive(&game)); // it takes the activation as it opens
+        FrmStatus& status = f.ctx->forms.get<FrmStatus>();
+        status.activateWindow();
+        QTRY_COMPARE(QApplication::activeWindow(), static_cast<QWidget*>(&game));
+        // A message box of the program keeps the activation.
+        QMessageBox box;
+        box.show();
+        box.activateWindow();
+        QVERIFY(QTest::qWaitForWindowActive(&box));
+        QTest::qWait(50);
+        QCOMPARE(QApplication::activeWindow(), static_cast<QWidget*>(&box));
+    }
+};
+
+QTEST_MAIN(TargetWindowTest)
+#include "test_target_window.moc"
