@@ -22,7 +22,7 @@ status_score() {
     import -window "$STATUS_WIN" "$shot" 2>/dev/null || fail "cannot capture the status window"
     for ((i = 5; i >= 0; i--)); do
         convert "$shot" -crop "15x21+$((346 - 16 * i))+33" +repage "$E2E_WORK/box.png"
-        best= best_ae=999999
+        best='' best_ae=999999
         for d in 0 1 2 3 4 5 6 7 8 9 minus; do
             ae=$(compare -metric AE "$E2E_WORK/box.png" \
                 \( "$PICTURES/RedDigit_$d.png" -crop 15x21+1+0 +repage \) null: 2>&1)
