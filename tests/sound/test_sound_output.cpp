@@ -60,7 +60,7 @@ private slots:
             openDevice(device, "WaveAudio", dataFile(name));
             device.setWait(false);
             device.setCommand(command);
-            QTest::qWait(300);
+            QTest::qWait(250);
         }
         const auto peaks = capture.peaks(10);
         QVERIFY(!peaks.empty());
@@ -163,7 +163,7 @@ private slots:
             music.setNotify(true);
             music.setCommand("Play");
             sincePlay.start();
-            QTest::qWait(1500);
+            QTest::qWait(1200);
         }
         qunsetenv("SDL_DISKAUDIODELAY");
         QCOMPARE(done, 1);
@@ -184,12 +184,12 @@ private slots:
             openDevice(music, "Sequencer", oneSecondTune());
             music.setNotify(true);
             music.setCommand("Play");
-            QTest::qWait(600);
+            QTest::qWait(300);
             QVERIFY(capture.peaks(50).empty() ||
                     std::ranges::all_of(capture.peaks(50), [](int peak) { return peak < 100; }));
             openDevice(hit, "WaveAudio", dataFile("hit3.WAV"));
             hit.setCommand("Sound");
-            QTest::qWait(1000);
+            QTest::qWait(400);
         }
         QCOMPARE(done, 0);
         const auto peaks = capture.peaks(10);
