@@ -65,7 +65,11 @@ void FrmGame2::imgTarget_Click(int Index) {
                   {EventLog::field("target", Index), EventLog::field("gamescore", GameScore)});
 }
 
+// Both timers may still tick between the unload and the window's deferred deletion; such a
+// tick must neither move nor end a game that is already gone.
 void FrmGame2::Timer1_Timer() {
+    if (isBeingDestroyed())
+        return;
     const auto positions = drawTargetPositions(ctx.rng);
     for (int i = 0; i < kTargetCount; ++i)
         moveControl(image("imgTarget", i), positions[i].left, positions[i].top);
@@ -76,6 +80,8 @@ void FrmGame2::Timer1_Timer() {
 }
 
 void FrmGame2::Timer2_Timer() {
+    if (isBeingDestroyed())
+        return;
     const TargetCountdown::Tick tick = countdown_->tick();
     switch (tick.state) {
     case TargetCountdown::State::Running:
