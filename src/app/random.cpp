@@ -14,6 +14,7 @@ void Random::reseed() {
 }
 
 void Random::seed(std::uint32_t value) {
+    lastSeed_ = value;
     engine_.seed(value);
 }
 
