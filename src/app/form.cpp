@@ -7,6 +7,7 @@
 #include "controls/picture_box.h"
 #include "controls/vb_timer.h"
 
+#include <QApplication>
 #include <QCloseEvent>
 #include <QGraphicsDropShadowEffect>
 #include <QGuiApplication>
@@ -15,6 +16,7 @@
 #include <QPlainTextEdit>
 #include <QPushButton>
 #include <QScreen>
+#include <QTimer>
 #include <stdexcept>
 
 namespace tavrin {
@@ -241,6 +243,30 @@ void Form::markDestroying() {
     setEnabled(false);
     for (VbTimer* t : std::as_const(timers_))
         t->setInterval(0);
+}
+
+bool Form::event(QEvent* event) {
+    if (keepsActivation_ && event->type() == QEvent::Show)
+        activateWindow(); // without a window manager nobody else makes a new window active
+    else if (event->type() == QEvent::WindowDeactivate)
+        Form_Deactivate();
+    return QWidget::event(event);
+}
+
+void Form::Form_Deactivate() {
+    // The activation is still being handed over while this runs; take it back once it settled.
+    if (keepsActivation_)
+        QTimer::singleShot(0, this, &Form::reclaimActivation);
+}
+
+void Form::reclaimActivation() {
+    // Only the game's other windows give the activation back. Message boxes (a bonus among
+    // them) and other programs keep it, and so does any window while a box is open.
+    const auto* active = qobject_cast<const Form*>(QApplication::activeWindow());
+    if (!active || active == this || destroying_ || QApplication::activeModalWidget())
+        return;
+    raise();
+    activateWindow();
 }
 
 void Form::paintEvent(QPaintEvent*) {

@@ -27,6 +27,9 @@ public:
 
     virtual void Form_Load() {}
     virtual void Form_Unload(int& Cancel) { Q_UNUSED(Cancel); }
+    // Another of the game's windows became active; a window that keeps the activation takes it
+    // straight back.
+    virtual void Form_Deactivate();
 
     const layout::WindowSpec& spec() const { return spec_; }
 
@@ -57,6 +60,9 @@ public:
     void markDestroying();
 
 protected:
+    // The mini-games keep the activation against the game's other windows while they are open.
+    void setKeepsActivation(bool keeps) { keepsActivation_ = keeps; }
+    bool event(QEvent* event) override;
     void paintEvent(QPaintEvent* event) override;
     void closeEvent(QCloseEvent* event) override;
     // What a close by the system (close box, window manager) does; by default, unload.
@@ -67,6 +73,7 @@ protected:
 private:
     void applyWindowSettings();
     void placeWindow();
+    void reclaimActivation();
     void buildControls();
     QWidget* createControl(const layout::ControlSpec& c);
     template <class T> T& typed(const QString& name, int index) const;
@@ -76,6 +83,7 @@ private:
     QHash<QString, QWidget*> controls_;
     QHash<QString, VbTimer*> timers_;
     bool destroying_ = false;
+    bool keepsActivation_ = false;
 };
 
 } // namespace tavrin

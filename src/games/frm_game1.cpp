@@ -9,10 +9,7 @@
 #include "sound/mm_control.h"
 #include "windows/frm_snd.h"
 
-#include <QApplication>
-#include <QEvent>
 #include <QPushButton>
-#include <QTimer>
 
 namespace tavrin {
 namespace {
@@ -32,6 +29,7 @@ void playSound(MMControl& device) {
 } // namespace
 
 FrmGame1::FrmGame1(AppContext& ctx) : Form(ctx, layout::frmGame1Layout()) {
+    setKeepsActivation(true);
     for (int i = 0; i < kQuizChoiceCount; ++i)
         connect(&button("cmdAnswer", i), &QPushButton::clicked, this,
                 [this, i] { cmdAnswer_Click(i); });
@@ -103,30 +101,6 @@ void FrmGame1::Form_Unload(int&) {
 void FrmGame1::systemClose() {
     ctx.log.write("close", {EventLog::field("game", "quiz")});
     Form::systemClose();
-}
-
-bool FrmGame1::event(QEvent* event) {
-    // Shown, the quiz becomes the active window, as any window opened for the player does
-    // (without a window manager nobody else would make it so).
-    if (event->type() == QEvent::Show)
-        activateWindow();
-    else if (event->type() == QEvent::WindowDeactivate)
-        Form_Deactivate();
-    return Form::event(event);
-}
-
-void FrmGame1::Form_Deactivate() {
-    // The activation is still being handed over while this runs; take it back once it settled.
-    QTimer::singleShot(0, this, &FrmGame1::reclaimActivation);
-}
-
-void FrmGame1::reclaimActivation() {
-    // Only the game's other windows give the activation back. Its message boxes (the bonus
-    // among them) and other programs keep it, and so does any window while a box is open.
-    const auto* active = qobject_cast<const Form*>(QApplication::activeWindow());
-    if (!active || active == this || isBeingDestroyed() || QApplication::activeModalWidget())
-        return;
-    activateWindow();
 }
 
 } // namespace tavrin

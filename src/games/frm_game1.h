@@ -19,19 +19,16 @@ public:
     void Form_Load() override;
     void Form_Unload(int& Cancel) override;
     void cmdAnswer_Click(int Index);
-    void Form_Deactivate();
 
     // The round in play; empty only if the question file could not be read.
     const QuizRound* round() const { return round_ ? &*round_ : nullptr; }
 
 protected:
-    bool event(QEvent* event) override;
     void systemClose() override;
 
 private:
     void showQuestion();
     void endQuiz();
-    void reclaimActivation();
 
     std::optional<QuizRound> round_;
 };

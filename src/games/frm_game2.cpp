@@ -11,9 +11,7 @@
 #include "layouts/window_layouts.h"
 #include "windows/frm_snd.h"
 
-#include <QApplication>
 #include <QHelpEvent>
-#include <QTimer>
 #include <QToolTip>
 #include <string>
 
@@ -32,6 +30,7 @@ QString joined(const std::array<TargetPosition, kTargetCount>& positions, int Ta
 } // namespace
 
 FrmGame2::FrmGame2(AppContext& ctx) : Form(ctx, layout::frmGame2Layout()) {
+    setKeepsActivation(true);
     for (int i = 0; i < kTargetCount; ++i) {
         ImageControl& target = image("imgTarget", i);
         connect(&target, &ImageControl::Click, this, [this, i] { imgTarget_Click(i); });
@@ -132,34 +131,6 @@ void FrmGame2::systemClose() {
 void FrmGame2::playSound(MMControl& device) {
     device.setWait(false);
     device.setCommand("sound");
-}
-
-// The game takes the activation as it opens, so that it has it to keep; without a window
-// manager a newly shown window would not get it.
-void FrmGame2::showEvent(QShowEvent* event) {
-    Form::showEvent(event);
-    activateWindow();
-}
-
-bool FrmGame2::event(QEvent* event) {
-    if (event->type() == QEvent::WindowDeactivate)
-        Form_Deactivate();
-    return Form::event(event);
-}
-
-void FrmGame2::Form_Deactivate() {
-    // The activation is still being handed over while this runs; take it back once it settled.
-    QTimer::singleShot(0, this, &FrmGame2::reclaimActivation);
-}
-
-void FrmGame2::reclaimActivation() {
-    // Only the game's other windows give the activation back. Its message boxes (the bonus
-    // among them) and other programs keep it, and so does any window while a box is open.
-    const auto* active = qobject_cast<const Form*>(QApplication::activeWindow());
-    if (!active || active == this || isBeingDestroyed() || QApplication::activeModalWidget())
-        return;
-    raise();
-    activateWindow();
 }
 
 // Tooltips are stored as designed, with bare carriage returns; shown, each one breaks the line.

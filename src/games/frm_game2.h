@@ -25,20 +25,16 @@ public:
     void imgTarget_Click(int Index);
     void Timer1_Timer();
     void Timer2_Timer();
-    void Form_Deactivate();
 
     long long gameScore() const { return GameScore; }
 
 protected:
-    void showEvent(QShowEvent* event) override;
-    bool event(QEvent* event) override;
     bool eventFilter(QObject* watched, QEvent* event) override;
     void systemClose() override;
 
 private:
     void timeOver();
     void showClock(const std::array<int, 6>& digits);
-    void reclaimActivation();
     void playSound(MMControl& device);
 
     long long GameScore = 0;
