@@ -52,11 +52,13 @@ void Autoplay::step() {
         stepStart();
     else if (ctx_.forms.isLoaded<FrmEnd>())
         stepEnd();
-    else if (ctx_.forms.isLoaded<FrmGame1>())
+    else if (FrmGame1* quiz = ctx_.forms.find<FrmGame1>()) {
+        screenshotOnce(quiz, "quiz");
         autoplayQuizStep(ctx_, pace_);
-    else if (ctx_.forms.isLoaded<FrmGame2>())
+    } else if (FrmGame2* target = ctx_.forms.find<FrmGame2>()) {
+        screenshotOnce(target, "target");
         autoplayTargetStep(ctx_, pace_);
-    else if (ctx_.forms.isLoaded<FrmDice>())
+    } else if (ctx_.forms.isLoaded<FrmDice>())
         stepBoard();
 }
 
@@ -86,6 +88,14 @@ void Autoplay::stepEnd() {
     screenshot(end.linksShown() ? "04-end-links" : "03-end-score");
     pace_.acted();
     clickWidget(end.label("Label4"));
+}
+
+// One picture of each mini-game window as it opens, once it has been drawn.
+void Autoplay::screenshotOnce(QWidget* window, const QString& name) {
+    if (window == lastShotWindow_ || pace_.idleMs() < kThrowPauseMs)
+        return;
+    lastShotWindow_ = window;
+    screenshot(QString("02-board-throw-%1-%2").arg(ctx_.state.Trial, 2, 10, QChar('0')).arg(name));
 }
 
 void Autoplay::screenshot(const QString& name) {

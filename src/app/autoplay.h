@@ -2,6 +2,7 @@
 
 #include <QElapsedTimer>
 #include <QObject>
+#include <QPointer>
 #include <QTimer>
 
 class QWidget;
@@ -42,11 +43,13 @@ private:
     void stepBoard();
     void stepEnd();
     void screenshot(const QString& name);
+    void screenshotOnce(QWidget* window, const QString& name);
 
     AppContext& ctx_;
     QTimer poll_;
     AutoplayPace pace_;
     int throwsShot_ = 0;
+    QPointer<QWidget> lastShotWindow_;
 };
 
 } // namespace tavrin
