@@ -52,41 +52,42 @@ QFont fontFor(const layout::Font& f) {
 
 } // namespace
 
-Form::Form(AppContext& context, layout::WindowSpec spec) : ctx(context), spec_(std::move(spec)) {
-    setObjectName(spec_.name);
+Form::Form(AppContext& context, layout::WindowSpec design)
+    : ctx(context), design_(std::move(design)) {
+    setObjectName(design_.name);
     applyWindowSettings();
     buildControls();
     placeWindow();
 }
 
 void Form::applyWindowSettings() {
-    Qt::WindowFlags flags = spec_.taskbarButton ? Qt::Window : Qt::Tool;
-    if (spec_.hasTitleBar && spec_.shape == layout::Shape::Rectangle)
+    Qt::WindowFlags flags = design_.taskbarButton ? Qt::Window : Qt::Tool;
+    if (design_.hasTitleBar && design_.shape == layout::Shape::Rectangle)
         flags |= Qt::CustomizeWindowHint | Qt::WindowTitleHint | Qt::WindowSystemMenuHint |
                  Qt::WindowCloseButtonHint;
     else
         flags |= Qt::FramelessWindowHint;
     setWindowFlags(flags);
-    setWindowTitle(spec_.caption);
-    if (!spec_.icon.isEmpty())
-        setWindowIcon(QIcon(picture(spec_.icon)));
-    const QSize client(layout::px(spec_.clientWidth), layout::px(spec_.clientHeight));
-    if (spec_.frame == layout::Frame::Sizable)
+    setWindowTitle(design_.caption);
+    if (!design_.icon.isEmpty())
+        setWindowIcon(QIcon(picture(design_.icon)));
+    const QSize client(layout::px(design_.clientWidth), layout::px(design_.clientHeight));
+    if (design_.frame == layout::Frame::Sizable)
         resize(client);
     else
         setFixedSize(client);
-    if (!spec_.background.isEmpty())
-        background_ = picture(spec_.background);
-    if (spec_.shape == layout::Shape::Ball)
+    if (!design_.background.isEmpty())
+        background_ = picture(design_.background);
+    if (design_.shape == layout::Shape::Ball)
         setMask(QRegion(layout::kBallLeft, layout::kBallTop, layout::kBallDiameter,
                         layout::kBallDiameter, QRegion::Ellipse));
 }
 
 void Form::placeWindow() {
-    const QSize client(layout::px(spec_.clientWidth), layout::px(spec_.clientHeight));
-    if (spec_.start == layout::StartPosition::Manual) {
-        setGeometry(QRect(QPoint(layout::px(spec_.left), layout::px(spec_.top)), client));
-    } else if (spec_.start == layout::StartPosition::CenterScreen) {
+    const QSize client(layout::px(design_.clientWidth), layout::px(design_.clientHeight));
+    if (design_.start == layout::StartPosition::Manual) {
+        setGeometry(QRect(QPoint(layout::px(design_.left), layout::px(design_.top)), client));
+    } else if (design_.start == layout::StartPosition::CenterScreen) {
         if (const QScreen* screen = QGuiApplication::primaryScreen()) {
             QRect r(QPoint(), client);
             r.moveCenter(screen->availableGeometry().center());
@@ -99,10 +100,10 @@ void Form::buildControls() {
     // Controls are listed front to back; windowed controls always stand in front of the
     // labels and images drawn on the window. Creating back to front stacks them that way.
     for (bool windowed : {false, true})
-        for (auto it = spec_.controls.rbegin(); it != spec_.controls.rend(); ++it)
+        for (auto it = design_.controls.rbegin(); it != design_.controls.rend(); ++it)
             if (isWindowedKind(it->kind) == windowed)
                 controls_.insert(key(it->name, it->index), createControl(*it));
-    for (const auto& t : spec_.timers) {
+    for (const auto& t : design_.timers) {
         auto* timer = new VbTimer(this, t.precise);
         timer->setObjectName(t.name);
         timer->setInterval(t.interval); // every timer is enabled at load
@@ -198,7 +199,8 @@ QWidget* Form::control(const QString& name, int index) const {
 template <class T> T& Form::typed(const QString& name, int index) const {
     auto* c = qobject_cast<T*>(control(name, index));
     if (!c)
-        throw std::logic_error(("no control " + spec_.name + "." + key(name, index)).toStdString());
+        throw std::logic_error(
+            ("no control " + design_.name + "." + key(name, index)).toStdString());
     return *c;
 }
 
@@ -224,7 +226,7 @@ QLineEdit& Form::lineText(const QString& n) const {
 VbTimer& Form::timer(const QString& name) const {
     auto* t = timers_.value(name, nullptr);
     if (!t)
-        throw std::logic_error(("no timer " + spec_.name + "." + name).toStdString());
+        throw std::logic_error(("no timer " + design_.name + "." + name).toStdString());
     return *t;
 }
 

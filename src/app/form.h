@@ -23,7 +23,7 @@ class VbTimer;
 class Form : public QWidget {
     Q_OBJECT
 public:
-    Form(AppContext& ctx, layout::WindowSpec spec);
+    Form(AppContext& ctx, layout::WindowSpec design);
 
     virtual void Form_Load() {}
     virtual void Form_Unload(int& Cancel) { Q_UNUSED(Cancel); }
@@ -31,7 +31,7 @@ public:
     // straight back.
     virtual void Form_Deactivate();
 
-    const layout::WindowSpec& spec() const { return spec_; }
+    const layout::WindowSpec& design() const { return design_; }
 
     // Window position, frame included, in twips.
     int Left() const;
@@ -78,7 +78,7 @@ private:
     QWidget* createControl(const layout::ControlSpec& c);
     template <class T> T& typed(const QString& name, int index) const;
 
-    layout::WindowSpec spec_;
+    layout::WindowSpec design_;
     QPixmap background_;
     QHash<QString, QWidget*> controls_;
     QHash<QString, VbTimer*> timers_;

@@ -28,20 +28,20 @@ private slots:
         const QByteArray bytes = file.readAll();
         QCOMPARE(bytes.mid(20, 2), QByteArray("\x01\x00", 2)); // PCM, not a compressed format
 
-        SDL_AudioSpec spec;
+        SDL_AudioSpec format;
         Uint8* samples = nullptr;
         Uint32 length = 0;
-        QVERIFY(SDL_LoadWAV_RW(SDL_RWFromConstMem(bytes.constData(), int(bytes.size())), 1, &spec,
+        QVERIFY(SDL_LoadWAV_RW(SDL_RWFromConstMem(bytes.constData(), int(bytes.size())), 1, &format,
                                &samples, &length));
-        const int frameBytes = 2 * spec.channels;
-        const double seconds = double(length) / frameBytes / spec.freq;
+        const int frameBytes = 2 * format.channels;
+        const double seconds = double(length) / frameBytes / format.freq;
         const auto* pcm = reinterpret_cast<const Sint16*>(samples);
         int peak = 0;
         for (Uint32 i = 0; i < length / 2; ++i)
             peak = std::max(peak, std::abs(int(pcm[i])));
         SDL_FreeWAV(samples);
 
-        QCOMPARE(spec.format, Uint16(AUDIO_S16LSB));
+        QCOMPARE(format.format, Uint16(AUDIO_S16LSB));
         QVERIFY2(seconds > 0.05 && seconds < 2.0, qPrintable(QString::number(seconds)));
         QVERIFY2(peak > 3000, qPrintable(QString::number(peak)));
     }
