@@ -28,7 +28,10 @@ std::optional<Options> parseCommandLine(const QStringList& arguments, int& exitC
     const QCommandLineOption screenshots(
         "screenshot-dir", "With --autoplay, save screenshots of the game to <dir>.", "dir");
     const QCommandLineOption mute("mute", "Play without sound (no audio device is opened).");
-    parser.addOptions({dataDir, seed, log, autoplay, screenshots, mute});
+    const QCommandLineOption check("check-content",
+                                   "Check the board and quiz files, report what is wrong, and "
+                                   "exit (0 when the game can play them).");
+    parser.addOptions({dataDir, seed, log, autoplay, screenshots, mute, check});
 
     exitCode = 0;
     if (!parser.parse(arguments)) {
@@ -61,6 +64,7 @@ std::optional<Options> parseCommandLine(const QStringList& arguments, int& exitC
     options.autoplay = parser.isSet(autoplay);
     options.screenshotDir = parser.value(screenshots);
     options.mute = parser.isSet(mute);
+    options.checkContent = parser.isSet(check);
     return options;
 }
 

@@ -1,4 +1,5 @@
 #include "board/board_content.h"
+#include "content/content_check.h"
 #include "content/content_error.h"
 #include "content/content_file.h"
 #include "content/text_lines.h"
@@ -150,6 +151,33 @@ private slots:
         QCOMPARE(board.values[3], 30LL);
         QCOMPARE(board.messages[3], kUtf8Heart + "3");
         QCOMPARE(contentPath("/x/", "a.txt"), std::string("/x/a.txt"));
+    }
+
+    void contentCheckReportsEveryFileAndEveryAnswer() {
+        QTemporaryDir dir;
+        const std::string d = dir.path().toStdString();
+        std::string data, quiz;
+        for (int i = 0; i < 38; ++i)
+            data += (i == 4 ? std::string("x") : "0") + "\r\n";
+        for (int k = 1; k <= 30; ++k)
+            quiz += "Q\r\na\r\nb\r\nc\r\n" +
+                    std::string(k == 2   ? "one"
+                                : k == 3 ? "3"
+                                         : "1") +
+                    "\r\n-\r\n";
+        writeFile(dir.filePath("mapdata.txt"), data);
+        writeFile(dir.filePath("mapmsg.txt"), data);
+        writeFile(dir.filePath("gm1_data.txt"), quiz);
+        auto report = checkContent(d);
+        QCOMPARE(report.errors,
+                 (std::vector<std::string>{"mapdata.txt line 5: \"x\" is not a whole number",
+                                           "gm1_data.txt line 11: \"one\" is not a number"}));
+        QCOMPARE(report.warnings.size(), std::size_t(1));
+        QVERIFY(
+            report.warnings[0].starts_with("gm1_data.txt line 17: answer \"3\" matches no choice"));
+
+        report = checkContent(qEnvironmentVariable("TAVRIN_DATA_DIR").toStdString());
+        QVERIFY(report.errors.empty() && report.warnings.empty());
     }
 
     void utf8AndLinuxSavedFilesReadToo() {
