@@ -10,6 +10,9 @@ class FrmDice : public Form {
 public:
     explicit FrmDice(AppContext& ctx);
 
+    // The die's switch is its timer's interval: this while it turns, 0 while it is stopped.
+    static constexpr int kTurningInterval = 150;
+
     void Form_Load() override;
     void Timer1_Timer();
     void imgDice_Click();

@@ -22,7 +22,6 @@ namespace {
 constexpr int kCharacterLift = 300;
 constexpr int kWinOffsetLeft = 70;
 constexpr int kWinOffsetTop = 200;
-constexpr int kDieInterval = 150;
 
 } // namespace
 
@@ -79,7 +78,7 @@ void FrmMap::setMessage(const QString& text) {
 
 void FrmMap::releaseDie() {
     ctx.state.DiceHeld = false;
-    ctx.forms.get<FrmDice>().timer("Timer1").setInterval(kDieInterval);
+    ctx.forms.get<FrmDice>().timer("Timer1").setInterval(FrmDice::kTurningInterval);
 }
 
 void FrmMap::MoveChar() {

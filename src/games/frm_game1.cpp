@@ -14,8 +14,6 @@
 namespace tavrin {
 namespace {
 
-constexpr int kDieInterval = 150;
-
 QString number(long long value) {
     return QString::number(value);
 }
@@ -88,7 +86,7 @@ void FrmGame1::endQuiz() {
     sounds.mmcBoo.setCommand("Close");
     sounds.mmcYeah.setCommand("Close");
     ctx.state.MapActive = true;
-    ctx.forms.get<FrmDice>().timer("Timer1").setInterval(kDieInterval);
+    ctx.forms.get<FrmDice>().timer("Timer1").setInterval(FrmDice::kTurningInterval);
     ctx.forms.unloadForm(*this);
 }
 

@@ -18,8 +18,6 @@
 namespace tavrin {
 namespace {
 
-constexpr int kDieInterval = 150;
-
 QString joined(const std::array<TargetPosition, kTargetCount>& positions, int TargetPosition::*of) {
     QStringList values;
     for (const TargetPosition& p : positions)
@@ -112,7 +110,7 @@ void FrmGame2::timeOver() {
     snd.mmcHit3.setCommand("Close");
     snd.mmcBlip2.setCommand("Close");
     ctx.state.MapActive = true;
-    ctx.forms.get<FrmDice>().timer("Timer1").setInterval(kDieInterval);
+    ctx.forms.get<FrmDice>().timer("Timer1").setInterval(FrmDice::kTurningInterval);
     ctx.forms.unloadForm(*this);
 }
 
