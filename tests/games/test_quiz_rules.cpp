@@ -1,3 +1,4 @@
+#include "../rules/content_error_of.h"
 #include "app/random.h"
 #include "content/content_error.h"
 #include "games/quiz_content.h"
@@ -7,17 +8,9 @@
 #include <QtTest>
 
 using namespace tavrin;
+using tavrin::testing::errorOf;
 
 namespace {
-
-std::string errorOf(const std::function<void()>& action) {
-    try {
-        action();
-    } catch (const ContentError& e) {
-        return e.what();
-    }
-    return "no error";
-}
 
 QuizQuestion questionWithAnswer(const std::string& answer) {
     QuizQuestion q{"Q", {"a", "b", "c"}, answer, 11};

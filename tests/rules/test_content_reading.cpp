@@ -4,12 +4,14 @@
 #include "content/content_file.h"
 #include "content/text_lines.h"
 #include "content/whole_number.h"
+#include "content_error_of.h"
 
 #include <QTemporaryDir>
 #include <QtTest>
 #include <fstream>
 
 using namespace tavrin;
+using tavrin::testing::errorOf;
 using Lines = std::vector<std::string>;
 
 namespace {
@@ -23,15 +25,6 @@ Lines numbered(int count, const std::string& prefix = "") {
     for (int i = 0; i < count; ++i)
         lines.push_back(prefix + std::to_string(i));
     return lines;
-}
-
-std::string errorOf(const std::function<void()>& action) {
-    try {
-        action();
-    } catch (const ContentError& e) {
-        return e.what();
-    }
-    return "no error";
 }
 
 void writeFile(const QString& path, const std::string& bytes) {
