@@ -28,6 +28,8 @@ ImageControl::ImageControl(QWidget* parent) : QWidget(parent) {
 }
 
 void ImageControl::setPicture(const QPixmap& picture) {
+    if (picture.cacheKey() == picture_.cacheKey())
+        return; // the target clock sets all six digits every 10 ms; redraw only changes
     picture_ = picture;
     fitToPicture();
     update();
