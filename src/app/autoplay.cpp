@@ -1,13 +1,13 @@
 #include "app/autoplay.h"
 
-#include "app/app_context.h"
-#include "board/frm_dice.h"
+#include "windows/app_context.h"
+#include "windows/die_window.h"
 #include "controls/image_control.h"
 #include "controls/label_control.h"
-#include "games/frm_game1.h"
-#include "games/frm_game2.h"
-#include "windows/frm_end.h"
-#include "windows/frm_start.h"
+#include "windows/quiz_window.h"
+#include "windows/target_game_window.h"
+#include "windows/end_window.h"
+#include "windows/start_window.h"
 
 #include <QCoreApplication>
 #include <QDir>
@@ -48,17 +48,17 @@ void Autoplay::start() {
 void Autoplay::step() {
     if (ctx_.messages.isOpen())
         return; // the box answers itself
-    if (ctx_.forms.isLoaded<FrmStart>())
+    if (ctx_.windows.isLoaded<StartWindow>())
         stepStart();
-    else if (ctx_.forms.isLoaded<FrmEnd>())
+    else if (ctx_.windows.isLoaded<EndWindow>())
         stepEnd();
-    else if (FrmGame1* quiz = ctx_.forms.find<FrmGame1>()) {
+    else if (QuizWindow* quiz = ctx_.windows.find<QuizWindow>()) {
         screenshotOnce(quiz, "quiz");
         autoplayQuizStep(ctx_, pace_);
-    } else if (FrmGame2* target = ctx_.forms.find<FrmGame2>()) {
+    } else if (TargetGameWindow* target = ctx_.windows.find<TargetGameWindow>()) {
         screenshotOnce(target, "target");
         autoplayTargetStep(ctx_, pace_);
-    } else if (ctx_.forms.isLoaded<FrmDice>())
+    } else if (ctx_.windows.isLoaded<DieWindow>())
         stepBoard();
 }
 
@@ -67,7 +67,7 @@ void Autoplay::stepStart() {
         return;
     screenshot("01-start");
     pace_.acted();
-    clickWidget(ctx_.forms.get<FrmStart>().label("Label4"));
+    clickWidget(ctx_.windows.get<StartWindow>().label("Label4"));
 }
 
 void Autoplay::stepBoard() {
@@ -78,13 +78,13 @@ void Autoplay::stepBoard() {
         screenshot(QString("02-board-throw-%1").arg(ctx_.state.Trial, 2, 10, QChar('0')));
     }
     pace_.acted();
-    clickWidget(ctx_.forms.get<FrmDice>().image("imgDice"));
+    clickWidget(ctx_.windows.get<DieWindow>().image("imgDice"));
 }
 
 void Autoplay::stepEnd() {
     if (pace_.idleMs() < kReadingPauseMs)
         return;
-    FrmEnd& end = ctx_.forms.get<FrmEnd>();
+    EndWindow& end = ctx_.windows.get<EndWindow>();
     screenshot(end.linksShown() ? "04-end-links" : "03-end-score");
     pace_.acted();
     clickWidget(end.label("Label4"));

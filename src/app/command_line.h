@@ -1,6 +1,6 @@
 #pragma once
 
-#include "app/options.h"
+#include "windows/options.h"
 
 #include <QStringList>
 #include <optional>

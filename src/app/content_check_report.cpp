@@ -1,6 +1,6 @@
 #include "app/content_check_report.h"
 
-#include "content/content_check.h"
+#include "rules/content_check.h"
 
 #include <cstdio>
 

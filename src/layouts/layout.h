@@ -19,7 +19,7 @@ inline int twips(int pixels) {
 enum class Frame { None, FixedSingle, FixedDialog, Sizable };
 enum class StartPosition { Manual, CenterScreen, SystemDefault };
 enum class Shape { Rectangle, Ball }; // Ball: cut to the 128-pixel circle on the green ball
-// MultimediaDevice: the box of a sound device's transport bar (the device is sound/mm_control.h).
+// MultimediaDevice: the box of a sound device's transport bar (the device is sound/sound_control.h).
 enum class ControlKind { Label, Image, PictureBox, TextBox, CommandButton, MultimediaDevice };
 enum class Border { None, Sunken, Flat };
 
@@ -30,7 +30,7 @@ struct Font {
     bool italic = false;
 };
 
-struct ControlSpec {
+struct ControlDesign {
     ControlKind kind = ControlKind::Label;
     QString name;
     int index = -1; // -1: not a member of a control array
@@ -49,13 +49,13 @@ struct ControlSpec {
     bool verticalScrollBar = false;
 };
 
-struct TimerSpec {
+struct TimerDesign {
     QString name;
     int interval = 0;
     bool precise = false;
 };
 
-struct WindowSpec {
+struct WindowDesign {
     QString name;
     QString caption;
     Frame frame = Frame::None;
@@ -67,8 +67,8 @@ struct WindowSpec {
     int clientWidth = 0, clientHeight = 0;
     QString background;
     QString icon;
-    std::vector<ControlSpec> controls; // front to back
-    std::vector<TimerSpec> timers;
+    std::vector<ControlDesign> controls; // front to back
+    std::vector<TimerDesign> timers;
 };
 
 // Windows system colours as the game's layouts name them.

@@ -5,9 +5,9 @@
 // Short ways to write the layout tables, so each window's file reads like its design sheet.
 namespace tavrin::layout::build {
 
-inline ControlSpec box(ControlKind kind, const QString& name, int index, int l, int t, int w,
+inline ControlDesign box(ControlKind kind, const QString& name, int index, int l, int t, int w,
                        int h) {
-    ControlSpec c;
+    ControlDesign c;
     c.kind = kind;
     c.name = name;
     c.index = index;
@@ -15,21 +15,21 @@ inline ControlSpec box(ControlKind kind, const QString& name, int index, int l, 
     return c;
 }
 
-inline ControlSpec label(const QString& name, int l, int t, int w, int h, const QString& caption) {
-    ControlSpec c = box(ControlKind::Label, name, -1, l, t, w, h);
+inline ControlDesign label(const QString& name, int l, int t, int w, int h, const QString& caption) {
+    ControlDesign c = box(ControlKind::Label, name, -1, l, t, w, h);
     c.caption = caption;
     return c;
 }
 
-inline ControlSpec image(const QString& name, int index, int l, int t, int w, int h,
+inline ControlDesign image(const QString& name, int index, int l, int t, int w, int h,
                          const QString& picture = {}) {
-    ControlSpec c = box(ControlKind::Image, name, index, l, t, w, h);
+    ControlDesign c = box(ControlKind::Image, name, index, l, t, w, h);
     c.picture = picture;
     return c;
 }
 
-inline ControlSpec pictureBox(const QString& name, int index, int l, int t, int w, int h) {
-    ControlSpec c = box(ControlKind::PictureBox, name, index, l, t, w, h);
+inline ControlDesign pictureBox(const QString& name, int index, int l, int t, int w, int h) {
+    ControlDesign c = box(ControlKind::PictureBox, name, index, l, t, w, h);
     c.border = Border::Flat;
     return c;
 }

@@ -5,16 +5,16 @@
 namespace tavrin::layout {
 
 // Each window's designed look, applied every time the window loads.
-WindowSpec frmStartLayout();
-WindowSpec frmMapLayout();
-WindowSpec frmDiceLayout();
-WindowSpec frmStatusLayout();
-WindowSpec frmFaceLayout();
-WindowSpec frmGame1Layout();
-WindowSpec frmGame2Layout();
-WindowSpec frmEndLayout();
-WindowSpec frmSndLayout();
-WindowSpec frmGraLayout();
+WindowDesign startWindowLayout();
+WindowDesign boardWindowLayout();
+WindowDesign dieWindowLayout();
+WindowDesign statusStripLayout();
+WindowDesign dragHandleLayout();
+WindowDesign quizWindowLayout();
+WindowDesign targetGameWindowLayout();
+WindowDesign endWindowLayout();
+WindowDesign soundHolderLayout();
+WindowDesign imageBankLayout();
 
 // The board's squares: index i is the i-th square of the path (left, top in twips).
 struct TwipPoint {

@@ -2,7 +2,7 @@
 
 namespace tavrin {
 
-// What an open device does with the transport commands; MMControl keeps the properties and
+// What an open device does with the transport commands; SoundControl keeps the properties and
 // opens the right kind of device for its DeviceType.
 class SoundDevice {
 public:

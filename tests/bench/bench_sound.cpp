@@ -5,7 +5,7 @@
 //   bench_sound [--data-dir DIR] [--seconds N] [--repeats N]
 
 #include "sound/audio_engine.h"
-#include "sound/mm_control.h"
+#include "sound/sound_control.h"
 
 #include <QCommandLineParser>
 #include <QCoreApplication>
@@ -64,7 +64,7 @@ void measureLatency(const QString& dataDir, int repeats) {
         std::printf("latency: no audio output could be opened\n");
         return;
     }
-    MMControl hit(engine);
+    SoundControl hit(engine);
     hit.setDeviceType("WaveAudio");
     hit.setFileName(QDir(dataDir).filePath("hit3.WAV"));
     hit.setCommand("Open");
@@ -125,7 +125,7 @@ void measureIdleCost(const QString& dataDir, double seconds) {
         return;
     }
     std::printf("CPU, device open, nothing plays: %5.2f %% of a core\n", cpuPercentWhile(seconds));
-    MMControl music(engine);
+    SoundControl music(engine);
     music.setDeviceType("Sequencer");
     music.setFileName(QDir(dataDir).filePath("p_samy.mid"));
     music.setCommand("Open");

@@ -4,10 +4,10 @@
 // Not a test: run it on an idle machine, with a display (xvfb-run) or QT_QPA_PLATFORM=offscreen.
 //   bench_target_game [--data-dir DIR]
 
-#include "app/app_context.h"
-#include "app/clock.h"
-#include "controls/vb_timer.h"
-#include "games/frm_game2.h"
+#include "windows/app_context.h"
+#include "rules/clock.h"
+#include "controls/interval_timer.h"
+#include "windows/target_game_window.h"
 
 #include <QApplication>
 #include <QElapsedTimer>
@@ -73,9 +73,9 @@ Run wholeGame(AppContext& ctx, TickMeter& clockTicks, long& moves, long& clicks)
         QApplication::quit();
         return MessageBoxes::Answer::Ok;
     };
-    FrmGame2& game = ctx.forms.show<FrmGame2>();
-    QObject::connect(&game.timer("Timer2"), &VbTimer::Timer, [&] { clockTicks.tick(); });
-    QObject::connect(&game.timer("Timer1"), &VbTimer::Timer, [&] { ++moves; });
+    TargetGameWindow& game = ctx.windows.show<TargetGameWindow>();
+    QObject::connect(&game.timer("Timer2"), &IntervalTimer::Timer, [&] { clockTicks.tick(); });
+    QObject::connect(&game.timer("Timer1"), &IntervalTimer::Timer, [&] { ++moves; });
     QTimer player;
     QObject::connect(&player, &QTimer::timeout, [&] { game.imgTarget_Click(clicks++ % 5); });
     player.start(250);

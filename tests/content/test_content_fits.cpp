@@ -2,8 +2,8 @@
 // one-line message strip, a question its one-line label, a choice its line of the options label.
 
 #include "app/app_setup.h"
-#include "board/board_content.h"
-#include "content/content_file.h"
+#include "rules/board_content.h"
+#include "rules/content_file.h"
 #include "layouts/window_layouts.h"
 
 #include <QApplication>

@@ -1,6 +1,6 @@
 #pragma once
 
-#include "content/content_error.h"
+#include "rules/content_error.h"
 
 #include <functional>
 #include <string>

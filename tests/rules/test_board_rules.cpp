@@ -1,6 +1,6 @@
-#include "app/random.h"
-#include "board/board_rules.h"
-#include "windows/status_digits.h"
+#include "rules/random.h"
+#include "rules/board_rules.h"
+#include "rules/status_digits.h"
 
 #include <QtTest>
 

@@ -1,9 +1,9 @@
-#include "board/board_content.h"
-#include "content/content_check.h"
-#include "content/content_error.h"
-#include "content/content_file.h"
-#include "content/text_lines.h"
-#include "content/whole_number.h"
+#include "rules/board_content.h"
+#include "rules/content_check.h"
+#include "rules/content_error.h"
+#include "rules/content_file.h"
+#include "rules/text_lines.h"
+#include "rules/whole_number.h"
 #include "content_error_of.h"
 
 #include <QTemporaryDir>

@@ -1,6 +1,6 @@
 #include "midi_builder.h"
 #include "sound/audio_engine.h"
-#include "sound/mm_control.h"
+#include "sound/sound_control.h"
 
 #include <QtTest>
 #include <csignal>
@@ -33,7 +33,7 @@ class SoundFailsafeTest : public QObject {
         return path;
     }
 
-    static void prepare(MMControl& device, const char* type, const QString& file) {
+    static void prepare(SoundControl& device, const char* type, const QString& file) {
         device.setNotify(false);
         device.setShareable(false);
         device.setDeviceType(type);
@@ -80,10 +80,10 @@ private slots:
         settings.mute = mute;
         AudioEngine engine(settings);
         QCOMPARE(engine.isOpen(), files != "real");
-        MMControl music(engine);
-        MMControl hit(engine);
+        SoundControl music(engine);
+        SoundControl hit(engine);
         int done = 0;
-        connect(&music, &MMControl::Done, this, [&] { ++done; });
+        connect(&music, &SoundControl::Done, this, [&] { ++done; });
 
         // The holder's start, a target game closed early and opened again, then the music's
         // restart sequence, and some commands the game never sends.
@@ -115,7 +115,7 @@ private slots:
 
     void openOnAnOpenDeviceKeepsItPlayable() {
         AudioEngine engine({});
-        MMControl hit(engine);
+        SoundControl hit(engine);
         hit.setDeviceType("waveaudio");
         hit.setFileName(qEnvironmentVariable("TAVRIN_SOURCE_DIR") + "/data/boo.WAV");
         hit.setCommand("Sound");
@@ -137,9 +137,9 @@ private slots:
     void restartingTheMusicIsNotTakenForItsEnd() {
         // SDL reports a halt as the end of the music; a restart halts the old play first.
         AudioEngine engine({});
-        MMControl music(engine);
+        SoundControl music(engine);
         int done = 0;
-        connect(&music, &MMControl::Done, this, [&] { ++done; });
+        connect(&music, &SoundControl::Done, this, [&] { ++done; });
         prepare(music, "Sequencer", oneSecondTune());
         music.setCommand("Open");
         music.setNotify(true);
@@ -156,10 +156,10 @@ private slots:
 
     void doneIsALaterEventAndDiesWithItsDevice() {
         AudioEngine engine({});
-        auto music = std::make_unique<MMControl>(engine);
+        auto music = std::make_unique<SoundControl>(engine);
         int done = 0;
-        connect(music.get(), &MMControl::Done, this, [&](int code) {
-            QCOMPARE(code, MMControl::kNotifySuccessful);
+        connect(music.get(), &SoundControl::Done, this, [&](int code) {
+            QCOMPARE(code, SoundControl::kNotifySuccessful);
             ++done;
         });
         prepare(*music, "Sequencer", oneSecondTune());
@@ -180,7 +180,7 @@ private slots:
 
     void destroyingAPlayingSequencerStopsTheMusic() {
         AudioEngine engine({});
-        auto music = std::make_unique<MMControl>(engine);
+        auto music = std::make_unique<SoundControl>(engine);
         prepare(*music, "Sequencer", oneSecondTune());
         music->setCommand("Open");
         music->setCommand("Play");
@@ -210,8 +210,8 @@ private slots:
 
     void devicesMayOutliveTheEngine() {
         auto engine = std::make_unique<AudioEngine>(AudioEngine::Settings{});
-        MMControl music(*engine);
-        MMControl hit(*engine);
+        SoundControl music(*engine);
+        SoundControl hit(*engine);
         prepare(music, "Sequencer", oneSecondTune());
         prepare(hit, "WaveAudio", qEnvironmentVariable("TAVRIN_SOURCE_DIR") + "/data/hit3.WAV");
         music.setCommand("Open");

@@ -1,7 +1,7 @@
 #include "disk_capture.h"
 #include "midi_builder.h"
 #include "sound/audio_engine.h"
-#include "sound/mm_control.h"
+#include "sound/sound_control.h"
 #include "wave_builder.h"
 
 #include <QElapsedTimer>
@@ -20,7 +20,7 @@ class SoundOutputTest : public QObject {
         return qEnvironmentVariable("TAVRIN_SOURCE_DIR") + "/data/" + name;
     }
 
-    static void openDevice(MMControl& device, const char* type, const QString& file) {
+    static void openDevice(SoundControl& device, const char* type, const QString& file) {
         device.setDeviceType(type);
         device.setFileName(file);
         device.setCommand("Open");
@@ -56,7 +56,7 @@ private slots:
         {
             AudioEngine engine({});
             QVERIFY(engine.isOpen());
-            MMControl device(engine);
+            SoundControl device(engine);
             openDevice(device, "WaveAudio", dataFile(name));
             device.setWait(false);
             device.setCommand(command);
@@ -80,7 +80,7 @@ private slots:
         DiskCapture capture;
         {
             AudioEngine engine({});
-            MMControl device(engine);
+            SoundControl device(engine);
             openDevice(device, "WaveAudio", path);
             device.setCommand("Sound");
             QTest::qWait(120);
@@ -105,9 +105,9 @@ private slots:
         std::vector<qint64> secondsToDone;
         {
             AudioEngine engine({});
-            MMControl music(engine);
+            SoundControl music(engine);
             QElapsedTimer sincePlay;
-            connect(&music, &MMControl::Done, this, [&] {
+            connect(&music, &SoundControl::Done, this, [&] {
                 secondsToDone.push_back(sincePlay.elapsed());
                 music.setNotify(false);
                 music.setCommand("Next");
@@ -152,9 +152,9 @@ private slots:
         qint64 doneAfter = -1;
         {
             AudioEngine engine({});
-            MMControl music(engine);
+            SoundControl music(engine);
             QElapsedTimer sincePlay;
-            connect(&music, &MMControl::Done, this, [&] {
+            connect(&music, &SoundControl::Done, this, [&] {
                 ++done;
                 doneAfter = sincePlay.elapsed();
                 onUiThread = QThread::currentThread() == qApp->thread();
@@ -178,9 +178,9 @@ private slots:
             AudioEngine::Settings settings;
             settings.soundFont = scratch_.filePath("no_such_font.sf2");
             AudioEngine engine(settings);
-            MMControl music(engine);
-            MMControl hit(engine);
-            connect(&music, &MMControl::Done, this, [&] { ++done; });
+            SoundControl music(engine);
+            SoundControl hit(engine);
+            connect(&music, &SoundControl::Done, this, [&] { ++done; });
             openDevice(music, "Sequencer", oneSecondTune());
             music.setNotify(true);
             music.setCommand("Play");

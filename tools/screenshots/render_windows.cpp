@@ -3,18 +3,18 @@
 //
 //   render_windows DATA_DIR OUT_DIR
 
-#include "app/app_context.h"
+#include "windows/app_context.h"
 #include "app/app_setup.h"
-#include "art/frm_gra.h"
-#include "board/frm_dice.h"
-#include "board/frm_map.h"
-#include "games/frm_game1.h"
-#include "games/frm_game2.h"
-#include "windows/frm_end.h"
-#include "windows/frm_face.h"
-#include "windows/frm_snd.h"
-#include "windows/frm_start.h"
-#include "windows/frm_status.h"
+#include "windows/image_bank.h"
+#include "windows/die_window.h"
+#include "windows/board_window.h"
+#include "windows/quiz_window.h"
+#include "windows/target_game_window.h"
+#include "windows/end_window.h"
+#include "windows/drag_handle.h"
+#include "windows/sound_holder.h"
+#include "windows/start_window.h"
+#include "windows/status_strip.h"
 
 #include <QApplication>
 #include <QDir>
@@ -44,15 +44,15 @@ public:
 
     // The four playing windows where the handle puts them, as one picture.
     void savePlayingScreen(AppContext& ctx, const QString& name) const {
-        std::vector<Form*> windows{&ctx.forms.get<FrmMap>(), &ctx.forms.get<FrmStatus>(),
-                                   &ctx.forms.get<FrmDice>(), &ctx.forms.get<FrmFace>()};
+        std::vector<GameWindow*> windows{&ctx.windows.get<BoardWindow>(), &ctx.windows.get<StatusStrip>(),
+                                   &ctx.windows.get<DieWindow>(), &ctx.windows.get<DragHandle>()};
         QRect area;
-        for (Form* w : windows)
+        for (GameWindow* w : windows)
             area |= w->geometry();
         QImage screen(area.size(), QImage::Format_ARGB32);
         screen.fill(Qt::transparent);
         QPainter painter(&screen);
-        for (Form* w : windows) {
+        for (GameWindow* w : windows) {
             painter.save();
             painter.translate(w->geometry().topLeft() - area.topLeft());
             painter.setClipRegion(w->mask().isEmpty() ? QRegion(w->rect()) : w->mask());
@@ -70,7 +70,7 @@ private:
 
 void throwDie(AppContext& ctx, int face) {
     ctx.state.DiceValue = face;
-    ctx.forms.get<FrmDice>().imgDice_Click();
+    ctx.windows.get<DieWindow>().imgDice_Click();
 }
 
 } // namespace
@@ -92,28 +92,28 @@ int main(int argc, char* argv[]) {
     ctx.desktop.opener = [](const QString&) {};
     const Renderer render(argv[2]);
 
-    render.save(ctx.forms.show<FrmStart>(), "frmStart");
-    ctx.forms.get<FrmStart>().Label4_Click();
-    ctx.forms.get<FrmStatus>().Timer1_Timer();
+    render.save(ctx.windows.show<StartWindow>(), "frmStart");
+    ctx.windows.get<StartWindow>().Label4_Click();
+    ctx.windows.get<StatusStrip>().Timer1_Timer();
     render.savePlayingScreen(ctx, "playing-after-start");
     for (int face : {1, 5, 4, 1})
         throwDie(ctx, face);
-    ctx.forms.get<FrmStatus>().Timer1_Timer();
+    ctx.windows.get<StatusStrip>().Timer1_Timer();
     render.savePlayingScreen(ctx, "playing-in-play");
-    render.save(ctx.forms.get<FrmMap>(), "frmMap");
-    render.save(ctx.forms.get<FrmStatus>(), "frmStatus");
-    render.save(ctx.forms.get<FrmDice>(), "frmDice");
-    render.save(ctx.forms.get<FrmFace>(), "frmFace");
-    render.save(ctx.forms.get<FrmGra>(), "frmGra");
-    render.save(ctx.forms.get<FrmSnd>(), "frmSnd");
+    render.save(ctx.windows.get<BoardWindow>(), "frmMap");
+    render.save(ctx.windows.get<StatusStrip>(), "frmStatus");
+    render.save(ctx.windows.get<DieWindow>(), "frmDice");
+    render.save(ctx.windows.get<DragHandle>(), "frmFace");
+    render.save(ctx.windows.get<ImageBank>(), "frmGra");
+    render.save(ctx.windows.get<SoundHolder>(), "frmSnd");
 
-    FrmGame1& quiz = ctx.forms.show<FrmGame1>();
+    QuizWindow& quiz = ctx.windows.show<QuizWindow>();
     render.save(quiz, "frmGame1");
     quiz.cmdAnswer_Click(1);
     render.save(quiz, "frmGame1-second-question");
-    ctx.forms.unload<FrmGame1>();
+    ctx.windows.unload<QuizWindow>();
 
-    FrmGame2& target = ctx.forms.show<FrmGame2>();
+    TargetGameWindow& target = ctx.windows.show<TargetGameWindow>();
     target.Timer2_Timer();
     render.save(target, "frmGame2");
     clock.now = 7.37;
@@ -122,10 +122,10 @@ int main(int argc, char* argv[]) {
     target.imgTarget_Click(4);
     target.Timer2_Timer();
     render.save(target, "frmGame2-in-play");
-    ctx.forms.unload<FrmGame2>();
+    ctx.windows.unload<TargetGameWindow>();
 
     ctx.state.Score = 5030;
-    FrmEnd& end = ctx.forms.show<FrmEnd>();
+    EndWindow& end = ctx.windows.show<EndWindow>();
     render.save(end, "frmEnd");
     end.Label4_Click();
     render.save(end, "frmEnd-links");

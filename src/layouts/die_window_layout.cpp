@@ -1,0 +1,31 @@
+#include "layouts/layout_builders.h"
+#include "layouts/window_layouts.h"
+
+namespace tavrin::layout {
+
+using namespace build;
+
+WindowDesign dieWindowLayout() {
+    WindowDesign w;
+    w.name = "frmDice";
+    w.frame = Frame::FixedSingle;
+    w.hasTitleBar = true; // cut away with the rest of the window outside the ball
+    w.shape = Shape::Ball;
+    w.start = StartPosition::Manual;
+    w.left = 7335, w.top = 5250;
+    w.clientWidth = 2670, w.clientHeight = 2055;
+    w.background = "picGreenBall";
+
+    ControlDesign text = box(ControlKind::TextBox, "Text1", -1, 2040, 1440, 2175, 405);
+    text.caption = "Text1";
+    ControlDesign command = box(ControlKind::CommandButton, "Command1", -1, 2040, 120, 2175, 1215);
+    command.caption = "Command1";
+    ControlDesign dice = image("imgDice", -1, 480, 240, 1050, 1500);
+    dice.tooltip = "擲骰子(Click here to throw the dice)";
+
+    w.controls = {text, command, dice};
+    w.timers = {{"Timer1", 150, false}};
+    return w;
+}
+
+} // namespace tavrin::layout

@@ -1,0 +1,66 @@
+#include "rules/board_rules.h"
+
+namespace tavrin {
+
+int tilePictureIndex(long long value) {
+    // Each true test replaces the picture of the one before, so values above the score-square
+    // limit end on the mini-game picture while 33300 itself keeps the points picture.
+    int picture = 0;
+    if (value == 0)
+        picture = 2;
+    if (value > 0)
+        picture = 0;
+    if (value < 0)
+        picture = 1;
+    if (value > kScoreSquareLimit)
+        picture = 3;
+    return picture;
+}
+
+SquareEffect squareEffect(long long value) {
+    if (value < kScoreSquareLimit)
+        return value == 0 ? SquareEffect::None : SquareEffect::AddPoints;
+    if (value == kQuizSquare)
+        return SquareEffect::OpenQuiz;
+    if (value == kTargetSquare)
+        return SquareEffect::OpenTarget;
+    return SquareEffect::None;
+}
+
+std::vector<int> walkPath(int from, int steps) {
+    std::vector<int> path;
+    int k = from;
+    for (int i = 0; i < steps; ++i) {
+        k = (k + 1) % kSquareCount;
+        path.push_back(k);
+    }
+    return path;
+}
+
+ThrowOutcome playThrow(GameState& state, int& charPos, const BoardContent& board) {
+    ThrowOutcome outcome;
+    outcome.from = charPos;
+    outcome.to = charPos;
+    if (!state.MapActive)
+        return outcome;
+    if (state.Score >= kWinningScore) {
+        outcome.kind = ThrowOutcome::Kind::Won;
+        return outcome;
+    }
+    state.Trial += 1;
+    if (state.Trial > kThrowLimit) {
+        outcome.kind = ThrowOutcome::Kind::LimitReached;
+        return outcome;
+    }
+    outcome.kind = ThrowOutcome::Kind::Moved;
+    outcome.path = walkPath(charPos, state.DiceValue);
+    charPos = outcome.path.empty() ? charPos : outcome.path.back();
+    outcome.to = charPos;
+    outcome.value = board.values[charPos];
+    outcome.effect = squareEffect(outcome.value);
+    if (outcome.effect == SquareEffect::AddPoints)
+        state.Score += outcome.value;
+    return outcome;
+}
+
+} // namespace tavrin

@@ -1,0 +1,43 @@
+#pragma once
+
+#include "rules/game_state.h"
+#include "rules/board_content.h"
+
+#include <vector>
+
+namespace tavrin {
+
+inline constexpr long long kWinningScore = 5000;
+inline constexpr int kThrowLimit = 50;
+inline constexpr long long kScoreSquareLimit = 33300;
+inline constexpr long long kQuizSquare = 33301;
+inline constexpr long long kTargetSquare = 33302;
+inline constexpr long long kStartScore = 1000;
+
+// Which of the four square pictures a value shows.
+int tilePictureIndex(long long value);
+
+enum class SquareEffect { None, AddPoints, OpenQuiz, OpenTarget };
+SquareEffect squareEffect(long long value);
+
+// The squares visited by a walk of `steps` from `from`, wrapping from 37 to 0; the last one is
+// where the character stops.
+std::vector<int> walkPath(int from, int steps);
+
+// What one accepted or refused click on the die did.
+struct ThrowOutcome {
+    enum class Kind { Refused, Won, LimitReached, Moved };
+    Kind kind = Kind::Refused;
+    int from = 0;
+    int to = 0;
+    std::vector<int> path;
+    long long value = 0;
+    SquareEffect effect = SquareEffect::None;
+};
+
+// Plays one throw on the shared state: refuses while a mini-game is open, recognises a win at
+// the start of a throw, counts the throw against the limit, walks and adds a score square's
+// points. Opening a mini-game and releasing the die are left to the caller, in that order.
+ThrowOutcome playThrow(GameState& state, int& charPos, const BoardContent& board);
+
+} // namespace tavrin

@@ -1,0 +1,53 @@
+#include "rules/quiz_rules.h"
+
+#include "rules/random.h"
+#include "rules/content_error.h"
+#include "rules/whole_number.h"
+
+#include <utility>
+
+namespace tavrin {
+
+bool isRightAnswer(const QuizQuestion& question, int buttonIndex) {
+    const auto answer = parseWholeNumber(question.answer);
+    if (!answer)
+        throw ContentError(kQuizFile, question.answerLine,
+                           quoted(question.answer) + " is not a number");
+    return *answer == buttonIndex;
+}
+
+std::string optionsText(const QuizQuestion& question, bool firstOfRound) {
+    const char* gap = firstOfRound ? "" : " ";
+    std::string text;
+    for (int c = 0; c < kQuizChoiceCount; ++c) {
+        if (c > 0)
+            text += "\r\n";
+        text += std::to_string(c + 1) + ")" + gap + question.choices[c];
+    }
+    return text;
+}
+
+QuizRound::QuizRound(QuizContent content, Random& rng) : content_(std::move(content)), rng_(rng) {
+    pickQuestion();
+}
+
+void QuizRound::pickQuestion() {
+    CurQuestion = rng_.wholeUpTo(kQuizQuestionCount);
+}
+
+std::string QuizRound::optionsText() const {
+    return tavrin::optionsText(current(), QuestionNo == 1);
+}
+
+QuizRound::Answered QuizRound::answer(int buttonIndex) {
+    Answered result;
+    result.right = isRightAnswer(current(), buttonIndex);
+    GameScore += result.right ? kRightAnswerPoints : kWrongAnswerPoints;
+    ++QuestionNo;
+    result.finished = finished();
+    if (!result.finished)
+        pickQuestion();
+    return result;
+}
+
+} // namespace tavrin

@@ -1,0 +1,55 @@
+#pragma once
+
+#include "rules/quiz_content.h"
+
+#include <string>
+
+namespace tavrin {
+
+class Random;
+
+inline constexpr int kQuizQuestionsPerRound = 5;
+inline constexpr int kRightAnswerPoints = 100;
+inline constexpr int kWrongAnswerPoints = -50;
+
+// Whether the button with this index (0 to 2) is the right answer. Throws ContentError, naming
+// the answer's line, when that line does not read as a whole number.
+bool isRightAnswer(const QuizQuestion& question, int buttonIndex);
+
+// The choices one per line, each numbered "1)" to "3)". The first question of a round has no
+// blank after the ")", later ones have one.
+std::string optionsText(const QuizQuestion& question, bool firstOfRound);
+
+// One quiz: five questions, each drawn at random from the 30 (a question may come again, even
+// twice in a row), +100 for a right answer and -50 for a wrong one.
+class QuizRound {
+public:
+    struct Answered {
+        bool right = false;
+        bool finished = false; // that was the fifth answer
+    };
+
+    // Opens the round: the first question is drawn; QuestionNo is 1 and GameScore 0.
+    QuizRound(QuizContent content, Random& rng);
+
+    // Scores the answer and, unless it was the fifth, draws the next question.
+    // Throws ContentError when the current question's answer line is not a number; then
+    // nothing changes.
+    Answered answer(int buttonIndex);
+
+    const QuizQuestion& current() const { return content_[CurQuestion - 1]; }
+    std::string optionsText() const;
+    bool finished() const { return QuestionNo > kQuizQuestionsPerRound; }
+
+    int CurQuestion = 0; // 1 to 30
+    int QuestionNo = 1;  // ordinal of the question being asked; 6 once the round is over
+    long long GameScore = 0;
+
+private:
+    void pickQuestion();
+
+    QuizContent content_;
+    Random& rng_;
+};
+
+} // namespace tavrin

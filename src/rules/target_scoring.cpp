@@ -1,0 +1,26 @@
+#include "rules/target_scoring.h"
+
+namespace tavrin {
+namespace {
+
+constexpr long long kPointsPerTarget = 100;
+
+} // namespace
+
+bool isCauseTarget(int index) {
+    return index % 2 == 0;
+}
+
+long long targetPoints(int index) {
+    return isCauseTarget(index) ? kPointsPerTarget : -kPointsPerTarget;
+}
+
+std::string targetScoreCaption(long long gameScore) {
+    return "Score: " + std::to_string(gameScore) + " ";
+}
+
+std::string targetBonusText(long long gameScore) {
+    return "Bonus: " + std::to_string(gameScore);
+}
+
+} // namespace tavrin

@@ -1,0 +1,41 @@
+#include "windows/app_context.h"
+
+#include "rules/content_error.h"
+
+#include <cstdio>
+#include <cstdlib>
+#include <iostream>
+
+namespace tavrin {
+namespace {
+
+Random::SeedSource seedSourceFor(const Options& options, const Clock& clock) {
+    if (options.seed)
+        return fixedSeedSource(*options.seed);
+    return timeOfDaySeedSource([&clock] { return clock.secondsSinceMidnight(); });
+}
+
+} // namespace
+
+AppContext::AppContext(Options opts, const Clock& c)
+    : options(std::move(opts)), clock(c), rng(seedSourceFor(options, clock)),
+      audio(AudioEngine::Settings{.mute = options.mute}), windows(*this) {
+    if (!options.logFile.isEmpty() && !log.open(options.logFile.toStdString()))
+        std::cerr << "tavrin: cannot write the log file " << options.logFile.toStdString() << "\n";
+}
+
+void AppContext::fatal(const ContentError& error) {
+    windows.hideAll();
+    std::cerr << "tavrin: " << error.what() << std::endl;
+    log.write("error",
+              {EventLog::field("file", error.file()), EventLog::field("line", error.line())});
+    messages.show(nullptr, QString::fromStdString(error.what()), "Tavrin",
+                  MessageBoxes::Buttons::Ok);
+    constexpr int kContentErrorExit = 2;
+    if (terminate)
+        terminate(kContentErrorExit);
+    std::fflush(nullptr);
+    std::_Exit(kContentErrorExit);
+}
+
+} // namespace tavrin

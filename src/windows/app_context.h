@@ -1,0 +1,47 @@
+#pragma once
+
+#include "rules/clock.h"
+#include "rules/event_log.h"
+#include "windows/window_registry.h"
+#include "rules/game_state.h"
+#include "windows/options.h"
+#include "rules/random.h"
+#include "platform/desktop.h"
+#include "platform/message_boxes.h"
+#include "sound/audio_engine.h"
+
+#include <functional>
+
+namespace tavrin {
+
+class ContentError;
+
+// Everything the windows share: the game state, the one random generator, the clock, the
+// window registry and the platform adapters.
+class AppContext {
+public:
+    AppContext(Options options, const Clock& clock);
+    AppContext(const AppContext&) = delete;
+    AppContext& operator=(const AppContext&) = delete;
+
+    std::string dataDir() const { return options.dataDir.toStdString(); }
+
+    // A content file that cannot be used ends the program: no window is left half-built, the
+    // problem is shown and printed, and the exit code is not zero.
+    [[noreturn]] void fatal(const ContentError& error);
+
+    Options options;
+    const Clock& clock;
+    GameState state;
+    Random rng;
+    EventLog log;
+    MessageBoxes messages;
+    Desktop desktop;
+    // Before the windows: the sound holder's devices use it until they are destroyed.
+    AudioEngine audio;
+    WindowRegistry windows;
+    // How a fatal error ends the run; tests replace it with one that throws.
+    std::function<void(int exitCode)> terminate;
+};
+
+} // namespace tavrin

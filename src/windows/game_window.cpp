@@ -1,0 +1,294 @@
+#include "windows/game_window.h"
+
+#include "windows/app_context.h"
+#include "art/pictures.h"
+#include "controls/image_control.h"
+#include "controls/label_control.h"
+#include "controls/picture_box.h"
+#include "controls/interval_timer.h"
+
+#include <QApplication>
+#include <QCloseEvent>
+#include <QGraphicsDropShadowEffect>
+#include <QGuiApplication>
+#include <QLineEdit>
+#include <QPainter>
+#include <QPlainTextEdit>
+#include <QPushButton>
+#include <QScreen>
+#include <QTimer>
+#include <stdexcept>
+
+namespace tavrin {
+namespace {
+
+QString key(const QString& name, int index) {
+    return index < 0 ? name : name + "(" + QString::number(index) + ")";
+}
+
+// Light captions ("START ->") on the light wood get a soft dark edge, so they stay readable.
+QGraphicsEffect* readableShadow(QWidget* owner) {
+    auto* shadow = new QGraphicsDropShadowEffect(owner);
+    shadow->setOffset(1, 1);
+    shadow->setBlurRadius(3);
+    shadow->setColor(QColor(0x20, 0x40, 0x20, 220));
+    return shadow;
+}
+
+bool isWindowedKind(layout::ControlKind kind) {
+    using K = layout::ControlKind;
+    return kind == K::PictureBox || kind == K::TextBox || kind == K::CommandButton;
+}
+
+QFont fontFor(const layout::Font& f) {
+    QFont font(f.face);
+    // Pixel sizes at 96 dpi keep the designed layout whatever dpi the X server reports;
+    // high-DPI screens scale the whole window, fonts included.
+    font.setPixelSize(qRound(f.points * 96.0 / 72.0));
+    font.setBold(f.bold);
+    font.setItalic(f.italic);
+    return font;
+}
+
+} // namespace
+
+GameWindow::GameWindow(AppContext& context, layout::WindowDesign design)
+    : ctx(context), design_(std::move(design)) {
+    setObjectName(design_.name);
+    applyWindowSettings();
+    buildControls();
+    placeWindow();
+}
+
+void GameWindow::applyWindowSettings() {
+    Qt::WindowFlags flags = design_.taskbarButton ? Qt::Window : Qt::Tool;
+    if (design_.hasTitleBar && design_.shape == layout::Shape::Rectangle)
+        flags |= Qt::CustomizeWindowHint | Qt::WindowTitleHint | Qt::WindowSystemMenuHint |
+                 Qt::WindowCloseButtonHint;
+    else
+        flags |= Qt::FramelessWindowHint;
+    setWindowFlags(flags);
+    setWindowTitle(design_.caption);
+    if (!design_.icon.isEmpty())
+        setWindowIcon(QIcon(picture(design_.icon)));
+    const QSize client(layout::px(design_.clientWidth), layout::px(design_.clientHeight));
+    if (design_.frame == layout::Frame::Sizable)
+        resize(client);
+    else
+        setFixedSize(client);
+    if (!design_.background.isEmpty())
+        background_ = picture(design_.background);
+    if (design_.shape == layout::Shape::Ball)
+        setMask(QRegion(layout::kBallLeft, layout::kBallTop, layout::kBallDiameter,
+                        layout::kBallDiameter, QRegion::Ellipse));
+}
+
+void GameWindow::placeWindow() {
+    const QSize client(layout::px(design_.clientWidth), layout::px(design_.clientHeight));
+    if (design_.start == layout::StartPosition::Manual) {
+        setGeometry(QRect(QPoint(layout::px(design_.left), layout::px(design_.top)), client));
+    } else if (design_.start == layout::StartPosition::CenterScreen) {
+        if (const QScreen* screen = QGuiApplication::primaryScreen()) {
+            QRect r(QPoint(), client);
+            r.moveCenter(screen->availableGeometry().center());
+            setGeometry(r);
+        }
+    }
+}
+
+void GameWindow::buildControls() {
+    // Controls are listed front to back; windowed controls always stand in front of the
+    // labels and images drawn on the window. Creating back to front stacks them that way.
+    for (bool windowed : {false, true})
+        for (auto it = design_.controls.rbegin(); it != design_.controls.rend(); ++it)
+            if (isWindowedKind(it->kind) == windowed)
+                controls_.insert(key(it->name, it->index), createControl(*it));
+    for (const auto& t : design_.timers) {
+        auto* timer = new IntervalTimer(this, t.precise);
+        timer->setObjectName(t.name);
+        timer->setInterval(t.interval); // every timer is enabled at load
+        timers_.insert(t.name, timer);
+    }
+}
+
+QWidget* GameWindow::createControl(const layout::ControlDesign& c) {
+    using K = layout::ControlKind;
+    QWidget* w = nullptr;
+    switch (c.kind) {
+    case K::Label: {
+        auto* label = new LabelControl(this);
+        label->setCaption(c.caption);
+        label->setOpaque(!c.transparent);
+        label->setSunkenBorder(c.border == layout::Border::Sunken);
+        if (c.alignRight)
+            label->setAlignment(Qt::AlignRight | Qt::AlignTop);
+        const QColor textColor = c.textColor.value_or(layout::btnText());
+        QPalette p = label->palette();
+        p.setColor(QPalette::WindowText, textColor);
+        label->setPalette(p);
+        if (c.transparent && textColor.lightness() > 200)
+            label->setGraphicsEffect(readableShadow(label));
+        w = label;
+        break;
+    }
+    case K::Image: {
+        auto* image = new ImageControl(this);
+        image->setStretch(c.stretch);
+        image->setBorder(c.border == layout::Border::Sunken);
+        w = image;
+        break;
+    }
+    case K::PictureBox:
+        w = new PictureBox(this);
+        break;
+    case K::TextBox:
+        if (c.multiLine) {
+            auto* edit = new QPlainTextEdit(this);
+            edit->setPlainText(c.caption);
+            edit->setVerticalScrollBarPolicy(c.verticalScrollBar ? Qt::ScrollBarAlwaysOn
+                                                                 : Qt::ScrollBarAsNeeded);
+            edit->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff); // lines wrap instead
+            edit->setLineWrapMode(QPlainTextEdit::WidgetWidth);
+            w = edit;
+        } else {
+            auto* edit = new QLineEdit(this);
+            edit->setText(c.caption);
+            w = edit;
+        }
+        break;
+    case K::CommandButton:
+        w = new QPushButton(c.caption, this);
+        break;
+    case K::MultimediaDevice:
+        // Only the sound holder has these, and it is never shown: an empty box keeps the place.
+        w = new QWidget(this);
+        break;
+    }
+    w->setObjectName(key(c.name, c.index));
+    if (c.font)
+        w->setFont(fontFor(*c.font));
+    if (!c.tooltip.isEmpty())
+        w->setToolTip(c.tooltip);
+    w->setGeometry(layout::px(c.left), layout::px(c.top), layout::px(c.width),
+                   layout::px(c.height));
+    if (c.kind == K::Image && !c.picture.isEmpty())
+        static_cast<ImageControl*>(w)->setPicture(picture(c.picture));
+    if (c.kind == K::PictureBox && !c.picture.isEmpty())
+        static_cast<PictureBox*>(w)->setPicture(picture(c.picture));
+    w->setVisible(c.visible);
+    return w;
+}
+
+int GameWindow::Left() const {
+    return layout::twips(frameGeometry().x());
+}
+int GameWindow::Top() const {
+    return layout::twips(frameGeometry().y());
+}
+void GameWindow::setLeft(int twips) {
+    move(layout::px(twips), frameGeometry().y());
+}
+void GameWindow::setTop(int twips) {
+    move(frameGeometry().x(), layout::px(twips));
+}
+
+QWidget* GameWindow::control(const QString& name, int index) const {
+    return controls_.value(key(name, index), nullptr);
+}
+
+template <class T> T& GameWindow::typed(const QString& name, int index) const {
+    auto* c = qobject_cast<T*>(control(name, index));
+    if (!c)
+        throw std::logic_error(
+            ("no control " + design_.name + "." + key(name, index)).toStdString());
+    return *c;
+}
+
+LabelControl& GameWindow::label(const QString& n, int i) const {
+    return typed<LabelControl>(n, i);
+}
+ImageControl& GameWindow::image(const QString& n, int i) const {
+    return typed<ImageControl>(n, i);
+}
+PictureBox& GameWindow::pictureBox(const QString& n, int i) const {
+    return typed<PictureBox>(n, i);
+}
+QPushButton& GameWindow::button(const QString& n, int i) const {
+    return typed<QPushButton>(n, i);
+}
+QPlainTextEdit& GameWindow::multiLineText(const QString& n) const {
+    return typed<QPlainTextEdit>(n, -1);
+}
+QLineEdit& GameWindow::lineText(const QString& n) const {
+    return typed<QLineEdit>(n, -1);
+}
+
+IntervalTimer& GameWindow::timer(const QString& name) const {
+    auto* t = timers_.value(name, nullptr);
+    if (!t)
+        throw std::logic_error(("no timer " + design_.name + "." + name).toStdString());
+    return *t;
+}
+
+void GameWindow::moveControl(QWidget& control, int leftTwips, int topTwips) {
+    control.move(layout::px(leftTwips), layout::px(topTwips));
+}
+int GameWindow::controlLeft(const QWidget& control) {
+    return layout::twips(control.x());
+}
+int GameWindow::controlTop(const QWidget& control) {
+    return layout::twips(control.y());
+}
+
+void GameWindow::markDestroying() {
+    destroying_ = true;
+    setEnabled(false);
+    for (IntervalTimer* t : std::as_const(timers_))
+        t->setInterval(0);
+}
+
+bool GameWindow::event(QEvent* event) {
+    if (keepsActivation_ && event->type() == QEvent::Show)
+        activateWindow(); // without a window manager nobody else makes a new window active
+    else if (event->type() == QEvent::WindowDeactivate)
+        onDeactivate();
+    return QWidget::event(event);
+}
+
+void GameWindow::onDeactivate() {
+    // The activation is still being handed over while this runs; take it back once it settled.
+    if (keepsActivation_)
+        QTimer::singleShot(0, this, &GameWindow::reclaimActivation);
+}
+
+void GameWindow::reclaimActivation() {
+    // Only the game's other windows give the activation back. Message boxes (a bonus among
+    // them) and other programs keep it, and so does any window while a box is open.
+    const auto* active = qobject_cast<const GameWindow*>(QApplication::activeWindow());
+    if (!active || active == this || destroying_ || QApplication::activeModalWidget())
+        return;
+    raise();
+    activateWindow();
+}
+
+void GameWindow::paintEvent(QPaintEvent*) {
+    QPainter painter(this);
+    painter.fillRect(rect(), layout::btnFace());
+    // At its natural size from the top-left corner: whatever lies beyond the client is cut off.
+    painter.drawPixmap(0, 0, background_);
+}
+
+void GameWindow::closeEvent(QCloseEvent* event) {
+    if (destroying_) {
+        event->accept();
+        return;
+    }
+    event->ignore();
+    systemClose();
+}
+
+void GameWindow::systemClose() {
+    ctx.windows.unloadForm(*this);
+}
+
+} // namespace tavrin

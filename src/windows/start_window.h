@@ -1,0 +1,19 @@
+#pragma once
+
+#include "windows/game_window.h"
+
+namespace tavrin {
+
+// The first window: the instructions and the "START ->" label that opens the board.
+class StartWindow : public GameWindow {
+    Q_OBJECT
+public:
+    explicit StartWindow(AppContext& ctx);
+
+    void Label4_Click();
+
+protected:
+    void systemClose() override;
+};
+
+} // namespace tavrin

@@ -1,0 +1,110 @@
+#include "content_error_of.h"
+#include "rules/random.h"
+#include "rules/content_error.h"
+#include "rules/quiz_content.h"
+#include "rules/quiz_rules.h"
+#include "quiz_test_files.h"
+
+#include <QtTest>
+
+using namespace tavrin;
+using tavrin::testing::errorOf;
+
+namespace {
+
+QuizQuestion questionWithAnswer(const std::string& answer) {
+    QuizQuestion q{"Q", {"a", "b", "c"}, answer, 11};
+    return q;
+}
+
+// Plays a whole round, pressing the right button when `right(questionNo)` says so.
+long long playRound(Random& rng, const std::function<bool(int)>& right) {
+    QuizRound round(parseQuiz(quizLines()), rng); // every answer line is "1"
+    while (!round.finished())
+        round.answer(right(round.QuestionNo) ? 1 : 2);
+    return round.GameScore;
+}
+
+} // namespace
+
+class QuizRulesTest : public QObject {
+    Q_OBJECT
+private slots:
+    void answerLineNamesTheRightButton() {
+        for (const char* one : {"1", " 1 ", "\t1"}) { // blanks around the digit do no harm
+            QVERIFY(!isRightAnswer(questionWithAnswer(one), 0));
+            QVERIFY(isRightAnswer(questionWithAnswer(one), 1));
+            QVERIFY(!isRightAnswer(questionWithAnswer(one), 2));
+        }
+        // A number outside 0 to 2 makes every button wrong.
+        for (const char* outside : {"3", "-1"})
+            for (int button = 0; button < 3; ++button)
+                QVERIFY(!isRightAnswer(questionWithAnswer(outside), button));
+        QCOMPARE(errorOf([] { isRightAnswer(questionWithAnswer("B"), 1); }),
+                 std::string("gm1_data.txt line 11: \"B\" is not a number"));
+        QCOMPARE(errorOf([] { isRightAnswer(questionWithAnswer(""), 0); }),
+                 std::string("gm1_data.txt line 11: \"\" is not a number"));
+    }
+
+    void optionsOfFirstAndLaterQuestions() {
+        QuizQuestion q = questionWithAnswer("0");
+        q.choices = {"吸煙", " 運動", "多吃蔬菜"};
+        QCOMPARE(optionsText(q, true), std::string("1)吸煙\r\n2) 運動\r\n3)多吃蔬菜"));
+        QCOMPARE(optionsText(q, false), std::string("1) 吸煙\r\n2)  運動\r\n3) 多吃蔬菜"));
+    }
+
+    void fileRecordsAreSixLinesEach() {
+        const QuizContent quiz = parseQuiz(quizLines({"0", " 2 "}));
+        QCOMPARE(quiz[0].answer, std::string("0"));
+        QCOMPARE(quiz[0].answerLine, 5);
+        QCOMPARE(quiz[1].answer, std::string(" 2 ")); // kept as written
+        QCOMPARE(quiz[29].text, std::string("Q30"));
+        QCOMPARE(quiz[29].choices[2], std::string("Q30-c"));
+        QCOMPARE(quiz[29].answerLine, 179);
+    }
+
+    void shortFileIsRefusedLongerFileReadToLine180() {
+        auto lines = quizLines();
+        lines.pop_back(); // the last separator is missing
+        QCOMPARE(errorOf([&] { parseQuiz(lines); }),
+                 std::string("gm1_data.txt line 180: the file ends after 179 lines; 180 are "
+                             "needed, 6 per question"));
+        lines = quizLines();
+        lines.insert(lines.end(), {"Q31", "x", "y", "z", "not a number", "-----"});
+        QCOMPARE(parseQuiz(lines)[29].text, std::string("Q30"));
+    }
+
+    void scoresRangeFromMinus250To500() {
+        Random rng(fixedSeedSource(3));
+        QCOMPARE(playRound(rng, [](int) { return false; }), -250LL);
+        QCOMPARE(playRound(rng, [](int) { return true; }), 500LL);
+        QCOMPARE(playRound(rng, [](int n) { return n != 2; }), 350LL);
+    }
+
+    void fiveQuestionsEachDrawnOnce() {
+        Random rng(fixedSeedSource(11));
+        Random twin(fixedSeedSource(11));
+        QuizRound round(parseQuiz(quizLines()), rng);
+        for (int n = 1; n <= 5; ++n) {
+            QCOMPARE(round.QuestionNo, n);
+            QCOMPARE(round.CurQuestion, twin.wholeUpTo(30));
+            QCOMPARE(round.current().text, "Q" + std::to_string(round.CurQuestion));
+            QCOMPARE(round.answer(1).finished, n == 5);
+        }
+        // The fifth answer draws no sixth question: the game's next draw is left alone.
+        QCOMPARE(rng.next(), twin.next());
+    }
+
+    void badAnswerLineChangesNothing() {
+        Random rng(fixedSeedSource(5));
+        QuizRound round(parseQuiz(quizLines(std::vector<std::string>(30, "x"))), rng);
+        const int question = round.CurQuestion;
+        QVERIFY(errorOf([&] { round.answer(0); }).starts_with("gm1_data.txt line "));
+        QCOMPARE(round.GameScore, 0LL);
+        QCOMPARE(round.QuestionNo, 1);
+        QCOMPARE(round.CurQuestion, question);
+    }
+};
+
+QTEST_GUILESS_MAIN(QuizRulesTest)
+#include "test_quiz_rules.moc"

@@ -1,0 +1,113 @@
+#include "windows/app_context.h"
+#include "rules/clock.h"
+#include "midi_builder.h"
+#include "windows/sound_holder.h"
+
+#include <QDir>
+#include <QtTest>
+#include <memory>
+
+using namespace tavrin;
+
+// The sound holder as the board loads it: a context of its own reading from a folder holding
+// a one-second tune in place of the real one, so that its loop can be watched in seconds.
+class FrmSndTest : public QObject {
+    Q_OBJECT
+
+    SystemClock clock_;
+    std::unique_ptr<QTemporaryDir> dir_;
+    std::unique_ptr<AppContext> ctx_;
+
+    void startContext(bool mute, bool withSoundFiles = true) {
+        dir_ = std::make_unique<QTemporaryDir>();
+        if (withSoundFiles) {
+            const QDir shipped(qEnvironmentVariable("TAVRIN_SOURCE_DIR") + "/data");
+            for (const char* name : {"hit3.WAV", "blip2.WAV", "yeah.WAV", "boo.WAV"})
+                QVERIFY(QFile::copy(shipped.filePath(name), dir_->filePath(name)));
+            midi_builder::Track track;
+            track.noteOn(0, 72).noteOff(960, 72).end();
+            QVERIFY(midi_builder::save(dir_->filePath("p_samy.mid"), midi_builder::file({track})));
+        }
+        Options options;
+        options.dataDir = dir_->path();
+        options.mute = mute;
+        ctx_ = std::make_unique<AppContext>(options, clock_);
+    }
+
+    void unloadSnd() {
+        ctx_->windows.unload<SoundHolder>();
+        QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
+    }
+
+private slots:
+    void cleanup() { ctx_.reset(); }
+
+    void loadingPreparesTheEffectsAndStartsTheMusic() {
+        startContext(false);
+        SoundHolder& snd = ctx_->windows.get<SoundHolder>();
+        QVERIFY(!snd.isVisible());
+        QCOMPARE(snd.windowTitle(), QString("Sound: wave + midi"));
+
+        QVERIFY(snd.mmcPSamy.isOpen() && snd.mmcPSamy.isPlaying());
+        QVERIFY(ctx_->audio.isMusicPlaying());
+        const std::pair<SoundControl*, const char*> effects[] = {{&snd.mmcHit3, "hit3.WAV"},
+                                                              {&snd.mmcBlip2, "blip2.WAV"},
+                                                              {&snd.mmcBoo, "boo.WAV"},
+                                                              {&snd.mmcYeah, "yeah.WAV"}};
+        for (auto [device, file] : effects) {
+            QVERIFY(!device->isOpen()); // the mini-games open them
+            QCOMPARE(device->DeviceType(), QString("WaveAudio"));
+            QCOMPARE(device->FileName(), QDir(dir_->path()).filePath(file));
+            QCOMPARE(snd.findChild<SoundControl*>(device->objectName()), device);
+        }
+        QCOMPARE(snd.mmcPSamy.DeviceType(), QString("Sequencer"));
+        QCOMPARE(snd.control("mmcHit3")->geometry(), QRect(8, 8, 236, 22));
+        QCOMPARE(snd.control("mmcYeah")->geometry(), QRect(8, 136, 236, 22));
+    }
+
+    void theTuneStartsAgainAfterEachEndUntilUnloaded() {
+        startContext(false);
+        SoundHolder& snd = ctx_->windows.get<SoundHolder>();
+        int ends = 0;
+        connect(&snd.mmcPSamy, &SoundControl::Done, this, [&] { ++ends; });
+        QTRY_COMPARE_WITH_TIMEOUT(ends, 2, 3000);
+        QVERIFY(snd.mmcPSamy.isPlaying());
+
+        unloadSnd();
+        QVERIFY(!ctx_->audio.isMusicPlaying());
+        QTest::qWait(1200); // no device is left to report or restart anything
+        QVERIFY(!ctx_->audio.isMusicPlaying());
+        QCOMPARE(ends, 2);
+    }
+
+    void loadingAgainStartsFromTheLayout() {
+        startContext(false);
+        ctx_->windows.get<SoundHolder>().mmcYeah.setCommand("Open");
+        unloadSnd();
+        SoundHolder& snd = ctx_->windows.get<SoundHolder>();
+        QVERIFY(!snd.mmcYeah.isOpen());
+        QVERIFY(snd.mmcPSamy.isPlaying());
+    }
+
+    void mutedOrWithoutFilesTheHolderLoadsInSilence_data() {
+        QTest::addColumn<bool>("mute");
+        QTest::addColumn<bool>("withFiles");
+        QTest::newRow("muted") << true << true;
+        QTest::newRow("no sound files") << false << false;
+    }
+    void mutedOrWithoutFilesTheHolderLoadsInSilence() {
+        QFETCH(bool, mute);
+        QFETCH(bool, withFiles);
+        startContext(mute, withFiles);
+        SoundHolder& snd = ctx_->windows.get<SoundHolder>();
+        snd.mmcYeah.setCommand("Open");
+        snd.mmcYeah.setWait(false);
+        snd.mmcYeah.setCommand("Sound");
+        QVERIFY(!snd.mmcPSamy.isOpen() && !snd.mmcYeah.isOpen());
+        QVERIFY(!ctx_->audio.isMusicPlaying());
+        unloadSnd();
+    }
+};
+
+QTEST_MAIN(FrmSndTest)
+#include "test_sound_holder.moc"

@@ -1,0 +1,74 @@
+#pragma once
+
+#include "windows/app_context.h"
+#include "rules/clock.h"
+#include "rules/content_error.h"
+
+#include <QDir>
+#include <QFile>
+#include <QStringList>
+#include <QTemporaryDir>
+#include <fstream>
+#include <memory>
+#include <stdexcept>
+
+namespace tavrin::testing {
+
+class FakeClock final : public Clock {
+public:
+    double secondsSinceMidnight() const override { return 43200.0 + now; }
+    double monotonicSeconds() const override { return 1000.0 + now; }
+    double now = 0;
+};
+
+// A fatal error ends a test instead of the test program.
+struct FatalEnded : std::runtime_error {
+    using std::runtime_error::runtime_error;
+};
+
+// A whole game context as the program builds it, with message boxes answered by the test, web
+// addresses recorded, and content read from a folder of the test's own when it writes one.
+class GameFixture {
+public:
+    GameFixture() {
+        Options options;
+        options.dataDir = qEnvironmentVariable("TAVRIN_DATA_DIR");
+        options.seed = 11;
+        options.mute = true;
+        ctx = std::make_unique<AppContext>(options, clock);
+        ctx->messages.answerer = [this](const QString& text, const QString& title,
+                                        MessageBoxes::Buttons) {
+            boxes << title + ": " + text;
+            return answer;
+        };
+        ctx->desktop.opener = [this](const QString& address) { opened << address; };
+        ctx->terminate = [](int code) { throw FatalEnded("exit " + std::to_string(code)); };
+    }
+
+    // Board files of the test's own: values by square (0 elsewhere), messages "m<i>"; the
+    // other content and sound files come from the shipped ones.
+    void useBoard(const std::map<int, std::string>& values,
+                  const std::map<int, std::string>& messages = {}) {
+        std::ofstream data(dir.filePath("mapdata.txt").toStdString(), std::ios::binary);
+        std::ofstream msg(dir.filePath("mapmsg.txt").toStdString(), std::ios::binary);
+        for (int i = 0; i < kSquareCount; ++i) {
+            data << (values.count(i) ? values.at(i) : "0") << "\r\n";
+            msg << (messages.count(i) ? messages.at(i) : "m" + std::to_string(i)) << "\r\n";
+        }
+        for (const QString& name :
+             QDir(qEnvironmentVariable("TAVRIN_DATA_DIR")).entryList(QDir::Files))
+            if (!name.startsWith("map"))
+                QFile::copy(QDir(qEnvironmentVariable("TAVRIN_DATA_DIR")).filePath(name),
+                            dir.filePath(name));
+        ctx->options.dataDir = dir.path();
+    }
+
+    FakeClock clock;
+    std::unique_ptr<AppContext> ctx;
+    MessageBoxes::Answer answer = MessageBoxes::Answer::Ok;
+    QStringList boxes;
+    QStringList opened;
+    QTemporaryDir dir;
+};
+
+} // namespace tavrin::testing

@@ -1,0 +1,245 @@
+#include "game_fixture.h"
+#include "app/autoplay.h"
+#include "windows/die_window.h"
+#include "controls/label_control.h"
+#include "controls/interval_timer.h"
+#include "windows/quiz_window.h"
+#include "../rules/quiz_test_files.h"
+#include "windows/sound_holder.h"
+
+#include <QApplication>
+#include <QDialog>
+#include <QPushButton>
+#include <QtTest>
+
+using namespace tavrin;
+using namespace tavrin::testing;
+
+namespace {
+
+// A game context whose question file is the test's own (answer line "1" unless told), with
+// the shipped sound files beside it and the event log written to a file.
+struct QuizFixture : GameFixture {
+    QuizFixture() {
+        for (const QString& name :
+             QDir(qEnvironmentVariable("TAVRIN_DATA_DIR")).entryList(QDir::Files))
+            if (name != "gm1_data.txt")
+                QFile::copy(QDir(qEnvironmentVariable("TAVRIN_DATA_DIR")).filePath(name),
+                            dir.filePath(name));
+        ctx->options.dataDir = dir.path();
+        ctx->log.open(dir.filePath("events.log").toStdString());
+        ctx->state.Score = 1000;
+        ctx->state.MapActive = true;
+        writeQuiz(quizLines());
+        // The bonus box reports what the score label showed while it was open.
+        ctx->messages.answerer = [this](const QString& text, const QString& title,
+                                        MessageBoxes::Buttons) {
+            boxes << title + ": " + text;
+            if (QuizWindow* quiz = ctx->windows.find<QuizWindow>())
+                scoreShownAtBox = quiz->label("lblScore").Caption();
+            return MessageBoxes::Answer::Ok;
+        };
+    }
+
+    void writeQuiz(const std::vector<std::string>& lines) {
+        std::ofstream(dir.filePath("gm1_data.txt").toStdString(), std::ios::binary)
+            << quizFileBytes(lines);
+    }
+
+    QuizWindow& open() { return ctx->windows.show<QuizWindow>(); }
+
+    // A real click on answer button `index`.
+    void click(int index) {
+        QTest::mouseClick(&ctx->windows.get<QuizWindow>().button("cmdAnswer", index), Qt::LeftButton);
+    }
+
+    QString caption(const char* label) const {
+        return ctx->windows.get<QuizWindow>().label(label).Caption();
+    }
+
+    QStringList log() const {
+        QFile file(dir.filePath("events.log"));
+        file.open(QIODevice::ReadOnly);
+        return QString::fromUtf8(file.readAll()).split('\n', Qt::SkipEmptyParts);
+    }
+
+    int dieInterval() { return ctx->windows.get<DieWindow>().timer("Timer1").Interval(); }
+
+    QString scoreShownAtBox;
+};
+
+QString expectedOptions(int question, const char* gap) {
+    const QString q = "Q" + QString::number(question);
+    return QString("1)%2%1-a\r\n2)%2%1-b\r\n3)%2%1-c").arg(q, gap);
+}
+
+} // namespace
+
+class QuizWindowTest : public QObject {
+    Q_OBJECT
+private slots:
+    void opensOnTheFirstQuestionWithTheBoardStopped() {
+        QuizFixture f;
+        QuizWindow& quiz = f.open();
+        QVERIFY(!f.ctx->state.MapActive);
+        QCOMPARE(f.dieInterval(), 0);
+        QCOMPARE(quiz.windowTitle(), QString("Game1  -  冠 心 病 問 答 遊 戲"));
+        QCOMPARE(f.caption("lblScore"), QString("Score: 0 "));
+        const int k = quiz.round()->CurQuestion;
+        QCOMPARE(f.caption("lblQuestion"), "Q" + QString::number(k));
+        QCOMPARE(f.caption("lblOption"), expectedOptions(k, ""));
+        // Button i stands i-th from the left and answers choice i + 1.
+        for (int i = 0; i < 3; ++i) {
+            const QPushButton& button = quiz.button("cmdAnswer", i);
+            QCOMPARE(button.text(),
+                     QString("選擇%1(Answer%2)").arg(QString("一二三")[i]).arg(i + 1));
+            QCOMPARE(button.x(), 16 + 96 * i);
+        }
+    }
+
+    void fiveWrongAnswersLoseTwoHundredFifty() {
+        QuizFixture f;
+        QuizWindow& quiz = f.open();
+        SoundControl& boo = f.ctx->windows.get<SoundHolder>().mmcBoo;
+        SoundControl& yeah = f.ctx->windows.get<SoundHolder>().mmcYeah;
+        QCOMPARE(boo.Command(), QString("Open"));
+        QCOMPARE(yeah.Command(), QString("Open"));
+        const QStringList scores = {"-50", "-100", "-150", "-200"};
+        for (int n = 1; n <= 4; ++n) {
+            f.click(0);
+            QCOMPARE(boo.Command(), QString("Sound"));
+            QCOMPARE(f.caption("lblScore"), "Score: " + scores[n - 1]);
+            const int k = f.ctx->windows.get<QuizWindow>().round()->CurQuestion;
+            QCOMPARE(f.caption("lblOption"), expectedOptions(k, " "));
+            QVERIFY(f.boxes.isEmpty());
+        }
+        f.click(2);
+        QCOMPARE(f.boxes, QStringList{"Tavrin: Bonus: -250"});
+        QCOMPARE(f.scoreShownAtBox, QString("Score: -250"));
+        QCOMPARE(f.ctx->state.Score, 750LL);
+        QVERIFY(f.ctx->state.MapActive);
+        QCOMPARE(f.dieInterval(), 150);
+        QCOMPARE(boo.Command(), QString("Close"));
+        QCOMPARE(yeah.Command(), QString("Close"));
+        QVERIFY(!f.ctx->windows.isLoaded<QuizWindow>());
+        const QStringList log = f.log();
+        QCOMPARE(log.size(), 6);
+        QCOMPARE(log[0], QString("answer question=1 button=0 right=0 gamescore=-50"));
+        QCOMPARE(log[4], QString("answer question=5 button=2 right=0 gamescore=-250"));
+        QCOMPARE(log[5], QString("bonus game=quiz points=-250 score=750"));
+
+        // A click that still reaches the window on its way out counts for nothing.
+        quiz.cmdAnswer_Click(0);
+        QCOMPARE(f.boxes.size(), 1);
+        QCOMPARE(f.ctx->state.Score, 750LL);
+    }
+
+    void aSecondQuizStartsAgainAndReadsTheFileAgain() {
+        QuizFixture f;
+        f.open();
+        for (int n = 0; n < 5; ++n)
+            f.click(1);
+        QCOMPARE(f.boxes.last(), QString("Tavrin: Bonus: 500"));
+        QCOMPARE(f.ctx->state.Score, 1500LL);
+        QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
+
+        f.writeQuiz(quizLines(std::vector<std::string>(30, "2")));
+        QuizWindow& second = f.open();
+        QCOMPARE(f.caption("lblScore"), QString("Score: 0 "));
+        QCOMPARE(second.round()->QuestionNo, 1);
+        QCOMPARE(f.caption("lblOption"), expectedOptions(second.round()->CurQuestion, ""));
+        for (int button : {2, 0, 2, 1, 2})
+            f.click(button);
+        QCOMPARE(f.boxes.last(), QString("Tavrin: Bonus: 200"));
+        QCOMPARE(f.ctx->state.Score, 1700LL);
+    }
+
+    void closeBoxGivesNoBonus() {
+        QuizFixture f;
+        f.open();
+        f.click(1);
+        f.click(1);
+        f.ctx->windows.get<DieWindow>().timer("Timer1").setInterval(150); // as the board left it
+        QVERIFY(!f.ctx->windows.get<QuizWindow>().close()); // the registry destroys it later
+        // The sound devices stay open: the next quiz opens them again.
+        QCOMPARE(f.ctx->windows.get<SoundHolder>().mmcYeah.Command(), QString("Sound"));
+        QVERIFY(!f.ctx->windows.isLoaded<QuizWindow>());
+        QVERIFY(f.boxes.isEmpty());
+        QCOMPARE(f.ctx->state.Score, 1000LL);
+        QVERIFY(f.ctx->state.MapActive);
+        QCOMPARE(f.dieInterval(), 150);
+        QCOMPARE(f.log().last(), QString("close game=quiz"));
+    }
+
+    void missingOrShortFileEndsTheGame() {
+        QuizFixture missing;
+        QFile::remove(missing.dir.filePath("gm1_data.txt"));
+        QVERIFY_THROWS_EXCEPTION(FatalEnded, missing.open());
+        QCOMPARE(missing.boxes.size(), 1);
+        QVERIFY2(missing.boxes[0].startsWith("Tavrin: gm1_data.txt: cannot open "),
+                 qPrintable(missing.boxes[0]));
+
+        QuizFixture shortFile;
+        auto lines = quizLines();
+        lines.resize(150);
+        shortFile.writeQuiz(lines);
+        QVERIFY_THROWS_EXCEPTION(FatalEnded, shortFile.open());
+        QVERIFY2(shortFile.boxes.value(0).startsWith("Tavrin: gm1_data.txt line 151: "),
+                 qPrintable(shortFile.boxes.value(0)));
+    }
+
+    void answerLineThatIsNoNumberEndsTheGameWhenAnswered() {
+        QuizFixture f;
+        f.writeQuiz(quizLines(std::vector<std::string>(30, "two")));
+        QuizWindow& quiz = f.open(); // opening does not look at the answers
+        QVERIFY(f.boxes.isEmpty());
+        const int line = 6 * quiz.round()->CurQuestion - 1;
+        QVERIFY_THROWS_EXCEPTION(FatalEnded, quiz.cmdAnswer_Click(1));
+        QCOMPARE(f.boxes, QStringList{QString("Tavrin: gm1_data.txt line %1: \"two\" is not a "
+                                              "number")
+                                          .arg(line)});
+    }
+
+    void keepsTheActivationAgainstTheGamesOtherWindows() {
+        QuizFixture f;
+        QuizWindow& quiz = f.open();
+        QTRY_COMPARE(QApplication::activeWindow(), &quiz); // as it opens
+        DieWindow& die = f.ctx->windows.show<DieWindow>();
+
+        bool dieWasActive = false;
+        QTimer watch;
+        connect(&watch, &QTimer::timeout,
+                [&] { dieWasActive = dieWasActive || QApplication::activeWindow() == &die; });
+        watch.start(0);
+        die.activateWindow();
+        QTRY_VERIFY(dieWasActive);
+        QTRY_COMPARE(QApplication::activeWindow(), &quiz);
+
+        // A dialog of the game's own (a message box) keeps the activation.
+        QDialog box(&quiz);
+        box.show();
+        box.activateWindow();
+        QTRY_COMPARE(QApplication::activeWindow(), &box);
+        QTest::qWait(50);
+        QCOMPARE(QApplication::activeWindow(), &box);
+    }
+
+    void autoplayAnswersEveryQuestionSometimesWrongly() {
+        QuizFixture f;
+        f.open();
+        AutoplayPace pace;
+        QTimer poll;
+        connect(&poll, &QTimer::timeout, [&] {
+            if (f.ctx->windows.isLoaded<QuizWindow>())
+                autoplayQuizStep(*f.ctx, pace);
+        });
+        poll.start(100);
+        QTRY_VERIFY_WITH_TIMEOUT(!f.ctx->windows.isLoaded<QuizWindow>(), 20000);
+        const QStringList answers = f.log().filter(QRegularExpression("^answer "));
+        QCOMPARE(answers.size(), 5);
+        QCOMPARE(f.boxes.size(), 1);
+    }
+};
+
+QTEST_MAIN(QuizWindowTest)
+#include "test_quiz_window.moc"
