@@ -7,7 +7,7 @@
 namespace tavrin {
 
 int reportContentCheck(const QString& dir) {
-    const ContentReport report = checkContent(dir.toStdString());
+    const rules::ContentReport report = rules::checkContent(dir.toStdString());
     for (const auto& error : report.errors)
         std::printf("error: %s\n", error.c_str());
     for (const auto& warning : report.warnings)

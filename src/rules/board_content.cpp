@@ -4,7 +4,7 @@
 #include "rules/content_file.h"
 #include "rules/whole_number.h"
 
-namespace tavrin {
+namespace tavrin::rules {
 namespace {
 
 [[noreturn]] void throwShort(const char* file, std::size_t lineCount) {
@@ -39,4 +39,4 @@ BoardContent readBoardFiles(const std::string& dir) {
     return parseBoard(dataLines, messageLines);
 }
 
-} // namespace tavrin
+} // namespace tavrin::rules

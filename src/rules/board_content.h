@@ -6,7 +6,7 @@
 #include <string>
 #include <vector>
 
-namespace tavrin {
+namespace tavrin::rules {
 
 inline constexpr const char* kMapDataFile = "mapdata.txt";
 inline constexpr const char* kMapMsgFile = "mapmsg.txt";
@@ -26,4 +26,4 @@ BoardContent parseBoard(const std::vector<std::string>& dataLines,
 // Reads mapdata.txt, then mapmsg.txt, from dir. Throws ContentError.
 BoardContent readBoardFiles(const std::string& dir);
 
-} // namespace tavrin
+} // namespace tavrin::rules

@@ -1,6 +1,6 @@
 #include "rules/board_rules.h"
 
-namespace tavrin {
+namespace tavrin::rules {
 
 int tilePictureIndex(long long value) {
     // Each true test replaces the picture of the one before, so values above the score-square
@@ -63,4 +63,4 @@ ThrowOutcome playThrow(GameState& state, int& charPos, const BoardContent& board
     return outcome;
 }
 
-} // namespace tavrin
+} // namespace tavrin::rules

@@ -1,11 +1,11 @@
 #pragma once
 
-#include "rules/game_state.h"
 #include "rules/board_content.h"
+#include "rules/game_state.h"
 
 #include <vector>
 
-namespace tavrin {
+namespace tavrin::rules {
 
 inline constexpr long long kWinningScore = 5000;
 inline constexpr int kThrowLimit = 50;
@@ -40,4 +40,4 @@ struct ThrowOutcome {
 // points. Opening a mini-game and releasing the die are left to the caller, in that order.
 ThrowOutcome playThrow(GameState& state, int& charPos, const BoardContent& board);
 
-} // namespace tavrin
+} // namespace tavrin::rules

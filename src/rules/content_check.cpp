@@ -2,11 +2,11 @@
 
 #include "rules/board_content.h"
 #include "rules/content_error.h"
-#include "rules/whole_number.h"
 #include "rules/quiz_content.h"
 #include "rules/quiz_rules.h"
+#include "rules/whole_number.h"
 
-namespace tavrin {
+namespace tavrin::rules {
 namespace {
 
 void checkAnswers(const QuizContent& quiz, ContentReport& report) {
@@ -43,4 +43,4 @@ ContentReport checkContent(const std::string& dir) {
     return report;
 }
 
-} // namespace tavrin
+} // namespace tavrin::rules

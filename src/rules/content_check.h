@@ -3,7 +3,7 @@
 #include <string>
 #include <vector>
 
-namespace tavrin {
+namespace tavrin::rules {
 
 // What a teacher who edited the content files needs to know before a class plays them.
 struct ContentReport {
@@ -16,4 +16,4 @@ struct ContentReport {
 // not only when its question comes up.
 ContentReport checkContent(const std::string& dir);
 
-} // namespace tavrin
+} // namespace tavrin::rules

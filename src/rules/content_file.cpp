@@ -8,7 +8,7 @@
 #include <fstream>
 #include <sstream>
 
-namespace tavrin {
+namespace tavrin::rules {
 
 std::optional<std::string> readFileBytes(const std::string& path) {
     std::ifstream in(path, std::ios::binary);
@@ -38,4 +38,4 @@ std::vector<std::string> readContentLines(const std::string& dir, const std::str
     return decodeLines(*bytes);
 }
 
-} // namespace tavrin
+} // namespace tavrin::rules

@@ -1,6 +1,6 @@
 #include "rules/event_log.h"
 
-namespace tavrin {
+namespace tavrin::rules {
 
 bool EventLog::open(const std::string& path) {
     out_.open(path, std::ios::out | std::ios::trunc);
@@ -25,4 +25,4 @@ EventLog::Field EventLog::field(std::string_view key, std::string_view value) {
     return {key, std::string(value)};
 }
 
-} // namespace tavrin
+} // namespace tavrin::rules

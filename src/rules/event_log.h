@@ -6,7 +6,7 @@
 #include <string_view>
 #include <utility>
 
-namespace tavrin {
+namespace tavrin::rules {
 
 // One line per game event, "word key=value ...", flushed at once so that a test or a crash
 // never loses the last lines. Without a file it writes nothing.
@@ -27,4 +27,4 @@ private:
     std::ofstream out_;
 };
 
-} // namespace tavrin
+} // namespace tavrin::rules

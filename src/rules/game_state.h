@@ -3,7 +3,7 @@
 #include <array>
 #include <string>
 
-namespace tavrin {
+namespace tavrin::rules {
 
 inline constexpr int kSquareCount = 38;
 
@@ -18,4 +18,4 @@ struct GameState {
     bool MapActive = false;
 };
 
-} // namespace tavrin
+} // namespace tavrin::rules

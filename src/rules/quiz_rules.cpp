@@ -1,12 +1,12 @@
 #include "rules/quiz_rules.h"
 
-#include "rules/random.h"
 #include "rules/content_error.h"
+#include "rules/random.h"
 #include "rules/whole_number.h"
 
 #include <utility>
 
-namespace tavrin {
+namespace tavrin::rules {
 
 bool isRightAnswer(const QuizQuestion& question, int buttonIndex) {
     const auto answer = parseWholeNumber(question.answer);
@@ -36,7 +36,7 @@ void QuizRound::pickQuestion() {
 }
 
 std::string QuizRound::optionsText() const {
-    return tavrin::optionsText(current(), QuestionNo == 1);
+    return rules::optionsText(current(), QuestionNo == 1);
 }
 
 QuizRound::Answered QuizRound::answer(int buttonIndex) {
@@ -50,4 +50,4 @@ QuizRound::Answered QuizRound::answer(int buttonIndex) {
     return result;
 }
 
-} // namespace tavrin
+} // namespace tavrin::rules

@@ -4,7 +4,7 @@
 
 #include <string>
 
-namespace tavrin {
+namespace tavrin::rules {
 
 class Random;
 
@@ -52,4 +52,4 @@ private:
     Random& rng_;
 };
 
-} // namespace tavrin
+} // namespace tavrin::rules

@@ -3,7 +3,7 @@
 #include <charconv>
 #include <string>
 
-namespace tavrin {
+namespace tavrin::rules {
 namespace {
 
 bool isBlank(char c) {
@@ -37,4 +37,4 @@ std::string quoted(std::string_view text) {
     return "\"" + std::string(text) + "\"";
 }
 
-} // namespace tavrin
+} // namespace tavrin::rules

@@ -4,7 +4,7 @@
 #include <string>
 #include <string_view>
 
-namespace tavrin {
+namespace tavrin::rules {
 
 // Reads a line as a whole decimal number, allowing blanks around it and a sign, as a number
 // typed into a text file by hand. Anything else (an empty line included) gives nothing.
@@ -13,4 +13,4 @@ std::optional<long long> parseWholeNumber(std::string_view text);
 // The same line quoted for an error message, so blanks and empty lines are visible.
 std::string quoted(std::string_view text);
 
-} // namespace tavrin
+} // namespace tavrin::rules

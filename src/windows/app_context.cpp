@@ -9,26 +9,26 @@
 namespace tavrin {
 namespace {
 
-Random::SeedSource seedSourceFor(const Options& options, const Clock& clock) {
+rules::Random::SeedSource seedSourceFor(const Options& options, const rules::Clock& clock) {
     if (options.seed)
-        return fixedSeedSource(*options.seed);
-    return timeOfDaySeedSource([&clock] { return clock.secondsSinceMidnight(); });
+        return rules::fixedSeedSource(*options.seed);
+    return rules::timeOfDaySeedSource([&clock] { return clock.secondsSinceMidnight(); });
 }
 
 } // namespace
 
-AppContext::AppContext(Options opts, const Clock& c)
+AppContext::AppContext(Options opts, const rules::Clock& c)
     : options(std::move(opts)), clock(c), rng(seedSourceFor(options, clock)),
       audio(AudioEngine::Settings{.mute = options.mute}), windows(*this) {
     if (!options.logFile.isEmpty() && !log.open(options.logFile.toStdString()))
         std::cerr << "tavrin: cannot write the log file " << options.logFile.toStdString() << "\n";
 }
 
-void AppContext::fatal(const ContentError& error) {
+void AppContext::fatal(const rules::ContentError& error) {
     windows.hideAll();
     std::cerr << "tavrin: " << error.what() << std::endl;
-    log.write("error",
-              {EventLog::field("file", error.file()), EventLog::field("line", error.line())});
+    log.write("error", {rules::EventLog::field("file", error.file()),
+                        rules::EventLog::field("line", error.line())});
     messages.show(nullptr, QString::fromStdString(error.what()), "Tavrin",
                   MessageBoxes::Buttons::Ok);
     constexpr int kContentErrorExit = 2;

@@ -1,26 +1,26 @@
 #pragma once
 
-#include "rules/clock.h"
-#include "rules/event_log.h"
-#include "windows/window_registry.h"
-#include "rules/game_state.h"
-#include "windows/options.h"
-#include "rules/random.h"
 #include "platform/desktop.h"
 #include "platform/message_boxes.h"
+#include "rules/clock.h"
+#include "rules/event_log.h"
+#include "rules/game_state.h"
+#include "rules/random.h"
 #include "sound/audio_engine.h"
+#include "windows/options.h"
+#include "windows/window_registry.h"
 
 #include <functional>
 
 namespace tavrin {
 
-class ContentError;
+class rules::ContentError;
 
 // Everything the windows share: the game state, the one random generator, the clock, the
 // window registry and the platform adapters.
 class AppContext {
 public:
-    AppContext(Options options, const Clock& clock);
+    AppContext(Options options, const rules::Clock& clock);
     AppContext(const AppContext&) = delete;
     AppContext& operator=(const AppContext&) = delete;
 
@@ -28,13 +28,13 @@ public:
 
     // A content file that cannot be used ends the program: no window is left half-built, the
     // problem is shown and printed, and the exit code is not zero.
-    [[noreturn]] void fatal(const ContentError& error);
+    [[noreturn]] void fatal(const rules::ContentError& error);
 
     Options options;
-    const Clock& clock;
-    GameState state;
-    Random rng;
-    EventLog log;
+    const rules::Clock& clock;
+    rules::GameState state;
+    rules::Random rng;
+    rules::EventLog log;
     MessageBoxes messages;
     Desktop desktop;
     // Before the windows: the sound holder's devices use it until they are destroyed.

@@ -1,20 +1,20 @@
 #include "windows/board_window.h"
 
-#include "windows/app_context.h"
-#include "windows/image_bank.h"
-#include "rules/board_rules.h"
-#include "windows/die_window.h"
-#include "rules/content_error.h"
 #include "controls/image_control.h"
-#include "controls/label_control.h"
 #include "controls/interval_timer.h"
-#include "windows/quiz_window.h"
-#include "windows/target_game_window.h"
+#include "controls/label_control.h"
 #include "layouts/window_layouts.h"
-#include "windows/end_window.h"
+#include "rules/board_rules.h"
+#include "rules/content_error.h"
+#include "windows/app_context.h"
+#include "windows/die_window.h"
 #include "windows/drag_handle.h"
+#include "windows/end_window.h"
+#include "windows/image_bank.h"
+#include "windows/quiz_window.h"
 #include "windows/sound_holder.h"
 #include "windows/status_strip.h"
+#include "windows/target_game_window.h"
 
 namespace tavrin {
 namespace {
@@ -32,11 +32,11 @@ void BoardWindow::onLoad() {
     ctx.rng.reseed();
     CharPos = 0;
     ctx.state.Trial = 1;
-    ctx.state.Score = kStartScore;
+    ctx.state.Score = rules::kStartScore;
     ctx.state.MapActive = true;
     buildBoard();
     placeCharacter(CharPos);
-    for (int i = 0; i < kSquareCount; ++i) {
+    for (int i = 0; i < rules::kSquareCount; ++i) {
         // Square boxes on a square grid; the unscaled picture sits in the middle of its box.
         ImageControl& tile = image("tiles", i);
         tile.setBorder(false);
@@ -56,13 +56,14 @@ void BoardWindow::openCompanionWindows() {
 
 void BoardWindow::buildBoard() {
     try {
-        board_ = readBoardFiles(ctx.dataDir());
-    } catch (const ContentError& error) {
+        board_ = rules::readBoardFiles(ctx.dataDir());
+    } catch (const rules::ContentError& error) {
         ctx.fatal(error);
     }
-    for (int i = 0; i < kSquareCount; ++i) {
+    for (int i = 0; i < rules::kSquareCount; ++i) {
         image("tiles", i)
-            .setPicture(ctx.windows.get<ImageBank>().imgTiles(tilePictureIndex(board_.values[i])));
+            .setPicture(
+                ctx.windows.get<ImageBank>().imgTiles(rules::tilePictureIndex(board_.values[i])));
         ctx.state.MapMsg[i] = board_.messages[i];
     }
 }
@@ -82,19 +83,19 @@ void BoardWindow::releaseDie() {
 }
 
 void BoardWindow::MoveChar() {
-    using Kind = ThrowOutcome::Kind;
+    using Kind = rules::ThrowOutcome::Kind;
     const int face = ctx.state.DiceValue;
-    const ThrowOutcome outcome = playThrow(ctx.state, CharPos, board_);
+    const rules::ThrowOutcome outcome = rules::playThrow(ctx.state, CharPos, board_);
     switch (outcome.kind) {
     case Kind::Refused:
-        ctx.log.write("refused", {EventLog::field("face", face)});
+        ctx.log.write("refused", {rules::EventLog::field("face", face)});
         return;
     case Kind::Won:
         showWin();
         onUnload();
         return;
     case Kind::LimitReached:
-        ctx.log.write("limit", {EventLog::field("trial", ctx.state.Trial)});
+        ctx.log.write("limit", {rules::EventLog::field("trial", ctx.state.Trial)});
         onUnload();
         return;
     case Kind::Moved:
@@ -104,16 +105,17 @@ void BoardWindow::MoveChar() {
     for (int square : outcome.path)
         placeCharacter(square);
     setMessage(QString::fromStdString(ctx.state.MapMsg[CharPos]));
-    ctx.log.write("throw",
-                  {EventLog::field("face", face), EventLog::field("trial", ctx.state.Trial),
-                   EventLog::field("from", outcome.from), EventLog::field("to", outcome.to),
-                   EventLog::field("value", outcome.value),
-                   EventLog::field("score", ctx.state.Score)});
-    if (outcome.effect == SquareEffect::OpenQuiz) {
-        ctx.log.write("open", {EventLog::field("game", "quiz")});
+    ctx.log.write("throw", {rules::EventLog::field("face", face),
+                            rules::EventLog::field("trial", ctx.state.Trial),
+                            rules::EventLog::field("from", outcome.from),
+                            rules::EventLog::field("to", outcome.to),
+                            rules::EventLog::field("value", outcome.value),
+                            rules::EventLog::field("score", ctx.state.Score)});
+    if (outcome.effect == rules::SquareEffect::OpenQuiz) {
+        ctx.log.write("open", {rules::EventLog::field("game", "quiz")});
         ctx.windows.show<QuizWindow>();
-    } else if (outcome.effect == SquareEffect::OpenTarget) {
-        ctx.log.write("open", {EventLog::field("game", "target")});
+    } else if (outcome.effect == rules::SquareEffect::OpenTarget) {
+        ctx.log.write("open", {rules::EventLog::field("game", "target")});
         ctx.windows.show<TargetGameWindow>();
     }
     releaseDie();
@@ -124,7 +126,7 @@ void BoardWindow::showWin() {
     moveControl(image("imgChar"), controlLeft(heart) + kWinOffsetLeft,
                 controlTop(heart) + kWinOffsetTop);
     setMessage(kWinText);
-    ctx.log.write("win", {EventLog::field("score", ctx.state.Score)});
+    ctx.log.write("win", {rules::EventLog::field("score", ctx.state.Score)});
     ctx.messages.show(this, kWinText, "Tavrin", MessageBoxes::Buttons::Ok);
 }
 

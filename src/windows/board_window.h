@@ -1,7 +1,7 @@
 #pragma once
 
-#include "windows/game_window.h"
 #include "rules/board_content.h"
+#include "windows/game_window.h"
 
 namespace tavrin {
 
@@ -17,7 +17,7 @@ public:
     void MoveChar();
 
     int CharPos = 0;
-    const BoardContent& MapData() const { return board_; }
+    const rules::BoardContent& MapData() const { return board_; }
 
 private:
     void openCompanionWindows();
@@ -27,7 +27,7 @@ private:
     void releaseDie();
     void showWin();
 
-    BoardContent board_;
+    rules::BoardContent board_;
 };
 
 // The win text, shown in the message line and in a message box.

@@ -1,9 +1,9 @@
 #include "windows/end_window.h"
 
-#include "windows/app_context.h"
-#include "platform/config.h"
 #include "controls/label_control.h"
 #include "layouts/window_layouts.h"
+#include "platform/config.h"
+#include "windows/app_context.h"
 
 namespace tavrin {
 
@@ -18,7 +18,7 @@ EndWindow::EndWindow(AppContext& ctx) : GameWindow(ctx, layout::endWindowLayout(
 void EndWindow::onLoad() {
     label("lblScore").setCaption(QString::number(ctx.state.Score));
     LinksShown = false;
-    ctx.log.write("end", {EventLog::field("score", ctx.state.Score)});
+    ctx.log.write("end", {rules::EventLog::field("score", ctx.state.Score)});
 }
 
 void EndWindow::Label4_Click() {

@@ -11,7 +11,7 @@ namespace tavrin {
 ImageBank::ImageBank(AppContext& ctx) : GameWindow(ctx, layout::imageBankLayout()) {}
 
 QPixmap ImageBank::RedDigit(int index) const {
-    if (index == kLedMinus)
+    if (index == rules::kLedMinus)
         return picture("RedDigit_minus");
     return pictureBox("RedDigit", index).Picture();
 }

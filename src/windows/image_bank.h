@@ -11,7 +11,7 @@ class ImageBank : public GameWindow {
 public:
     explicit ImageBank(AppContext& ctx);
 
-    // Digits 0 to 9, the colon (10) and our LED minus sign (kLedMinus).
+    // Digits 0 to 9, the colon (10) and our LED minus sign (rules::kLedMinus).
     QPixmap RedDigit(int index) const;
     QPixmap DiceGra(int face) const;
     QPixmap imgTiles(int kind) const;

@@ -15,7 +15,7 @@ struct Options {
     QString screenshotDir; // autoplay saves screenshots of the key moments here
     bool autoplay = false;
     bool mute = false;
-    bool checkContent = false; // check the content files and exit, for teachers editing them
+    bool rules::checkContent = false; // check the content files and exit, for teachers editing them
 };
 
 } // namespace tavrin

@@ -1,12 +1,12 @@
 #include "windows/quiz_window.h"
 
+#include "controls/interval_timer.h"
+#include "controls/label_control.h"
+#include "layouts/window_layouts.h"
+#include "rules/content_error.h"
+#include "sound/sound_control.h"
 #include "windows/app_context.h"
 #include "windows/die_window.h"
-#include "rules/content_error.h"
-#include "controls/label_control.h"
-#include "controls/interval_timer.h"
-#include "layouts/window_layouts.h"
-#include "sound/sound_control.h"
 #include "windows/sound_holder.h"
 
 #include <QPushButton>
@@ -28,7 +28,7 @@ void playSound(SoundControl& device) {
 
 QuizWindow::QuizWindow(AppContext& ctx) : GameWindow(ctx, layout::quizWindowLayout()) {
     setKeepsActivation(true);
-    for (int i = 0; i < kQuizChoiceCount; ++i)
+    for (int i = 0; i < rules::kQuizChoiceCount; ++i)
         connect(&button("cmdAnswer", i), &QPushButton::clicked, this,
                 [this, i] { cmdAnswer_Click(i); });
 }
@@ -40,8 +40,8 @@ void QuizWindow::onLoad() {
     sounds.mmcBoo.setCommand("Open");
     sounds.mmcYeah.setCommand("Open");
     try {
-        round_.emplace(readQuizFile(ctx.dataDir()), ctx.rng);
-    } catch (const ContentError& error) {
+        round_.emplace(rules::readQuizFile(ctx.dataDir()), ctx.rng);
+    } catch (const rules::ContentError& error) {
         ctx.fatal(error);
     }
     showQuestion();
@@ -57,19 +57,19 @@ void QuizWindow::cmdAnswer_Click(int Index) {
     // nothing.
     if (!round_ || round_->finished())
         return;
-    QuizRound::Answered answered;
+    rules::QuizRound::Answered answered;
     try {
         answered = round_->answer(Index);
-    } catch (const ContentError& error) {
+    } catch (const rules::ContentError& error) {
         ctx.fatal(error);
     }
     SoundHolder& sounds = ctx.windows.get<SoundHolder>();
     playSound(answered.right ? sounds.mmcYeah : sounds.mmcBoo);
     label("lblScore").setCaption("Score: " + number(round_->GameScore));
-    ctx.log.write("answer", {EventLog::field("question", round_->QuestionNo - 1),
-                             EventLog::field("button", Index),
-                             EventLog::field("right", answered.right ? 1 : 0),
-                             EventLog::field("gamescore", round_->GameScore)});
+    ctx.log.write("answer", {rules::EventLog::field("question", round_->QuestionNo - 1),
+                             rules::EventLog::field("button", Index),
+                             rules::EventLog::field("right", answered.right ? 1 : 0),
+                             rules::EventLog::field("gamescore", round_->GameScore)});
     if (answered.finished)
         endQuiz();
     else
@@ -80,8 +80,9 @@ void QuizWindow::endQuiz() {
     const long long points = round_->GameScore;
     ctx.messages.show(this, "Bonus: " + number(points), "Tavrin", MessageBoxes::Buttons::Ok);
     ctx.state.Score += points;
-    ctx.log.write("bonus", {EventLog::field("game", "quiz"), EventLog::field("points", points),
-                            EventLog::field("score", ctx.state.Score)});
+    ctx.log.write("bonus",
+                  {rules::EventLog::field("game", "quiz"), rules::EventLog::field("points", points),
+                   rules::EventLog::field("score", ctx.state.Score)});
     SoundHolder& sounds = ctx.windows.get<SoundHolder>();
     sounds.mmcBoo.setCommand("Close");
     sounds.mmcYeah.setCommand("Close");
@@ -97,7 +98,7 @@ void QuizWindow::onUnload() {
 }
 
 void QuizWindow::systemClose() {
-    ctx.log.write("close", {EventLog::field("game", "quiz")});
+    ctx.log.write("close", {rules::EventLog::field("game", "quiz")});
     GameWindow::systemClose();
 }
 

@@ -1,7 +1,7 @@
 #pragma once
 
-#include "windows/game_window.h"
 #include "rules/quiz_rules.h"
+#include "windows/game_window.h"
 
 #include <optional>
 
@@ -21,7 +21,7 @@ public:
     void cmdAnswer_Click(int Index);
 
     // The round in play; empty only if the question file could not be read.
-    const QuizRound* round() const { return round_ ? &*round_ : nullptr; }
+    const rules::QuizRound* round() const { return round_ ? &*round_ : nullptr; }
 
 protected:
     void systemClose() override;
@@ -30,7 +30,7 @@ private:
     void showQuestion();
     void endQuiz();
 
-    std::optional<QuizRound> round_;
+    std::optional<rules::QuizRound> round_;
 };
 
 } // namespace tavrin

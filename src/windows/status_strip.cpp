@@ -1,13 +1,13 @@
 #include "windows/status_strip.h"
 
-#include "windows/app_context.h"
-#include "platform/config.h"
-#include "windows/image_bank.h"
 #include "controls/image_control.h"
-#include "controls/picture_box.h"
 #include "controls/interval_timer.h"
+#include "controls/picture_box.h"
 #include "layouts/window_layouts.h"
+#include "platform/config.h"
 #include "rules/status_digits.h"
+#include "windows/app_context.h"
+#include "windows/image_bank.h"
 
 namespace tavrin {
 
@@ -25,7 +25,7 @@ void StatusStrip::Timer1_Timer() {
 }
 
 void StatusStrip::showNumber(const QString& row, long long number) {
-    const auto digits = statusDigits(number);
+    const auto digits = rules::statusDigits(number);
     const ImageBank& bank = ctx.windows.get<ImageBank>();
     for (int i = 0; i < 6; ++i)
         pictureBox(row, i).setPicture(bank.RedDigit(digits[i]));

@@ -1,14 +1,14 @@
 #include "windows/target_game_window.h"
 
-#include "windows/app_context.h"
-#include "windows/image_bank.h"
-#include "windows/die_window.h"
 #include "controls/image_control.h"
-#include "controls/label_control.h"
 #include "controls/interval_timer.h"
+#include "controls/label_control.h"
+#include "layouts/window_layouts.h"
 #include "rules/target_positions.h"
 #include "rules/target_scoring.h"
-#include "layouts/window_layouts.h"
+#include "windows/app_context.h"
+#include "windows/die_window.h"
+#include "windows/image_bank.h"
 #include "windows/sound_holder.h"
 
 #include <QHelpEvent>
@@ -18,18 +18,20 @@
 namespace tavrin {
 namespace {
 
-QString joined(const std::array<TargetPosition, kTargetCount>& positions, int TargetPosition::*of) {
+QString joined(const std::array<rules::TargetPosition, rules::kTargetCount>& positions,
+               int rules::TargetPosition::*of) {
     QStringList values;
-    for (const TargetPosition& p : positions)
+    for (const rules::TargetPosition& p : positions)
         values << QString::number(p.*of);
     return values.join(',');
 }
 
 } // namespace
 
-TargetGameWindow::TargetGameWindow(AppContext& ctx) : GameWindow(ctx, layout::targetGameWindowLayout()) {
+TargetGameWindow::TargetGameWindow(AppContext& ctx)
+    : GameWindow(ctx, layout::targetGameWindowLayout()) {
     setKeepsActivation(true);
-    for (int i = 0; i < kTargetCount; ++i) {
+    for (int i = 0; i < rules::kTargetCount; ++i) {
         ImageControl& target = image("imgTarget", i);
         connect(&target, &ImageControl::Click, this, [this, i] { imgTarget_Click(i); });
         target.installEventFilter(this);
@@ -40,8 +42,8 @@ TargetGameWindow::TargetGameWindow(AppContext& ctx) : GameWindow(ctx, layout::ta
 
 void TargetGameWindow::onLoad() {
     ctx.rng.reseed();
-    for (int i = 0; i < kTargetCount; ++i)
-        if (isCauseTarget(i))
+    for (int i = 0; i < rules::kTargetCount; ++i)
+        if (rules::isCauseTarget(i))
             image("imgTarget", i).setCursor(Qt::CrossCursor);
     SoundHolder& snd = ctx.windows.get<SoundHolder>();
     snd.mmcHit3.setCommand("Open");
@@ -54,12 +56,12 @@ void TargetGameWindow::onLoad() {
 }
 
 void TargetGameWindow::imgTarget_Click(int Index) {
-    GameScore += targetPoints(Index);
+    GameScore += rules::targetPoints(Index);
     SoundHolder& snd = ctx.windows.get<SoundHolder>();
-    playSound(isCauseTarget(Index) ? snd.mmcHit3 : snd.mmcBlip2);
-    label("lblScore").setCaption(QString::fromStdString(targetScoreCaption(GameScore)));
-    ctx.log.write("hit",
-                  {EventLog::field("target", Index), EventLog::field("gamescore", GameScore)});
+    playSound(rules::isCauseTarget(Index) ? snd.mmcHit3 : snd.mmcBlip2);
+    label("lblScore").setCaption(QString::fromStdString(rules::targetScoreCaption(GameScore)));
+    ctx.log.write("hit", {rules::EventLog::field("target", Index),
+                          rules::EventLog::field("gamescore", GameScore)});
 }
 
 // Both timers may still tick between the unload and the window's deferred deletion; such a
@@ -67,27 +69,29 @@ void TargetGameWindow::imgTarget_Click(int Index) {
 void TargetGameWindow::Timer1_Timer() {
     if (isBeingDestroyed())
         return;
-    const auto positions = drawTargetPositions(ctx.rng);
-    for (int i = 0; i < kTargetCount; ++i)
+    const auto positions = rules::drawTargetPositions(ctx.rng);
+    for (int i = 0; i < rules::kTargetCount; ++i)
         moveControl(image("imgTarget", i), positions[i].left, positions[i].top);
     // Where the targets stand, so that a test driving the real window can aim at them.
     ctx.log.write("targets",
-                  {EventLog::field("left", joined(positions, &TargetPosition::left).toStdString()),
-                   EventLog::field("top", joined(positions, &TargetPosition::top).toStdString())});
+                  {rules::EventLog::field(
+                       "left", joined(positions, &rules::TargetPosition::left).toStdString()),
+                   rules::EventLog::field(
+                       "top", joined(positions, &rules::TargetPosition::top).toStdString())});
 }
 
 void TargetGameWindow::Timer2_Timer() {
     if (isBeingDestroyed())
         return;
-    const TargetCountdown::Tick tick = countdown_->tick();
+    const rules::TargetCountdown::Tick tick = countdown_->tick();
     switch (tick.state) {
-    case TargetCountdown::State::Running:
-        showClock(countdownDigits(tick.secondsLeft));
+    case rules::TargetCountdown::State::Running:
+        showClock(rules::countdownDigits(tick.secondsLeft));
         break;
-    case TargetCountdown::State::TimeUp:
+    case rules::TargetCountdown::State::TimeUp:
         timeOver(); // the digits keep the last time shown
         break;
-    case TargetCountdown::State::AlreadyOver:
+    case rules::TargetCountdown::State::AlreadyOver:
         break; // a tick while the bonus message is open
     }
 }
@@ -101,11 +105,12 @@ void TargetGameWindow::showClock(const std::array<int, 6>& digits) {
 
 void TargetGameWindow::timeOver() {
     const long long points = GameScore;
-    ctx.messages.show(this, QString::fromStdString(targetBonusText(points)), "Tavrin",
+    ctx.messages.show(this, QString::fromStdString(rules::targetBonusText(points)), "Tavrin",
                       MessageBoxes::Buttons::Ok);
     ctx.state.Score += points;
-    ctx.log.write("bonus", {EventLog::field("game", "target"), EventLog::field("points", points),
-                            EventLog::field("score", ctx.state.Score)});
+    ctx.log.write("bonus", {rules::EventLog::field("game", "target"),
+                            rules::EventLog::field("points", points),
+                            rules::EventLog::field("score", ctx.state.Score)});
     SoundHolder& snd = ctx.windows.get<SoundHolder>();
     snd.mmcHit3.setCommand("Close");
     snd.mmcBlip2.setCommand("Close");
@@ -121,7 +126,7 @@ void TargetGameWindow::onUnload() {
 }
 
 void TargetGameWindow::systemClose() {
-    ctx.log.write("close", {EventLog::field("game", "target")});
+    ctx.log.write("close", {rules::EventLog::field("game", "target")});
     GameWindow::systemClose();
 }
 

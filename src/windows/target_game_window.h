@@ -1,7 +1,7 @@
 #pragma once
 
-#include "windows/game_window.h"
 #include "rules/target_clock.h"
+#include "windows/game_window.h"
 
 #include <array>
 #include <optional>
@@ -38,7 +38,7 @@ private:
     void playSound(SoundControl& device);
 
     long long GameScore = 0;
-    std::optional<TargetCountdown> countdown_; // StartTime: set when the window opens
+    std::optional<rules::TargetCountdown> countdown_; // StartTime: set when the window opens
 };
 
 } // namespace tavrin

@@ -4,9 +4,9 @@
 // Not a test: run it on an idle machine, with a display (xvfb-run) or QT_QPA_PLATFORM=offscreen.
 //   bench_target_game [--data-dir DIR]
 
-#include "windows/app_context.h"
-#include "rules/clock.h"
 #include "controls/interval_timer.h"
+#include "rules/clock.h"
+#include "windows/app_context.h"
 #include "windows/target_game_window.h"
 
 #include <QApplication>
@@ -100,7 +100,7 @@ int main(int argc, char* argv[]) {
     TickMeter bare;
     report("bare 10 ms precise timer", bare, bareTimer(bare, 5000));
 
-    SystemClock clock;
+    rules::SystemClock clock;
     AppContext ctx(options, clock);
     TickMeter clockTicks;
     long moves = 0, clicks = 0;

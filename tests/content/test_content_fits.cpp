@@ -2,9 +2,9 @@
 // one-line message strip, a question its one-line label, a choice its line of the options label.
 
 #include "app/app_setup.h"
+#include "layouts/window_layouts.h"
 #include "rules/board_content.h"
 #include "rules/content_file.h"
-#include "layouts/window_layouts.h"
 
 #include <QApplication>
 #include <QFontInfo>
@@ -43,9 +43,9 @@ private slots:
     }
 
     void everySquareMessageFitsTheMessageStrip() {
-        const BoardContent board = readBoardFiles(dataDir());
+        const rules::BoardContent board = rules::readBoardFiles(dataDir());
         const QFontMetrics metrics(QApplication::font());
-        for (int i = 0; i < kSquareCount; ++i) {
+        for (int i = 0; i < rules::kSquareCount; ++i) {
             const QString message = QString::fromStdString(board.messages[i]);
             QVERIFY2(!message.isEmpty(), qPrintable(QString("square %1 has no message").arg(i)));
             QVERIFY2(metrics.horizontalAdvance(message) <= kMessageWidth,
@@ -57,7 +57,7 @@ private slots:
     }
 
     void everyQuestionAndChoiceFitsItsLine() {
-        const auto lines = readContentLines(dataDir(), "gm1_data.txt");
+        const auto lines = rules::readContentLines(dataDir(), "gm1_data.txt");
         QVERIFY(lines.size() >= 180);
         const QFontMetrics question(mingFont(9)), option(mingFont(9.75));
         for (int k = 0; k < 30; ++k) {

@@ -1,10 +1,11 @@
-#include "rules/random.h"
 #include "rules/board_rules.h"
+#include "rules/random.h"
 #include "rules/status_digits.h"
 
 #include <QtTest>
 
 using namespace tavrin;
+using namespace tavrin::rules;
 using Kind = ThrowOutcome::Kind;
 
 namespace {

@@ -1,16 +1,17 @@
+#include "content_error_of.h"
 #include "rules/board_content.h"
 #include "rules/content_check.h"
 #include "rules/content_error.h"
 #include "rules/content_file.h"
 #include "rules/text_lines.h"
 #include "rules/whole_number.h"
-#include "content_error_of.h"
 
 #include <QTemporaryDir>
 #include <QtTest>
 #include <fstream>
 
 using namespace tavrin;
+using namespace tavrin::rules;
 using tavrin::testing::errorOf;
 using Lines = std::vector<std::string>;
 

@@ -1,13 +1,14 @@
 #include "content_error_of.h"
-#include "rules/random.h"
+#include "quiz_test_files.h"
 #include "rules/content_error.h"
 #include "rules/quiz_content.h"
 #include "rules/quiz_rules.h"
-#include "quiz_test_files.h"
+#include "rules/random.h"
 
 #include <QtTest>
 
 using namespace tavrin;
+using namespace tavrin::rules;
 using tavrin::testing::errorOf;
 
 namespace {

@@ -1,6 +1,6 @@
-#include "windows/app_context.h"
-#include "rules/clock.h"
 #include "midi_builder.h"
+#include "rules/clock.h"
+#include "windows/app_context.h"
 #include "windows/sound_holder.h"
 
 #include <QDir>
@@ -14,7 +14,7 @@ using namespace tavrin;
 class FrmSndTest : public QObject {
     Q_OBJECT
 
-    SystemClock clock_;
+    rules::SystemClock clock_;
     std::unique_ptr<QTemporaryDir> dir_;
     std::unique_ptr<AppContext> ctx_;
 
@@ -51,9 +51,9 @@ private slots:
         QVERIFY(snd.mmcPSamy.isOpen() && snd.mmcPSamy.isPlaying());
         QVERIFY(ctx_->audio.isMusicPlaying());
         const std::pair<SoundControl*, const char*> effects[] = {{&snd.mmcHit3, "hit3.WAV"},
-                                                              {&snd.mmcBlip2, "blip2.WAV"},
-                                                              {&snd.mmcBoo, "boo.WAV"},
-                                                              {&snd.mmcYeah, "yeah.WAV"}};
+                                                                 {&snd.mmcBlip2, "blip2.WAV"},
+                                                                 {&snd.mmcBoo, "boo.WAV"},
+                                                                 {&snd.mmcYeah, "yeah.WAV"}};
         for (auto [device, file] : effects) {
             QVERIFY(!device->isOpen()); // the mini-games open them
             QCOMPARE(device->DeviceType(), QString("WaveAudio"));

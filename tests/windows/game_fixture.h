@@ -1,8 +1,8 @@
 #pragma once
 
-#include "windows/app_context.h"
 #include "rules/clock.h"
 #include "rules/content_error.h"
+#include "windows/app_context.h"
 
 #include <QDir>
 #include <QFile>
@@ -14,7 +14,7 @@
 
 namespace tavrin::testing {
 
-class FakeClock final : public Clock {
+class FakeClock final : public rules::Clock {
 public:
     double secondsSinceMidnight() const override { return 43200.0 + now; }
     double monotonicSeconds() const override { return 1000.0 + now; }
@@ -51,7 +51,7 @@ public:
                   const std::map<int, std::string>& messages = {}) {
         std::ofstream data(dir.filePath("mapdata.txt").toStdString(), std::ios::binary);
         std::ofstream msg(dir.filePath("mapmsg.txt").toStdString(), std::ios::binary);
-        for (int i = 0; i < kSquareCount; ++i) {
+        for (int i = 0; i < rules::kSquareCount; ++i) {
             data << (values.count(i) ? values.at(i) : "0") << "\r\n";
             msg << (messages.count(i) ? messages.at(i) : "m" + std::to_string(i)) << "\r\n";
         }

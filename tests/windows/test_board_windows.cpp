@@ -1,20 +1,20 @@
 #include "app/app_setup.h"
-#include "windows/image_bank.h"
-#include "rules/board_rules.h"
-#include "windows/die_window.h"
-#include "windows/board_window.h"
 #include "controls/image_control.h"
+#include "controls/interval_timer.h"
 #include "controls/label_control.h"
 #include "controls/picture_box.h"
-#include "controls/interval_timer.h"
 #include "game_fixture.h"
-#include "windows/quiz_window.h"
-#include "windows/end_window.h"
+#include "rules/board_rules.h"
+#include "rules/status_digits.h"
+#include "windows/board_window.h"
+#include "windows/die_window.h"
 #include "windows/drag_handle.h"
+#include "windows/end_window.h"
+#include "windows/image_bank.h"
+#include "windows/quiz_window.h"
 #include "windows/sound_holder.h"
 #include "windows/start_window.h"
 #include "windows/status_strip.h"
-#include "rules/status_digits.h"
 
 #include <QApplication>
 #include <QLineEdit>
@@ -59,8 +59,9 @@ private slots:
         BoardWindow& map = startGame(f);
         auto& forms = f.ctx->windows;
         QVERIFY(!forms.isLoaded<StartWindow>());
-        for (QWidget* w : std::initializer_list<QWidget*>{
-                 &map, &forms.get<StatusStrip>(), &forms.get<DieWindow>(), &forms.get<DragHandle>()})
+        for (QWidget* w :
+             std::initializer_list<QWidget*>{&map, &forms.get<StatusStrip>(),
+                                             &forms.get<DieWindow>(), &forms.get<DragHandle>()})
             QVERIFY2(w->isVisible(), qPrintable(w->objectName()));
         QVERIFY(forms.isLoaded<SoundHolder>() && !forms.get<SoundHolder>().isVisible());
         QVERIFY(forms.isLoaded<ImageBank>() && !forms.get<ImageBank>().isVisible());
@@ -131,7 +132,7 @@ private slots:
         for (int i = 0; i < 8; ++i)
             QCOMPARE(map.image("tiles", i).Picture().cacheKey(),
                      bank.imgTiles(expected[i]).cacheKey());
-        for (int i = 0; i < kSquareCount; ++i) {
+        for (int i = 0; i < rules::kSquareCount; ++i) {
             const ImageControl& tile = map.image("tiles", i);
             QVERIFY(!tile.hasBorder() && !tile.Stretch());
             QCOMPARE(tile.width(), tile.height());
@@ -216,9 +217,10 @@ private slots:
         QCOMPARE(twipsPos(map.image("imgChar")), QPoint(onPixel(3430), onPixel(2120)));
         QCOMPARE(f.ctx->state.Trial, 1);
         QVERIFY(!map.isVisible());
-        for (bool loaded : {f.ctx->windows.isLoaded<DieWindow>(), f.ctx->windows.isLoaded<DragHandle>(),
-                            f.ctx->windows.isLoaded<SoundHolder>(), f.ctx->windows.isLoaded<ImageBank>(),
-                            f.ctx->windows.isLoaded<StatusStrip>()})
+        for (bool loaded :
+             {f.ctx->windows.isLoaded<DieWindow>(), f.ctx->windows.isLoaded<DragHandle>(),
+              f.ctx->windows.isLoaded<SoundHolder>(), f.ctx->windows.isLoaded<ImageBank>(),
+              f.ctx->windows.isLoaded<StatusStrip>()})
             QVERIFY(!loaded);
         EndWindow& end = f.ctx->windows.get<EndWindow>();
         QVERIFY(end.isVisible());
@@ -260,7 +262,8 @@ private slots:
             QString digits;
             for (int i = 5; i >= 0; --i) {
                 const qint64 key = status.pictureBox(row, i).Picture().cacheKey();
-                digits += key == bank.RedDigit(kLedMinus).cacheKey() ? QString("-") : QString("?");
+                digits +=
+                    key == bank.RedDigit(rules::kLedMinus).cacheKey() ? QString("-") : QString("?");
                 for (int d = 0; d <= 9; ++d)
                     if (key == bank.RedDigit(d).cacheKey())
                         digits.back() = QChar('0' + d);
@@ -318,8 +321,9 @@ private slots:
 
     void captionsFitOnOneLineOfTheirBoxes() {
         GameFixture f;
-        std::vector<GameWindow*> windows{&f.ctx->windows.get<StartWindow>(), &f.ctx->windows.get<StatusStrip>(),
-                                   &f.ctx->windows.get<EndWindow>()};
+        std::vector<GameWindow*> windows{&f.ctx->windows.get<StartWindow>(),
+                                         &f.ctx->windows.get<StatusStrip>(),
+                                         &f.ctx->windows.get<EndWindow>()};
         f.ctx->windows.get<EndWindow>().Label4_Click(); // the credit and links show on page two
         for (GameWindow* window : windows)
             for (LabelControl* label : window->findChildren<LabelControl*>()) {

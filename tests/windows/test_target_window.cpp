@@ -1,15 +1,15 @@
-#include "game_fixture.h"
-#include "windows/image_bank.h"
-#include "windows/die_window.h"
-#include "windows/board_window.h"
 #include "controls/image_control.h"
-#include "controls/label_control.h"
 #include "controls/interval_timer.h"
-#include "windows/target_game_window.h"
+#include "controls/label_control.h"
+#include "game_fixture.h"
 #include "rules/target_positions.h"
+#include "windows/board_window.h"
+#include "windows/die_window.h"
+#include "windows/image_bank.h"
 #include "windows/sound_holder.h"
 #include "windows/start_window.h"
 #include "windows/status_strip.h"
+#include "windows/target_game_window.h"
 
 #include <QHelpEvent>
 #include <QMessageBox>
@@ -183,8 +183,8 @@ private slots:
         TargetGameWindow& game = openTargetGame(f);
         f.ctx->rng.seed(42);
         game.Timer1_Timer();
-        Random replay(fixedSeedSource(42));
-        const auto expected = drawTargetPositions(replay);
+        rules::Random replay(rules::fixedSeedSource(42));
+        const auto expected = rules::drawTargetPositions(replay);
         for (int i = 0; i < 5; ++i)
             QCOMPARE(game.image("imgTarget", i).pos(),
                      QPoint(layout::px(expected[i].left), layout::px(expected[i].top)));

@@ -3,18 +3,18 @@
 //
 //   render_windows DATA_DIR OUT_DIR
 
-#include "windows/app_context.h"
 #include "app/app_setup.h"
-#include "windows/image_bank.h"
-#include "windows/die_window.h"
+#include "windows/app_context.h"
 #include "windows/board_window.h"
-#include "windows/quiz_window.h"
-#include "windows/target_game_window.h"
-#include "windows/end_window.h"
+#include "windows/die_window.h"
 #include "windows/drag_handle.h"
+#include "windows/end_window.h"
+#include "windows/image_bank.h"
+#include "windows/quiz_window.h"
 #include "windows/sound_holder.h"
 #include "windows/start_window.h"
 #include "windows/status_strip.h"
+#include "windows/target_game_window.h"
 
 #include <QApplication>
 #include <QDir>
@@ -26,7 +26,7 @@ using namespace tavrin;
 namespace {
 
 // A clock that stands still, so the target game's countdown shows a chosen time.
-class StillClock final : public Clock {
+class StillClock final : public rules::Clock {
 public:
     double secondsSinceMidnight() const override { return 36000.0 + now; }
     double monotonicSeconds() const override { return 500.0 + now; }
@@ -44,8 +44,9 @@ public:
 
     // The four playing windows where the handle puts them, as one picture.
     void savePlayingScreen(AppContext& ctx, const QString& name) const {
-        std::vector<GameWindow*> windows{&ctx.windows.get<BoardWindow>(), &ctx.windows.get<StatusStrip>(),
-                                   &ctx.windows.get<DieWindow>(), &ctx.windows.get<DragHandle>()};
+        std::vector<GameWindow*> windows{
+            &ctx.windows.get<BoardWindow>(), &ctx.windows.get<StatusStrip>(),
+            &ctx.windows.get<DieWindow>(), &ctx.windows.get<DragHandle>()};
         QRect area;
         for (GameWindow* w : windows)
             area |= w->geometry();
