@@ -1,9 +1,9 @@
-#include "windows/app_context.h"
 #include "app/app_setup.h"
 #include "app/autoplay.h"
-#include "rules/clock.h"
 #include "app/command_line.h"
 #include "app/content_check_report.h"
+#include "rules/clock.h"
+#include "windows/app_context.h"
 #include "windows/start_window.h"
 
 #include <QApplication>
@@ -36,9 +36,9 @@ int main(int argc, char* argv[]) {
     QApplication app(argc, argv);
     QApplication::setApplicationName("tavrin");
     tavrin::setUpAppearance(app);
-    tavrin::SystemClock clock;
+    tavrin::rules::SystemClock clock;
     tavrin::AppContext ctx(*options, clock);
-    ctx.log.write("start", {tavrin::EventLog::field("seed", ctx.rng.lastSeed())});
+    ctx.log.write("start", {tavrin::rules::EventLog::field("seed", ctx.rng.lastSeed())});
 
     tavrin::Autoplay autoplay(ctx);
     if (options->autoplay)

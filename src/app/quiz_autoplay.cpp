@@ -16,7 +16,7 @@ constexpr int kReadingPauseMs = 1800;
 int chooseButton(const rules::QuizRound& round) {
     const auto right = rules::parseWholeNumber(round.current().answer);
     const int rightButton = right && *right >= 0 && *right <= 2 ? static_cast<int>(*right) : 0;
-    const bool slip = (round.CurQuestion + round.QuestionNo) % 3 == 0;
+    const bool slip = (round.questionNumber + round.ordinal) % 3 == 0;
     return slip ? (rightButton + 1) % 3 : rightButton;
 }
 
@@ -30,7 +30,7 @@ void autoplayQuizStep(AppContext& ctx, AutoplayPace& pace) {
     if (!round || round->finished())
         return;
     pace.acted();
-    clickWidget(quiz.button("cmdAnswer", chooseButton(*round)));
+    clickWidget(quiz.button("answerButtons", chooseButton(*round)));
 }
 
 } // namespace tavrin

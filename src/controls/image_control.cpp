@@ -78,20 +78,20 @@ void ImageControl::paintEvent(QPaintEvent*) {
 
 void ImageControl::mousePressEvent(QMouseEvent* event) {
     pressed_ = true;
-    emit MouseDown(event);
+    emit pressed(event);
 }
 
 void ImageControl::mouseMoveEvent(QMouseEvent* event) {
-    emit MouseMove(event);
+    emit dragged(event);
 }
 
 void ImageControl::mouseReleaseEvent(QMouseEvent* event) {
     const bool inside = rect().contains(event->position().toPoint());
     const bool wasPressed = pressed_;
     pressed_ = false;
-    emit MouseUp(event);
+    emit released(event);
     if (wasPressed && inside && event->button() == Qt::LeftButton)
-        emit Click();
+        emit clicked();
 }
 
 } // namespace tavrin

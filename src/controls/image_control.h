@@ -13,9 +13,9 @@ class ImageControl : public QWidget {
 public:
     explicit ImageControl(QWidget* parent = nullptr);
 
-    const QPixmap& Picture() const { return picture_; }
+    const QPixmap& picture() const { return picture_; }
     void setPicture(const QPixmap& picture);
-    bool Stretch() const { return stretch_; }
+    bool stretch() const { return stretch_; }
     void setStretch(bool stretch);
     bool hasBorder() const { return border_; }
     void setBorder(bool sunken);
@@ -23,10 +23,10 @@ public:
     void setCentered(bool centered);
 
 signals:
-    void Click();
-    void MouseDown(QMouseEvent* event);
-    void MouseMove(QMouseEvent* event);
-    void MouseUp(QMouseEvent* event);
+    void clicked();
+    void pressed(QMouseEvent* event);
+    void dragged(QMouseEvent* event);
+    void released(QMouseEvent* event);
 
 protected:
     void paintEvent(QPaintEvent* event) override;

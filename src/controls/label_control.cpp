@@ -33,11 +33,11 @@ void LabelControl::mousePressEvent(QMouseEvent* event) {
 }
 
 void LabelControl::mouseReleaseEvent(QMouseEvent* event) {
-    const bool clicked = pressed_ && event->button() == Qt::LeftButton &&
-                         rect().contains(event->position().toPoint());
+    const bool completesClick = pressed_ && event->button() == Qt::LeftButton &&
+                                rect().contains(event->position().toPoint());
     pressed_ = false;
-    if (clicked)
-        emit Click();
+    if (completesClick)
+        emit clicked();
 }
 
 void LabelControl::paintEvent(QPaintEvent* event) {

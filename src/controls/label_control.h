@@ -11,13 +11,13 @@ class LabelControl : public QLabel {
 public:
     explicit LabelControl(QWidget* parent = nullptr);
 
-    QString Caption() const { return text(); }
+    QString caption() const { return text(); }
     void setCaption(const QString& caption) { setText(caption); }
     void setSunkenBorder(bool sunken);
     void setOpaque(bool opaque);
 
 signals:
-    void Click();
+    void clicked();
 
 protected:
     void mousePressEvent(QMouseEvent* event) override;

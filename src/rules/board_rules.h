@@ -8,7 +8,8 @@
 namespace tavrin::rules {
 
 inline constexpr long long kWinningScore = 5000;
-inline constexpr int kThrowLimit = 50;
+// The player has 49 moving throws: the throw counted as the 50th ends the game instead.
+inline constexpr int kMovingThrowLimit = 49;
 inline constexpr long long kScoreSquareLimit = 33300;
 inline constexpr long long kQuizSquare = 33301;
 inline constexpr long long kTargetSquare = 33302;
@@ -35,9 +36,9 @@ struct ThrowOutcome {
     SquareEffect effect = SquareEffect::None;
 };
 
-// Plays one throw on the shared state: refuses while a mini-game is open, recognises a win at
-// the start of a throw, counts the throw against the limit, walks and adds a score square's
+// Plays the die's face as one throw: refuses while the board takes no throws, recognises a win
+// at the start of a throw, counts the throw against the limit, walks and adds a score square's
 // points. Opening a mini-game and releasing the die are left to the caller, in that order.
-ThrowOutcome playThrow(GameState& state, int& charPos, const BoardContent& board);
+ThrowOutcome playThrow(GameState& state, const BoardContent& board);
 
 } // namespace tavrin::rules

@@ -32,18 +32,18 @@ QuizRound::QuizRound(QuizContent content, Random& rng) : content_(std::move(cont
 }
 
 void QuizRound::pickQuestion() {
-    CurQuestion = rng_.wholeUpTo(kQuizQuestionCount);
+    questionNumber = rng_.wholeUpTo(kQuizQuestionCount);
 }
 
 std::string QuizRound::optionsText() const {
-    return rules::optionsText(current(), QuestionNo == 1);
+    return rules::optionsText(current(), ordinal == 1);
 }
 
 QuizRound::Answered QuizRound::answer(int buttonIndex) {
     Answered result;
     result.right = isRightAnswer(current(), buttonIndex);
-    GameScore += result.right ? kRightAnswerPoints : kWrongAnswerPoints;
-    ++QuestionNo;
+    score += result.right ? kRightAnswerPoints : kWrongAnswerPoints;
+    ++ordinal;
     result.finished = finished();
     if (!result.finished)
         pickQuestion();

@@ -29,7 +29,7 @@ public:
         bool finished = false; // that was the fifth answer
     };
 
-    // Opens the round: the first question is drawn; QuestionNo is 1 and GameScore 0.
+    // Opens the round: the first question is drawn; ordinal is 1 and score 0.
     QuizRound(QuizContent content, Random& rng);
 
     // Scores the answer and, unless it was the fifth, draws the next question.
@@ -37,13 +37,13 @@ public:
     // nothing changes.
     Answered answer(int buttonIndex);
 
-    const QuizQuestion& current() const { return content_[CurQuestion - 1]; }
+    const QuizQuestion& current() const { return content_[questionNumber - 1]; }
     std::string optionsText() const;
-    bool finished() const { return QuestionNo > kQuizQuestionsPerRound; }
+    bool finished() const { return ordinal > kQuizQuestionsPerRound; }
 
-    int CurQuestion = 0; // 1 to 30
-    int QuestionNo = 1;  // ordinal of the question being asked; 6 once the round is over
-    long long GameScore = 0;
+    int questionNumber = 0; // 1 to 30
+    int ordinal = 1;        // ordinal of the question being asked; 6 once the round is over
+    long long score = 0;
 
 private:
     void pickQuestion();

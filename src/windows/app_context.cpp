@@ -22,6 +22,7 @@ AppContext::AppContext(Options opts, const rules::Clock& c)
       audio(AudioEngine::Settings{.mute = options.mute}), windows(*this) {
     if (!options.logFile.isEmpty() && !log.open(options.logFile.toStdString()))
         std::cerr << "tavrin: cannot write the log file " << options.logFile.toStdString() << "\n";
+    session.addListener(sessionLog);
 }
 
 void AppContext::fatal(const rules::ContentError& error) {

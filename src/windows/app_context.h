@@ -4,8 +4,9 @@
 #include "platform/message_boxes.h"
 #include "rules/clock.h"
 #include "rules/event_log.h"
-#include "rules/game_state.h"
+#include "rules/game_session.h"
 #include "rules/random.h"
+#include "rules/session_log.h"
 #include "sound/audio_engine.h"
 #include "windows/options.h"
 #include "windows/window_registry.h"
@@ -14,10 +15,12 @@
 
 namespace tavrin {
 
-class rules::ContentError;
+namespace rules {
+class ContentError;
+}
 
-// Everything the windows share: the game state, the one random generator, the clock, the
-// window registry and the platform adapters.
+// Everything the windows share: the game session, the one random generator, the clock, the
+// event log, the window registry and the platform adapters.
 class AppContext {
 public:
     AppContext(Options options, const rules::Clock& clock);
@@ -32,9 +35,11 @@ public:
 
     Options options;
     const rules::Clock& clock;
-    rules::GameState state;
     rules::Random rng;
     rules::EventLog log;
+    rules::GameSession session;
+    // The first listener, so that an event is logged before any window shows it.
+    rules::SessionLog sessionLog{session, log};
     MessageBoxes messages;
     Desktop desktop;
     // Before the windows: the sound holder's devices use it until they are destroyed.

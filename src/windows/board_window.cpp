@@ -1,10 +1,7 @@
 #include "windows/board_window.h"
 
 #include "controls/image_control.h"
-#include "controls/interval_timer.h"
-#include "controls/label_control.h"
 #include "layouts/window_layouts.h"
-#include "rules/board_rules.h"
 #include "rules/content_error.h"
 #include "windows/app_context.h"
 #include "windows/die_window.h"
@@ -30,20 +27,16 @@ BoardWindow::BoardWindow(AppContext& ctx) : GameWindow(ctx, layout::boardWindowL
 void BoardWindow::onLoad() {
     openCompanionWindows();
     ctx.rng.reseed();
-    CharPos = 0;
-    ctx.state.Trial = 1;
-    ctx.state.Score = rules::kStartScore;
-    ctx.state.MapActive = true;
-    buildBoard();
-    placeCharacter(CharPos);
-    for (int i = 0; i < rules::kSquareCount; ++i) {
-        // Square boxes on a square grid; the unscaled picture sits in the middle of its box.
-        ImageControl& tile = image("tiles", i);
-        tile.setBorder(false);
-        tile.setCentered(true);
-        tile.resize(tile.height(), tile.height());
-        tile.setStretch(false);
+    try {
+        ctx.session.start(rules::readBoardFiles(ctx.dataDir()));
+    } catch (const rules::ContentError& error) {
+        ctx.fatal(error);
     }
+    showSquares();
+    placeCharacter(ctx.session.state().square);
+    // After its companions: the status strip shows a throw's message before the board acts
+    // on it (a win's message box among them).
+    listenToSession();
 }
 
 void BoardWindow::openCompanionWindows() {
@@ -51,86 +44,58 @@ void BoardWindow::openCompanionWindows() {
     ctx.windows.show<DieWindow>();
     ctx.windows.show<DragHandle>();
     ctx.windows.get<SoundHolder>();
-    ctx.windows.get<DragHandle>().Image1_MouseUp(0, 0, 0, 0);
+    ctx.windows.get<DragHandle>().placeGroup();
 }
 
-void BoardWindow::buildBoard() {
-    try {
-        board_ = rules::readBoardFiles(ctx.dataDir());
-    } catch (const rules::ContentError& error) {
-        ctx.fatal(error);
-    }
+void BoardWindow::showSquares() {
+    const ImageBank& bank = ctx.windows.get<ImageBank>();
     for (int i = 0; i < rules::kSquareCount; ++i) {
-        image("tiles", i)
-            .setPicture(
-                ctx.windows.get<ImageBank>().imgTiles(rules::tilePictureIndex(board_.values[i])));
-        ctx.state.MapMsg[i] = board_.messages[i];
+        ImageControl& square = image("squares", i);
+        square.setPicture(
+            bank.squarePicture(rules::tilePictureIndex(ctx.session.board().values[i])));
+        // Square boxes on a square grid; the unscaled picture sits in the middle of its box.
+        square.setBorder(false);
+        square.setCentered(true);
+        square.resize(square.height(), square.height());
+        square.setStretch(false);
     }
 }
 
 void BoardWindow::placeCharacter(int square) {
-    ImageControl& tile = image("tiles", square);
-    moveControl(image("imgChar"), controlLeft(tile), controlTop(tile) - kCharacterLift);
+    ImageControl& box = image("squares", square);
+    moveControl(image("character"), controlLeft(box), controlTop(box) - kCharacterLift);
 }
 
-void BoardWindow::setMessage(const QString& text) {
-    ctx.windows.get<StatusStrip>().label("lblMsg").setCaption(text);
-}
-
-void BoardWindow::releaseDie() {
-    ctx.state.DiceHeld = false;
-    ctx.windows.get<DieWindow>().timer("Timer1").setInterval(DieWindow::kTurningInterval);
-}
-
-void BoardWindow::MoveChar() {
-    using Kind = rules::ThrowOutcome::Kind;
-    const int face = ctx.state.DiceValue;
-    const rules::ThrowOutcome outcome = rules::playThrow(ctx.state, CharPos, board_);
-    switch (outcome.kind) {
-    case Kind::Refused:
-        ctx.log.write("refused", {rules::EventLog::field("face", face)});
-        return;
-    case Kind::Won:
-        showWin();
-        onUnload();
-        return;
-    case Kind::LimitReached:
-        ctx.log.write("limit", {rules::EventLog::field("trial", ctx.state.Trial)});
-        onUnload();
-        return;
-    case Kind::Moved:
-        break;
-    }
+void BoardWindow::throwPlayed(const rules::ThrowOutcome& outcome) {
     // Only the final square is ever drawn: nothing gives way to the event loop meanwhile.
     for (int square : outcome.path)
         placeCharacter(square);
-    setMessage(QString::fromStdString(ctx.state.MapMsg[CharPos]));
-    ctx.log.write("throw", {rules::EventLog::field("face", face),
-                            rules::EventLog::field("trial", ctx.state.Trial),
-                            rules::EventLog::field("from", outcome.from),
-                            rules::EventLog::field("to", outcome.to),
-                            rules::EventLog::field("value", outcome.value),
-                            rules::EventLog::field("score", ctx.state.Score)});
-    if (outcome.effect == rules::SquareEffect::OpenQuiz) {
-        ctx.log.write("open", {rules::EventLog::field("game", "quiz")});
-        ctx.windows.show<QuizWindow>();
-    } else if (outcome.effect == rules::SquareEffect::OpenTarget) {
-        ctx.log.write("open", {rules::EventLog::field("game", "target")});
-        ctx.windows.show<TargetGameWindow>();
-    }
-    releaseDie();
 }
 
-void BoardWindow::showWin() {
-    const ImageControl& heart = image("Image1");
-    moveControl(image("imgChar"), controlLeft(heart) + kWinOffsetLeft,
+void BoardWindow::miniGameOpened(rules::MiniGame game) {
+    if (game == rules::MiniGame::Quiz)
+        ctx.windows.show<QuizWindow>();
+    else
+        ctx.windows.show<TargetGameWindow>();
+}
+
+void BoardWindow::gameWon() {
+    const ImageControl& heart = image("heart");
+    moveControl(image("character"), controlLeft(heart) + kWinOffsetLeft,
                 controlTop(heart) + kWinOffsetTop);
-    setMessage(kWinText);
-    ctx.log.write("win", {rules::EventLog::field("score", ctx.state.Score)});
     ctx.messages.show(this, kWinText, "Tavrin", MessageBoxes::Buttons::Ok);
 }
 
+void BoardWindow::gameEnded() {
+    runEndSequence();
+}
+
+// Closed by the system (through the handle): the game ends the same way.
 void BoardWindow::onUnload() {
+    runEndSequence();
+}
+
+void BoardWindow::runEndSequence() {
     ctx.windows.unload<DieWindow>();
     ctx.windows.unload<DragHandle>();
     ctx.windows.unload<QuizWindow>();

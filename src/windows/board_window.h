@@ -1,12 +1,12 @@
 #pragma once
 
-#include "rules/board_content.h"
 #include "windows/game_window.h"
 
 namespace tavrin {
 
 // The board: 38 squares on a spiral path, the player's character and the heart in the middle.
-// MoveChar plays one throw; onUnload is the end sequence that leads to the end window.
+// It starts the game session when it loads, opens the mini-game a throw lands on, and leads to
+// the end window when the game is over (or when the board is closed).
 class BoardWindow : public GameWindow {
     Q_OBJECT
 public:
@@ -14,20 +14,17 @@ public:
 
     void onLoad() override;
     void onUnload() override;
-    void MoveChar();
 
-    int CharPos = 0;
-    const rules::BoardContent& MapData() const { return board_; }
+    void throwPlayed(const rules::ThrowOutcome& outcome) override;
+    void miniGameOpened(rules::MiniGame game) override;
+    void gameWon() override;
+    void gameEnded() override;
 
 private:
     void openCompanionWindows();
-    void buildBoard();
+    void showSquares();
     void placeCharacter(int square);
-    void setMessage(const QString& text);
-    void releaseDie();
-    void showWin();
-
-    rules::BoardContent board_;
+    void runEndSequence();
 };
 
 // The win text, shown in the message line and in a message box.

@@ -1,10 +1,10 @@
 #include "windows/drag_handle.h"
 
-#include "windows/app_context.h"
-#include "windows/die_window.h"
-#include "windows/board_window.h"
 #include "controls/image_control.h"
 #include "layouts/window_layouts.h"
+#include "windows/app_context.h"
+#include "windows/board_window.h"
+#include "windows/die_window.h"
 #include "windows/status_strip.h"
 
 #include <QCoreApplication>
@@ -24,47 +24,47 @@ double twipsY(const QMouseEvent* e) {
 } // namespace
 
 DragHandle::DragHandle(AppContext& ctx) : GameWindow(ctx, layout::dragHandleLayout()) {
-    ImageControl& handle = image("Image1");
-    connect(&handle, &ImageControl::MouseDown, this, [this](QMouseEvent* e) {
-        Image1_MouseDown(e->button(), e->modifiers(), twipsX(e), twipsY(e));
-    });
-    connect(&handle, &ImageControl::MouseMove, this, [this](QMouseEvent* e) {
-        Image1_MouseMove(e->buttons(), e->modifiers(), twipsX(e), twipsY(e));
-    });
-    connect(&handle, &ImageControl::MouseUp, this, [this](QMouseEvent* e) {
-        Image1_MouseUp(e->button(), e->modifiers(), twipsX(e), twipsY(e));
-    });
+    ImageControl& handle = image("handle");
+    connect(&handle, &ImageControl::pressed, this,
+            [this](QMouseEvent* e) { onHandlePressed(twipsX(e), twipsY(e)); });
+    connect(&handle, &ImageControl::dragged, this,
+            [this](QMouseEvent* e) { onHandleDragged(twipsX(e), twipsY(e)); });
+    connect(&handle, &ImageControl::released, this, &DragHandle::onHandleReleased);
 }
 
-void DragHandle::Image1_MouseDown(int, int, double X, double Y) {
+void DragHandle::onHandlePressed(double x, double y) {
     raise(); // dragged over the board, the handle stays in sight
-    DragActive = true;
-    DragStartX = X;
-    DragStartY = Y;
+    dragging_ = true;
+    dragStartX_ = x;
+    dragStartY_ = y;
 }
 
-void DragHandle::Image1_MouseMove(int, int, double X, double Y) {
-    if (!DragActive)
+void DragHandle::onHandleDragged(double x, double y) {
+    if (!dragging_)
         return;
-    setLeft(static_cast<int>(X - DragStartX) + Left());
-    setTop(static_cast<int>(Y - DragStartY) + Top());
+    setLeftTwips(static_cast<int>(x - dragStartX_) + leftTwips());
+    setTopTwips(static_cast<int>(y - dragStartY_) + topTwips());
     QCoreApplication::processEvents();
 }
 
-void DragHandle::Image1_MouseUp(int, int, double, double) {
-    DragActive = false;
+void DragHandle::onHandleReleased() {
+    dragging_ = false;
+    placeGroup();
+}
+
+void DragHandle::placeGroup() {
     // Each step reads the handle's position anew.
-    ctx.windows.get<BoardWindow>().setTop(Top() - 4800);
-    ctx.windows.get<BoardWindow>().setLeft(Left() + 1400);
-    ctx.windows.get<StatusStrip>().setLeft(Left() + 1960);
-    ctx.windows.get<StatusStrip>().setTop(Top() + 600);
-    ctx.windows.get<DieWindow>().setLeft(Left() + 7500);
-    ctx.windows.get<DieWindow>().setTop(Top());
+    ctx.windows.get<BoardWindow>().setTopTwips(topTwips() - 4800);
+    ctx.windows.get<BoardWindow>().setLeftTwips(leftTwips() + 1400);
+    ctx.windows.get<StatusStrip>().setLeftTwips(leftTwips() + 1960);
+    ctx.windows.get<StatusStrip>().setTopTwips(topTwips() + 600);
+    ctx.windows.get<DieWindow>().setLeftTwips(leftTwips() + 7500);
+    ctx.windows.get<DieWindow>().setTopTwips(topTwips());
 }
 
 void DragHandle::systemClose() {
     if (BoardWindow* board = ctx.windows.find<BoardWindow>())
-        ctx.windows.unloadForm(*board);
+        ctx.windows.unloadWindow(*board);
 }
 
 } // namespace tavrin

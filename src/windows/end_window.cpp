@@ -8,54 +8,54 @@
 namespace tavrin {
 
 EndWindow::EndWindow(AppContext& ctx) : GameWindow(ctx, layout::endWindowLayout()) {
-    connect(&label("Label4"), &LabelControl::Click, this, &EndWindow::Label4_Click);
-    connect(&label("lblEMail"), &LabelControl::Click, this, &EndWindow::lblEMail_Click);
-    connect(&label("lblUrl1"), &LabelControl::Click, this, &EndWindow::lblUrl1_Click);
-    connect(&label("lblUrl2"), &LabelControl::Click, this, &EndWindow::lblUrl2_Click);
-    connect(&label("lblUrl3"), &LabelControl::Click, this, &EndWindow::lblUrl3_Click);
+    connect(&label("nextLink"), &LabelControl::clicked, this, &EndWindow::onNextClicked);
+    connect(&label("emailLink"), &LabelControl::clicked, this, &EndWindow::onEmailClicked);
+    connect(&label("teamLink"), &LabelControl::clicked, this, &EndWindow::onTeamClicked);
+    connect(&label("heartLink"), &LabelControl::clicked, this, &EndWindow::onHeartClicked);
+    connect(&label("homeLink"), &LabelControl::clicked, this, &EndWindow::onHomeClicked);
 }
 
 void EndWindow::onLoad() {
-    label("lblScore").setCaption(QString::number(ctx.state.Score));
-    LinksShown = false;
-    ctx.log.write("end", {rules::EventLog::field("score", ctx.state.Score)});
+    label("score").setCaption(QString::number(ctx.session.state().score));
+    linksShown_ = false;
+    ctx.log.write("end", {rules::EventLog::field("score", ctx.session.state().score)});
 }
 
-void EndWindow::Label4_Click() {
-    if (LinksShown) {
+void EndWindow::onNextClicked() {
+    if (linksShown_) {
         ctx.log.write("exit");
         ctx.windows.endAtOnce(0);
         return;
     }
-    LinksShown = true;
-    label("Label4").setCaption("END ->");
+    linksShown_ = true;
+    label("nextLink").setCaption("END ->");
     showSecondPage();
 }
 
 void EndWindow::showSecondPage() {
-    for (const char* name : {"Label1", "Label2", "lblScore", "Label3"})
+    for (const char* name : {"thanks", "scoreHeading", "score", "cheer"})
         label(name).hide();
     struct Place {
         const char* name;
         int left, top;
     };
     for (const Place& p :
-         {Place{"Label5", 1800, 360}, Place{"lblEMail", 2040, 840}, Place{"lblUrl1", 2040, 1320},
-          Place{"lblUrl2", 2040, 1680}, Place{"lblUrl3", 2040, 2040}})
+         {Place{"credit", 1800, 360}, Place{"emailLink", 2040, 840}, Place{"teamLink", 2040, 1320},
+          Place{"heartLink", 2040, 1680}, Place{"homeLink", 2040, 2040}})
         moveControl(label(p.name), p.left, p.top);
-    label("Label6").show();
+    label("linksHint").show();
 }
 
-void EndWindow::lblEMail_Click() {
+void EndWindow::onEmailClicked() {
     ctx.desktop.openAddress(QString("mailto:") + config::kAuthorEmail);
 }
-void EndWindow::lblUrl1_Click() {
+void EndWindow::onTeamClicked() {
     ctx.desktop.openAddress(config::kAuthorPage1);
 }
-void EndWindow::lblUrl2_Click() {
+void EndWindow::onHeartClicked() {
     ctx.desktop.openAddress(config::kAuthorPage2);
 }
-void EndWindow::lblUrl3_Click() {
+void EndWindow::onHomeClicked() {
     ctx.desktop.openAddress(config::kHomePage);
 }
 

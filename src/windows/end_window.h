@@ -11,13 +11,13 @@ public:
     explicit EndWindow(AppContext& ctx);
 
     void onLoad() override;
-    void Label4_Click();
-    void lblEMail_Click();
-    void lblUrl1_Click();
-    void lblUrl2_Click();
-    void lblUrl3_Click();
+    void onNextClicked();
+    void onEmailClicked();
+    void onTeamClicked();
+    void onHeartClicked();
+    void onHomeClicked();
 
-    bool linksShown() const { return LinksShown; }
+    bool linksShown() const { return linksShown_; }
 
 protected:
     void systemClose() override;
@@ -25,7 +25,7 @@ protected:
 private:
     void showSecondPage();
 
-    bool LinksShown = false;
+    bool linksShown_ = false;
 };
 
 } // namespace tavrin

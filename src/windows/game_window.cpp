@@ -1,11 +1,11 @@
 #include "windows/game_window.h"
 
-#include "windows/app_context.h"
 #include "art/pictures.h"
 #include "controls/image_control.h"
+#include "controls/interval_timer.h"
 #include "controls/label_control.h"
 #include "controls/picture_box.h"
-#include "controls/interval_timer.h"
+#include "windows/app_context.h"
 
 #include <QApplication>
 #include <QCloseEvent>
@@ -58,6 +58,14 @@ GameWindow::GameWindow(AppContext& context, layout::WindowDesign design)
     applyWindowSettings();
     buildControls();
     placeWindow();
+}
+
+GameWindow::~GameWindow() {
+    ctx.session.removeListener(*this);
+}
+
+void GameWindow::listenToSession() {
+    ctx.session.addListener(*this);
 }
 
 void GameWindow::applyWindowSettings() {
@@ -179,16 +187,16 @@ QWidget* GameWindow::createControl(const layout::ControlDesign& c) {
     return w;
 }
 
-int GameWindow::Left() const {
+int GameWindow::leftTwips() const {
     return layout::twips(frameGeometry().x());
 }
-int GameWindow::Top() const {
+int GameWindow::topTwips() const {
     return layout::twips(frameGeometry().y());
 }
-void GameWindow::setLeft(int twips) {
+void GameWindow::setLeftTwips(int twips) {
     move(layout::px(twips), frameGeometry().y());
 }
-void GameWindow::setTop(int twips) {
+void GameWindow::setTopTwips(int twips) {
     move(frameGeometry().x(), layout::px(twips));
 }
 
@@ -242,6 +250,7 @@ int GameWindow::controlTop(const QWidget& control) {
 
 void GameWindow::markDestroying() {
     destroying_ = true;
+    ctx.session.removeListener(*this);
     setEnabled(false);
     for (IntervalTimer* t : std::as_const(timers_))
         t->setInterval(0);
@@ -288,7 +297,7 @@ void GameWindow::closeEvent(QCloseEvent* event) {
 }
 
 void GameWindow::systemClose() {
-    ctx.windows.unloadForm(*this);
+    ctx.windows.unloadWindow(*this);
 }
 
 } // namespace tavrin

@@ -1,6 +1,7 @@
 #pragma once
 
 #include "layouts/layout.h"
+#include "rules/game_session.h"
 
 #include <QHash>
 #include <QWidget>
@@ -18,12 +19,14 @@ class PictureBox;
 class IntervalTimer;
 
 // One of the game's windows. It is built from its layout when loaded (and so starts from the
-// layout's values on every load); the WindowRegistry registry loads, shows and unloads it. Handlers carry
-// the names players' windows have always had (onLoad, imgDice_Click, ...).
-class GameWindow : public QWidget {
+// layout's values on every load); the window registry loads, shows and unloads it. A window
+// that shows what happens in the game listens to the game session from its loading until it
+// is unloaded.
+class GameWindow : public QWidget, public rules::GameListener {
     Q_OBJECT
 public:
     GameWindow(AppContext& ctx, layout::WindowDesign design);
+    ~GameWindow() override;
 
     virtual void onLoad() {}
     virtual void onUnload() {}
@@ -34,10 +37,10 @@ public:
     const layout::WindowDesign& design() const { return design_; }
 
     // Window position, frame included, in twips.
-    int Left() const;
-    int Top() const;
-    void setLeft(int twips);
-    void setTop(int twips);
+    int leftTwips() const;
+    int topTwips() const;
+    void setLeftTwips(int twips);
+    void setTopTwips(int twips);
 
     // Controls by name and, for control arrays, index.
     QWidget* control(const QString& name, int index = -1) const;
@@ -60,6 +63,7 @@ public:
     void markDestroying();
 
 protected:
+    void listenToSession();
     // The mini-games keep the activation against the game's other windows while they are open.
     void setKeepsActivation(bool keeps) { keepsActivation_ = keeps; }
     bool event(QEvent* event) override;

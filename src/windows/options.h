@@ -15,7 +15,7 @@ struct Options {
     QString screenshotDir; // autoplay saves screenshots of the key moments here
     bool autoplay = false;
     bool mute = false;
-    bool rules::checkContent = false; // check the content files and exit, for teachers editing them
+    bool checkContent = false; // check the content files and exit, for teachers editing them
 };
 
 } // namespace tavrin

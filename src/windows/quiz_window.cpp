@@ -1,12 +1,9 @@
 #include "windows/quiz_window.h"
 
-#include "controls/interval_timer.h"
 #include "controls/label_control.h"
 #include "layouts/window_layouts.h"
 #include "rules/content_error.h"
-#include "sound/sound_control.h"
 #include "windows/app_context.h"
-#include "windows/die_window.h"
 #include "windows/sound_holder.h"
 
 #include <QPushButton>
@@ -18,27 +15,17 @@ QString number(long long value) {
     return QString::number(value);
 }
 
-// Wait off first, so that the command never holds up the quiz.
-void playSound(SoundControl& device) {
-    device.setWait(false);
-    device.setCommand("Sound");
-}
-
 } // namespace
 
-QuizWindow::QuizWindow(AppContext& ctx) : GameWindow(ctx, layout::quizWindowLayout()) {
-    setKeepsActivation(true);
+QuizWindow::QuizWindow(AppContext& ctx)
+    : MiniGameWindow(ctx, layout::quizWindowLayout(), rules::MiniGame::Quiz) {
     for (int i = 0; i < rules::kQuizChoiceCount; ++i)
-        connect(&button("cmdAnswer", i), &QPushButton::clicked, this,
-                [this, i] { cmdAnswer_Click(i); });
+        connect(&button("answerButtons", i), &QPushButton::clicked, this,
+                [this, i] { onAnswerClicked(i); });
 }
 
 void QuizWindow::onLoad() {
-    ctx.state.MapActive = false;
-    ctx.windows.get<DieWindow>().timer("Timer1").setInterval(0);
-    SoundHolder& sounds = ctx.windows.get<SoundHolder>();
-    sounds.mmcBoo.setCommand("Open");
-    sounds.mmcYeah.setCommand("Open");
+    openSounds();
     try {
         round_.emplace(rules::readQuizFile(ctx.dataDir()), ctx.rng);
     } catch (const rules::ContentError& error) {
@@ -48,58 +35,31 @@ void QuizWindow::onLoad() {
 }
 
 void QuizWindow::showQuestion() {
-    label("lblQuestion").setCaption(QString::fromStdString(round_->current().text));
-    label("lblOption").setCaption(QString::fromStdString(round_->optionsText()));
+    label("question").setCaption(QString::fromStdString(round_->current().text));
+    label("choices").setCaption(QString::fromStdString(round_->optionsText()));
 }
 
-void QuizWindow::cmdAnswer_Click(int Index) {
+void QuizWindow::onAnswerClicked(int button) {
     // A click that slips in after the fifth answer (the window is on its way out) counts for
     // nothing.
     if (!round_ || round_->finished())
         return;
     rules::QuizRound::Answered answered;
     try {
-        answered = round_->answer(Index);
+        answered = round_->answer(button);
     } catch (const rules::ContentError& error) {
         ctx.fatal(error);
     }
-    SoundHolder& sounds = ctx.windows.get<SoundHolder>();
-    playSound(answered.right ? sounds.mmcYeah : sounds.mmcBoo);
-    label("lblScore").setCaption("Score: " + number(round_->GameScore));
-    ctx.log.write("answer", {rules::EventLog::field("question", round_->QuestionNo - 1),
-                             rules::EventLog::field("button", Index),
+    ctx.windows.get<SoundHolder>().play(answered.right ? Effect::Right : Effect::Wrong);
+    label("score").setCaption("Score: " + number(round_->score));
+    ctx.log.write("answer", {rules::EventLog::field("question", round_->ordinal - 1),
+                             rules::EventLog::field("button", button),
                              rules::EventLog::field("right", answered.right ? 1 : 0),
-                             rules::EventLog::field("gamescore", round_->GameScore)});
+                             rules::EventLog::field("gamescore", round_->score)});
     if (answered.finished)
-        endQuiz();
+        finish(round_->score, "Bonus: " + number(round_->score));
     else
         showQuestion();
-}
-
-void QuizWindow::endQuiz() {
-    const long long points = round_->GameScore;
-    ctx.messages.show(this, "Bonus: " + number(points), "Tavrin", MessageBoxes::Buttons::Ok);
-    ctx.state.Score += points;
-    ctx.log.write("bonus",
-                  {rules::EventLog::field("game", "quiz"), rules::EventLog::field("points", points),
-                   rules::EventLog::field("score", ctx.state.Score)});
-    SoundHolder& sounds = ctx.windows.get<SoundHolder>();
-    sounds.mmcBoo.setCommand("Close");
-    sounds.mmcYeah.setCommand("Close");
-    ctx.state.MapActive = true;
-    ctx.windows.get<DieWindow>().timer("Timer1").setInterval(DieWindow::kTurningInterval);
-    ctx.windows.unloadForm(*this);
-}
-
-// Closed before the end (close box, or the board's end sequence): no bonus, and the devices
-// and the die are left as they are; only the board takes throws again.
-void QuizWindow::onUnload() {
-    ctx.state.MapActive = true;
-}
-
-void QuizWindow::systemClose() {
-    ctx.log.write("close", {rules::EventLog::field("game", "quiz")});
-    GameWindow::systemClose();
 }
 
 } // namespace tavrin

@@ -1,7 +1,7 @@
 #pragma once
 
 #include "rules/quiz_rules.h"
-#include "windows/game_window.h"
+#include "windows/mini_game_window.h"
 
 #include <optional>
 
@@ -9,26 +9,20 @@ namespace tavrin {
 
 // The quiz: five questions on coronary heart disease drawn from gm1_data.txt. Every answer
 // wins or loses points; after the fifth the points are shown as a bonus, added to the score,
-// and the window closes itself. While it is open the board takes no throw and the quiz keeps
-// the activation against the game's other windows.
-class QuizWindow : public GameWindow {
+// and the window closes itself.
+class QuizWindow : public MiniGameWindow {
     Q_OBJECT
 public:
     explicit QuizWindow(AppContext& ctx);
 
     void onLoad() override;
-    void onUnload() override;
-    void cmdAnswer_Click(int Index);
+    void onAnswerClicked(int button);
 
     // The round in play; empty only if the question file could not be read.
     const rules::QuizRound* round() const { return round_ ? &*round_ : nullptr; }
 
-protected:
-    void systemClose() override;
-
 private:
     void showQuestion();
-    void endQuiz();
 
     std::optional<rules::QuizRound> round_;
 };

@@ -2,48 +2,67 @@
 
 #include "controls/image_control.h"
 #include "controls/interval_timer.h"
+#include "controls/label_control.h"
 #include "controls/picture_box.h"
 #include "layouts/window_layouts.h"
 #include "platform/config.h"
 #include "rules/status_digits.h"
 #include "windows/app_context.h"
+#include "windows/board_window.h"
 #include "windows/image_bank.h"
 
 namespace tavrin {
 
 StatusStrip::StatusStrip(AppContext& ctx) : GameWindow(ctx, layout::statusStripLayout()) {
-    connect(&timer("Timer1"), &IntervalTimer::Timer, this, &StatusStrip::Timer1_Timer);
-    connect(&image("imgInfo"), &ImageControl::Click, this, &StatusStrip::imgInfo_Click);
-    connect(&image("imgHelp"), &ImageControl::Click, this, &StatusStrip::imgHelp_Click);
-    connect(&image("imgSearch"), &ImageControl::Click, this, &StatusStrip::imgSearch_Click);
-    connect(&image("imgExit"), &ImageControl::Click, this, &StatusStrip::imgExit_Click);
+    connect(&timer("refreshTimer"), &IntervalTimer::ticked, this, &StatusStrip::onRefreshTick);
+    connect(&image("infoShield"), &ImageControl::clicked, this, &StatusStrip::onInfoClicked);
+    connect(&image("helpShield"), &ImageControl::clicked, this, &StatusStrip::onHelpClicked);
+    connect(&image("searchShield"), &ImageControl::clicked, this, &StatusStrip::onSearchClicked);
+    connect(&image("exitShield"), &ImageControl::clicked, this, &StatusStrip::onExitClicked);
 }
 
-void StatusStrip::Timer1_Timer() {
-    showNumber("imgScore", ctx.state.Score);
-    showNumber("imgTrial", ctx.state.Trial);
+void StatusStrip::onLoad() {
+    listenToSession();
 }
 
-void StatusStrip::showNumber(const QString& row, long long number) {
+// The digits follow the score on the strip's own beat, not at each event.
+void StatusStrip::onRefreshTick() {
+    showNumber("scoreDigits", ctx.session.state().score);
+    showNumber("trialDigits", ctx.session.state().trial);
+}
+
+void StatusStrip::showNumber(const QString& digitRow, long long number) {
     const auto digits = rules::statusDigits(number);
     const ImageBank& bank = ctx.windows.get<ImageBank>();
     for (int i = 0; i < 6; ++i)
-        pictureBox(row, i).setPicture(bank.RedDigit(digits[i]));
+        pictureBox(digitRow, i).setPicture(bank.redDigit(digits[i]));
 }
 
-void StatusStrip::imgInfo_Click() {
+void StatusStrip::setMessage(const QString& text) {
+    label("message").setCaption(text);
+}
+
+void StatusStrip::throwPlayed(const rules::ThrowOutcome& outcome) {
+    setMessage(QString::fromStdString(ctx.session.message(outcome.to)));
+}
+
+void StatusStrip::gameWon() {
+    setMessage(kWinText);
+}
+
+void StatusStrip::onInfoClicked() {
     ctx.desktop.openAddress(config::kHomePage);
 }
 
-void StatusStrip::imgHelp_Click() {
+void StatusStrip::onHelpClicked() {
     ctx.desktop.openAddress(config::kReadmePage);
 }
 
-void StatusStrip::imgSearch_Click() {
+void StatusStrip::onSearchClicked() {
     ctx.desktop.openAddress(QString(config::kSearchHost) + config::kSearchPathAndQuery);
 }
 
-void StatusStrip::imgExit_Click() {
+void StatusStrip::onExitClicked() {
     const auto answer =
         ctx.messages.show(this, kExitQuestion, "Tavrin", MessageBoxes::Buttons::YesNo);
     if (answer == MessageBoxes::Answer::Yes) {

@@ -11,17 +11,22 @@ class StatusStrip : public GameWindow {
 public:
     explicit StatusStrip(AppContext& ctx);
 
-    void Timer1_Timer();
-    void imgInfo_Click();
-    void imgHelp_Click();
-    void imgSearch_Click();
-    void imgExit_Click();
+    void onLoad() override;
+    void onRefreshTick();
+    void onInfoClicked();
+    void onHelpClicked();
+    void onSearchClicked();
+    void onExitClicked();
+
+    void throwPlayed(const rules::ThrowOutcome& outcome) override;
+    void gameWon() override;
 
 protected:
     void systemClose() override {} // goes with the board
 
 private:
-    void showNumber(const QString& row, long long number);
+    void showNumber(const QString& digitRow, long long number);
+    void setMessage(const QString& text);
 };
 
 inline constexpr const char* kExitQuestion = " * * * * * 你真的要離開嗎? * * * * * ";

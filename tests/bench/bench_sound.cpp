@@ -23,7 +23,7 @@
 #include <vector>
 
 using namespace tavrin;
-using rules::Clock = std::chrono::steady_clock;
+using Clock = std::chrono::steady_clock;
 
 namespace {
 
@@ -43,19 +43,19 @@ struct OutputWatch {
         auto& watch = *static_cast<OutputWatch*>(self);
         if (!watch.armed.load())
             return;
-        const auto now = rules::Clock::now();
+        const auto now = Clock::now();
         const auto* samples = reinterpret_cast<const Sint16*>(stream);
         for (int i = 0; i < length / 2; ++i) {
             if (std::abs(int(samples[i])) >= kAudibleLevel) {
                 const auto offset = std::chrono::duration<double>(i / 2 / 44100.0);
-                watch.heardAt = now + std::chrono::duration_cast<rules::Clock::duration>(offset);
+                watch.heardAt = now + std::chrono::duration_cast<Clock::duration>(offset);
                 watch.armed.store(false);
                 return;
             }
         }
     }
     std::atomic<bool> armed{false};
-    rules::Clock::time_point heardAt;
+    Clock::time_point heardAt;
 };
 
 void measureLatency(const QString& dataDir, int repeats) {
@@ -75,7 +75,7 @@ void measureLatency(const QString& dataDir, int repeats) {
     for (int i = 0; i < repeats; ++i) {
         QTest::qWait(350 + QRandomGenerator::global()->bounded(30)); // the hit has ended
         watch.armed.store(true);
-        const auto sent = rules::Clock::now();
+        const auto sent = Clock::now();
         hit.setWait(false);
         hit.setCommand("Sound");
         QElapsedTimer waited;

@@ -74,10 +74,10 @@ Run wholeGame(AppContext& ctx, TickMeter& clockTicks, long& moves, long& clicks)
         return MessageBoxes::Answer::Ok;
     };
     TargetGameWindow& game = ctx.windows.show<TargetGameWindow>();
-    QObject::connect(&game.timer("Timer2"), &IntervalTimer::Timer, [&] { clockTicks.tick(); });
-    QObject::connect(&game.timer("Timer1"), &IntervalTimer::Timer, [&] { ++moves; });
+    QObject::connect(&game.timer("clockTimer"), &IntervalTimer::ticked, [&] { clockTicks.tick(); });
+    QObject::connect(&game.timer("jumpTimer"), &IntervalTimer::ticked, [&] { ++moves; });
     QTimer player;
-    QObject::connect(&player, &QTimer::timeout, [&] { game.imgTarget_Click(clicks++ % 5); });
+    QObject::connect(&player, &QTimer::timeout, [&] { game.onTargetClicked(clicks++ % 5); });
     player.start(250);
     cpu0 = cpuSeconds();
     clockTicks.clock.start();

@@ -2,6 +2,7 @@
 # Folders under src/ are layers: a file may include from its own folder or a lower layer,
 # never from a higher one, and the rules include no Qt at all.
 set -u
+shopt -s nullglob
 src=${1:?usage: check_layers.sh SRC_DIR}
 
 rank() {

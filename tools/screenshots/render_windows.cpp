@@ -70,8 +70,8 @@ private:
 };
 
 void throwDie(AppContext& ctx, int face) {
-    ctx.state.DiceValue = face;
-    ctx.windows.get<DieWindow>().imgDice_Click();
+    ctx.session.stateForSetup().dieFace = face;
+    ctx.windows.get<DieWindow>().onDieClicked();
 }
 
 } // namespace
@@ -94,12 +94,12 @@ int main(int argc, char* argv[]) {
     const Renderer render(argv[2]);
 
     render.save(ctx.windows.show<StartWindow>(), "frmStart");
-    ctx.windows.get<StartWindow>().Label4_Click();
-    ctx.windows.get<StatusStrip>().Timer1_Timer();
+    ctx.windows.get<StartWindow>().onStartClicked();
+    ctx.windows.get<StatusStrip>().onRefreshTick();
     render.savePlayingScreen(ctx, "playing-after-start");
     for (int face : {1, 5, 4, 1})
         throwDie(ctx, face);
-    ctx.windows.get<StatusStrip>().Timer1_Timer();
+    ctx.windows.get<StatusStrip>().onRefreshTick();
     render.savePlayingScreen(ctx, "playing-in-play");
     render.save(ctx.windows.get<BoardWindow>(), "frmMap");
     render.save(ctx.windows.get<StatusStrip>(), "frmStatus");
@@ -110,25 +110,25 @@ int main(int argc, char* argv[]) {
 
     QuizWindow& quiz = ctx.windows.show<QuizWindow>();
     render.save(quiz, "frmGame1");
-    quiz.cmdAnswer_Click(1);
+    quiz.onAnswerClicked(1);
     render.save(quiz, "frmGame1-second-question");
     ctx.windows.unload<QuizWindow>();
 
     TargetGameWindow& target = ctx.windows.show<TargetGameWindow>();
-    target.Timer2_Timer();
+    target.onClockTick();
     render.save(target, "frmGame2");
     clock.now = 7.37;
-    target.Timer1_Timer();
-    target.imgTarget_Click(0);
-    target.imgTarget_Click(4);
-    target.Timer2_Timer();
+    target.onJumpTick();
+    target.onTargetClicked(0);
+    target.onTargetClicked(4);
+    target.onClockTick();
     render.save(target, "frmGame2-in-play");
     ctx.windows.unload<TargetGameWindow>();
 
-    ctx.state.Score = 5030;
+    ctx.session.stateForSetup().score = 5030;
     EndWindow& end = ctx.windows.show<EndWindow>();
     render.save(end, "frmEnd");
-    end.Label4_Click();
+    end.onNextClicked();
     render.save(end, "frmEnd-links");
     return 0;
 }

@@ -1,0 +1,96 @@
+#include "rules/game_session.h"
+
+#include <algorithm>
+
+namespace tavrin::rules {
+
+const char* miniGameName(MiniGame game) {
+    return game == MiniGame::Quiz ? "quiz" : "target";
+}
+
+void GameSession::addListener(GameListener& listener) {
+    listeners_.push_back(&listener);
+}
+
+void GameSession::removeListener(GameListener& listener) {
+    std::erase(listeners_, &listener);
+}
+
+// A listener may add or remove listeners while it is told (a window opening or closing):
+// the news goes to those listening when it happened who are still listening.
+template <class Call> void GameSession::tell(Call call) {
+    const std::vector<GameListener*> listening = listeners_;
+    for (GameListener* listener : listening)
+        if (std::find(listeners_.begin(), listeners_.end(), listener) != listeners_.end())
+            call(*listener);
+}
+
+void GameSession::start(BoardContent board) {
+    board_ = std::move(board);
+    state_.square = 0;
+    state_.trial = 1;
+    state_.score = kStartScore;
+    state_.takingThrows = true;
+}
+
+void GameSession::resetDie(Random& random) {
+    state_.dieHeld = false;
+    state_.dieFace = random.wholeUpTo(6);
+}
+
+bool GameSession::turnDie(Random& random) {
+    if (state_.dieHeld)
+        return false;
+    state_.dieFace = random.wholeUpTo(6);
+    return true;
+}
+
+void GameSession::throwDie() {
+    state_.dieHeld = true;
+    const int face = state_.dieFace;
+    const ThrowOutcome outcome = playThrow(state_, board_);
+    switch (outcome.kind) {
+    case ThrowOutcome::Kind::Refused:
+        tell([&](GameListener& l) { l.throwRefused(face); });
+        return;
+    case ThrowOutcome::Kind::Won:
+        tell([](GameListener& l) { l.gameWon(); });
+        tell([](GameListener& l) { l.gameEnded(); });
+        return;
+    case ThrowOutcome::Kind::LimitReached:
+        tell([](GameListener& l) { l.outOfThrows(); });
+        tell([](GameListener& l) { l.gameEnded(); });
+        return;
+    case ThrowOutcome::Kind::Moved:
+        break;
+    }
+    tell([&](GameListener& l) { l.throwPlayed(outcome); });
+    if (outcome.effect == SquareEffect::OpenQuiz)
+        openMiniGame(MiniGame::Quiz);
+    else if (outcome.effect == SquareEffect::OpenTarget)
+        openMiniGame(MiniGame::Target);
+    state_.dieHeld = false;
+    tell([](GameListener& l) { l.dieReleased(); });
+}
+
+void GameSession::openMiniGame(MiniGame game) {
+    state_.takingThrows = false;
+    tell([&](GameListener& l) { l.miniGameOpened(game); });
+}
+
+void GameSession::finishMiniGame(MiniGame game, long long points) {
+    state_.score += points;
+    tell([&](GameListener& l) { l.bonusAdded(game, points); });
+    state_.takingThrows = true;
+    tell([&](GameListener& l) { l.miniGameClosed(game, MiniGameEnd::Finished); });
+}
+
+void GameSession::closeMiniGameEarly(MiniGame game) {
+    tell([&](GameListener& l) { l.miniGameClosed(game, MiniGameEnd::ClosedEarly); });
+}
+
+void GameSession::leaveMiniGame() {
+    state_.takingThrows = true;
+}
+
+} // namespace tavrin::rules
