@@ -70,7 +70,7 @@ class BoardChecks(SourceFiles):
     def test_message_must_state_the_points_of_its_square_in_the_set_language(self):
         cases = [  # (set, square, line, problem)
             ("zh-HK", 2, "2 | -200 | 吸煙令血管收窄！扣300分", 'square 2 effect -200 but the message does not say "扣200分"'),
-            ("zh-HK", 4, "4 | 0 | 冠狀動脈狹窄！扣100分", 'square 4 message says "扣100分" but the effect is 0'),
+            ("zh-TW", 4, "4 | 0 | 冠狀動脈狹窄！扣100分", 'square 4 message says "扣100分" but the effect is 0'),
             ("zh-HK", 7, "7 | target | 射下誘因！", 'square 7 opens a game but the message does not say "射擊"'),
         ]
         for lang, number, text, problem in cases:
@@ -98,7 +98,7 @@ class BoardChecks(SourceFiles):
         folder = self.copy_of("zh-HK")
         self.with_square(folder, 37, None)
         self.assertEqual(self.problems(folder), ["board.txt: has 37 squares; the board needs exactly 38"])
-        folder = self.copy_of("zh-HK")
+        folder = self.copy_of("zh-TW")
         self.with_square(folder, 36, "36 | 0 | 遊戲")
         self.with_square(folder, 28, "28 | 0 | 遊戲")
         self.assertEqual(self.problems(folder), ["board.txt: has 2 target squares; at least 3 are needed"])
@@ -142,7 +142,7 @@ class QuizChecks(SourceFiles):
                 self.assertEqual(check.width_problem(text, font, limit) is None, fits)
 
     def test_too_long_choice_names_question_and_choice(self):
-        folder, question = self.first_question("zh-HK")
+        folder, question = self.first_question("zh-TW")
         line = self.with_line(sources.quiz_source(folder), question.choice_lines[2], "- 腿部的靜脈" + "很" * 13)
         self.assertEqual(self.problems(folder), [f"quiz.txt line {line}: question 1, choice 3 is 255 px wide, "
                                                  "the limit is 253 px (remove about 1 Chinese character(s))"])
@@ -194,7 +194,7 @@ class ShippedSets(unittest.TestCase):
 
     def test_each_region_is_taught_its_own_emergency_number(self):
         # (set, numbers it must name, numbers it must never name), read from the shipped files.
-        cases = [("zh-HK", {"999"}, {"119", "911", "112"})]
+        cases = [("zh-HK", {"999"}, {"119", "911", "112"}), ("zh-TW", {"119"}, {"999", "911", "112"})]
         for lang, named, never in cases:
             with self.subTest(lang):
                 text = "".join(decode((SHIPPED / lang / f"{n}.txt").read_bytes(), lang) for n in OUTPUTS)
@@ -254,18 +254,18 @@ class Build(unittest.TestCase):
         self.assertEqual(self.build("zh-HK", elsewhere).returncode, 0)
         self.assertEqual(sorted(p.name for p in elsewhere.iterdir()), sorted(f"{n}.txt" for n in OUTPUTS))
         self.assertFalse(self.data.exists())
-        self.assertEqual(self.build("zh-HK").returncode, 0)
-        self.assertEqual(sorted(self.outputs()), sorted(f"zh-HK/{n}.txt" for n in OUTPUTS))
+        self.assertEqual(self.build("zh-TW").returncode, 0)
+        self.assertEqual(sorted(self.outputs()), sorted(f"zh-TW/{n}.txt" for n in OUTPUTS))
 
     def test_a_problem_in_one_set_leaves_every_previous_output_alone(self):
         self.assertEqual(self.build().returncode, 0)
         before = self.outputs()
-        quiz = self.tools / "zh-HK" / "quiz.txt"
+        quiz = self.tools / "zh-TW" / "quiz.txt"
         quiz.write_text(quiz.read_text(encoding="utf-8").replace("靜脈", "静脈", 1), encoding="utf-8")
         run = self.build()
         self.assertNotEqual(run.returncode, 0)
         self.assertIn("静 cannot be written in Big5", run.stderr)
-        self.assertIn("zh-HK: 1 problem(s) found; nothing was built", run.stderr)
+        self.assertIn("zh-TW: 1 problem(s) found; nothing was built", run.stderr)
         self.assertEqual(self.outputs(), before)
 
     def test_unknown_set_or_extra_argument_is_refused(self):
