@@ -1,7 +1,7 @@
 #!/bin/sh
 # Builds mapdata.txt, mapmsg.txt and gm1_data.txt of each content set from the
-# UTF-8 sources board.txt and quiz.txt in the set's folder here (zh-HK,
-# zh-TW). Every line ends with CR LF; the Chinese sets are written in Big5, the
+# UTF-8 sources board.txt and quiz.txt in the set's folder here (zh-HK, zh-TW,
+# en). Every line ends with CR LF; the Chinese sets are written in Big5, the
 # English set in UTF-8 without a byte order mark.
 # Usage: build.sh                  every set, into data/LANG/
 #        build.sh LANG [OUTDIR]    one set, into data/LANG/ or OUTDIR
@@ -9,7 +9,7 @@ set -eu
 
 here=$(cd "$(dirname "$0")" && pwd)
 data=$here/../../data
-all_sets="zh-HK zh-TW"
+all_sets="zh-HK zh-TW en"
 
 usage() {
     echo "usage: build.sh [LANG [OUTDIR]], LANG one of: $all_sets" >&2

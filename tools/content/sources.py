@@ -10,7 +10,7 @@ from pathlib import Path
 
 HERE = Path(__file__).resolve().parent
 # One folder of sources per content set, named after the set's language.
-LANGUAGES = ("zh-HK", "zh-TW")
+LANGUAGES = ("zh-HK", "zh-TW", "en")
 
 QUIZ_SQUARE = 33301
 TARGET_SQUARE = 33302

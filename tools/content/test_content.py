@@ -71,6 +71,11 @@ class BoardChecks(SourceFiles):
         cases = [  # (set, square, line, problem)
             ("zh-HK", 2, "2 | -200 | 吸煙令血管收窄！扣300分", 'square 2 effect -200 but the message does not say "扣200分"'),
             ("zh-TW", 4, "4 | 0 | 冠狀動脈狹窄！扣100分", 'square 4 message says "扣100分" but the effect is 0'),
+            ("en", 2, "2 | -200 | Smoking hardens arteries. -300 points",
+             'square 2 effect -200 but the message does not say "-200 points"'),
+            ("en", 1, "1 | +200 | Exercise every day! 加200分", 'square 1 effect 200 but the message does not say "+200 points"'),
+            ("en", 4, "4 | 0 | Narrow arteries. -100 points", 'square 4 message says "-100 points" but the effect is 0'),
+            ("en", 3, "3 | quiz | Heart questions!", 'square 3 opens a game but the message does not say "quiz"'),
             ("zh-HK", 7, "7 | target | 射下誘因！", 'square 7 opens a game but the message does not say "射擊"'),
         ]
         for lang, number, text, problem in cases:
@@ -95,7 +100,7 @@ class BoardChecks(SourceFiles):
                 self.assertIn(problem, found[0])
 
     def test_board_needs_38_squares_and_three_of_each_game(self):
-        folder = self.copy_of("zh-HK")
+        folder = self.copy_of("en")
         self.with_square(folder, 37, None)
         self.assertEqual(self.problems(folder), ["board.txt: has 37 squares; the board needs exactly 38"])
         folder = self.copy_of("zh-TW")
@@ -121,7 +126,7 @@ class QuizChecks(SourceFiles):
                 self.assertEqual(self.problems(folder), [f"quiz.txt line {line}: {problem}"])
 
     def test_quiz_needs_exactly_30_questions(self):
-        folder, question = self.first_question("zh-HK")
+        folder, question = self.first_question("en")
         for _ in range(5):  # the question, its three choices and the blank line after it
             self.with_line(sources.quiz_source(folder), question.line, None)
         self.assertEqual(self.problems(folder), ["quiz.txt: has 29 questions; the quiz needs exactly 30"])
@@ -147,8 +152,8 @@ class QuizChecks(SourceFiles):
         self.assertEqual(self.problems(folder), [f"quiz.txt line {line}: question 1, choice 3 is 255 px wide, "
                                                  "the limit is 253 px (remove about 1 Chinese character(s))"])
 
-    def test_characters_missing_from_big5_are_named(self):
-        for lang, expected in (("zh-HK", ["这 cannot be written in Big5; use another character"]),):
+    def test_characters_missing_from_big5_are_named_in_chinese_sets_only(self):
+        for lang, expected in (("zh-HK", ["这 cannot be written in Big5; use another character"]), ("en", [])):
             with self.subTest(lang):
                 folder, question = self.first_question(lang)
                 line = self.with_line(sources.quiz_source(folder), question.choice_lines[2], "- 这")
@@ -194,13 +199,18 @@ class ShippedSets(unittest.TestCase):
 
     def test_each_region_is_taught_its_own_emergency_number(self):
         # (set, numbers it must name, numbers it must never name), read from the shipped files.
-        cases = [("zh-HK", {"999"}, {"119", "911", "112"}), ("zh-TW", {"119"}, {"999", "911", "112"})]
+        cases = [("zh-HK", {"999"}, {"119", "911", "112"}), ("zh-TW", {"119"}, {"999", "911", "112"}),
+                 ("en", set(), {"999", "119"})]
         for lang, named, never in cases:
             with self.subTest(lang):
                 text = "".join(decode((SHIPPED / lang / f"{n}.txt").read_bytes(), lang) for n in OUTPUTS)
                 numbers = set(re.findall(r"\d+", text))
                 self.assertEqual(named - numbers, set())
                 self.assertEqual(never & numbers, set())
+
+    def test_english_leaves_the_emergency_number_to_the_region(self):
+        right = [q.choices[q.answer] for q in self.quizzes["en"]]
+        self.assertTrue(any("local emergency number" in choice for choice in right))
 
 
 class Rendering(unittest.TestCase):
@@ -251,7 +261,7 @@ class Build(unittest.TestCase):
 
     def test_one_set_builds_alone_into_the_folder_given(self):
         elsewhere = self.scratch / "try"
-        self.assertEqual(self.build("zh-HK", elsewhere).returncode, 0)
+        self.assertEqual(self.build("en", elsewhere).returncode, 0)
         self.assertEqual(sorted(p.name for p in elsewhere.iterdir()), sorted(f"{n}.txt" for n in OUTPUTS))
         self.assertFalse(self.data.exists())
         self.assertEqual(self.build("zh-TW").returncode, 0)
@@ -269,7 +279,7 @@ class Build(unittest.TestCase):
         self.assertEqual(self.outputs(), before)
 
     def test_unknown_set_or_extra_argument_is_refused(self):
-        for args in (("fr",), ("zh-HK", self.scratch / "a", "b")):
+        for args in (("fr",), ("en", self.scratch / "a", "b")):
             with self.subTest(args=args):
                 run = self.build(*args)
                 self.assertEqual(run.returncode, 2)
