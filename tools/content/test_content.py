@@ -238,7 +238,8 @@ class Build(unittest.TestCase):
     def test_every_set_builds_from_its_sources_in_its_encoding(self):
         run = self.build()
         self.assertEqual(run.returncode, 0, run.stderr)
-        self.assertEqual(sorted(self.outputs()), sorted(f"{lang}/{n}.txt" for lang in sources.LANGUAGES for n in OUTPUTS))
+        expected = sorted(f"{lang}/{n}.txt" for lang in sources.LANGUAGES for n in OUTPUTS)
+        self.assertEqual(sorted(self.outputs()), expected)
         for lang in sources.LANGUAGES:
             for name, count in OUTPUTS.items():
                 with self.subTest(lang=lang, file=name):
