@@ -1,5 +1,5 @@
 #!/usr/bin/env python3
-"""Checks the board and quiz sources before they are built into game files.
+"""Checks the board and quiz sources of one content set before they are built into game files.
 
 Every problem is printed as "file line N: problem"; the exit status is 1 if
 there is any, so build.sh stops before writing anything.
@@ -9,6 +9,7 @@ import re
 import subprocess
 import sys
 from collections import Counter
+from dataclasses import dataclass
 from pathlib import Path
 
 import sources
@@ -26,6 +27,26 @@ MESSAGE_WIDTH = 340
 QUESTION_WIDTH = 253
 CHOICE_WIDTH = 253
 CHOICE_PREFIX = "1) "  # the game numbers the choices itself
+
+
+@dataclass(frozen=True)
+class Wording:
+    """How a set's square messages state their effect, and whether its files are Big5."""
+
+    quiz: str
+    target: str
+    gain: str  # formatted with the points
+    loss: str
+    any_points: str  # pattern of every points claim a message can make
+    big5: bool
+
+
+CHINESE = Wording("問答", "射擊", "加{}分", "扣{}分", r"[加扣]\d+分", True)
+ENGLISH = Wording("quiz", "target", "+{} points", "-{} points", r"[+-]\d+ points?\b", False)
+
+
+def wording_of(folder):
+    return CHINESE if sources.is_chinese(folder) else ENGLISH
 
 
 def text_width(text, font):
@@ -65,30 +86,30 @@ def big5_problems(path, numbered_texts):
     return problems
 
 
-def square_problems(square):
+def square_problems(square, wording):
     """Ties the square's message to its effect, so the board never says one thing and does another."""
     v, msg = square.value, square.message
     if v >= POINTS_LIMIT and v not in (QUIZ_SQUARE, TARGET_SQUARE):
         return [f"effect {v} does nothing in the game; use quiz, target or fewer points"]
     if not msg:
         return ["message is empty; every square needs one"]
-    keyword = {QUIZ_SQUARE: "問答", TARGET_SQUARE: "射擊"}.get(v)
+    keyword = {QUIZ_SQUARE: wording.quiz, TARGET_SQUARE: wording.target}.get(v)
     if keyword:
         # A game square may quote the game's own scoring, so only its kind is checked.
-        return [] if keyword in msg else [f'opens a game but the message does not say "{keyword}"']
-    expected = f"加{v}分" if v > 0 else f"扣{-v}分" if v < 0 else None
+        return [] if keyword in msg.lower() else [f'opens a game but the message does not say "{keyword}"']
+    expected = wording.gain.format(v) if v > 0 else wording.loss.format(-v) if v < 0 else None
     if expected and expected not in msg:
         return [f'effect {v} but the message does not say "{expected}"']
-    wrong = [claim for claim in re.findall(r"[加扣]\d+分", msg) if claim != expected]
+    wrong = [claim for claim in re.findall(wording.any_points, msg) if claim != expected]
     if wrong:
         return [f'message says "{wrong[0]}" but the effect is {v}']
     return []
 
 
-def board_problems(path, squares):
+def board_problems(path, squares, wording):
     problems = []
     for square in squares:
-        found = square_problems(square)
+        found = square_problems(square, wording)
         found.append(width_problem(square.message, SMALL_FONT, MESSAGE_WIDTH))
         problems += [f"{path.name} line {square.line}: square {square.number} {p}" for p in found if p]
     if len(squares) != SQUARE_COUNT:
@@ -98,7 +119,7 @@ def board_problems(path, squares):
         if kinds[value] < MIN_GAME_SQUARES:
             problems.append(f"{path.name}: has {kinds[value]} {name} squares; at least {MIN_GAME_SQUARES} are needed")
     texts = [(s.line, s.message) for s in squares]
-    return problems + big5_problems(path, texts)
+    return problems + (big5_problems(path, texts) if wording.big5 else [])
 
 
 def question_problems(question):
@@ -109,7 +130,7 @@ def question_problems(question):
     return found
 
 
-def quiz_problems(path, questions):
+def quiz_problems(path, questions, wording):
     problems = []
     for ordinal, question in enumerate(questions, start=1):
         for what, line, problem in question_problems(question):
@@ -119,7 +140,7 @@ def quiz_problems(path, questions):
         problems.append(f"{path.name}: has {len(questions)} questions; the quiz needs exactly {QUESTION_COUNT}")
     texts = [(q.line, q.text) for q in questions]
     texts += [(line, c) for q in questions for line, c in zip(q.choice_lines, q.choices)]
-    return problems + big5_problems(path, sorted(texts))
+    return problems + (big5_problems(path, sorted(texts)) if wording.big5 else [])
 
 
 def answer_spread_warning(questions):
@@ -131,12 +152,12 @@ def answer_spread_warning(questions):
     return None
 
 
-def all_problems(board_path=sources.BOARD_SOURCE, quiz_path=sources.QUIZ_SOURCE):
-    """Returns (problems, warnings) for both sources."""
+def all_problems(folder):
+    """Returns (problems, warnings) for both sources of the set in folder."""
     problems, warnings = [], []
-    board_path, quiz_path = Path(board_path), Path(quiz_path)
-    for path, parse, check in ((board_path, sources.parse_board, board_problems),
-                               (quiz_path, sources.parse_quiz, quiz_problems)):
+    wording = wording_of(folder)
+    for path, parse, check in ((sources.board_source(folder), sources.parse_board, board_problems),
+                               (sources.quiz_source(folder), sources.parse_quiz, quiz_problems)):
         try:
             items = parse(path)
         except ContentError as error:
@@ -145,18 +166,22 @@ def all_problems(board_path=sources.BOARD_SOURCE, quiz_path=sources.QUIZ_SOURCE)
         except OSError as error:
             problems.append(f"{path}: cannot be read ({error.strerror})")
             continue
-        problems += check(path, items)
+        problems += check(path, items, wording)
         if parse is sources.parse_quiz:
             warnings.append(answer_spread_warning(items))
     return problems, [w for w in warnings if w]
 
 
 def main():
-    problems, warnings = all_problems()
+    if len(sys.argv) != 2:
+        print("usage: check.py SET_FOLDER", file=sys.stderr)
+        return 2
+    problems, warnings = all_problems(Path(sys.argv[1]))
     for line in warnings + problems:
         print(line, file=sys.stderr)
     if problems:
-        print(f"check.py: {len(problems)} problem(s) found; nothing was built", file=sys.stderr)
+        print(f"check.py: {Path(sys.argv[1]).name}: {len(problems)} problem(s) found; nothing was built",
+              file=sys.stderr)
         return 1
     return 0
 

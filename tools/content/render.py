@@ -1,8 +1,8 @@
 #!/usr/bin/env python3
-"""Writes one game data file as UTF-8 with CR LF after every line, the last too.
+"""Writes one game data file of a content set as UTF-8 with CR LF after every line, the last too.
 
-build.sh converts the result to Big5. The files are also opened in Windows
-editors by teachers, hence CR LF throughout.
+build.sh converts the Chinese sets to Big5. The files are also opened in
+Windows editors by teachers, hence CR LF throughout.
 """
 
 import sys
@@ -27,18 +27,18 @@ def quiz_lines(questions):
     return lines
 
 
-def render(name):
+def render(folder, name):
     if name == "gm1_data":
-        return quiz_lines(sources.parse_quiz())
-    squares = sources.parse_board()
+        return quiz_lines(sources.parse_quiz(sources.quiz_source(folder)))
+    squares = sources.parse_board(sources.board_source(folder))
     return {"mapdata": mapdata_lines, "mapmsg": mapmsg_lines}[name](squares)
 
 
 def main():
-    if len(sys.argv) != 2 or sys.argv[1] not in ("mapdata", "mapmsg", "gm1_data"):
-        print("usage: render.py mapdata|mapmsg|gm1_data", file=sys.stderr)
+    if len(sys.argv) != 3 or sys.argv[2] not in ("mapdata", "mapmsg", "gm1_data"):
+        print("usage: render.py SET_FOLDER mapdata|mapmsg|gm1_data", file=sys.stderr)
         return 2
-    text = "".join(line + "\r\n" for line in render(sys.argv[1]))
+    text = "".join(line + "\r\n" for line in render(sys.argv[1], sys.argv[2]))
     sys.stdout.buffer.write(text.encode("utf-8"))
     return 0
 

@@ -84,7 +84,9 @@ def summary(outcomes):
 
 def main():
     parser = argparse.ArgumentParser(description=__doc__.splitlines()[0])
-    parser.add_argument("--board", default=sources.BOARD_SOURCE, help="board source to try (default: board.txt)")
+    # Every set has the same squares and values, so any set's board will do.
+    default_board = sources.board_source(sources.set_folder("zh-HK"))
+    parser.add_argument("--board", default=default_board, help="board source to try (default: zh-HK/board.txt)")
     parser.add_argument("--games", type=int, default=20000)
     parser.add_argument("--seed", type=int, default=1)
     parser.add_argument("--quiz-right", type=float, default=Player.quiz_right)
