@@ -3,6 +3,7 @@
 #include "app/command_line.h"
 #include "app/content_check_report.h"
 #include "rules/clock.h"
+#include "windows/accessible_window.h"
 #include "windows/app_context.h"
 #include "windows/start_window.h"
 
@@ -36,6 +37,7 @@ int main(int argc, char* argv[]) {
     QApplication app(argc, argv);
     QApplication::setApplicationName("tavrin");
     tavrin::setUpAppearance(app);
+    tavrin::installAccessibility();
     tavrin::rules::SystemClock clock;
     tavrin::AppContext ctx(*options, clock);
     ctx.log.write("start", {tavrin::rules::EventLog::field("seed", ctx.rng.lastSeed())});

@@ -22,6 +22,9 @@ public:
     // Draw an unstretched picture centred in a box of another size instead of at its corner.
     void setCentered(bool centered);
 
+    // A click from the keyboard or assistive technology: the same handlers run.
+    void activate() { emit clicked(); }
+
 signals:
     void clicked();
     void pressed(QMouseEvent* event);

@@ -1,5 +1,6 @@
 #include "controls/label_control.h"
 
+#include "controls/accessible.h"
 #include "controls/image_control.h"
 #include "layouts/layout.h"
 
@@ -13,6 +14,13 @@ LabelControl::LabelControl(QWidget* parent) : QLabel(parent) {
     setWordWrap(true);
     setAlignment(Qt::AlignLeft | Qt::AlignTop);
     setTextInteractionFlags(Qt::NoTextInteraction);
+}
+
+void LabelControl::setCaption(const QString& caption) {
+    const QString old = text();
+    setText(caption);
+    if (old != caption)
+        accessible::textChanged(*this, old);
 }
 
 void LabelControl::setSunkenBorder(bool sunken) {

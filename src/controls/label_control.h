@@ -12,9 +12,12 @@ public:
     explicit LabelControl(QWidget* parent = nullptr);
 
     QString caption() const { return text(); }
-    void setCaption(const QString& caption) { setText(caption); }
+    void setCaption(const QString& caption);
     void setSunkenBorder(bool sunken);
     void setOpaque(bool opaque);
+
+    // A click from the keyboard or assistive technology: the same handlers run.
+    void activate() { emit clicked(); }
 
 signals:
     void clicked();

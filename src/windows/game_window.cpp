@@ -5,6 +5,7 @@
 #include "controls/interval_timer.h"
 #include "controls/label_control.h"
 #include "controls/picture_box.h"
+#include "windows/accessible_names.h"
 #include "windows/app_context.h"
 
 #include <QApplication>
@@ -57,6 +58,7 @@ GameWindow::GameWindow(AppContext& context, layout::WindowDesign design)
     setObjectName(design_.name);
     applyWindowSettings();
     buildControls();
+    describeForAssistiveTechnology(*this);
     placeWindow();
 }
 
