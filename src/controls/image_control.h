@@ -33,6 +33,8 @@ signals:
 
 protected:
     void paintEvent(QPaintEvent* event) override;
+    // An image that takes the focus acts on Enter and Space, as a button does.
+    void keyPressEvent(QKeyEvent* event) override;
     void mousePressEvent(QMouseEvent* event) override;
     void mouseMoveEvent(QMouseEvent* event) override;
     void mouseReleaseEvent(QMouseEvent* event) override;

@@ -1,6 +1,7 @@
 #include "controls/label_control.h"
 
 #include "controls/accessible.h"
+#include "controls/activation_key.h"
 #include "controls/image_control.h"
 #include "layouts/layout.h"
 
@@ -34,6 +35,15 @@ void LabelControl::setOpaque(bool opaque) {
     QPalette p = palette();
     p.setColor(QPalette::Window, layout::btnFace());
     setPalette(p);
+}
+
+void LabelControl::keyPressEvent(QKeyEvent* event) {
+    if (focusPolicy() == Qt::NoFocus || !isActivationKey(*event)) {
+        QLabel::keyPressEvent(event);
+        return;
+    }
+    if (!event->isAutoRepeat())
+        activate();
 }
 
 void LabelControl::mousePressEvent(QMouseEvent* event) {

@@ -23,6 +23,8 @@ signals:
     void clicked();
 
 protected:
+    // A label that takes the focus acts on Enter and Space, as a button does.
+    void keyPressEvent(QKeyEvent* event) override;
     void mousePressEvent(QMouseEvent* event) override;
     void mouseReleaseEvent(QMouseEvent* event) override;
     void paintEvent(QPaintEvent* event) override;

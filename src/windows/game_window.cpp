@@ -7,6 +7,7 @@
 #include "controls/picture_box.h"
 #include "windows/accessible_names.h"
 #include "windows/app_context.h"
+#include "windows/keyboard_focus.h"
 
 #include <QApplication>
 #include <QCloseEvent>
@@ -59,6 +60,7 @@ GameWindow::GameWindow(AppContext& context, layout::WindowDesign design)
     applyWindowSettings();
     buildControls();
     describeForAssistiveTechnology(*this);
+    prepareForKeyboard(*this);
     placeWindow();
 }
 
