@@ -3,9 +3,27 @@
 #include "controls/accessible.h"
 
 #include <QEvent>
+#include <QLabel>
 #include <QPainter>
 
 namespace tavrin {
+namespace {
+
+// What the mark goes round: a caption's words (its box is often much wider, and may overlap
+// other captions), else the whole control.
+QRect markedArea(const QWidget& control) {
+    const auto* label = qobject_cast<const QLabel*>(&control);
+    if (!label)
+        return control.geometry();
+    const QFontMetrics metrics = label->fontMetrics();
+    QRect words = metrics.boundingRect(label->contentsRect(), label->alignment() | Qt::TextWordWrap,
+                                       label->text());
+    if (label->font().italic()) // slanted letters lean out of their advance on the right
+        words.adjust(0, 0, metrics.height() / 5, 0);
+    return words.translated(control.pos());
+}
+
+} // namespace
 
 FocusMark::FocusMark(QWidget* parent) : QWidget(parent) {
     setAttribute(Qt::WA_TransparentForMouseEvents);
@@ -33,7 +51,7 @@ void FocusMark::fit() {
         hide();
         return;
     }
-    setGeometry(control_->geometry().adjusted(-kMargin, -kMargin, kMargin, kMargin));
+    setGeometry(markedArea(*control_).adjusted(-kMargin, -kMargin, kMargin, kMargin));
     raise();
     show();
 }

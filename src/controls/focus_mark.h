@@ -5,8 +5,9 @@
 
 namespace tavrin {
 
-// A soft gold outline just outside the control that has the keyboard focus, so that the
-// control itself keeps its designed look. It follows the control and takes no clicks.
+// A soft gold outline just outside the control that has the keyboard focus (round the words
+// of a caption), so that the control itself keeps its designed look. It follows the control
+// and takes no clicks.
 class FocusMark : public QWidget {
     Q_OBJECT
 public:
@@ -16,7 +17,7 @@ public:
     void follow(QWidget* control);
     QWidget* followed() const { return control_; }
 
-    static constexpr int kMargin = 4; // pixels outside the control
+    static constexpr int kMargin = 4; // pixels outside the control or caption
 
 protected:
     bool eventFilter(QObject* watched, QEvent* event) override;

@@ -15,6 +15,7 @@
 #include <QPlainTextEdit>
 #include <QPushButton>
 #include <QTimer>
+#include <QWindow>
 
 namespace tavrin {
 namespace {
@@ -65,6 +66,8 @@ void prepareForKeyboard(GameWindow& window) {
 FocusKeeper::FocusKeeper(AppContext& ctx) : ctx_(ctx) {
     qApp->installEventFilter(this);
     connect(qApp, &QApplication::focusChanged, this, &FocusKeeper::onFocusChanged);
+    connect(qApp, &QGuiApplication::focusWindowChanged, this,
+            [this](QWindow* window) { everFocused_ = everFocused_ || window; });
 }
 
 FocusKeeper::~FocusKeeper() {
@@ -77,11 +80,12 @@ bool FocusKeeper::eventFilter(QObject* watched, QEvent* event) {
         return false;
     if (!qobject_cast<GameWindow*>(watched) && !qobject_cast<QDialog*>(watched))
         return false;
-    // Only while the game has the focus (or before it ever had it, at the start): a player
-    // busy in another program keeps it.
-    if (QApplication::activeWindow())
-        everActive_ = true;
-    else if (everActive_)
+    // Only while the game has the focus: a player busy in another program keeps it. A window
+    // that closes with the focus still has it here (it is handed on only later, if at all).
+    const QWindow* focused = QGuiApplication::focusWindow();
+    if (type == QEvent::Hide && focused != static_cast<QWidget*>(watched)->windowHandle())
+        return false;
+    if (type == QEvent::Show && !focused && everFocused_)
         return false;
     if (!passPending_) {
         passPending_ = true;

@@ -33,7 +33,7 @@ private:
 
     AppContext& ctx_;
     bool passPending_ = false;
-    bool everActive_ = false;
+    bool everFocused_ = false; // until then, the first window to show takes the focus
 };
 
 } // namespace tavrin
