@@ -8,6 +8,8 @@ packages=(
     libsdl2-mixer-dev timgm6mb-soundfont
     fonts-arphic-uming fonts-comic-neue
     xvfb xauth xdotool imagemagick
+    # The screen-reader test reads the game's accessibility tree on a private AT-SPI bus.
+    at-spi2-core python3-pyatspi dbus-x11
 )
 
 missing=()

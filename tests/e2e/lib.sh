@@ -22,6 +22,7 @@
 #   line=$(log_wait '^throw ' 10)     # first matching log line, or fail after 10 s
 #   log_wait_count '^throw ' 3 20     # at least 3 matching lines
 #   game_wait_exit 30                 # sets GAME_STATUS, or fails if still running
+#   game_stop                         # ends it now, to start another
 #   screenshot after-start            # saved to $E2E_ARTIFACTS/after-start.png
 #   record_opened_addresses           # before game_start: addresses go to a list, not a browser
 #   opened_wait 'readme' 5            # the first recorded address that matches
@@ -174,6 +175,12 @@ game_start() {
     GAME_PID=$!
     note "game pid $GAME_PID: $(basename "$E2E_EXE") --log ... --mute --data-dir ... $*"
     log_wait '^start ' 20 >/dev/null
+}
+
+# game_stop: end the game now (as the system would), to start another.
+game_stop() {
+    [ -n "$GAME_PID" ] && kill "$GAME_PID" 2>/dev/null && wait "$GAME_PID" 2>/dev/null
+    GAME_PID=
 }
 
 # True while the game process runs (a finished child that is not yet reaped is a zombie).
