@@ -1,10 +1,46 @@
 #include "app/command_line.h"
 
+#include "rules/player_model.h"
+
 #include <QCommandLineParser>
 #include <QCoreApplication>
 #include <cstdio>
 
 namespace tavrin {
+namespace {
+
+QString playerHelp() {
+    QString help = "The modelled player of --simulate:";
+    for (const rules::PlayerModel& model : rules::playerModels())
+        help += QString(" %1 (%2);")
+                    .arg(QString::fromUtf8(model.name.data(), model.name.size()),
+                         QString::fromUtf8(model.description.data(), model.description.size()));
+    help.chop(1);
+    return help + ". Default: fair.";
+}
+
+bool readSimulation(const QCommandLineParser& parser, const QCommandLineOption& simulate,
+                    const QCommandLineOption& player, Options& options, int& exitCode) {
+    options.player = parser.value(player);
+    if (!rules::findPlayerModel(options.player.toStdString())) {
+        std::fprintf(stderr, "tavrin: --player must be one of weak, fair, strong, fast\n");
+        exitCode = 1;
+        return false;
+    }
+    if (!parser.isSet(simulate))
+        return true;
+    bool ok = false;
+    const int games = parser.value(simulate).toInt(&ok);
+    if (!ok || games < 1) {
+        std::fprintf(stderr, "tavrin: --simulate needs a number of games from 1 up\n");
+        exitCode = 1;
+        return false;
+    }
+    options.simulateGames = games;
+    return true;
+}
+
+} // namespace
 
 std::optional<Options> parseCommandLine(const QStringList& arguments, int& exitCode) {
     QCommandLineParser parser;
@@ -31,7 +67,13 @@ std::optional<Options> parseCommandLine(const QStringList& arguments, int& exitC
     const QCommandLineOption check("check-content",
                                    "Check the board and quiz files, report what is wrong, and "
                                    "exit (0 when the game can play them).");
-    parser.addOptions({dataDir, seed, log, autoplay, screenshots, mute, check});
+    const QCommandLineOption simulate(
+        "simulate",
+        "Play <n> whole games without a display or sound, with the --player model, and print "
+        "the win rate, the median throws to a win and the final scores' quartiles.",
+        "n");
+    const QCommandLineOption player("player", playerHelp(), "model", "fair");
+    parser.addOptions({dataDir, seed, log, autoplay, screenshots, mute, check, simulate, player});
 
     exitCode = 0;
     if (!parser.parse(arguments)) {
@@ -65,6 +107,8 @@ std::optional<Options> parseCommandLine(const QStringList& arguments, int& exitC
     options.screenshotDir = parser.value(screenshots);
     options.mute = parser.isSet(mute);
     options.checkContent = parser.isSet(check);
+    if (!readSimulation(parser, simulate, player, options, exitCode))
+        return std::nullopt;
     return options;
 }
 

@@ -2,6 +2,7 @@
 #include "app/autoplay.h"
 #include "app/command_line.h"
 #include "app/content_check_report.h"
+#include "app/simulate_command.h"
 #include "rules/clock.h"
 #include "windows/app_context.h"
 #include "windows/start_window.h"
@@ -11,8 +12,8 @@
 
 namespace {
 
-// The command line is read before any window system is needed, so that --help, --version and
-// --check-content also work without a display.
+// The command line is read before any window system is needed, so that --help, --version,
+// --check-content and --simulate also work without a display.
 std::optional<tavrin::Options> readCommandLine(int& argc, char* argv[], int& exitCode) {
     QCoreApplication app(argc, argv);
     QCoreApplication::setApplicationName("tavrin");
@@ -20,6 +21,10 @@ std::optional<tavrin::Options> readCommandLine(int& argc, char* argv[], int& exi
     auto options = tavrin::parseCommandLine(QCoreApplication::arguments(), exitCode);
     if (options && options->checkContent) {
         exitCode = tavrin::reportContentCheck(options->dataDir);
+        return std::nullopt;
+    }
+    if (options && options->simulateGames) {
+        exitCode = tavrin::runSimulation(*options);
         return std::nullopt;
     }
     return options;
