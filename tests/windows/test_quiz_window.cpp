@@ -69,7 +69,7 @@ struct QuizFixture : GameFixture {
         return QString::fromUtf8(file.readAll()).split('\n', Qt::SkipEmptyParts);
     }
 
-    int dieInterval() { return ctx->windows.get<DieWindow>().timer("turnTimer").interval(); }
+    bool dieTurns() { return ctx->windows.get<DieWindow>().isTurning(); }
 
     QString scoreShownAtBox;
 };
@@ -88,7 +88,7 @@ private slots:
         QuizFixture f;
         QuizWindow& quiz = f.open();
         QVERIFY(!f.ctx->session.state().takingThrows);
-        QCOMPARE(f.dieInterval(), 0);
+        QVERIFY(!f.dieTurns());
         QCOMPARE(quiz.windowTitle(), QString("Game1  -  冠 心 病 問 答 遊 戲"));
         QCOMPARE(f.caption("score"), QString("Score: 0 "));
         const int k = quiz.round()->questionNumber;
@@ -124,7 +124,7 @@ private slots:
         QCOMPARE(f.scoreShownAtBox, QString("Score: -250"));
         QCOMPARE(f.ctx->session.state().score, 750LL);
         QVERIFY(f.ctx->session.state().takingThrows);
-        QCOMPARE(f.dieInterval(), 150);
+        QVERIFY(f.dieTurns());
         QCOMPARE(boo.Command(), QString("Close"));
         QCOMPARE(yeah.Command(), QString("Close"));
         QVERIFY(!f.ctx->windows.isLoaded<QuizWindow>());
@@ -166,7 +166,7 @@ private slots:
         f.open();
         f.click(1);
         f.click(1);
-        f.ctx->windows.get<DieWindow>().timer("turnTimer").setInterval(150); // as the board left it
+        f.ctx->windows.get<DieWindow>().dieReleased(); // as the board left it
         QVERIFY(!f.ctx->windows.get<QuizWindow>().close()); // the registry destroys it later
         // The sound devices stay open: the next quiz opens them again.
         QCOMPARE(f.ctx->windows.get<SoundHolder>().rightSound.Command(), QString("Sound"));
@@ -174,7 +174,7 @@ private slots:
         QVERIFY(f.boxes.isEmpty());
         QCOMPARE(f.ctx->session.state().score, 1000LL);
         QVERIFY(f.ctx->session.state().takingThrows);
-        QCOMPARE(f.dieInterval(), 150);
+        QVERIFY(f.dieTurns());
         QCOMPARE(f.log().last(), QString("close game=quiz"));
     }
 
