@@ -15,6 +15,7 @@
 #include "windows/sound_holder.h"
 #include "windows/start_window.h"
 #include "windows/status_strip.h"
+#include "windows/target_game_window.h"
 
 #include <QApplication>
 #include <QLineEdit>
@@ -300,6 +301,19 @@ private slots:
         f.answer = MessageBoxes::Answer::Yes;
         status.onExitClicked();
         QVERIFY(f.ctx->windows.loaded().empty()); // at once, and no end window
+    }
+
+    // However the game ends, no mini-game is left behind the end window.
+    void theEndLeavesNoMiniGameLoaded() {
+        GameFixture f;
+        f.useBoard({{1, "33301"}});
+        startGame(f);
+        throwFace(f, 1);
+        QVERIFY(f.ctx->windows.isLoaded<QuizWindow>());
+        f.ctx->windows.get<DragHandle>().close(); // the handle's close box ends the game
+        QVERIFY(f.ctx->windows.isLoaded<EndWindow>());
+        QVERIFY(!f.ctx->windows.isLoaded<QuizWindow>());
+        QVERIFY(!f.ctx->windows.isLoaded<TargetGameWindow>());
     }
 
     void endWindowTurnsItsPageThenEnds() {
