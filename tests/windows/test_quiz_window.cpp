@@ -108,12 +108,12 @@ private slots:
         QuizWindow& quiz = f.open();
         SoundControl& boo = f.ctx->windows.get<SoundHolder>().wrongSound;
         SoundControl& yeah = f.ctx->windows.get<SoundHolder>().rightSound;
-        QCOMPARE(boo.Command(), QString("Open"));
-        QCOMPARE(yeah.Command(), QString("Open"));
+        QCOMPARE(boo.command(), QString("Open"));
+        QCOMPARE(yeah.command(), QString("Open"));
         const QStringList scores = {"-50", "-100", "-150", "-200"};
         for (int n = 1; n <= 4; ++n) {
             f.click(0);
-            QCOMPARE(boo.Command(), QString("Sound"));
+            QCOMPARE(boo.command(), QString("Sound"));
             QCOMPARE(f.caption("score"), "Score: " + scores[n - 1]);
             const int k = f.ctx->windows.get<QuizWindow>().round()->questionNumber;
             QCOMPARE(f.caption("choices"), expectedOptions(k, " "));
@@ -125,8 +125,8 @@ private slots:
         QCOMPARE(f.ctx->session.state().score, 750LL);
         QVERIFY(f.ctx->session.state().takingThrows);
         QVERIFY(f.dieTurns());
-        QCOMPARE(boo.Command(), QString("Close"));
-        QCOMPARE(yeah.Command(), QString("Close"));
+        QCOMPARE(boo.command(), QString("Close"));
+        QCOMPARE(yeah.command(), QString("Close"));
         QVERIFY(!f.ctx->windows.isLoaded<QuizWindow>());
         const QStringList log = f.log();
         QCOMPARE(log.size(), 7);
@@ -169,7 +169,7 @@ private slots:
         f.ctx->windows.get<DieWindow>().dieReleased(); // as the board left it
         QVERIFY(!f.ctx->windows.get<QuizWindow>().close()); // the registry destroys it later
         // The sound devices stay open: the next quiz opens them again.
-        QCOMPARE(f.ctx->windows.get<SoundHolder>().rightSound.Command(), QString("Sound"));
+        QCOMPARE(f.ctx->windows.get<SoundHolder>().rightSound.command(), QString("Sound"));
         QVERIFY(!f.ctx->windows.isLoaded<QuizWindow>());
         QVERIFY(f.boxes.isEmpty());
         QCOMPARE(f.ctx->session.state().score, 1000LL);
