@@ -15,9 +15,7 @@ std::optional<Options> parseCommandLine(const QStringList& arguments, int& exitC
     parser.addHelpOption();
     parser.addVersionOption();
     const QCommandLineOption dataDir(
-        "data-dir",
-        "Read the content and sound files from <dir> instead of the program's own "
-        "directory.",
+        "data-dir", "Read the content and sound files from <dir> instead of the installed ones.",
         "dir");
     const QCommandLineOption seed("seed",
                                   "Seed the random generator with <n>, so that the run "
@@ -48,8 +46,7 @@ std::optional<Options> parseCommandLine(const QStringList& arguments, int& exitC
         return std::nullopt;
     }
     Options options;
-    options.dataDir =
-        parser.isSet(dataDir) ? parser.value(dataDir) : QCoreApplication::applicationDirPath();
+    options.dataDir = parser.value(dataDir); // empty: the program looks for its data itself
     if (parser.isSet(seed)) {
         bool ok = false;
         const uint value = parser.value(seed).toUInt(&ok);

@@ -1,15 +1,29 @@
-#include "windows/app_context.h"
 #include "app/app_setup.h"
 #include "app/autoplay.h"
-#include "rules/clock.h"
 #include "app/command_line.h"
 #include "app/content_check_report.h"
+#include "app/data_location.h"
+#include "rules/clock.h"
+#include "windows/app_context.h"
 #include "windows/start_window.h"
 
 #include <QApplication>
 #include <optional>
 
 namespace {
+
+// Without --data-dir, the installed data (or the build tree's); reported if there is none.
+bool locateData(tavrin::Options& options) {
+    if (!options.dataDir.isEmpty())
+        return true;
+    const tavrin::DataLocation location = tavrin::findDataDirectory();
+    if (location.found.isEmpty()) {
+        tavrin::reportMissingData(location);
+        return false;
+    }
+    options.dataDir = location.found;
+    return true;
+}
 
 // The command line is read before any window system is needed, so that --help, --version and
 // --check-content also work without a display.
@@ -18,6 +32,10 @@ std::optional<tavrin::Options> readCommandLine(int& argc, char* argv[], int& exi
     QCoreApplication::setApplicationName("tavrin");
     QCoreApplication::setApplicationVersion(TAVRIN_VERSION);
     auto options = tavrin::parseCommandLine(QCoreApplication::arguments(), exitCode);
+    if (options && !locateData(*options)) {
+        exitCode = 2;
+        return std::nullopt;
+    }
     if (options && options->checkContent) {
         exitCode = tavrin::reportContentCheck(options->dataDir);
         return std::nullopt;
