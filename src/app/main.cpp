@@ -54,6 +54,7 @@ int main(int argc, char* argv[]) {
     QApplication app(argc, argv);
     QApplication::setApplicationName("tavrin");
     tavrin::setUpAppearance(app);
+    tavrin::setUpIdentity();
     tavrin::SystemClock clock;
     tavrin::AppContext ctx(*options, clock);
     ctx.log.write("start", {tavrin::EventLog::field("seed", ctx.rng.lastSeed())});
