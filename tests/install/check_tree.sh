@@ -17,8 +17,8 @@ fail() {
 export XDG_DATA_HOME=$work/no-home XDG_DATA_DIRS=$work/no-system
 export -n DISPLAY WAYLAND_DISPLAY
 
-expected=(bin/tavrin share/applications/$id.desktop share/metainfo/$id.metainfo.xml
-    share/icons/hicolor/scalable/apps/$id.svg share/man/man6/tavrin.6.gz
+expected=(bin/tavrin "share/applications/$id.desktop" "share/metainfo/$id.metainfo.xml"
+    "share/icons/hicolor/scalable/apps/$id.svg" share/man/man6/tavrin.6.gz
     share/doc/tavrin/copyright share/doc/tavrin/changelog.gz)
 for file in mapdata.txt mapmsg.txt gm1_data.txt hit3.WAV blip2.WAV yeah.WAV boo.WAV p_samy.mid; do
     expected+=("share/tavrin/$file")

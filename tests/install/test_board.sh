@@ -7,7 +7,8 @@
 source "$(dirname "$0")/../e2e/lib.sh"
 exe=$(realpath "$1")
 e2e_init "$exe" "$(dirname "$exe")"
-E2E_DATA= # game_start then gives no --data-dir: the game finds its data itself
+# shellcheck disable=SC2034 # read by game_start: no --data-dir, the game finds its data itself
+E2E_DATA=
 export XDG_DATA_HOME=$E2E_WORK/no-home XDG_DATA_DIRS=$E2E_WORK/no-system
 cd "$E2E_WORK" || fail "no work directory"
 
