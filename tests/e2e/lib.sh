@@ -8,7 +8,8 @@
 #   # shellcheck source=lib.sh
 #   source "$(dirname "$0")/lib.sh"
 #   e2e_init "$@"                     # private Xvfb, temp dir, cleanup trap
-#   game_start --seed 7               # adds --log, --mute, --data-dir; extra options appended
+#   game_start --seed 7               # adds --log, --mute, --data-dir (none if E2E_DATA is
+#                                     # empty); extra options appended
 #   start=$(window_wait '^Start$')    # a visible window whose title matches (ERE)
 #   read -r x y w h <<<"$(window_geometry "$start")"
 #   click $((x + 260)) $((y + 188))   # left click at a screen pixel (button 3: click X Y 3)
@@ -145,10 +146,11 @@ screenshot() {
 game_start() {
     : >"$E2E_LOG"
     GAME_STATUS=
-    "$E2E_EXE" --log "$E2E_LOG" --mute --data-dir "${GAME_CONTENT:-$E2E_DATA}" "$@" \
+    local content=${GAME_CONTENT:-$E2E_DATA}
+    "$E2E_EXE" --log "$E2E_LOG" --mute ${content:+--data-dir "$content"} "$@" \
         >"$E2E_WORK/game.stdout" 2>"$E2E_WORK/game.stderr" &
     GAME_PID=$!
-    note "game pid $GAME_PID: $(basename "$E2E_EXE") --log ... --mute --data-dir ... $*"
+    note "game pid $GAME_PID: $(basename "$E2E_EXE") --log ... --mute${content:+ --data-dir ...} $*"
     log_wait '^start ' 20 >/dev/null
 }
 
