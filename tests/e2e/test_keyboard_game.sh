@@ -128,7 +128,7 @@ key Tab Tab Tab Tab Return # past the other three links, back to END ->
 game_wait_exit 10
 [ "$GAME_STATUS" = 0 ] || fail "the program ended with status $GAME_STATUS"
 
-problems=$(awk -f "$(dirname "$0")/check_board_log.awk" "$E2E_DATA/mapdata.txt" "$E2E_LOG")
+problems=$(awk -f "$(dirname "$0")/check_board_log.awk" "$(board_file)" "$E2E_LOG")
 [ -z "$problems" ] || fail "the log disagrees with the board: $problems"
 note "$(grep -c '^throw ' "$E2E_LOG") throws, $quizzes quizzes, $targets target games, $(grep -E '^(win|limit) ' "$E2E_LOG")"
 pass

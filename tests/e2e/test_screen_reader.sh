@@ -16,25 +16,16 @@ command -v dbus-run-session >/dev/null && /usr/bin/python3 -c 'import pyatspi' 2
     fail "missing tools (apt-get install at-spi2-core python3-pyatspi dbus-x11)"
 export QT_LINUX_ACCESSIBILITY_ALWAYS_ON=1
 READER="/usr/bin/python3 $(dirname "$0")/atspi_reader.py"
-SHIPPED_DATA=$E2E_DATA
-
-# board_of VALUE: a copy of the shipped content whose 38 squares all hold VALUE.
-board_of() {
-    local dir=$E2E_WORK/board-$1 i
-    mkdir -p "$dir"
-    cp -r "$SHIPPED_DATA"/. "$dir"
-    for ((i = 0; i < 38; i++)); do printf '%s\r\n' "$1"; done >"$dir/mapdata.txt"
-    echo "$dir"
-}
-
-# play_on VALUE: a new game on such a board, the playing screen read and checked.
+# play_on VALUE: a new game on a board whose 38 squares all hold VALUE, the start window and
+# the playing screen read and checked.
 play_on() {
     game_stop
-    E2E_DATA=$(board_of "$1")
+    content_copy
+    set_squares 0 37 "$1"
     game_start
     $READER start || fail "the start window, read from outside"
     playing_windows_wait 10
-    $READER playing "$E2E_DATA/mapmsg.txt" || fail "the playing screen, read from outside"
+    $READER playing "$GAME_CONTENT/mapmsg.txt" || fail "the playing screen, read from outside"
 }
 
 play_on 100
