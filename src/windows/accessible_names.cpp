@@ -5,6 +5,7 @@
 #include "controls/reading_control.h"
 #include "rules/board_rules.h"
 #include "rules/game_state.h"
+#include "rules/target_scoring.h"
 #include "windows/game_window.h"
 
 #include <QMap>
@@ -30,9 +31,11 @@ void nameByTooltip(GameWindow& window, const QString& name, Role role) {
     accessible::setName(control, designTooltip(window, name), false);
 }
 
-void hideControls(GameWindow& window, const QString& name, int count = 0) {
-    if (count == 0)
-        accessible::hide(*window.control(name));
+void hide(GameWindow& window, const QString& name) {
+    accessible::hide(*window.control(name));
+}
+
+void hideRow(GameWindow& window, const QString& name, int count) {
     for (int i = 0; i < count; ++i)
         accessible::hide(*window.control(name, i));
 }
@@ -56,7 +59,7 @@ QRect boxOf(const GameWindow& window, const QString& name, int count) {
 void describeStartWindow(GameWindow& w) {
     accessible::setRole(*w.control("startLink"), Role::Button);
     w.control("instructions")->setAccessibleName(w.label("title").caption());
-    hideControls(w, "character");
+    hide(w, "character");
 }
 
 void describeBoard(GameWindow& w) {
@@ -71,16 +74,16 @@ void describeBoard(GameWindow& w) {
     }
     accessible::setListItems(list, squares);
     // Where the character stands is the list's mark.
-    hideControls(w, "character");
-    hideControls(w, "heart");
+    hide(w, "character");
+    hide(w, "heart");
 }
 
 void describeDie(GameWindow& w) {
     w.setAccessibleName("骰子 Die");
     accessible::setRole(*w.control("dieFace"), Role::Button);
     // Outside the ball: never seen, so never read either.
-    hideControls(w, "spareButton");
-    hideControls(w, "thrownFace");
+    hide(w, "spareButton");
+    hide(w, "thrownFace");
 }
 
 void describeStatusStrip(GameWindow& w) {
@@ -90,10 +93,10 @@ void describeStatusStrip(GameWindow& w) {
         nameByTooltip(w, shield, Role::Button);
     addReading(w, "scoreReading", boxOf(w, "scoreDigits", 6) | w.control("scoreWord")->geometry());
     addReading(w, "throwReading", boxOf(w, "trialDigits", 6) | w.control("trialWord")->geometry());
-    hideControls(w, "scoreDigits", 6);
-    hideControls(w, "trialDigits", 6);
-    hideControls(w, "scoreWord");
-    hideControls(w, "trialWord");
+    hideRow(w, "scoreDigits", 6);
+    hideRow(w, "trialDigits", 6);
+    hide(w, "scoreWord");
+    hide(w, "trialWord");
 }
 
 void describeHandle(GameWindow& w) {
@@ -101,7 +104,7 @@ void describeHandle(GameWindow& w) {
 }
 
 void describeTargetGame(GameWindow& w) {
-    for (int i = 0; i < 5; ++i) {
+    for (int i = 0; i < rules::kTargetCount; ++i) {
         QWidget& target = *w.control("targets", i);
         accessible::setName(target, QString(target.toolTip()).replace('\r', ' ').simplified(),
                             false);
@@ -110,14 +113,14 @@ void describeTargetGame(GameWindow& w) {
                boxOf(w, "minuteDigits", 2) | boxOf(w, "secondDigits", 2) |
                    boxOf(w, "hundredthDigits", 2));
     for (const char* row : {"minuteDigits", "secondDigits", "hundredthDigits"})
-        hideControls(w, row, 2);
+        hideRow(w, row, 2);
 }
 
 void describeEndWindow(GameWindow& w) {
     accessible::setRole(*w.control("nextLink"), Role::Button);
     for (const char* link : {"emailLink", "teamLink", "heartLink", "homeLink"})
         accessible::setRole(*w.control(link), Role::Link);
-    hideControls(w, "character");
+    hide(w, "character");
 }
 
 } // namespace
