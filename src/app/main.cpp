@@ -1,9 +1,12 @@
+#include "app/after_first_paint.h"
 #include "app/app_setup.h"
 #include "app/autoplay.h"
 #include "app/command_line.h"
 #include "app/content_check_report.h"
+#include "platform/player_settings.h"
 #include "rules/clock.h"
 #include "windows/app_context.h"
+#include "windows/sound_key.h"
 #include "windows/start_window.h"
 
 #include <QApplication>
@@ -29,13 +32,14 @@ std::optional<tavrin::Options> readCommandLine(int& argc, char* argv[], int& exi
 
 int main(int argc, char* argv[]) {
     int exitCode = 0;
-    const auto options = readCommandLine(argc, argv, exitCode);
+    auto options = readCommandLine(argc, argv, exitCode);
     if (!options)
         return exitCode;
 
     QApplication app(argc, argv);
     QApplication::setApplicationName("tavrin");
     tavrin::setUpAppearance(app);
+    options->settingsFile = tavrin::defaultSettingsPath();
     tavrin::rules::SystemClock clock;
     tavrin::AppContext ctx(*options, clock);
     ctx.log.write("start", {tavrin::rules::EventLog::field("seed", ctx.rng.lastSeed())});
@@ -43,6 +47,11 @@ int main(int argc, char* argv[]) {
     tavrin::Autoplay autoplay(ctx);
     if (options->autoplay)
         autoplay.start();
-    ctx.windows.show<tavrin::StartWindow>();
+    tavrin::SoundKey soundKey(ctx.sound);
+    app.installEventFilter(&soundKey);
+    // The audio device opens on a thread of its own once the start window is on screen, so
+    // that neither waits for the other.
+    auto& start = ctx.windows.show<tavrin::StartWindow>();
+    tavrin::afterFirstPaint(start, [&ctx] { ctx.audio.start(); });
     return QApplication::exec();
 }

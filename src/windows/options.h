@@ -16,6 +16,8 @@ struct Options {
     bool autoplay = false;
     bool mute = false;
     bool checkContent = false; // check the content files and exit, for teachers editing them
+    // Where the player's choices are kept between runs; empty: they last for this run only.
+    QString settingsFile;
 };
 
 } // namespace tavrin

@@ -9,6 +9,7 @@
 #include "rules/status_digits.h"
 #include "windows/app_context.h"
 #include "windows/board_window.h"
+#include "windows/game_menu.h"
 #include "windows/image_bank.h"
 
 namespace tavrin {
@@ -19,6 +20,7 @@ StatusStrip::StatusStrip(AppContext& ctx) : GameWindow(ctx, layout::statusStripL
     connect(&image("helpShield"), &ImageControl::clicked, this, &StatusStrip::onHelpClicked);
     connect(&image("searchShield"), &ImageControl::clicked, this, &StatusStrip::onSearchClicked);
     connect(&image("exitShield"), &ImageControl::clicked, this, &StatusStrip::onExitClicked);
+    GameMenu::attachTo(*this, ctx);
 }
 
 void StatusStrip::onLoad() {
