@@ -1,6 +1,5 @@
 #include "platform/player_settings.h"
 
-#include <QFile>
 #include <QSettings>
 #include <QStandardPaths>
 #include <algorithm>
@@ -53,20 +52,21 @@ PlayerSettings SettingsFile::read() const {
 bool SettingsFile::write(const PlayerSettings& settings) const {
     if (path_.isEmpty())
         return true;
-    if (QSettings(path_, QSettings::IniFormat).status() != QSettings::NoError)
-        QFile::remove(path_); // a damaged file is replaced, not merged with
-    QSettings file(path_, QSettings::IniFormat);
-    file.setAtomicSyncRequired(true); // written beside, then renamed over the old file
-    file.clear();                     // keys we no longer write (or never wrote) go
-    file.setValue(kEffects, settings.effectsOn);
-    file.setValue(kMusic, settings.musicOn);
-    file.setValue(kVolume, settings.volumePercent);
-    if (settings.handlePlace) {
-        file.setValue(kHandleX, settings.handlePlace->x());
-        file.setValue(kHandleY, settings.handlePlace->y());
+    {
+        QSettings file(path_, QSettings::IniFormat);
+        file.setAtomicSyncRequired(true); // written beside, then renamed over the old file
+        file.clear();                     // nothing of an older or damaged file is carried over
+        file.setValue(kEffects, settings.effectsOn);
+        file.setValue(kMusic, settings.musicOn);
+        file.setValue(kVolume, settings.volumePercent);
+        if (settings.handlePlace) {
+            file.setValue(kHandleX, settings.handlePlace->x());
+            file.setValue(kHandleY, settings.handlePlace->y());
+        }
     }
-    file.sync();
-    return file.status() == QSettings::NoError;
+    // QSettings' status keeps only the first problem it meets, a damaged old file among them,
+    // and would then hide a failed write: what the file now reads as tells instead.
+    return read() == settings;
 }
 
 QString defaultSettingsPath() {
