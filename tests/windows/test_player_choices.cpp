@@ -43,7 +43,8 @@ struct Run {
     }
     // Right-clicks a control of a window and returns the menu that opens.
     GameMenu& openMenu(QWidget& control) {
-        QContextMenuEvent click(QContextMenuEvent::Mouse, QPoint(3, 3));
+        QContextMenuEvent click(QContextMenuEvent::Mouse, QPoint(3, 3),
+                                control.mapToGlobal(QPoint(3, 3)));
         QApplication::sendEvent(&control, &click);
         auto* menu = control.window()->findChild<GameMenu*>();
         if (!menu)
