@@ -13,15 +13,27 @@ void GameSession::addListener(GameListener& listener) {
 }
 
 void GameSession::removeListener(GameListener& listener) {
-    std::erase(listeners_, &listener);
+    if (telling_ > 0)
+        std::replace(listeners_.begin(), listeners_.end(), &listener,
+                     static_cast<GameListener*>(nullptr));
+    else
+        std::erase(listeners_, &listener);
 }
 
 // A listener may add or remove listeners while it is told (a window opening or closing):
 // the news goes to those listening when it happened who are still listening.
 template <class Call> void GameSession::tell(Call call) {
-    const std::vector<GameListener*> listening = listeners_;
-    for (GameListener* listener : listening)
-        if (std::find(listeners_.begin(), listeners_.end(), listener) != listeners_.end())
+    struct Telling { // also when a listener throws
+        GameSession& session;
+        explicit Telling(GameSession& s) : session(s) { ++session.telling_; }
+        ~Telling() {
+            if (--session.telling_ == 0)
+                std::erase(session.listeners_, nullptr);
+        }
+    } telling(*this);
+    const std::size_t listening = listeners_.size();
+    for (std::size_t i = 0; i < listening; ++i)
+        if (GameListener* listener = listeners_[i])
             call(*listener);
 }
 

@@ -79,7 +79,9 @@ private:
 
     GameState state_;
     BoardContent board_;
+    // A listener removed while the news goes round leaves a gap, closed when it is over.
     std::vector<GameListener*> listeners_;
+    int telling_ = 0;
 };
 
 } // namespace tavrin::rules

@@ -41,7 +41,8 @@ class AudioEngine : public QObject {
 public:
     struct Settings {
         bool mute = false; // never open a device
-        QString soundFont = kDefaultSoundFont;
+        // A list as SDL_SOUNDFONTS takes it; empty: the system's (sound_fonts.h).
+        QString soundFont = {};
         // About 23 ms at 44.1 kHz: effects still start promptly, and the audio thread wakes
         // half as often as with 512.
         int bufferFrames = 1024;
@@ -50,7 +51,6 @@ public:
         QString preloadTune;
         SynthTuning synth;
     };
-    static inline const QString kDefaultSoundFont = "/usr/share/sounds/sf2/TimGM6mb.sf2";
 
     enum class State { NotStarted, Starting, Open, Silent };
 

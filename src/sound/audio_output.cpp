@@ -1,7 +1,7 @@
 #include "sound/audio_engine.h"
+#include "sound/sound_fonts.h"
 
 #include <QFile>
-#include <QFileInfo>
 #include <SDL.h>
 #include <SDL_mixer.h>
 
@@ -20,10 +20,13 @@ AudioEngine::Output AudioEngine::openOutput(const Settings& settings) {
         return output;
     }
     output.open = true;
-    // SDL ignores SDL_SOUNDFONTS unless forced. Without its soundfont FluidSynth would still
-    // "play" the tune, silently, printing errors and spending time: leave the music out.
-    output.musicAvailable = QFileInfo(settings.soundFont).isReadable();
-    Mix_SetSoundFonts(QFile::encodeName(settings.soundFont).constData());
+    // Set explicitly, because SDL ignores SDL_SOUNDFONTS unless forced. Without a soundfont
+    // FluidSynth would still "play" the tune, silently, printing errors and spending time:
+    // leave the music out.
+    const QString soundFonts =
+        settings.soundFont.isEmpty() ? systemSoundFonts() : settings.soundFont;
+    output.musicAvailable = anySoundFontReadable(soundFonts);
+    Mix_SetSoundFonts(QFile::encodeName(soundFonts).constData());
     if (output.musicAvailable && !settings.preloadTune.isEmpty())
         output.preloadedTune.reset(
             Mix_LoadMUS(QFile::encodeName(settings.preloadTune).constData()));

@@ -84,7 +84,7 @@ private slots:
         SoundControl music(engine);
         SoundControl hit(engine);
         int done = 0;
-        connect(&music, &SoundControl::Done, this, [&] { ++done; });
+        connect(&music, &SoundControl::done, this, [&] { ++done; });
 
         // The holder's start, a target game closed early and opened again, then the music's
         // restart sequence, and some commands the game never sends.
@@ -140,7 +140,7 @@ private slots:
         StartedEngine engine;
         SoundControl music(engine);
         int done = 0;
-        connect(&music, &SoundControl::Done, this, [&] { ++done; });
+        connect(&music, &SoundControl::done, this, [&] { ++done; });
         prepare(music, "Sequencer", oneSecondTune());
         music.setCommand("Open");
         music.setNotify(true);
@@ -159,7 +159,7 @@ private slots:
         StartedEngine engine;
         auto music = std::make_unique<SoundControl>(engine);
         int done = 0;
-        connect(music.get(), &SoundControl::Done, this, [&](int code) {
+        connect(music.get(), &SoundControl::done, this, [&](int code) {
             QCOMPARE(code, SoundControl::kNotifySuccessful);
             ++done;
         });

@@ -108,7 +108,7 @@ private slots:
             StartedEngine engine;
             SoundControl music(engine);
             QElapsedTimer sincePlay;
-            connect(&music, &SoundControl::Done, this, [&] {
+            connect(&music, &SoundControl::done, this, [&] {
                 secondsToDone.push_back(sincePlay.elapsed());
                 music.setNotify(false);
                 music.setCommand("Next");
@@ -155,7 +155,7 @@ private slots:
             StartedEngine engine;
             SoundControl music(engine);
             QElapsedTimer sincePlay;
-            connect(&music, &SoundControl::Done, this, [&] {
+            connect(&music, &SoundControl::done, this, [&] {
                 ++done;
                 doneAfter = sincePlay.elapsed();
                 onUiThread = QThread::currentThread() == qApp->thread();
@@ -181,7 +181,7 @@ private slots:
             StartedEngine engine(settings);
             SoundControl music(engine);
             SoundControl hit(engine);
-            connect(&music, &SoundControl::Done, this, [&] { ++done; });
+            connect(&music, &SoundControl::done, this, [&] { ++done; });
             openDevice(music, "Sequencer", oneSecondTune());
             music.setNotify(true);
             music.setCommand("Play");

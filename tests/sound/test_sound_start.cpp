@@ -53,7 +53,7 @@ private slots:
             music.setCommand("Play");
             hit.setCommand("Sound"); // not heard: the output is not there yet
             QVERIFY(music.isPlaying() && !engine.isMusicPlaying());
-            connect(&music, &SoundControl::Done, this, [&] { doneAfter = sinceOpen.elapsed(); });
+            connect(&music, &SoundControl::done, this, [&] { doneAfter = sinceOpen.elapsed(); });
 
             QVERIFY(started.wait(5000));
             sinceOpen.start();
@@ -76,7 +76,7 @@ private slots:
         SoundControl music(engine);
         SoundControl hit(engine);
         int done = 0;
-        connect(&music, &SoundControl::Done, this, [&] { ++done; });
+        connect(&music, &SoundControl::done, this, [&] { ++done; });
         open(music, "Sequencer", oneSecondTune());
         open(hit, "WaveAudio", dataFile("hit3.WAV"));
         music.setNotify(true);

@@ -1,0 +1,77 @@
+#include "rules/simulation.h"
+
+#include "rules/game_session.h"
+
+#include <algorithm>
+#include <vector>
+
+namespace tavrin::rules {
+namespace {
+
+// Hears what the session tells, as the windows do.
+class SimulatedPlayer : public GameListener {
+public:
+    void throwPlayed(const ThrowOutcome&) override { ++movingThrows; }
+    void miniGameOpened(MiniGame game) override { opened = game; }
+    void gameWon() override { won = true; }
+    void gameEnded() override { ended = true; }
+
+    std::optional<MiniGame> opened;
+    int movingThrows = 0;
+    bool won = false;
+    bool ended = false;
+};
+
+// The value at fraction q of the sorted values, between neighbours where it falls between.
+double quantile(const std::vector<double>& sorted, double q) {
+    const double at = q * static_cast<double>(sorted.size() - 1);
+    const auto below = static_cast<std::size_t>(at);
+    const std::size_t above = std::min(below + 1, sorted.size() - 1);
+    return sorted[below] + (at - static_cast<double>(below)) * (sorted[above] - sorted[below]);
+}
+
+} // namespace
+
+SimulatedGame simulateGame(const BoardContent& board, const PlayerModel& player, Random& random) {
+    GameSession session;
+    SimulatedPlayer listener;
+    session.addListener(listener);
+    session.start(board);
+    session.resetDie(random);
+    while (!listener.ended) {
+        session.turnDie(random);
+        session.throwDie();
+        if (!listener.opened)
+            continue;
+        const MiniGame game = *listener.opened;
+        listener.opened.reset();
+        session.finishMiniGame(game, game == MiniGame::Quiz ? quizBonus(player, random)
+                                                            : targetBonus(player, random));
+    }
+    return {listener.won, listener.movingThrows, session.state().score};
+}
+
+SimulationSummary summarize(std::span<const SimulatedGame> games) {
+    SimulationSummary summary;
+    summary.games = static_cast<int>(games.size());
+    std::vector<double> scores, throwsToWin;
+    for (const SimulatedGame& game : games) {
+        scores.push_back(static_cast<double>(game.finalScore));
+        if (game.won)
+            throwsToWin.push_back(game.movingThrows);
+    }
+    summary.wins = static_cast<int>(throwsToWin.size());
+    if (scores.empty())
+        return summary;
+    std::sort(scores.begin(), scores.end());
+    summary.lowerQuartile = quantile(scores, 0.25);
+    summary.median = quantile(scores, 0.5);
+    summary.upperQuartile = quantile(scores, 0.75);
+    if (!throwsToWin.empty()) {
+        std::sort(throwsToWin.begin(), throwsToWin.end());
+        summary.medianThrowsToWin = quantile(throwsToWin, 0.5);
+    }
+    return summary;
+}
+
+} // namespace tavrin::rules
