@@ -1,14 +1,17 @@
+#include "app/after_first_paint.h"
 #include "app/app_setup.h"
 #include "app/autoplay.h"
 #include "app/command_line.h"
 #include "app/content_check_report.h"
 #include "app/data_location.h"
 #include "app/simulate_command.h"
+#include "platform/player_settings.h"
 #include "rules/clock.h"
 #include "windows/accessible_window.h"
 #include "windows/app_context.h"
 #include "windows/keyboard_control.h"
 #include "windows/keyboard_focus.h"
+#include "windows/sound_key.h"
 #include "windows/start_window.h"
 
 #include <QApplication>
@@ -55,7 +58,7 @@ std::optional<tavrin::Options> readCommandLine(int& argc, char* argv[], int& exi
 
 int main(int argc, char* argv[]) {
     int exitCode = 0;
-    const auto options = readCommandLine(argc, argv, exitCode);
+    auto options = readCommandLine(argc, argv, exitCode);
     if (!options)
         return exitCode;
 
@@ -64,6 +67,7 @@ int main(int argc, char* argv[]) {
     tavrin::setUpAppearance(app);
     tavrin::setUpIdentity();
     tavrin::installAccessibility();
+    options->settingsFile = tavrin::defaultSettingsPath();
     tavrin::rules::SystemClock clock;
     tavrin::AppContext ctx(*options, clock);
     tavrin::KeyboardControl keys(ctx);
@@ -73,6 +77,11 @@ int main(int argc, char* argv[]) {
     tavrin::Autoplay autoplay(ctx);
     if (options->autoplay)
         autoplay.start();
-    ctx.windows.show<tavrin::StartWindow>();
+    tavrin::SoundKey soundKey(ctx.sound);
+    app.installEventFilter(&soundKey);
+    // The audio device opens on a thread of its own once the start window is on screen, so
+    // that neither waits for the other.
+    auto& start = ctx.windows.show<tavrin::StartWindow>();
+    tavrin::afterFirstPaint(start, [&ctx] { ctx.audio.start(); });
     return QApplication::exec();
 }

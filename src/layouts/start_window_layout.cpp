@@ -1,40 +1,10 @@
+#include "layouts/how_to_play_text.h"
 #include "layouts/layout_builders.h"
 #include "layouts/window_layouts.h"
 
 namespace tavrin::layout {
 
 using namespace build;
-
-namespace {
-
-// The instructions, line for line; the trailing blanks belong to the text.
-const char* const kInstructions = "1, Moving the character\r\n"
-                                  "     - Click on the green ball on \r\n"
-                                  "the bottom right hand side(the \r\n"
-                                  "dice)\r\n"
-                                  "\r\n"
-                                  "2, Moving the window\r\n"
-                                  "     - Drag the green ball on the \r\n"
-                                  "bottom left hand side\r\n"
-                                  "\r\n"
-                                  "3, Browsing Info Center\r\n"
-                                  "     - Click on the first button in \r\n"
-                                  "the status window\r\n"
-                                  "\r\n"
-                                  "4, Getting help\r\n"
-                                  "     - Click on the second \r\n"
-                                  "button in the status window\r\n"
-                                  "\r\n"
-                                  "5, Starting Online www Search \r\n"
-                                  "Engine\r\n"
-                                  "     - Click on the third button in \r\n"
-                                  "the status window\r\n"
-                                  "\r\n"
-                                  "6, Quitting the game\r\n"
-                                  "     - Click on the fourth button \r\n"
-                                  "in the status window\r\n";
-
-} // namespace
 
 WindowDesign startWindowLayout() {
     WindowDesign w;
@@ -48,7 +18,7 @@ WindowDesign startWindowLayout() {
 
     ControlDesign text =
         box(ControlKind::TextBox, {"instructions", "Text1"}, -1, 2040, 480, 2535, 2055);
-    text.caption = kInstructions;
+    text.caption = instructionsText();
     text.multiLine = true;
     text.verticalScrollBar = true;
 

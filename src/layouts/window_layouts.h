@@ -15,6 +15,7 @@ WindowDesign targetGameWindowLayout();
 WindowDesign endWindowLayout();
 WindowDesign soundHolderLayout();
 WindowDesign imageBankLayout();
+WindowDesign howToPlayWindowLayout();
 
 // The board's squares: index i is the i-th square of the path (left, top in twips).
 struct TwipPoint {

@@ -1,6 +1,7 @@
 #include "windows/app_context.h"
 
 #include "rules/content_error.h"
+#include "windows/sound_holder.h"
 
 #include <cstdio>
 #include <cstdlib>
@@ -15,14 +16,31 @@ rules::Random::SeedSource seedSourceFor(const Options& options, const rules::Clo
     return rules::timeOfDaySeedSource([&clock] { return clock.secondsSinceMidnight(); });
 }
 
+AudioEngine::Settings audioSettingsFor(const Options& options) {
+    AudioEngine::Settings settings;
+    settings.mute = options.mute;
+    settings.preloadTune = SoundHolder::musicFile(options.dataDir);
+    return settings;
+}
+
 } // namespace
 
 AppContext::AppContext(Options opts, const rules::Clock& c)
     : options(std::move(opts)), clock(c), rng(seedSourceFor(options, clock)),
-      audio(AudioEngine::Settings{.mute = options.mute}), windows(*this) {
+      settingsFile(options.settingsFile), settings(settingsFile.read()),
+      audio(audioSettingsFor(options)), sound(audio, settings, [this] { saveSettings(); }),
+      windows(*this) {
     if (!options.logFile.isEmpty() && !log.open(options.logFile.toStdString()))
         std::cerr << "tavrin: cannot write the log file " << options.logFile.toStdString() << "\n";
     session.addListener(sessionLog);
+}
+
+void AppContext::saveSettings() {
+    if (!settingsFile.write(settings) && !settingsWriteFailed_) {
+        settingsWriteFailed_ = true; // said once; the game goes on with its choices in memory
+        std::cerr << "tavrin: cannot save the settings to " << settingsFile.path().toStdString()
+                  << "\n";
+    }
 }
 
 void AppContext::fatal(const rules::ContentError& error) {

@@ -2,6 +2,7 @@
 
 #include "platform/desktop.h"
 #include "platform/message_boxes.h"
+#include "platform/player_settings.h"
 #include "rules/clock.h"
 #include "rules/event_log.h"
 #include "rules/game_session.h"
@@ -9,6 +10,7 @@
 #include "rules/session_log.h"
 #include "sound/audio_engine.h"
 #include "windows/options.h"
+#include "windows/sound_choices.h"
 #include "windows/window_registry.h"
 
 #include <functional>
@@ -20,7 +22,7 @@ class ContentError;
 }
 
 // Everything the windows share: the game session, the one random generator, the clock, the
-// event log, the window registry and the platform adapters.
+// event log, the player's settings, the window registry and the platform adapters.
 class AppContext {
 public:
     AppContext(Options options, const rules::Clock& clock);
@@ -33,6 +35,9 @@ public:
     // problem is shown and printed, and the exit code is not zero.
     [[noreturn]] void fatal(const rules::ContentError& error);
 
+    // Keeps the settings as they stand now for the next run.
+    void saveSettings();
+
     Options options;
     const rules::Clock& clock;
     rules::Random rng;
@@ -42,11 +47,17 @@ public:
     rules::SessionLog sessionLog{session, log};
     MessageBoxes messages;
     Desktop desktop;
+    SettingsFile settingsFile;
+    PlayerSettings settings;
     // Before the windows: the sound holder's devices use it until they are destroyed.
     AudioEngine audio;
+    SoundChoices sound;
     WindowRegistry windows;
     // How a fatal error ends the run; tests replace it with one that throws.
     std::function<void(int exitCode)> terminate;
+
+private:
+    bool settingsWriteFailed_ = false;
 };
 
 } // namespace tavrin

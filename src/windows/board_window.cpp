@@ -8,6 +8,7 @@
 #include "windows/die_window.h"
 #include "windows/drag_handle.h"
 #include "windows/end_window.h"
+#include "windows/game_menu.h"
 #include "windows/image_bank.h"
 #include "windows/quiz_window.h"
 #include "windows/sound_holder.h"
@@ -23,7 +24,9 @@ constexpr int kWinOffsetTop = 200;
 
 } // namespace
 
-BoardWindow::BoardWindow(AppContext& ctx) : GameWindow(ctx, layout::boardWindowLayout()) {}
+BoardWindow::BoardWindow(AppContext& ctx) : GameWindow(ctx, layout::boardWindowLayout()) {
+    GameMenu::attachTo(*this, ctx);
+}
 
 void BoardWindow::onLoad() {
     openCompanionWindows();

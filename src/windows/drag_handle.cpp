@@ -5,6 +5,7 @@
 #include "windows/app_context.h"
 #include "windows/board_window.h"
 #include "windows/die_window.h"
+#include "windows/group_place.h"
 #include "windows/status_strip.h"
 
 #include <QCoreApplication>
@@ -32,6 +33,12 @@ DragHandle::DragHandle(AppContext& ctx) : GameWindow(ctx, layout::dragHandleLayo
     connect(&handle, &ImageControl::released, this, &DragHandle::onHandleReleased);
 }
 
+void DragHandle::onLoad() {
+    const std::optional<QPoint> place = ctx.settings.handlePlace;
+    if (place && handleReachableAt(*place))
+        move(*place);
+}
+
 void DragHandle::onHandlePressed(double x, double y) {
     raise(); // dragged over the board, the handle stays in sight
     dragging_ = true;
@@ -50,6 +57,10 @@ void DragHandle::onHandleDragged(double x, double y) {
 void DragHandle::onHandleReleased() {
     dragging_ = false;
     placeGroup();
+    if (ctx.settings.handlePlace != pos()) {
+        ctx.settings.handlePlace = pos();
+        ctx.saveSettings();
+    }
 }
 
 void DragHandle::placeGroup() {

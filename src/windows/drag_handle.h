@@ -5,11 +5,14 @@
 namespace tavrin {
 
 // The handle: a green ball the player drags with any button; on release the board, the status
-// strip and the die take their places around it.
+// strip and the die take their places around it, and the place is kept for the next run.
 class DragHandle : public GameWindow {
     Q_OBJECT
 public:
     explicit DragHandle(AppContext& ctx);
+
+    // Opens where the player last left it, while that place is still on a screen.
+    void onLoad() override;
 
     // Pointer positions in twips within the handle's picture.
     void onHandlePressed(double x, double y);

@@ -27,6 +27,7 @@ const KeyUse kKeyUses[] = {
     {"Target game (played with the mouse)", "Esc", "close it, with no bonus"},
     {"End window", "Enter or Space", "NEXT ->, then END ->"},
     {"End window", "Tab", "the links in turn; Enter opens one"},
+    {"Any game window", "M", "turn all sound off or on again"},
 };
 
 } // namespace

@@ -18,6 +18,8 @@ struct Options {
     bool checkContent = false;        // check the content files and exit, for teachers editing them
     std::optional<int> simulateGames; // play this many games without a display and exit
     QString player = "fair";          // the modelled player of simulated games
+    // Where the player's choices are kept between runs; empty: they last for this run only.
+    QString settingsFile;
 };
 
 } // namespace tavrin

@@ -33,6 +33,10 @@ QString SoundHolder::soundFile(const char* name) const {
     return QDir(ctx.options.dataDir).filePath(name);
 }
 
+QString SoundHolder::musicFile(const QString& dataDir) {
+    return QDir(dataDir).filePath("p_samy.mid");
+}
+
 // The effects are only prepared here: each mini-game opens its own when it starts. The music
 // is opened synchronously and started at once, while the board is still loading.
 void SoundHolder::onLoad() {
@@ -56,7 +60,7 @@ void SoundHolder::startMusic() {
     music.setWait(true);
     music.setShareable(false);
     music.setDeviceType("Sequencer");
-    music.setFileName(soundFile("p_samy.mid"));
+    music.setFileName(musicFile(ctx.options.dataDir));
     music.setCommand("Open");
     music.setNotify(true);
     music.setCommand("play");

@@ -22,6 +22,9 @@ class SoundHolder : public GameWindow {
 public:
     explicit SoundHolder(AppContext& ctx);
 
+    // The background tune in a folder of sound files.
+    static QString musicFile(const QString& dataDir);
+
     void onLoad() override;
     void onMusicDone(int notifyCode);
 

@@ -11,6 +11,7 @@
 #include "windows/accessible_names.h"
 #include "windows/app_context.h"
 #include "windows/board_window.h"
+#include "windows/game_menu.h"
 #include "windows/image_bank.h"
 
 namespace tavrin {
@@ -21,6 +22,7 @@ StatusStrip::StatusStrip(AppContext& ctx) : GameWindow(ctx, layout::statusStripL
     connect(&image("helpShield"), &ImageControl::clicked, this, &StatusStrip::onHelpClicked);
     connect(&image("searchShield"), &ImageControl::clicked, this, &StatusStrip::onSearchClicked);
     connect(&image("exitShield"), &ImageControl::clicked, this, &StatusStrip::onExitClicked);
+    GameMenu::attachTo(*this, ctx);
 }
 
 void StatusStrip::onLoad() {

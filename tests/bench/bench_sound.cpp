@@ -60,7 +60,8 @@ struct OutputWatch {
 
 void measureLatency(const QString& dataDir, int repeats) {
     AudioEngine engine({});
-    if (!engine.isOpen()) {
+    engine.start();
+    if (!engine.waitForStart()) {
         std::printf("latency: no audio output could be opened\n");
         return;
     }
@@ -120,7 +121,8 @@ void measureIdleCost(const QString& dataDir, double seconds) {
                     cpuPercentWhile(seconds));
     }
     AudioEngine engine({});
-    if (!engine.isOpen()) {
+    engine.start();
+    if (!engine.waitForStart()) {
         std::printf("CPU: no audio output could be opened\n");
         return;
     }

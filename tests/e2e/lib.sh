@@ -9,7 +9,7 @@
 #   source "$(dirname "$0")/lib.sh"
 #   e2e_init "$@"                     # private Xvfb, temp dir, cleanup trap
 #   game_start --seed 7               # adds --log, --mute, --data-dir (none if E2E_DATA is
-#                                     # empty); extra options appended
+#                                     # empty); extra options appended (E2E_SOUND=1: not muted)
 #   start=$(window_wait '^Start$')    # a visible window whose title matches (ERE)
 #   read -r x y w h <<<"$(window_geometry "$start")"
 #   click $((x + 260)) $((y + 188))   # left click at a screen pixel (button 3: click X Y 3)
@@ -69,6 +69,9 @@ e2e_init() {
     export SDL_AUDIODRIVER=dummy
     export XDG_RUNTIME_DIR=$E2E_WORK/runtime
     mkdir -m 700 "$XDG_RUNTIME_DIR"
+    # The game keeps the player's settings here: never the real user's, and none left over
+    # from another test.
+    export XDG_CONFIG_HOME=$E2E_WORK/config
     unset QT_QPA_PLATFORM WAYLAND_DISPLAY
     xvfb_start
 }
@@ -169,15 +172,18 @@ opened_wait() {
 }
 
 # game_start OPTIONS: the game reads its content from $GAME_CONTENT (the shipped files unless
-# a test made a folder of its own with content_copy).
+# a test made a folder of its own with content_copy). Muted unless E2E_SOUND=1
+# (SDL_AUDIODRIVER then says where the sound goes).
 game_start() {
     : >"$E2E_LOG"
     GAME_STATUS=
-    local content=${GAME_CONTENT:-$E2E_DATA}
-    "$E2E_EXE" --log "$E2E_LOG" --mute ${content:+--data-dir "$content"} "$@" \
+    local content=${GAME_CONTENT:-$E2E_DATA} mute=--mute
+    [ "${E2E_SOUND:-0}" = 1 ] && mute=
+    # shellcheck disable=SC2086 # no option at all when the game is not muted
+    "$E2E_EXE" --log "$E2E_LOG" $mute ${content:+--data-dir "$content"} "$@" \
         >"$E2E_WORK/game.stdout" 2>"$E2E_WORK/game.stderr" &
     GAME_PID=$!
-    note "game pid $GAME_PID: $(basename "$E2E_EXE") --log ... --mute${content:+ --data-dir ...} $*"
+    note "game pid $GAME_PID: $(basename "$E2E_EXE") --log ... $mute${content:+ --data-dir ...} $*"
     log_wait '^start ' 20 >/dev/null
 }
 

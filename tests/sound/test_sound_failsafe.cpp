@@ -1,6 +1,7 @@
 #include "midi_builder.h"
 #include "sound/audio_engine.h"
 #include "sound/sound_control.h"
+#include "started_engine.h"
 
 #include <QtTest>
 #include <csignal>
@@ -78,7 +79,7 @@ private slots:
 
         AudioEngine::Settings settings;
         settings.mute = mute;
-        AudioEngine engine(settings);
+        StartedEngine engine(settings);
         QCOMPARE(engine.isOpen(), files != "real");
         SoundControl music(engine);
         SoundControl hit(engine);
@@ -114,7 +115,7 @@ private slots:
     }
 
     void openOnAnOpenDeviceKeepsItPlayable() {
-        AudioEngine engine({});
+        StartedEngine engine;
         SoundControl hit(engine);
         hit.setDeviceType("waveaudio");
         hit.setFileName(qEnvironmentVariable("TAVRIN_SOURCE_DIR") + "/data/boo.WAV");
@@ -136,7 +137,7 @@ private slots:
 
     void restartingTheMusicIsNotTakenForItsEnd() {
         // SDL reports a halt as the end of the music; a restart halts the old play first.
-        AudioEngine engine({});
+        StartedEngine engine;
         SoundControl music(engine);
         int done = 0;
         connect(&music, &SoundControl::done, this, [&] { ++done; });
@@ -155,7 +156,7 @@ private slots:
     }
 
     void doneIsALaterEventAndDiesWithItsDevice() {
-        AudioEngine engine({});
+        StartedEngine engine;
         auto music = std::make_unique<SoundControl>(engine);
         int done = 0;
         connect(music.get(), &SoundControl::done, this, [&](int code) {
@@ -179,7 +180,7 @@ private slots:
     }
 
     void destroyingAPlayingSequencerStopsTheMusic() {
-        AudioEngine engine({});
+        StartedEngine engine;
         auto music = std::make_unique<SoundControl>(engine);
         prepare(*music, "Sequencer", oneSecondTune());
         music->setCommand("Open");
@@ -197,7 +198,7 @@ private slots:
         for (int i = 0; i < 2; ++i)
             sigaction(caught[i], &defaults, &saved[i]);
         {
-            AudioEngine engine({});
+            StartedEngine engine;
             QVERIFY(engine.isOpen());
             for (int signal : caught) {
                 sigaction(signal, nullptr, &now);
@@ -209,7 +210,7 @@ private slots:
     }
 
     void devicesMayOutliveTheEngine() {
-        auto engine = std::make_unique<AudioEngine>(AudioEngine::Settings{});
+        auto engine = std::make_unique<StartedEngine>();
         SoundControl music(*engine);
         SoundControl hit(*engine);
         prepare(music, "Sequencer", oneSecondTune());

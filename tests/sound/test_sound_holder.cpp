@@ -32,6 +32,8 @@ class FrmSndTest : public QObject {
         options.dataDir = dir_->path();
         options.mute = mute;
         ctx_ = std::make_unique<AppContext>(options, clock_);
+        ctx_->audio.start(); // as the program does once its start window shows
+        ctx_->audio.waitForStart();
     }
 
     void unloadSnd() {

@@ -2,6 +2,7 @@
 #include "midi_builder.h"
 #include "sound/audio_engine.h"
 #include "sound/sound_control.h"
+#include "started_engine.h"
 #include "wave_builder.h"
 
 #include <QElapsedTimer>
@@ -54,7 +55,7 @@ private slots:
         QFETCH(QString, command);
         DiskCapture capture;
         {
-            AudioEngine engine({});
+            StartedEngine engine;
             QVERIFY(engine.isOpen());
             SoundControl device(engine);
             openDevice(device, "WaveAudio", dataFile(name));
@@ -79,7 +80,7 @@ private slots:
 
         DiskCapture capture;
         {
-            AudioEngine engine({});
+            StartedEngine engine;
             SoundControl device(engine);
             openDevice(device, "WaveAudio", path);
             device.setCommand("Sound");
@@ -104,7 +105,7 @@ private slots:
         DiskCapture capture;
         std::vector<qint64> secondsToDone;
         {
-            AudioEngine engine({});
+            StartedEngine engine;
             SoundControl music(engine);
             QElapsedTimer sincePlay;
             connect(&music, &SoundControl::done, this, [&] {
@@ -151,7 +152,7 @@ private slots:
         bool onUiThread = false;
         qint64 doneAfter = -1;
         {
-            AudioEngine engine({});
+            StartedEngine engine;
             SoundControl music(engine);
             QElapsedTimer sincePlay;
             connect(&music, &SoundControl::done, this, [&] {
@@ -177,7 +178,7 @@ private slots:
         {
             AudioEngine::Settings settings;
             settings.soundFont = scratch_.filePath("no_such_font.sf2");
-            AudioEngine engine(settings);
+            StartedEngine engine(settings);
             SoundControl music(engine);
             SoundControl hit(engine);
             connect(&music, &SoundControl::done, this, [&] { ++done; });

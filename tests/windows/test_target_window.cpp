@@ -62,6 +62,8 @@ struct AudibleGame {
         ctx->messages.answerer = [](const QString&, const QString&, MessageBoxes::Buttons) {
             return MessageBoxes::Answer::Ok;
         };
+        ctx->audio.start(); // as the program does once its start window shows
+        ctx->audio.waitForStart();
     }
     FakeClock clock;
     std::unique_ptr<AppContext> ctx;

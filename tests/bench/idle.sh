@@ -1,0 +1,50 @@
+#!/usr/bin/env bash
+# Idle benchmark (figures, not a test): the CPU the playing screen takes while nobody plays,
+# with the background music (SDL's dummy driver, which plays in real time) and muted, and the
+# peak memory against a bare Qt window plus the soundfont's size. Run from the repo on an
+# idle machine:
+#   tests/bench/idle.sh [build/tavrin] [seconds]
+set -euo pipefail
+exe=${1:-build/tavrin}
+seconds=${2:-20}
+bare=$(dirname "$exe")/tests/bench/bench_bare_window
+data=$(dirname "$exe")
+soundfont=/usr/share/sounds/sf2/TimGM6mb.sf2
+# shellcheck source=bench_lib.sh
+source "$(dirname "$0")/bench_lib.sh"
+bench_init
+export SDL_AUDIODRIVER=dummy
+
+launch "$bare"
+wait_for_window '^Start$'
+sleep 1
+bare_kb=$(peak_memory_kb "$BENCH_PID")
+stop
+
+# Prints "CPU% peakKB" of the playing screen left alone for the given time.
+playing_screen() {
+    launch "$exe" --data-dir "$data" "$@"
+    wait_for_window '^Start$'
+    sleep 0.3
+    click_start
+    sleep 2 # the music has started
+    local before after begin end
+    before=$(cpu_ticks "$BENCH_PID")
+    begin=$(now_ns)
+    sleep "$seconds"
+    after=$(cpu_ticks "$BENCH_PID")
+    end=$(now_ns)
+    awk -v t=$((after - before)) -v hz="$(getconf CLK_TCK)" -v ns=$((end - begin)) \
+        -v kb="$(peak_memory_kb "$BENCH_PID")" 'BEGIN {printf "%.2f %d", 100 * t / hz / (ns / 1e9), kb}'
+    stop
+}
+
+read -r music_cpu music_kb <<<"$(playing_screen)"
+read -r mute_cpu mute_kb <<<"$(playing_screen --mute)"
+sf_kb=$(($(stat -c %s "$soundfont") / 1024))
+echo "Playing screen left alone for $seconds s:"
+printf '  with music: CPU %5.2f %% of a core, peak memory %3d MB\n' "$music_cpu" $((music_kb / 1024))
+printf '  --mute:     CPU %5.2f %% of a core, peak memory %3d MB\n' "$mute_cpu" $((mute_kb / 1024))
+printf 'Bare Qt window %d MB + soundfont %d MB = %d MB; with music %.2fx that\n' \
+    $((bare_kb / 1024)) $((sf_kb / 1024)) $(((bare_kb + sf_kb) / 1024)) \
+    "$(awk -v m="$music_kb" -v b=$((bare_kb + sf_kb)) 'BEGIN {print m / b}')"
