@@ -1,10 +1,36 @@
 #include "app/command_line.h"
 
+#include "rules/content_language.h"
+
 #include <QCommandLineParser>
 #include <QCoreApplication>
 #include <cstdio>
+#include <cstdlib>
 
 namespace tavrin {
+namespace {
+
+// --lang, or else the set that the system's language asks for.
+bool chooseLanguage(const QCommandLineParser& parser, const QCommandLineOption& lang,
+                    Options& options) {
+    options.languageGiven = parser.isSet(lang);
+    if (!options.languageGiven) {
+        options.language =
+            QString::fromStdString(rules::contentLanguageForLocale(rules::messagesLocale(
+                std::getenv("LC_ALL"), std::getenv("LC_MESSAGES"), std::getenv("LANG"))));
+        return true;
+    }
+    const auto named = rules::contentLanguageNamed(parser.value(lang).toStdString());
+    if (!named) {
+        std::fprintf(stderr, "tavrin: --lang takes zh-TW, zh-HK or en, not \"%s\"\n",
+                     qPrintable(parser.value(lang)));
+        return false;
+    }
+    options.language = QString::fromStdString(*named);
+    return true;
+}
+
+} // namespace
 
 std::optional<Options> parseCommandLine(const QStringList& arguments, int& exitCode) {
     QCommandLineParser parser;
@@ -14,10 +40,14 @@ std::optional<Options> parseCommandLine(const QStringList& arguments, int& exitC
         "throws.");
     parser.addHelpOption();
     parser.addVersionOption();
+    const QCommandLineOption lang("lang",
+                                  "Play the content set <lang> (zh-TW, zh-HK or en) and show the "
+                                  "game's texts in its language, whatever the system's language.",
+                                  "lang");
     const QCommandLineOption dataDir(
         "data-dir",
-        "Read the content and sound files from <dir> instead of the program's own "
-        "directory.",
+        "Read the three content files (board, messages, quiz) from <dir> instead of the "
+        "language's set.",
         "dir");
     const QCommandLineOption seed("seed",
                                   "Seed the random generator with <n>, so that the run "
@@ -28,10 +58,11 @@ std::optional<Options> parseCommandLine(const QStringList& arguments, int& exitC
     const QCommandLineOption screenshots(
         "screenshot-dir", "With --autoplay, save screenshots of the game to <dir>.", "dir");
     const QCommandLineOption mute("mute", "Play without sound (no audio device is opened).");
-    const QCommandLineOption check("check-content",
-                                   "Check the board and quiz files, report what is wrong, and "
-                                   "exit (0 when the game can play them).");
-    parser.addOptions({dataDir, seed, log, autoplay, screenshots, mute, check});
+    const QCommandLineOption check(
+        "check-content",
+        "Check the board and quiz files of every shipped set (one with --lang, or those in "
+        "--data-dir), report what is wrong, and exit (0 when the game can play them).");
+    parser.addOptions({lang, dataDir, seed, log, autoplay, screenshots, mute, check});
 
     exitCode = 0;
     if (!parser.parse(arguments)) {
@@ -48,8 +79,13 @@ std::optional<Options> parseCommandLine(const QStringList& arguments, int& exitC
         return std::nullopt;
     }
     Options options;
-    options.dataDir =
-        parser.isSet(dataDir) ? parser.value(dataDir) : QCoreApplication::applicationDirPath();
+    // The data root: the build copies data/ beside the program.
+    options.dataRoot = QCoreApplication::applicationDirPath();
+    options.dataDir = parser.value(dataDir);
+    if (!chooseLanguage(parser, lang, options)) {
+        exitCode = 1;
+        return std::nullopt;
+    }
     if (parser.isSet(seed)) {
         bool ok = false;
         const uint value = parser.value(seed).toUInt(&ok);

@@ -19,7 +19,7 @@ std::optional<tavrin::Options> readCommandLine(int& argc, char* argv[], int& exi
     QCoreApplication::setApplicationVersion(TAVRIN_VERSION);
     auto options = tavrin::parseCommandLine(QCoreApplication::arguments(), exitCode);
     if (options && options->checkContent) {
-        exitCode = tavrin::reportContentCheck(options->dataDir);
+        exitCode = tavrin::reportContentChecks(*options);
         return std::nullopt;
     }
     return options;
@@ -38,7 +38,9 @@ int main(int argc, char* argv[]) {
     tavrin::setUpAppearance(app);
     tavrin::rules::SystemClock clock;
     tavrin::AppContext ctx(*options, clock);
-    ctx.log.write("start", {tavrin::rules::EventLog::field("seed", ctx.rng.lastSeed())});
+    ctx.log.write("start",
+                  {tavrin::rules::EventLog::field("seed", ctx.rng.lastSeed()),
+                   tavrin::rules::EventLog::field("lang", options->language.toStdString())});
 
     tavrin::Autoplay autoplay(ctx);
     if (options->autoplay)

@@ -2,6 +2,7 @@
 
 #include "rules/content_error.h"
 
+#include <QDir>
 #include <cstdio>
 #include <cstdlib>
 #include <iostream>
@@ -23,6 +24,20 @@ AppContext::AppContext(Options opts, const rules::Clock& c)
     if (!options.logFile.isEmpty() && !log.open(options.logFile.toStdString()))
         std::cerr << "tavrin: cannot write the log file " << options.logFile.toStdString() << "\n";
     session.addListener(sessionLog);
+}
+
+std::string AppContext::contentDir() const {
+    if (!options.dataDir.isEmpty())
+        return options.dataDir.toStdString();
+    return dataFile(options.language).toStdString();
+}
+
+QString AppContext::dataFile(const QString& name) const {
+    return QDir(options.dataRoot).filePath(name);
+}
+
+QString AppContext::pagePath(const QString& page) const {
+    return dataFile("pages/" + page + "-" + options.language + ".html");
 }
 
 void AppContext::fatal(const rules::ContentError& error) {

@@ -28,7 +28,7 @@ void BoardWindow::onLoad() {
     openCompanionWindows();
     ctx.rng.reseed();
     try {
-        ctx.session.start(rules::readBoardFiles(ctx.dataDir()));
+        ctx.session.start(rules::readBoardFiles(ctx.contentDir()));
     } catch (const rules::ContentError& error) {
         ctx.fatal(error);
     }

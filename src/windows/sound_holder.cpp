@@ -3,7 +3,6 @@
 #include "layouts/window_layouts.h"
 #include "windows/app_context.h"
 
-#include <QDir>
 #include <array>
 
 namespace tavrin {
@@ -30,7 +29,7 @@ SoundHolder::SoundHolder(AppContext& ctx)
 }
 
 QString SoundHolder::soundFile(const char* name) const {
-    return QDir(ctx.options.dataDir).filePath(name);
+    return ctx.dataFile(name);
 }
 
 // The effects are only prepared here: each mini-game opens its own when it starts. The music

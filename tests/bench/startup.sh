@@ -17,7 +17,7 @@ wait_for_window() {
 }
 for i in $(seq "$runs"); do
     begin=$(date +%s%N)
-    "$exe" ${TAVRIN_BENCH_ARGS---mute} --data-dir "$(dirname "$exe")" &>/dev/null &
+    "$exe" ${TAVRIN_BENCH_ARGS---mute} &>/dev/null &
     game=$!
     wait_for_window '^Start$'
     shown=$(date +%s%N)

@@ -1,5 +1,6 @@
-// The shipped texts, measured with the fonts the windows draw them in: a message must fit the
-// one-line message strip, a question its one-line label, a choice its line of the options label.
+// Every text of every content set, measured with the fonts the windows draw it in: a message
+// must fit the one-line message strip, a question its one-line label, a choice its line of the
+// options label.
 
 #include "app/app_setup.h"
 #include "layouts/window_layouts.h"
@@ -26,8 +27,18 @@ QFont mingFont(double points) {
     return font;
 }
 
-std::string dataDir() {
-    return qEnvironmentVariable("TAVRIN_DATA_DIR").toStdString();
+QString dataRoot() {
+    return qEnvironmentVariable("TAVRIN_DATA_DIR");
+}
+
+std::string setDir(const QString& set) {
+    return (dataRoot() + "/" + set).toStdString();
+}
+
+void everySet() {
+    QTest::addColumn<QString>("set");
+    for (const char* set : {"zh-HK", "zh-TW", "en"})
+        QTest::newRow(set) << set;
 }
 
 } // namespace
@@ -42,8 +53,10 @@ private slots:
         QCOMPARE(QFontInfo(QFont(layout::kComicFace)).family(), QString("Comic Neue"));
     }
 
+    void everySquareMessageFitsTheMessageStrip_data() { everySet(); }
     void everySquareMessageFitsTheMessageStrip() {
-        const rules::BoardContent board = rules::readBoardFiles(dataDir());
+        QFETCH(QString, set);
+        const rules::BoardContent board = rules::readBoardFiles(setDir(set));
         const QFontMetrics metrics(QApplication::font());
         for (int i = 0; i < rules::kSquareCount; ++i) {
             const QString message = QString::fromStdString(board.messages[i]);
@@ -56,8 +69,10 @@ private slots:
         }
     }
 
+    void everyQuestionAndChoiceFitsItsLine_data() { everySet(); }
     void everyQuestionAndChoiceFitsItsLine() {
-        const auto lines = rules::readContentLines(dataDir(), "gm1_data.txt");
+        QFETCH(QString, set);
+        const auto lines = rules::readContentLines(setDir(set), "gm1_data.txt");
         QVERIFY(lines.size() >= 180);
         const QFontMetrics question(mingFont(9)), option(mingFont(9.75));
         for (int k = 0; k < 30; ++k) {

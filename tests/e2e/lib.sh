@@ -2,7 +2,8 @@
 # Shared helpers for the end-to-end tests: the real program in a private Xvfb, driven by
 # real X input events (xdotool), checked through its event log and window geometry.
 #
-# Usage (tests/e2e/CMakeLists.txt runs every test_*.sh as: test_x.sh <tavrin> <data dir>):
+# Usage (tests/e2e/CMakeLists.txt runs every test_*.sh as: test_x.sh <tavrin> <content dir>,
+# the folder of the zh-HK set, played with --data-dir):
 #
 #   #!/bin/bash
 #   # shellcheck source=lib.sh
@@ -41,8 +42,8 @@ E2E_TIMEOUT_SCALE=${E2E_TIMEOUT_SCALE:-1} # raise on a very slow machine
 E2E_PACE=${E2E_PACE:-0.3}                 # seconds between a player's actions
 
 e2e_init() {
-    E2E_EXE=$(realpath "${1:?usage: $0 <tavrin executable> <data dir>}")
-    E2E_DATA=$(realpath "${2:?usage: $0 <tavrin executable> <data dir>}")
+    E2E_EXE=$(realpath "${1:?usage: $0 <tavrin executable> <content dir>}")
+    E2E_DATA=$(realpath "${2:?usage: $0 <tavrin executable> <content dir>}")
     E2E_NAME=$(basename "$0" .sh)
     E2E_WORK=$(mktemp -d "${TMPDIR:-/tmp}/tavrin-e2e.XXXXXX")
     E2E_ARTIFACTS=${E2E_ARTIFACTS_ROOT:-$PWD/e2e-artifacts}/$E2E_NAME

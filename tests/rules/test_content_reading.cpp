@@ -174,8 +174,10 @@ private slots:
         QVERIFY(report.warnings[1].starts_with(
             "gm1_data.txt line 29: answer \"0.5\" matches no choice"));
 
-        report = checkContent(qEnvironmentVariable("TAVRIN_DATA_DIR").toStdString());
-        QVERIFY(report.errors.empty() && report.warnings.empty());
+        for (const char* set : {"/zh-HK", "/zh-TW", "/en"}) {
+            report = checkContent(qEnvironmentVariable("TAVRIN_DATA_DIR").toStdString() + set);
+            QVERIFY2(report.errors.empty() && report.warnings.empty(), set);
+        }
     }
 
     void utf8AndLinuxSavedFilesReadToo() {

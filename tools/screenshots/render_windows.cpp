@@ -1,7 +1,7 @@
 // Renders every window of the game to PNG, as it stands after loading and in play, without a
 // display (QT_QPA_PLATFORM=offscreen): the pictures for the README and for reviewing layouts.
 //
-//   render_windows DATA_DIR OUT_DIR
+//   render_windows DATA_ROOT OUT_DIR [LANG]    (LANG: zh-HK, the default, zh-TW or en)
 
 #include "app/app_setup.h"
 #include "windows/app_context.h"
@@ -78,13 +78,14 @@ void throwDie(AppContext& ctx, int face) {
 
 int main(int argc, char* argv[]) {
     QApplication app(argc, argv);
-    if (argc != 3) {
-        std::fprintf(stderr, "usage: render_windows DATA_DIR OUT_DIR\n");
+    if (argc != 3 && argc != 4) {
+        std::fprintf(stderr, "usage: render_windows DATA_ROOT OUT_DIR [LANG]\n");
         return 1;
     }
     setUpAppearance(app);
     Options options;
-    options.dataDir = argv[1];
+    options.dataRoot = argv[1];
+    options.language = argc == 4 ? argv[3] : "zh-HK";
     options.seed = 2024;
     options.mute = true;
     StillClock clock;
