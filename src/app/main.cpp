@@ -2,6 +2,7 @@
 #include "app/autoplay.h"
 #include "app/command_line.h"
 #include "app/content_check_report.h"
+#include "app/translations.h"
 #include "rules/clock.h"
 #include "windows/app_context.h"
 #include "windows/start_window.h"
@@ -36,6 +37,8 @@ int main(int argc, char* argv[]) {
     QApplication app(argc, argv);
     QApplication::setApplicationName("tavrin");
     tavrin::setUpAppearance(app);
+    tavrin::Translations translations;
+    translations.use(options->language, options->dataRoot);
     tavrin::rules::SystemClock clock;
     tavrin::AppContext ctx(*options, clock);
     ctx.log.write("start",

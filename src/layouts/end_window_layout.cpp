@@ -49,7 +49,8 @@ WindowDesign endWindowLayout() {
     ControlDesign next = english({"nextLink", "Label4"}, 3360, 2640, 1095, 375, "NEXT ->", 12);
     next.textColor = QColor(0xC0, 0xFF, 0xC0);
 
-    ControlDesign score = chinese({"score", "lblScore"}, 2760, 1560, 1695, 255, "(分 數)");
+    ControlDesign score = chinese({"score", "lblScore"}, 2760, 1560, 1695, 255,
+                                  QT_TRANSLATE_NOOP("endWindow", "(分 數)"));
     score.alignRight = true;
 
     ControlDesign character = image({"character", "Image1"}, -1, 0, 0, 1980, 3060, "picCharacter");
@@ -65,10 +66,13 @@ WindowDesign endWindowLayout() {
         english({"credit", "Label5"}, 360, 3480, 2775, 375,
                 QString("Created by: ") + config::kAuthor, 12),
         next,
-        chinese({"cheer", "Label3"}, 2160, 2160, 2415, 255, "加油！下次再努力呀！"),
+        chinese({"cheer", "Label3"}, 2160, 2160, 2415, 255,
+                QT_TRANSLATE_NOOP("endWindow", "加油！下次再努力呀！")),
         score,
-        chinese({"scoreHeading", "Label2"}, 2040, 960, 2415, 255, "你 的 健 康 分 數 ："),
-        chinese({"thanks", "Label1"}, 1800, 360, 2775, 255, "多 謝 使 用 Tavrin"),
+        chinese({"scoreHeading", "Label2"}, 2040, 960, 2415, 255,
+                QT_TRANSLATE_NOOP("endWindow", "你 的 健 康 分 數 ：")),
+        chinese({"thanks", "Label1"}, 1800, 360, 2775, 255,
+                QT_TRANSLATE_NOOP("endWindow", "多 謝 使 用 Tavrin")),
         character,
     };
     return w;

@@ -83,7 +83,7 @@ void BoardWindow::gameWon() {
     const ImageControl& heart = image("heart");
     moveControl(image("character"), controlLeft(heart) + kWinOffsetLeft,
                 controlTop(heart) + kWinOffsetTop);
-    ctx.messages.show(this, kWinText, "Tavrin", MessageBoxes::Buttons::Ok);
+    ctx.messages.show(this, winText(), "Tavrin", MessageBoxes::Buttons::Ok);
 }
 
 void BoardWindow::gameEnded() {

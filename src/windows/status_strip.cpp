@@ -47,7 +47,7 @@ void StatusStrip::throwPlayed(const rules::ThrowOutcome& outcome) {
 }
 
 void StatusStrip::gameWon() {
-    setMessage(kWinText);
+    setMessage(BoardWindow::winText());
 }
 
 void StatusStrip::onInfoClicked() {
@@ -64,7 +64,7 @@ void StatusStrip::onSearchClicked() {
 
 void StatusStrip::onExitClicked() {
     const auto answer =
-        ctx.messages.show(this, kExitQuestion, "Tavrin", MessageBoxes::Buttons::YesNo);
+        ctx.messages.show(this, exitQuestion(), "Tavrin", MessageBoxes::Buttons::YesNo);
     if (answer == MessageBoxes::Answer::Yes) {
         ctx.log.write("quit");
         ctx.windows.endAtOnce(0);

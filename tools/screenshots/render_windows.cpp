@@ -4,6 +4,7 @@
 //   render_windows DATA_ROOT OUT_DIR [LANG]    (LANG: zh-HK, the default, zh-TW or en)
 
 #include "app/app_setup.h"
+#include "app/translations.h"
 #include "windows/app_context.h"
 #include "windows/board_window.h"
 #include "windows/die_window.h"
@@ -86,6 +87,8 @@ int main(int argc, char* argv[]) {
     Options options;
     options.dataRoot = argv[1];
     options.language = argc == 4 ? argv[3] : "zh-HK";
+    Translations translations;
+    translations.use(options.language, options.dataRoot);
     options.seed = 2024;
     options.mute = true;
     StillClock clock;
