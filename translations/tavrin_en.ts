@@ -42,6 +42,13 @@
     </message>
 </context>
 <context>
+    <name>links</name>
+    <message>
+        <source>無法開啟以下網址 (Cannot open this address):</source>
+        <translation>Cannot open this address. Copy it into your web browser:</translation>
+    </message>
+</context>
+<context>
     <name>quizWindow</name>
     <message>
         <source>Game1  -  冠 心 病 問 答 遊 戲</source>

@@ -28,6 +28,12 @@ ControlDesign chinese(const ControlNames& name, int l, int t, int w, int h,
     return c;
 }
 
+// The address as built, or a plain placeholder: a missing address must not look like one.
+QString emailCaption() {
+    const QString email = QString::fromUtf8(config::email());
+    return "Email: " + (email.isEmpty() ? QString("(none given)") : email);
+}
+
 } // namespace
 
 WindowDesign endWindowLayout() {
@@ -58,11 +64,10 @@ WindowDesign endWindowLayout() {
 
     w.controls = {
         hint,
-        english({"homeLink", "lblUrl3"}, 600, 5160, 2535, 255, config::kHomePage, 9.75),
-        english({"heartLink", "lblUrl2"}, 600, 4800, 2535, 255, config::kAuthorPage2, 9.75),
-        english({"teamLink", "lblUrl1"}, 600, 4440, 2535, 255, config::kAuthorPage1, 9.75),
-        english({"emailLink", "lblEMail"}, 600, 3960, 2535, 375,
-                QString("Email: ") + config::kAuthorEmail, 12),
+        english({"infoLink", "lblUrl3"}, 600, 5160, 2535, 255, "Info Center", 9.75),
+        english({"helpLink", "lblUrl2"}, 600, 4800, 2535, 255, "How to play", 9.75),
+        english({"homeLink", "lblUrl1"}, 600, 4440, 2535, 255, "About Tavrin", 9.75),
+        english({"emailLink", "lblEMail"}, 600, 3960, 2535, 375, emailCaption(), 12),
         english({"credit", "Label5"}, 360, 3480, 2775, 375,
                 QString("Created by: ") + config::kAuthor, 12),
         next,

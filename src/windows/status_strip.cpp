@@ -5,11 +5,11 @@
 #include "controls/label_control.h"
 #include "controls/picture_box.h"
 #include "layouts/window_layouts.h"
-#include "platform/config.h"
 #include "rules/status_digits.h"
 #include "windows/app_context.h"
 #include "windows/board_window.h"
 #include "windows/image_bank.h"
+#include "windows/links.h"
 
 namespace tavrin {
 
@@ -51,15 +51,15 @@ void StatusStrip::gameWon() {
 }
 
 void StatusStrip::onInfoClicked() {
-    ctx.desktop.openAddress(config::kHomePage);
+    openLink(ctx, this, infoCenterAddress(ctx));
 }
 
 void StatusStrip::onHelpClicked() {
-    ctx.desktop.openAddress(config::kReadmePage);
+    openLink(ctx, this, helpAddress(ctx));
 }
 
 void StatusStrip::onSearchClicked() {
-    ctx.desktop.openAddress(QString(config::kSearchHost) + config::kSearchPathAndQuery);
+    openLink(ctx, this, searchAddress());
 }
 
 void StatusStrip::onExitClicked() {

@@ -8,6 +8,7 @@
 #include <QFile>
 #include <QStringList>
 #include <QTemporaryDir>
+#include <QUrl>
 #include <fstream>
 #include <memory>
 #include <stdexcept>
@@ -43,7 +44,10 @@ public:
             boxes << title + ": " + text;
             return answer;
         };
-        ctx->desktop.opener = [this](const QString& address) { opened << address; };
+        ctx->desktop.opener = [this](const QUrl& address) {
+            opened << address.toString();
+            return desktopOpens;
+        };
         ctx->terminate = [](int code) { throw FatalEnded("exit " + std::to_string(code)); };
     }
 
@@ -74,7 +78,8 @@ public:
     std::unique_ptr<AppContext> ctx;
     MessageBoxes::Answer answer = MessageBoxes::Answer::Ok;
     QStringList boxes;
-    QStringList opened;
+    QStringList opened;       // every address handed to the desktop
+    bool desktopOpens = true; // false: as if no browser or handler were installed
     QTemporaryDir dir;
 };
 

@@ -94,7 +94,7 @@ int main(int argc, char* argv[]) {
     StillClock clock;
     AppContext ctx(options, clock);
     ctx.messages.answerer = [](auto&&...) { return MessageBoxes::Answer::Ok; };
-    ctx.desktop.opener = [](const QString&) {};
+    ctx.desktop.opener = [](const QUrl&) { return true; };
     const Renderer render(argv[2]);
 
     render.save(ctx.windows.show<StartWindow>(), "frmStart");
