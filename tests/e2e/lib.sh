@@ -10,6 +10,7 @@
 #   source "$(dirname "$0")/lib.sh"
 #   e2e_init "$@"                     # private Xvfb, temp dir, cleanup trap
 #   game_start --seed 7               # adds --log, --mute, --data-dir; extra options appended
+#                                     # (E2E_LANG=en: --lang en instead of --data-dir)
 #   start=$(window_wait '^Start$')    # a visible window whose title matches (ERE)
 #   read -r x y w h <<<"$(window_geometry "$start")"
 #   click $((x + 260)) $((y + 188))   # left click at a screen pixel (button 3: click X Y 3)
@@ -141,13 +142,17 @@ screenshot() {
 
 # --- the game --------------------------------------------------------------------------
 
+# With E2E_LANG set, the game plays that shipped set (--lang) instead of the content dir;
+# with E2E_GAME_PATH set, the game (not the test) has that PATH, e.g. with a stand-in browser.
 game_start() {
     : >"$E2E_LOG"
     GAME_STATUS=
-    "$E2E_EXE" --log "$E2E_LOG" --mute --data-dir "$E2E_DATA" "$@" \
+    local content=(--data-dir "$E2E_DATA")
+    [ -z "${E2E_LANG:-}" ] || content=(--lang "$E2E_LANG")
+    PATH=${E2E_GAME_PATH:-$PATH} "$E2E_EXE" --log "$E2E_LOG" --mute "${content[@]}" "$@" \
         >"$E2E_WORK/game.stdout" 2>"$E2E_WORK/game.stderr" &
     GAME_PID=$!
-    note "game pid $GAME_PID: $(basename "$E2E_EXE") --log ... --mute --data-dir ... $*"
+    note "game pid $GAME_PID: $(basename "$E2E_EXE") --log ... --mute ${content[0]} ... $*"
     log_wait '^start ' 20 >/dev/null
 }
 
