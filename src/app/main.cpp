@@ -2,6 +2,8 @@
 #include "app/autoplay.h"
 #include "app/command_line.h"
 #include "app/content_check_report.h"
+#include "app/data_location.h"
+#include "app/simulate_command.h"
 #include "app/translations.h"
 #include "rules/clock.h"
 #include "windows/app_context.h"
@@ -12,15 +14,35 @@
 
 namespace {
 
-// The command line is read before any window system is needed, so that --help, --version and
-// --check-content also work without a display.
+// The data root (sounds, pages, translations, the content sets): the installed one, or the
+// build tree's. Reported if there is none, unless --data-dir names the content to play (which
+// then plays without sound).
+bool locateData(tavrin::Options& options) {
+    const tavrin::DataLocation location = tavrin::findDataDirectory();
+    options.dataRoot = location.found;
+    if (!location.found.isEmpty() || !options.dataDir.isEmpty())
+        return true;
+    tavrin::reportMissingData(location);
+    return false;
+}
+
+// The command line is read before any window system is needed, so that --help, --version,
+// --check-content and --simulate also work without a display.
 std::optional<tavrin::Options> readCommandLine(int& argc, char* argv[], int& exitCode) {
     QCoreApplication app(argc, argv);
     QCoreApplication::setApplicationName("tavrin");
     QCoreApplication::setApplicationVersion(TAVRIN_VERSION);
     auto options = tavrin::parseCommandLine(QCoreApplication::arguments(), exitCode);
+    if (options && !locateData(*options)) {
+        exitCode = 2;
+        return std::nullopt;
+    }
     if (options && options->checkContent) {
         exitCode = tavrin::reportContentChecks(*options);
+        return std::nullopt;
+    }
+    if (options && options->simulateGames) {
+        exitCode = tavrin::runSimulation(*options);
         return std::nullopt;
     }
     return options;
@@ -37,6 +59,7 @@ int main(int argc, char* argv[]) {
     QApplication app(argc, argv);
     QApplication::setApplicationName("tavrin");
     tavrin::setUpAppearance(app);
+    tavrin::setUpIdentity();
     tavrin::Translations translations;
     translations.use(options->language, options->dataRoot);
     tavrin::rules::SystemClock clock;

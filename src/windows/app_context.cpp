@@ -27,9 +27,7 @@ AppContext::AppContext(Options opts, const rules::Clock& c)
 }
 
 std::string AppContext::contentDir() const {
-    if (!options.dataDir.isEmpty())
-        return options.dataDir.toStdString();
-    return dataFile(options.language).toStdString();
+    return contentFolder(options).toStdString();
 }
 
 QString AppContext::dataFile(const QString& name) const {

@@ -23,7 +23,15 @@ struct Options {
     QString screenshotDir; // autoplay saves screenshots of the key moments here
     bool autoplay = false;
     bool mute = false;
-    bool checkContent = false; // check the content files and exit, for teachers editing them
+    bool checkContent = false;        // check the content files and exit, for teachers editing them
+    std::optional<int> simulateGames; // play this many games without a display and exit
+    QString player = "fair";          // the modelled player of simulated games
 };
+
+// Where the three content files are read: the --data-dir folder, or the language's folder in
+// the data root.
+inline QString contentFolder(const Options& options) {
+    return options.dataDir.isEmpty() ? options.dataRoot + "/" + options.language : options.dataDir;
+}
 
 } // namespace tavrin
