@@ -6,7 +6,10 @@
 #include "app/simulate_command.h"
 #include "app/translations.h"
 #include "rules/clock.h"
+#include "windows/accessible_window.h"
 #include "windows/app_context.h"
+#include "windows/keyboard_control.h"
+#include "windows/keyboard_focus.h"
 #include "windows/start_window.h"
 
 #include <QApplication>
@@ -60,10 +63,13 @@ int main(int argc, char* argv[]) {
     QApplication::setApplicationName("tavrin");
     tavrin::setUpAppearance(app);
     tavrin::setUpIdentity();
+    tavrin::installAccessibility();
     tavrin::Translations translations;
     translations.use(options->language, options->dataRoot);
     tavrin::rules::SystemClock clock;
     tavrin::AppContext ctx(*options, clock);
+    tavrin::KeyboardControl keys(ctx);
+    tavrin::FocusKeeper focus(ctx);
     ctx.log.write("start",
                   {tavrin::rules::EventLog::field("seed", ctx.rng.lastSeed()),
                    tavrin::rules::EventLog::field("lang", options->language.toStdString())});

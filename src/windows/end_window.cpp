@@ -44,6 +44,9 @@ void EndWindow::showSecondPage() {
           Place{"helpLink", 2040, 1680}, Place{"infoLink", 2040, 2040}})
         moveControl(label(p.name), p.left, p.top);
     label("linksHint").show();
+    // In view now: Tab reaches the links.
+    for (const char* link : {"emailLink", "homeLink", "helpLink", "infoLink"})
+        label(link).setFocusPolicy(Qt::TabFocus);
 }
 
 void EndWindow::onEmailClicked() {

@@ -11,31 +11,19 @@ e2e_init "$@"
 shield_y=$((32 + 50 / 2))
 shields=("info $((8 + 20))" "help $((56 + 20))" "search $((104 + 20))")
 
-browser_dir=$E2E_WORK/browser
-opened=$E2E_WORK/opened.txt
-mkdir -p "$browser_dir"
-cat >"$browser_dir/xdg-open" <<SCRIPT
-#!/bin/sh
-printf '%s\n' "\$1" >>"$opened"
-SCRIPT
-chmod +x "$browser_dir/xdg-open"
-
+record_opened_addresses
 unset BROWSER DEFAULT_BROWSER # the desktop's other ways to find a browser
 E2E_LANG=en
-E2E_GAME_PATH=$browser_dir:$PATH game_start --seed 4
+game_start --seed 4
 board_open
 for shield in "${shields[@]}"; do
-    read -r name x <<<"$shield"
+    read -r _ x <<<"$shield"
     click_in "$STATUS_WIN" "$x" "$shield_y"
-    log_wait_count '^link ' "$(($(grep -c . "$opened" 2>/dev/null || true) + 1))" 5 >/dev/null
     pace
 done
-for ((i = 0; i < 30; i++)); do
-    [ "$(grep -c . "$opened" 2>/dev/null)" = 3 ] && break
-    sleep 0.1
-done
-[ "$(grep -c . "$opened" 2>/dev/null)" = 3 ] || fail "the browser got $(cat "$opened" 2>/dev/null)"
-mapfile -t addresses <"$opened"
+opened_wait '^https:' 5 >/dev/null # the search, the last one
+[ "$(grep -c . "$E2E_OPENED")" = 3 ] || fail "the browser got $(cat "$E2E_OPENED")"
+mapfile -t addresses <"$E2E_OPENED"
 note "opened: ${addresses[*]}"
 /usr/bin/python3 - "${addresses[@]}" <<'PY' || fail "an address leads nowhere: ${addresses[*]}"
 import os, sys, urllib.parse
@@ -50,13 +38,13 @@ PY
 [ "$(log_count '^link .* opened=1$')" = 3 ] || fail "not every address was handed over"
 game_expect_running "after the links"
 
-# No browser and no xdg-open anywhere on PATH: the desktop cannot open the address.
+# No browser and no xdg-open anywhere on the game's PATH: the desktop cannot open the address.
 kill "$GAME_PID"
 wait "$GAME_PID" 2>/dev/null
 GAME_PID=
 E2E_GAME_PATH=$E2E_WORK/empty game_start --seed 4
 board_open
-read -r name x <<<"${shields[0]}"
+read -r _ x <<<"${shields[0]}"
 click_in "$STATUS_WIN" "$x" "$shield_y"
 box=$(message_box_wait 10)
 log_wait '^link .* opened=0$' 5 >/dev/null

@@ -12,6 +12,7 @@
 #include "windows/die_window.h"
 #include "windows/drag_handle.h"
 #include "windows/end_window.h"
+#include "windows/key_list.h"
 #include "windows/quiz_window.h"
 #include "windows/start_window.h"
 #include "windows/status_strip.h"
@@ -64,15 +65,17 @@ bool hasChinese(const QString& text) {
 }
 
 // Every text the window's layout designs, as the window shows it: its title, each control's
-// text and tooltip, paired with the designed text.
+// text and tooltip, paired with the designed text (a tooltip with its keys after it).
 QList<QPair<QString, QString>> designedAndShown(const GameWindow& window) {
     QList<QPair<QString, QString>> texts{{window.design().caption, window.windowTitle()}};
     for (const layout::ControlDesign& c : window.design().controls) {
         const QWidget* control = window.control(c.name, c.index);
         if (!c.caption.isEmpty())
             texts.append({c.caption, shownText(control)});
-        if (!c.tooltip.isEmpty())
-            texts.append({c.tooltip, control->toolTip()});
+        if (!c.tooltip.isEmpty()) { // the keys that act on a control follow its tooltip
+            const QString keys = keyHint(window.design().name, c.name);
+            texts.append({c.tooltip + (keys.isEmpty() ? "" : "  " + keys), control->toolTip()});
+        }
     }
     return texts;
 }
