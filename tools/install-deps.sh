@@ -7,6 +7,7 @@ packages=(
     qt6-base-dev qt6-base-dev-tools qt6-svg-dev
     libsdl2-mixer-dev timgm6mb-soundfont
     fonts-arphic-uming fonts-comic-neue
+    qt6-translations-l10n
     xvfb xauth xdotool imagemagick
 )
 
