@@ -4,11 +4,11 @@ set -euo pipefail
 
 packages=(
     cmake g++ make pkg-config python3
-    qt6-base-dev qt6-base-dev-tools qt6-svg-dev
+    qt6-base-dev qt6-base-dev-tools qt6-svg-dev libxcb1-dev
     libsdl2-mixer-dev timgm6mb-soundfont
     fonts-arphic-uming fonts-comic-neue
-    qt6-translations-l10n
-    xvfb xauth xdotool imagemagick
+    qt6-translations-l10n qt6-wayland
+    xvfb xauth xdotool imagemagick x11-utils openbox weston
 )
 
 missing=()

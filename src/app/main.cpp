@@ -2,6 +2,7 @@
 #include "app/autoplay.h"
 #include "app/command_line.h"
 #include "app/content_check_report.h"
+#include "app/window_system_choice.h"
 #include "rules/clock.h"
 #include "windows/app_context.h"
 #include "windows/start_window.h"
@@ -33,8 +34,10 @@ int main(int argc, char* argv[]) {
     if (!options)
         return exitCode;
 
-    QApplication app(argc, argv);
+    tavrin::ApplicationArguments arguments(argc, argv);
+    QApplication app(arguments.argc(), arguments.argv());
     QApplication::setApplicationName("tavrin");
+    tavrin::noteWhenWindowsCannotBePlaced();
     tavrin::setUpAppearance(app);
     tavrin::rules::SystemClock clock;
     tavrin::AppContext ctx(*options, clock);

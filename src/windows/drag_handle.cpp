@@ -2,6 +2,7 @@
 
 #include "controls/image_control.h"
 #include "layouts/window_layouts.h"
+#include "platform/window_system.h"
 #include "windows/app_context.h"
 #include "windows/board_window.h"
 #include "windows/die_window.h"
@@ -9,6 +10,7 @@
 
 #include <QCoreApplication>
 #include <QMouseEvent>
+#include <QWindow>
 
 namespace tavrin {
 namespace {
@@ -34,6 +36,12 @@ DragHandle::DragHandle(AppContext& ctx) : GameWindow(ctx, layout::dragHandleLayo
 
 void DragHandle::onHandlePressed(double x, double y) {
     raise(); // dragged over the board, the handle stays in sight
+    if (!windowsCanBePlaced()) {
+        // The compositor moves the handle; the others cannot follow where nobody may place them.
+        if (QWindow* window = windowHandle())
+            window->startSystemMove();
+        return;
+    }
     dragging_ = true;
     dragStartX_ = x;
     dragStartY_ = y;

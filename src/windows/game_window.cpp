@@ -5,6 +5,7 @@
 #include "controls/interval_timer.h"
 #include "controls/label_control.h"
 #include "controls/picture_box.h"
+#include "platform/window_system.h"
 #include "windows/app_context.h"
 
 #include <QApplication>
@@ -69,7 +70,10 @@ void GameWindow::listenToSession() {
 }
 
 void GameWindow::applyWindowSettings() {
-    Qt::WindowFlags flags = design_.taskbarButton ? Qt::Window : Qt::Tool;
+    // Windows without a taskbar button are kept off the taskbar when shown (see event()).
+    // They stay ordinary windows: a tool window would be kept above the handle by some window
+    // managers, and the handle is raised over the board while it is dragged.
+    Qt::WindowFlags flags = Qt::Window;
     if (design_.hasTitleBar && design_.shape == layout::Shape::Rectangle)
         flags |= Qt::CustomizeWindowHint | Qt::WindowTitleHint | Qt::WindowSystemMenuHint |
                  Qt::WindowCloseButtonHint;
@@ -257,10 +261,20 @@ void GameWindow::markDestroying() {
 }
 
 bool GameWindow::event(QEvent* event) {
-    if (keepsActivation_ && event->type() == QEvent::Show)
-        activateWindow(); // without a window manager nobody else makes a new window active
-    else if (event->type() == QEvent::WindowDeactivate)
+    switch (event->type()) {
+    case QEvent::Show:
+        // Sent before the window is mapped, so the window manager sees the states at once.
+        if (!design_.taskbarButton)
+            keepOffTaskbar(*this);
+        if (keepsActivation_)
+            activateWindow(); // without a window manager nobody else makes a new window active
+        break;
+    case QEvent::WindowDeactivate:
         onDeactivate();
+        break;
+    default:
+        break;
+    }
     return QWidget::event(event);
 }
 

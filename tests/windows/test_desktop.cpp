@@ -1,5 +1,7 @@
-// How the game lives on a desktop: message box buttons in the language of the box.
+// How the game lives on a desktop: the window system it runs on, and message box buttons in
+// the language of the box.
 #include "app/app_setup.h"
+#include "app/window_system_choice.h"
 #include "game_fixture.h"
 #include "windows/status_strip.h"
 
@@ -44,6 +46,28 @@ class DesktopTest : public QObject {
     Q_OBJECT
 private slots:
     void initTestCase() { setUpAppearance(*qApp); }
+
+    void waylandSessionsWithAnXServerRunOnIt() {
+        const auto env = [](std::initializer_list<std::pair<QString, QString>> vars) {
+            QProcessEnvironment e;
+            for (const auto& [name, value] : vars)
+                e.insert(name, value);
+            return e;
+        };
+        const QStringList plain{"tavrin"};
+        QVERIFY(prefersXServer(plain, env({{"WAYLAND_DISPLAY", "wayland-0"}, {"DISPLAY", ":0"}})));
+        QVERIFY(prefersXServer(plain, env({{"XDG_SESSION_TYPE", "wayland"}, {"DISPLAY", ":1"}})));
+        // The user's choice stands.
+        const auto both = env({{"WAYLAND_DISPLAY", "wayland-0"}, {"DISPLAY", ":0"}});
+        QVERIFY(!prefersXServer({"tavrin", "-platform", "wayland"}, both));
+        QVERIFY(!prefersXServer({"tavrin", "--platform", "wayland"}, both));
+        QVERIFY(!prefersXServer(plain, env({{"WAYLAND_DISPLAY", "wayland-0"},
+                                            {"DISPLAY", ":0"},
+                                            {"QT_QPA_PLATFORM", "wayland"}})));
+        // No X server, or no Wayland: Qt's own choice.
+        QVERIFY(!prefersXServer(plain, env({{"WAYLAND_DISPLAY", "wayland-0"}})));
+        QVERIFY(!prefersXServer(plain, env({{"XDG_SESSION_TYPE", "x11"}, {"DISPLAY", ":0"}})));
+    }
 
     void messageBoxButtonsSpeakTheLanguageOfTheirText() {
         GameFixture f;
