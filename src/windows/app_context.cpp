@@ -2,6 +2,7 @@
 
 #include "rules/content_error.h"
 
+#include <QGuiApplication>
 #include <cstdio>
 #include <cstdlib>
 #include <iostream>
@@ -23,6 +24,15 @@ AppContext::AppContext(Options opts, const rules::Clock& c)
     if (!options.logFile.isEmpty() && !log.open(options.logFile.toStdString()))
         std::cerr << "tavrin: cannot write the log file " << options.logFile.toStdString() << "\n";
     session.addListener(sessionLog);
+}
+
+QScreen* AppContext::screen() const {
+    return screen_ ? screen_.data() : QGuiApplication::primaryScreen();
+}
+
+void AppContext::chooseScreen(QScreen* screen) {
+    screen_ = screen;
+    messages.screen = screen;
 }
 
 void AppContext::fatal(const rules::ContentError& error) {

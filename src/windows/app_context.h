@@ -11,6 +11,8 @@
 #include "windows/options.h"
 #include "windows/window_registry.h"
 
+#include <QPointer>
+#include <QScreen>
 #include <functional>
 
 namespace tavrin {
@@ -33,6 +35,12 @@ public:
     // problem is shown and printed, and the exit code is not zero.
     [[noreturn]] void fatal(const rules::ContentError& error);
 
+    // The screen the game is played on: the start window's. The playing screen, the mini-games
+    // and the message boxes open there. Until it is chosen, or once it is unplugged, the
+    // primary screen.
+    QScreen* screen() const;
+    void chooseScreen(QScreen* screen);
+
     Options options;
     const rules::Clock& clock;
     rules::Random rng;
@@ -47,6 +55,9 @@ public:
     WindowRegistry windows;
     // How a fatal error ends the run; tests replace it with one that throws.
     std::function<void(int exitCode)> terminate;
+
+private:
+    QPointer<QScreen> screen_;
 };
 
 } // namespace tavrin

@@ -2,6 +2,7 @@
 
 #include "layouts/layout.h"
 #include "rules/game_session.h"
+#include "windows/move_requests.h"
 
 #include <QHash>
 #include <QWidget>
@@ -9,6 +10,7 @@
 class QLineEdit;
 class QPlainTextEdit;
 class QPushButton;
+class QScreen;
 
 namespace tavrin {
 
@@ -42,6 +44,9 @@ public:
     void setLeftTwips(int twips);
     void setTopTwips(int twips);
 
+    // The screen the game is played on (AppContext::screen), where the window opens.
+    QScreen* homeScreen() const;
+
     // Controls by name and, for control arrays, index.
     QWidget* control(const QString& name, int index = -1) const;
     LabelControl& label(const QString& name, int index = -1) const;
@@ -62,6 +67,11 @@ public:
     // queued must not act on a game that has moved on (or load windows again).
     void markDestroying();
 
+signals:
+    // The window system moved the window, not the game: a window manager's move (Alt and drag,
+    // the keyboard) or another program's.
+    void movedBySystem(tavrin::GameWindow* window);
+
 protected:
     void listenToSession();
     // The mini-games keep the activation against the game's other windows while they are open.
@@ -69,6 +79,7 @@ protected:
     bool event(QEvent* event) override;
     void paintEvent(QPaintEvent* event) override;
     void closeEvent(QCloseEvent* event) override;
+    void moveEvent(QMoveEvent* event) override;
     // What a close by the system (close box, window manager) does; by default, unload.
     virtual void systemClose();
 
@@ -77,6 +88,7 @@ protected:
 private:
     void applyWindowSettings();
     void placeWindow();
+    void moveFrameTo(QPoint position);
     void reclaimActivation();
     void buildControls();
     QWidget* createControl(const layout::ControlDesign& c);
@@ -86,6 +98,7 @@ private:
     QPixmap background_;
     QHash<QString, QWidget*> controls_;
     QHash<QString, IntervalTimer*> timers_;
+    MoveRequests moveRequests_;
     bool destroying_ = false;
     bool keepsActivation_ = false;
 };

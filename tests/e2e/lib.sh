@@ -208,6 +208,18 @@ expect_taskbar() {
             xprop -id "$id" WM_NAME | sed 's/.*= //'; done | tr '\n' ' ')"
 }
 
+# desktop_restart WxHxD: a new X server of that size, without a window manager; the game and
+# the window manager of the old one are stopped.
+desktop_restart() {
+    local pid
+    for pid in "$GAME_PID" "$WM_PID" "$XVFB_PID"; do
+        [ -n "$pid" ] && kill "$pid" 2>/dev/null && wait "$pid" 2>/dev/null
+    done
+    GAME_PID='' WM_PID='' XVFB_PID=''
+    E2E_SCREEN=$1
+    xvfb_start
+}
+
 screenshot() {
     import -window root "$E2E_ARTIFACTS/$1.png" || note "screenshot $1 failed"
 }

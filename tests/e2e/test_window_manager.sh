@@ -1,7 +1,9 @@
 #!/bin/bash
 # The game under a real window manager (openbox): one taskbar entry on the playing screen (the
-# handle's) and one more for the quiz; the handle's drag behaves as without a window manager;
-# a close request to the handle ends the game as before.
+# handle's) and one more for the quiz; a window manager's move of any window of the group
+# (a script's or Alt and drag) brings the others to their places around it, while the handle's
+# own drag behaves as without a window manager; message boxes open centred; a close request
+# to the handle ends the game as before.
 # shellcheck source=lib.sh
 source "$(dirname "$0")/lib.sh"
 e2e_init "$@"
@@ -24,6 +26,14 @@ group_wait_around() {
     expect_group_at "$1" "$2" "$3"
 }
 
+# alt_drag X Y DX DY: what a player does to move a window with openbox: Alt and drag.
+alt_drag() {
+    pointer_to "$1" "$2"
+    xdotool keydown alt mousedown 1
+    move_to $(($1 + $3)) $(($2 + $4))
+    xdotool mouseup 1 keyup alt
+}
+
 game_start --seed 21
 start=$(window_wait '^Start$' 20)
 expect_geometry "$start" "353 280 317 208" "start window"
@@ -37,6 +47,23 @@ expect_taskbar 1 "the playing screen"
 for id in $(managed_windows); do
     xprop -id "$id" WM_CLASS | grep -q '"tavrin"' || fail "window $id has no tavrin class"
 done
+
+# --- a script moves the board: the others follow --------------------------------------------
+xdotool windowmove "$BOARD_WIN" 200 100
+group_wait_around 107 420 "after the board was moved"
+
+# --- Alt and drag: the board, then the die --------------------------------------------------
+read -r x y _ <<<"$(window_geometry "$BOARD_WIN")"
+alt_drag $((x + 200)) $((y + 150)) -60 -40
+window_wait_geometry "$BOARD_WIN" "$((x - 60)) $((y - 40)) $BOARD_SIZE" 5
+read -r bx by _ <<<"$(window_geometry "$BOARD_WIN")"
+group_wait_around $((bx - 93)) $((by + 320)) "after Alt and drag of the board"
+screenshot 2-board-moved
+
+read -r x y _ <<<"$(window_geometry "$DIE_WIN")"
+alt_drag $((x + BALL_CENTRE_X)) $((y + BALL_CENTRE_Y)) -50 30
+window_wait_geometry "$DIE_WIN" "$((x - 50)) $((y + 30)) $DIE_SIZE" 5
+group_wait_around $((x - 50 - 500)) $((y + 30)) "after Alt and drag of the die"
 
 # --- the handle's own drag: only the handle moves until the release -------------------------
 read -r hx hy _ <<<"$(window_geometry "$HANDLE_WIN")"
@@ -83,6 +110,16 @@ while [ -z "$seen_quiz" ] || [ -z "$seen_target" ]; do
     expect_taskbar 1 "the playing screen after a mini-game"
     pace
 done
+
+# --- a message box opens in the middle of the screen ----------------------------------------
+# (its client area: the window manager adds a title bar above it)
+click_in "$STATUS_WIN" $((152 + 40 / 2)) $((32 + 50 / 2))
+box=$(message_box_wait 5)
+read -r x y w h <<<"$(window_geometry "$box")"
+dx=$((x + w / 2 - 512)) dy=$((y + h / 2 - 384))
+((dx * dx <= 1 && dy >= 0 && dy <= 24)) || fail "the exit question is not centred: $x $y $w $h"
+screenshot 3-exit-question
+message_box_answer "$box" Escape
 
 # --- closing the handle ends the game as before ---------------------------------------------
 window_close "$HANDLE_WIN"
