@@ -1,5 +1,8 @@
 #!/usr/bin/env bash
-# Installs the Debian packages that building, playing and testing Tavrin need, if missing.
+# Installs the Debian packages Tavrin needs, if missing:
+#   install-deps.sh            building and playing
+#   install-deps.sh test       also what only the tests use
+#   install-deps.sh package    also what building and checking the Debian package uses
 set -euo pipefail
 
 packages=(
@@ -8,8 +11,15 @@ packages=(
     libsdl2-mixer-dev timgm6mb-soundfont
     fonts-arphic-uming fonts-comic-neue
     qt6-translations-l10n qt6-wayland
-    xvfb xauth xdotool imagemagick x11-utils openbox weston
+    xvfb xauth xdotool imagemagick
 )
+for group in "$@"; do
+    case $group in
+    test) packages+=(reuse x11-utils openbox weston) ;;
+    package) packages+=(dpkg-dev file lintian desktop-file-utils appstream) ;;
+    *) echo "install-deps.sh: unknown group '$group' (test, package)" >&2 && exit 2 ;;
+    esac
+done
 
 missing=()
 for p in "${packages[@]}"; do

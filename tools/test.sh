@@ -1,7 +1,9 @@
 #!/usr/bin/env bash
-# Installs, builds and runs every test: rules, windows offscreen, end to end in Xvfb.
+# Installs, builds and runs every test: rules, windows offscreen, end to end in Xvfb, the
+# install rules and the Debian package of the build.
 set -euo pipefail
 cd "$(dirname "$0")/.."
+tools/install-deps.sh test package
 tools/build.sh
 cd build
 ctest --output-on-failure -j2 "$@"

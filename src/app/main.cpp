@@ -2,6 +2,8 @@
 #include "app/autoplay.h"
 #include "app/command_line.h"
 #include "app/content_check_report.h"
+#include "app/data_location.h"
+#include "app/simulate_command.h"
 #include "app/window_system_choice.h"
 #include "rules/clock.h"
 #include "windows/app_context.h"
@@ -12,15 +14,36 @@
 
 namespace {
 
-// The command line is read before any window system is needed, so that --help, --version and
-// --check-content also work without a display.
+// Without --data-dir, the installed data (or the build tree's); reported if there is none.
+bool locateData(tavrin::Options& options) {
+    if (!options.dataDir.isEmpty())
+        return true;
+    const tavrin::DataLocation location = tavrin::findDataDirectory();
+    if (location.found.isEmpty()) {
+        tavrin::reportMissingData(location);
+        return false;
+    }
+    options.dataDir = location.found;
+    return true;
+}
+
+// The command line is read before any window system is needed, so that --help, --version,
+// --check-content and --simulate also work without a display.
 std::optional<tavrin::Options> readCommandLine(int& argc, char* argv[], int& exitCode) {
     QCoreApplication app(argc, argv);
     QCoreApplication::setApplicationName("tavrin");
     QCoreApplication::setApplicationVersion(TAVRIN_VERSION);
     auto options = tavrin::parseCommandLine(QCoreApplication::arguments(), exitCode);
+    if (options && !locateData(*options)) {
+        exitCode = 2;
+        return std::nullopt;
+    }
     if (options && options->checkContent) {
         exitCode = tavrin::reportContentCheck(options->dataDir);
+        return std::nullopt;
+    }
+    if (options && options->simulateGames) {
+        exitCode = tavrin::runSimulation(*options);
         return std::nullopt;
     }
     return options;
@@ -39,6 +62,7 @@ int main(int argc, char* argv[]) {
     QApplication::setApplicationName("tavrin");
     tavrin::noteWhenWindowsCannotBePlaced();
     tavrin::setUpAppearance(app);
+    tavrin::setUpIdentity();
     tavrin::rules::SystemClock clock;
     tavrin::AppContext ctx(*options, clock);
     ctx.log.write("start", {tavrin::rules::EventLog::field("seed", ctx.rng.lastSeed())});

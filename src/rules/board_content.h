@@ -23,6 +23,11 @@ struct BoardContent {
 BoardContent parseBoard(const std::vector<std::string>& dataLines,
                         const std::vector<std::string>& messageLines);
 
+// Each file on its own, as a checker reads them: the 38 values of mapdata.txt, and whether
+// mapmsg.txt has its 38 lines. Throw ContentError.
+std::array<long long, kSquareCount> parseBoardValues(const std::vector<std::string>& dataLines);
+void requireBoardMessages(const std::vector<std::string>& messageLines);
+
 // Reads mapdata.txt, then mapmsg.txt, from dir. Throws ContentError.
 BoardContent readBoardFiles(const std::string& dir);
 

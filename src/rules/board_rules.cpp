@@ -1,5 +1,7 @@
 #include "rules/board_rules.h"
 
+#include <algorithm>
+
 namespace tavrin::rules {
 
 int tilePictureIndex(long long value) {
@@ -53,9 +55,9 @@ ThrowOutcome playThrow(GameState& state, const BoardContent& board) {
         return outcome;
     }
     outcome.kind = ThrowOutcome::Kind::Moved;
-    outcome.path = walkPath(state.square, state.dieFace);
-    if (!outcome.path.empty())
-        state.square = outcome.path.back();
+    // Counting squares from 37 round to 0 is where the walk ends.
+    outcome.steps = std::max(state.dieFace, 0);
+    state.square = (state.square + outcome.steps) % kSquareCount;
     outcome.to = state.square;
     outcome.value = board.values[state.square];
     outcome.effect = squareEffect(outcome.value);

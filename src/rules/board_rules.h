@@ -31,9 +31,11 @@ struct ThrowOutcome {
     Kind kind = Kind::Refused;
     int from = 0;
     int to = 0;
-    std::vector<int> path;
+    int steps = 0; // a moving throw walks the die's face from `from` to `to`
     long long value = 0;
     SquareEffect effect = SquareEffect::None;
+
+    std::vector<int> path() const { return walkPath(from, steps); }
 };
 
 // Plays the die's face as one throw: refuses while the board takes no throws, recognises a win

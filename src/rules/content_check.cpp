@@ -2,9 +2,13 @@
 
 #include "rules/board_content.h"
 #include "rules/content_error.h"
+#include "rules/content_file.h"
+#include "rules/content_rules.h"
 #include "rules/quiz_content.h"
 #include "rules/quiz_rules.h"
 #include "rules/whole_number.h"
+
+#include <algorithm>
 
 namespace tavrin::rules {
 namespace {
@@ -26,19 +30,40 @@ void checkAnswers(const QuizContent& quiz, ContentReport& report) {
     }
 }
 
+// Runs one file's reading; its first error goes to the report. True when it read cleanly.
+template <class Read> bool readsCleanly(ContentReport& report, Read read) {
+    try {
+        read();
+        return true;
+    } catch (const ContentError& error) {
+        report.errors.push_back(error.what());
+        return false;
+    }
+}
+
+void append(std::vector<std::string>& to, const std::vector<std::string>& more) {
+    to.insert(to.end(), more.begin(), more.end());
+}
+
 } // namespace
 
 ContentReport checkContent(const std::string& dir) {
     ContentReport report;
-    try {
-        readBoardFiles(dir);
-    } catch (const ContentError& error) {
-        report.errors.push_back(error.what());
-    }
-    try {
-        checkAnswers(readQuizFile(dir), report);
-    } catch (const ContentError& error) {
-        report.errors.push_back(error.what());
+    BoardContent board;
+    QuizContent quiz;
+    const bool valuesRead = readsCleanly(
+        report, [&] { board.values = parseBoardValues(readContentLines(dir, kMapDataFile)); });
+    const bool messagesRead = readsCleanly(report, [&] {
+        const auto lines = readContentLines(dir, kMapMsgFile);
+        requireBoardMessages(lines);
+        std::copy_n(lines.begin(), kSquareCount, board.messages.begin());
+    });
+    const bool quizRead = readsCleanly(report, [&] { quiz = readQuizFile(dir); });
+    if (quizRead)
+        checkAnswers(quiz, report);
+    if (valuesRead && messagesRead && quizRead && report.errors.empty()) {
+        append(report.warnings, boardRuleWarnings(board));
+        append(report.warnings, quizRuleWarnings(quiz));
     }
     return report;
 }

@@ -13,36 +13,39 @@ void GameSession::addListener(GameListener& listener) {
 }
 
 void GameSession::removeListener(GameListener& listener) {
-    std::erase(listeners_, &listener);
+    if (telling_ > 0) {
+        std::replace(listeners_.begin(), listeners_.end(), &listener,
+                     static_cast<GameListener*>(nullptr));
+        gapsLeft_ = true;
+    } else
+        std::erase(listeners_, &listener);
 }
 
 // A listener may add or remove listeners while it is told (a window opening or closing):
 // the news goes to those listening when it happened who are still listening.
 template <class Call> void GameSession::tell(Call call) {
-    const std::vector<GameListener*> listening = listeners_;
-    for (GameListener* listener : listening)
-        if (std::find(listeners_.begin(), listeners_.end(), listener) != listeners_.end())
+    struct Telling { // also when a listener throws
+        GameSession& session;
+        explicit Telling(GameSession& s) : session(s) { ++session.telling_; }
+        ~Telling() {
+            if (--session.telling_ == 0 && session.gapsLeft_) {
+                std::erase(session.listeners_, nullptr);
+                session.gapsLeft_ = false;
+            }
+        }
+    } telling(*this);
+    const std::size_t listening = listeners_.size();
+    for (std::size_t i = 0; i < listening; ++i)
+        if (GameListener* listener = listeners_[i])
             call(*listener);
 }
 
-void GameSession::start(BoardContent board) {
-    board_ = std::move(board);
+void GameSession::start(const BoardContent& board) {
+    board_ = board;
     state_.square = 0;
     state_.trial = 1;
     state_.score = kStartScore;
     state_.takingThrows = true;
-}
-
-void GameSession::resetDie(Random& random) {
-    state_.dieHeld = false;
-    state_.dieFace = random.wholeUpTo(6);
-}
-
-bool GameSession::turnDie(Random& random) {
-    if (state_.dieHeld)
-        return false;
-    state_.dieFace = random.wholeUpTo(6);
-    return true;
 }
 
 void GameSession::throwDie() {

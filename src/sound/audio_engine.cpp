@@ -1,7 +1,8 @@
 #include "sound/audio_engine.h"
 
+#include "sound/sound_fonts.h"
+
 #include <QFile>
-#include <QFileInfo>
 #include <SDL.h>
 #include <SDL_mixer.h>
 
@@ -33,10 +34,13 @@ bool AudioEngine::open(const Settings& settings) {
         SDL_QuitSubSystem(SDL_INIT_AUDIO);
         return false;
     }
-    // SDL ignores SDL_SOUNDFONTS unless forced. Without its soundfont FluidSynth would still
-    // "play" the tune, silently, printing errors and spending time: leave the music out.
-    musicAvailable_ = QFileInfo(settings.soundFont).isReadable();
-    Mix_SetSoundFonts(QFile::encodeName(settings.soundFont).constData());
+    // Set explicitly, because SDL ignores SDL_SOUNDFONTS unless forced. Without a soundfont
+    // FluidSynth would still "play" the tune, silently, printing errors and spending time:
+    // leave the music out.
+    const QString soundFonts =
+        settings.soundFont.isEmpty() ? systemSoundFonts() : settings.soundFont;
+    musicAvailable_ = anySoundFontReadable(soundFonts);
+    Mix_SetSoundFonts(QFile::encodeName(soundFonts).constData());
     // FluidSynth at full volume peaks near the top of the range; the background music leaves
     // headroom for the effects mixed over it.
     Mix_VolumeMusic(MIX_MAX_VOLUME / 2);

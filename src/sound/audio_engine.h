@@ -32,10 +32,10 @@ class AudioEngine : public QObject {
 public:
     struct Settings {
         bool mute = false; // never open a device
-        QString soundFont = kDefaultSoundFont;
+        // A list as SDL_SOUNDFONTS takes it; empty: the system's (sound_fonts.h).
+        QString soundFont = {};
         int bufferFrames = 512; // about 12 ms at 44.1 kHz: effects start promptly
     };
-    static inline const QString kDefaultSoundFont = "/usr/share/sounds/sf2/TimGM6mb.sf2";
 
     explicit AudioEngine(Settings settings);
     ~AudioEngine() override;

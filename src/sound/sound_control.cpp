@@ -60,7 +60,7 @@ void SoundControl::open() {
         // beneath it on the stack, free even to close this device.
         device_ = SequencerDevice::open(engine_, fileName_, [this] {
             QMetaObject::invokeMethod(
-                this, [this] { emit Done(kNotifySuccessful); }, Qt::QueuedConnection);
+                this, [this] { emit done(kNotifySuccessful); }, Qt::QueuedConnection);
         });
     }
 }

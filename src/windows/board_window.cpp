@@ -68,7 +68,7 @@ void BoardWindow::placeCharacter(int square) {
 
 void BoardWindow::throwPlayed(const rules::ThrowOutcome& outcome) {
     // Only the final square is ever drawn: nothing gives way to the event loop meanwhile.
-    for (int square : outcome.path)
+    for (int square : outcome.path())
         placeCharacter(square);
 }
 

@@ -15,7 +15,9 @@ struct Options {
     QString screenshotDir; // autoplay saves screenshots of the key moments here
     bool autoplay = false;
     bool mute = false;
-    bool checkContent = false; // check the content files and exit, for teachers editing them
+    bool checkContent = false;        // check the content files and exit, for teachers editing them
+    std::optional<int> simulateGames; // play this many games without a display and exit
+    QString player = "fair";          // the modelled player of simulated games
 };
 
 } // namespace tavrin

@@ -26,7 +26,7 @@ SoundHolder::SoundHolder(AppContext& ctx)
     music.setObjectName("music");
     wrongSound.setObjectName("wrongSound");
     rightSound.setObjectName("rightSound");
-    connect(&music, &SoundControl::Done, this, &SoundHolder::onMusicDone);
+    connect(&music, &SoundControl::done, this, &SoundHolder::onMusicDone);
 }
 
 QString SoundHolder::soundFile(const char* name) const {

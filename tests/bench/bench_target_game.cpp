@@ -106,7 +106,7 @@ int main(int argc, char* argv[]) {
     long moves = 0, clicks = 0;
     const Run game = wholeGame(ctx, clockTicks, moves, clicks);
     report("target game clock (Timer2)", clockTicks, game);
-    std::printf("%-28s %6.2f moves/s, %ld clicks\n", "target moves (Timer1)",
+    std::printf("%-28s %6.2f moves/s, %ld clicks\n", "target moves (jump timer)",
                 moves / game.wallSeconds, clicks);
     return 0;
 }

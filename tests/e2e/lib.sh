@@ -8,7 +8,8 @@
 #   # shellcheck source=lib.sh
 #   source "$(dirname "$0")/lib.sh"
 #   e2e_init "$@"                     # private Xvfb, temp dir, cleanup trap
-#   game_start --seed 7               # adds --log, --mute, --data-dir; extra options appended
+#   game_start --seed 7               # adds --log, --mute, --data-dir (none if E2E_DATA is
+#                                     # empty); extra options appended
 #   start=$(window_wait '^Start$')    # a visible window whose title matches (ERE)
 #   read -r x y w h <<<"$(window_geometry "$start")"
 #   click $((x + 260)) $((y + 188))   # left click at a screen pixel (button 3: click X Y 3)
@@ -226,15 +227,39 @@ screenshot() {
 
 # --- the game --------------------------------------------------------------------------
 
+# game_start OPTIONS: the game reads its content from $GAME_CONTENT (the shipped files unless
+# a test made a folder of its own with content_copy).
 game_start() {
     : >"$E2E_LOG"
     GAME_STATUS=
-    "$E2E_EXE" --log "$E2E_LOG" --mute --data-dir "$E2E_DATA" "$@" \
+    local content=${GAME_CONTENT:-$E2E_DATA}
+    "$E2E_EXE" --log "$E2E_LOG" --mute ${content:+--data-dir "$content"} "$@" \
         >"$E2E_WORK/game.stdout" 2>"$E2E_WORK/game.stderr" &
     GAME_PID=$!
-    note "game pid $GAME_PID: $(basename "$E2E_EXE") --log ... --mute --data-dir ... $*"
+    note "game pid $GAME_PID: $(basename "$E2E_EXE") --log ... --mute${content:+ --data-dir ...} $*"
     log_wait '^start ' 20 >/dev/null
 }
+
+# content_copy: a folder of the test's own holding the shipped content files, which the game
+# reads from then on; tests change it with set_squares and set_answers.
+content_copy() {
+    GAME_CONTENT=$E2E_WORK/content
+    mkdir -p "$GAME_CONTENT"
+    cp "$E2E_DATA/mapdata.txt" "$E2E_DATA/mapmsg.txt" "$E2E_DATA/gm1_data.txt" "$GAME_CONTENT/"
+}
+
+# set_squares FIRST LAST VALUE: squares FIRST to LAST of the board are worth VALUE.
+set_squares() {
+    sed -i "$(($1 + 1)),$(($2 + 1))s/.*/$3\r/" "$GAME_CONTENT/mapdata.txt"
+}
+
+# set_answers BUTTON: every question's right answer is BUTTON (0, 1 or 2).
+set_answers() {
+    sed -i "5~6s/.*/$1\r/" "$GAME_CONTENT/gm1_data.txt"
+}
+
+# The board file the game reads, for checking the log against it.
+board_file() { echo "${GAME_CONTENT:-$E2E_DATA}/mapdata.txt"; }
 
 # True while the game process runs (a finished child that is not yet reaped is a zombie).
 game_running() {
@@ -560,6 +585,44 @@ group_move_to() {
 
 # click_die: a click in the middle of the die's ball (the face picture), as a player throws.
 click_die() { click_in "$DIE_WIN" "$BALL_CENTRE_X" "$BALL_CENTRE_Y"; }
+
+# status_digits ROW: the number a row of six LED digits of the status strip shows (score:
+# top 32, throw: top 56), read off the screen: each box is compared with every LED picture.
+# Box i (0: units) stands at client pixel 344 - 16 i and shows its picture one pixel in from
+# its frame; the box to its left overlaps the picture's first column, so columns 1 to 15
+# are compared.
+status_digits() {
+    local shot=$E2E_WORK/status.png pictures i d best best_ae ae digits=
+    pictures=$(realpath "$(dirname "${BASH_SOURCE[0]}")/../../src/art/pictures")
+    import -window "$STATUS_WIN" "$shot" 2>/dev/null || fail "cannot capture the status window"
+    for ((i = 5; i >= 0; i--)); do
+        convert "$shot" -crop "15x21+$((346 - 16 * i))+$(($1 + 1))" +repage "$E2E_WORK/box.png"
+        best='' best_ae=999999
+        for d in 0 1 2 3 4 5 6 7 8 9 minus; do
+            ae=$(compare -metric AE "$E2E_WORK/box.png" \
+                \( "$pictures/RedDigit_$d.png" -crop 15x21+1+0 +repage \) null: 2>&1)
+            ae=${ae%% *}
+            ((ae < best_ae)) && best=$d best_ae=$ae
+        done
+        ((best_ae <= 8)) || { echo "?"; return; }
+        digits+=$([ "$best" = minus ] && echo - || echo "$best")
+    done
+    # Leading zeros show on the LEDs; the log has none.
+    if [[ $digits == -* ]]; then echo "-$((10#${digits#-}))"; else echo "$((10#$digits))"; fi
+}
+STATUS_SCORE_ROW=32
+STATUS_TRIAL_ROW=56
+
+# status_digits_wait ROW N TIMEOUT: the status strip redraws every 200 ms.
+status_digits_wait() {
+    local i shown
+    for ((i = 0; i < $(_ticks "$3"); i++)); do
+        shown=$(status_digits "$1")
+        [ "$shown" = "$2" ] && return 0
+        sleep 0.1
+    done
+    fail "the status strip's row at $1 shows $shown, expected $2"
+}
 
 # message_box_wait TIMEOUT: the id of an open message box (titled "Tavrin", like the handle).
 message_box_wait() {

@@ -153,6 +153,16 @@ private slots:
         Random c(fixedSeedSource(42));
         QVERIFY(a.next() != c.next());
     }
+
+    // Two starts within the same second must not play the same game.
+    void timeOfDaySeedKeepsItsHundredths() {
+        double now = 43200.37;
+        Random r(timeOfDaySeedSource([&now] { return now; }));
+        QCOMPARE(r.lastSeed(), 4320037u);
+        now = 43200.38;
+        r.reseed();
+        QCOMPARE(r.lastSeed(), 4320038u);
+    }
 };
 
 QTEST_APPLESS_MAIN(BoardRulesTest)

@@ -83,7 +83,7 @@ private slots:
         SoundControl music(engine);
         SoundControl hit(engine);
         int done = 0;
-        connect(&music, &SoundControl::Done, this, [&] { ++done; });
+        connect(&music, &SoundControl::done, this, [&] { ++done; });
 
         // The holder's start, a target game closed early and opened again, then the music's
         // restart sequence, and some commands the game never sends.
@@ -139,7 +139,7 @@ private slots:
         AudioEngine engine({});
         SoundControl music(engine);
         int done = 0;
-        connect(&music, &SoundControl::Done, this, [&] { ++done; });
+        connect(&music, &SoundControl::done, this, [&] { ++done; });
         prepare(music, "Sequencer", oneSecondTune());
         music.setCommand("Open");
         music.setNotify(true);
@@ -158,7 +158,7 @@ private slots:
         AudioEngine engine({});
         auto music = std::make_unique<SoundControl>(engine);
         int done = 0;
-        connect(music.get(), &SoundControl::Done, this, [&](int code) {
+        connect(music.get(), &SoundControl::done, this, [&](int code) {
             QCOMPARE(code, SoundControl::kNotifySuccessful);
             ++done;
         });

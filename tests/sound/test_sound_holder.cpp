@@ -56,11 +56,11 @@ private slots:
                                                                  {&snd.rightSound, "yeah.WAV"}};
         for (auto [device, file] : effects) {
             QVERIFY(!device->isOpen()); // the mini-games open them
-            QCOMPARE(device->DeviceType(), QString("WaveAudio"));
-            QCOMPARE(device->FileName(), QDir(dir_->path()).filePath(file));
+            QCOMPARE(device->deviceType(), QString("WaveAudio"));
+            QCOMPARE(device->fileName(), QDir(dir_->path()).filePath(file));
             QCOMPARE(snd.findChild<SoundControl*>(device->objectName()), device);
         }
-        QCOMPARE(snd.music.DeviceType(), QString("Sequencer"));
+        QCOMPARE(snd.music.deviceType(), QString("Sequencer"));
         QCOMPARE(snd.control("hitSound")->geometry(), QRect(8, 8, 236, 22));
         QCOMPARE(snd.control("rightSound")->geometry(), QRect(8, 136, 236, 22));
     }
@@ -69,7 +69,7 @@ private slots:
         startContext(false);
         SoundHolder& snd = ctx_->windows.get<SoundHolder>();
         int ends = 0;
-        connect(&snd.music, &SoundControl::Done, this, [&] { ++ends; });
+        connect(&snd.music, &SoundControl::done, this, [&] { ++ends; });
         QTRY_COMPARE_WITH_TIMEOUT(ends, 2, 3000);
         QVERIFY(snd.music.isPlaying());
 

@@ -107,7 +107,7 @@ private slots:
             AudioEngine engine({});
             SoundControl music(engine);
             QElapsedTimer sincePlay;
-            connect(&music, &SoundControl::Done, this, [&] {
+            connect(&music, &SoundControl::done, this, [&] {
                 secondsToDone.push_back(sincePlay.elapsed());
                 music.setNotify(false);
                 music.setCommand("Next");
@@ -154,7 +154,7 @@ private slots:
             AudioEngine engine({});
             SoundControl music(engine);
             QElapsedTimer sincePlay;
-            connect(&music, &SoundControl::Done, this, [&] {
+            connect(&music, &SoundControl::done, this, [&] {
                 ++done;
                 doneAfter = sincePlay.elapsed();
                 onUiThread = QThread::currentThread() == qApp->thread();
@@ -180,7 +180,7 @@ private slots:
             AudioEngine engine(settings);
             SoundControl music(engine);
             SoundControl hit(engine);
-            connect(&music, &SoundControl::Done, this, [&] { ++done; });
+            connect(&music, &SoundControl::done, this, [&] { ++done; });
             openDevice(music, "Sequencer", oneSecondTune());
             music.setNotify(true);
             music.setCommand("Play");

@@ -15,6 +15,7 @@
 #include "windows/sound_holder.h"
 #include "windows/start_window.h"
 #include "windows/status_strip.h"
+#include "windows/target_game_window.h"
 
 #include <QApplication>
 #include <QLineEdit>
@@ -166,25 +167,26 @@ private slots:
         DieWindow& dice = f.ctx->windows.get<DieWindow>();
         QCOMPARE(dice.lineText("thrownFace").text(), QString("3"));
         QVERIFY(!f.ctx->session.state().dieHeld);
-        QCOMPARE(dice.timer("turnTimer").interval(), 150);
+        QVERIFY(dice.isTurning());
     }
 
     void dieIsFrozenByAClickDuringAMiniGame() {
         GameFixture f;
         f.useBoard({{2, "33301"}, {6, "50"}});
-        BoardWindow& map = startGame(f);
+        startGame(f);
         DieWindow& dice = f.ctx->windows.get<DieWindow>();
         throwFace(f, 2); // the quiz opens; the die turns again meanwhile
         QVERIFY(f.ctx->windows.isLoaded<QuizWindow>());
         QVERIFY(!f.ctx->session.state().takingThrows);
-        QCOMPARE(dice.timer("turnTimer").interval(), 150);
+        QVERIFY(dice.isTurning());
         throwFace(f, 4); // refused: held on 4, nothing moves
         QCOMPARE(f.ctx->session.state().square, 2);
         QCOMPARE(f.ctx->session.state().trial, 2);
         QVERIFY(f.ctx->session.state().dieHeld);
-        QCOMPARE(dice.timer("turnTimer").interval(), 0);
-        f.ctx->windows.unload<QuizWindow>(); // the quiz ends
-        dice.timer("turnTimer").setInterval(150);
+        QVERIFY(!dice.isTurning());
+        f.ctx->session.finishMiniGame(rules::MiniGame::Quiz, 0); // the quiz ends
+        f.ctx->windows.unload<QuizWindow>();
+        QVERIFY(dice.isTurning());
         QVERIFY(f.ctx->session.state().takingThrows);
         dice.onTurnTick(); // frozen: ticks leave the face alone
         QCOMPARE(f.ctx->session.state().dieFace, 4);
@@ -231,7 +233,7 @@ private slots:
 
     void fiftiethClickEndsTheGameWithoutMoving() {
         GameFixture f;
-        BoardWindow& map = startGame(f);
+        startGame(f);
         f.ctx->session.stateForSetup().trial = 50;
         throwFace(f, 3);
         QCOMPARE(f.ctx->session.state().square, 0);
@@ -249,7 +251,7 @@ private slots:
         QVERIFY(dice && status); // destroyed only when the event loop next runs
         QTest::mouseClick(&dice->image("dieFace"), Qt::LeftButton);
         QCOMPARE(f.ctx->session.state().trial, 51);
-        QCOMPARE(dice->timer("turnTimer").interval(), 0);
+        QVERIFY(!dice->isTurning());
         QCOMPARE(status->timer("refreshTimer").interval(), 0);
         QVERIFY(!f.ctx->windows.isLoaded<ImageBank>());
         QVERIFY(!f.ctx->windows.isLoaded<DieWindow>());
@@ -299,6 +301,19 @@ private slots:
         f.answer = MessageBoxes::Answer::Yes;
         status.onExitClicked();
         QVERIFY(f.ctx->windows.loaded().empty()); // at once, and no end window
+    }
+
+    // However the game ends, no mini-game is left behind the end window.
+    void theEndLeavesNoMiniGameLoaded() {
+        GameFixture f;
+        f.useBoard({{1, "33301"}});
+        startGame(f);
+        throwFace(f, 1);
+        QVERIFY(f.ctx->windows.isLoaded<QuizWindow>());
+        f.ctx->windows.get<DragHandle>().close(); // the handle's close box ends the game
+        QVERIFY(f.ctx->windows.isLoaded<EndWindow>());
+        QVERIFY(!f.ctx->windows.isLoaded<QuizWindow>());
+        QVERIFY(!f.ctx->windows.isLoaded<TargetGameWindow>());
     }
 
     void endWindowTurnsItsPageThenEnds() {

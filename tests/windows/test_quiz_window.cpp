@@ -69,7 +69,7 @@ struct QuizFixture : GameFixture {
         return QString::fromUtf8(file.readAll()).split('\n', Qt::SkipEmptyParts);
     }
 
-    int dieInterval() { return ctx->windows.get<DieWindow>().timer("turnTimer").interval(); }
+    bool dieTurns() { return ctx->windows.get<DieWindow>().isTurning(); }
 
     QString scoreShownAtBox;
 };
@@ -88,7 +88,7 @@ private slots:
         QuizFixture f;
         QuizWindow& quiz = f.open();
         QVERIFY(!f.ctx->session.state().takingThrows);
-        QCOMPARE(f.dieInterval(), 0);
+        QVERIFY(!f.dieTurns());
         QCOMPARE(quiz.windowTitle(), QString("Game1  -  冠 心 病 問 答 遊 戲"));
         QCOMPARE(f.caption("score"), QString("Score: 0 "));
         const int k = quiz.round()->questionNumber;
@@ -108,12 +108,12 @@ private slots:
         QuizWindow& quiz = f.open();
         SoundControl& boo = f.ctx->windows.get<SoundHolder>().wrongSound;
         SoundControl& yeah = f.ctx->windows.get<SoundHolder>().rightSound;
-        QCOMPARE(boo.Command(), QString("Open"));
-        QCOMPARE(yeah.Command(), QString("Open"));
+        QCOMPARE(boo.command(), QString("Open"));
+        QCOMPARE(yeah.command(), QString("Open"));
         const QStringList scores = {"-50", "-100", "-150", "-200"};
         for (int n = 1; n <= 4; ++n) {
             f.click(0);
-            QCOMPARE(boo.Command(), QString("Sound"));
+            QCOMPARE(boo.command(), QString("Sound"));
             QCOMPARE(f.caption("score"), "Score: " + scores[n - 1]);
             const int k = f.ctx->windows.get<QuizWindow>().round()->questionNumber;
             QCOMPARE(f.caption("choices"), expectedOptions(k, " "));
@@ -124,9 +124,9 @@ private slots:
         QCOMPARE(f.scoreShownAtBox, QString("Score: -250"));
         QCOMPARE(f.ctx->session.state().score, 750LL);
         QVERIFY(f.ctx->session.state().takingThrows);
-        QCOMPARE(f.dieInterval(), 150);
-        QCOMPARE(boo.Command(), QString("Close"));
-        QCOMPARE(yeah.Command(), QString("Close"));
+        QVERIFY(f.dieTurns());
+        QCOMPARE(boo.command(), QString("Close"));
+        QCOMPARE(yeah.command(), QString("Close"));
         QVERIFY(!f.ctx->windows.isLoaded<QuizWindow>());
         const QStringList log = f.log();
         QCOMPARE(log.size(), 7);
@@ -166,15 +166,15 @@ private slots:
         f.open();
         f.click(1);
         f.click(1);
-        f.ctx->windows.get<DieWindow>().timer("turnTimer").setInterval(150); // as the board left it
+        f.ctx->windows.get<DieWindow>().dieReleased(); // as the board left it
         QVERIFY(!f.ctx->windows.get<QuizWindow>().close()); // the registry destroys it later
         // The sound devices stay open: the next quiz opens them again.
-        QCOMPARE(f.ctx->windows.get<SoundHolder>().rightSound.Command(), QString("Sound"));
+        QCOMPARE(f.ctx->windows.get<SoundHolder>().rightSound.command(), QString("Sound"));
         QVERIFY(!f.ctx->windows.isLoaded<QuizWindow>());
         QVERIFY(f.boxes.isEmpty());
         QCOMPARE(f.ctx->session.state().score, 1000LL);
         QVERIFY(f.ctx->session.state().takingThrows);
-        QCOMPARE(f.dieInterval(), 150);
+        QVERIFY(f.dieTurns());
         QCOMPARE(f.log().last(), QString("close game=quiz"));
     }
 

@@ -106,7 +106,7 @@ private slots:
         QVERIFY(
             game.image("secondDigits", 0).picture().isNull()); // no digits before the first tick
         // The throw that opened the game still released the die afterwards.
-        QCOMPARE(f.ctx->windows.get<DieWindow>().timer("turnTimer").interval(), 150);
+        QVERIFY(f.ctx->windows.get<DieWindow>().isTurning());
         // The board takes no throw while the game is open.
         const int trial = f.ctx->session.state().trial;
         f.ctx->windows.get<DieWindow>().onDieClicked();
@@ -137,14 +137,14 @@ private slots:
         GameFixture f;
         startOnTargetBoard(f);
         TargetGameWindow& game = openTargetGame(f);
-        f.ctx->windows.get<DieWindow>().timer("turnTimer").setInterval(0);
+        f.ctx->windows.get<DieWindow>().miniGameOpened(rules::MiniGame::Target); // held still
         game.onClockTick();
         QVERIFY(f.boxes.isEmpty());
         runOut(f, game);
         QCOMPARE(f.boxes, QStringList{"Tavrin: Bonus: 0"});
         QCOMPARE(f.ctx->session.state().score, 1000LL);
         QVERIFY(f.ctx->session.state().takingThrows);
-        QCOMPARE(f.ctx->windows.get<DieWindow>().timer("turnTimer").interval(), 150);
+        QVERIFY(f.ctx->windows.get<DieWindow>().isTurning());
         QVERIFY(!f.ctx->windows.isLoaded<TargetGameWindow>());
     }
 
@@ -255,13 +255,13 @@ private slots:
         startOnTargetBoard(f);
         TargetGameWindow& game = openTargetGame(f);
         click(game, 0, 2);
-        f.ctx->windows.get<DieWindow>().timer("turnTimer").setInterval(0);
+        f.ctx->windows.get<DieWindow>().miniGameOpened(rules::MiniGame::Target); // held still
         game.close();
         QVERIFY(!f.ctx->windows.isLoaded<TargetGameWindow>());
         QVERIFY(f.boxes.isEmpty());
         QCOMPARE(f.ctx->session.state().score, 1000LL);
         QVERIFY(f.ctx->session.state().takingThrows);
-        QCOMPARE(f.ctx->windows.get<DieWindow>().timer("turnTimer").interval(), 0); // untouched
+        QVERIFY(!f.ctx->windows.get<DieWindow>().isTurning()); // untouched
         // A late tick before the window is deleted ends nothing, even with the time up.
         f.clock.now += 20;
         game.onClockTick();

@@ -2,13 +2,17 @@
 # Builds mapdata.txt, mapmsg.txt and gm1_data.txt of each content set from the
 # UTF-8 sources board.txt and quiz.txt in the set's folder here (zh-HK, zh-TW,
 # en). Every line ends with CR LF; the Chinese sets are written in Big5, the
-# English set in UTF-8 without a byte order mark.
+# English set in UTF-8 without a byte order mark. Each set is checked by the
+# game itself (tavrin --check-content) before anything is written: a fault or a
+# warning in any set leaves every data file as it was.
 # Usage: build.sh                  every set, into data/LANG/
 #        build.sh LANG [OUTDIR]    one set, into data/LANG/ or OUTDIR
+# The game is taken from $TAVRIN, else from build/tavrin (built if missing).
 set -eu
 
 here=$(cd "$(dirname "$0")" && pwd)
-data=$here/../../data
+repo=$(cd "$here/../.." && pwd)
+data=$repo/data
 all_sets="zh-HK zh-TW en"
 
 usage() {
@@ -16,32 +20,36 @@ usage() {
     exit 2
 }
 
-# Writes one set; the scratch folder beside the outputs keeps a failure half
-# way from leaving a mix of old and new files, and mv stays on one file system.
-build_set() {
+the_game() {
+    if [ -n "${TAVRIN:-}" ]; then
+        echo "$TAVRIN"
+        return
+    fi
+    if [ ! -x "$repo/build/tavrin" ]; then
+        echo "build.sh: building the game to check the content with it" >&2
+        cmake -S "$repo" -B "$repo/build" >/dev/null
+        cmake --build "$repo/build" --target tavrin -j"$(nproc)" >&2
+    fi
+    echo "$repo/build/tavrin"
+}
+
+# Renders one set into its scratch folder and checks it there as the game reads it.
+render_and_check() {
     lang=$1 out=$2
     mkdir -p "$out"
-    scratch=$(mktemp -d "$out/.content-build.XXXXXX")
-    trap 'rm -rf "$scratch"' EXIT
     for name in mapdata mapmsg gm1_data; do
-        python3 "$here/render.py" "$here/$lang" "$name" >"$scratch/$name.utf8"
-        case $lang in
-        zh*)
-            # No //IGNORE or -c: a character Big5 lacks must stop the build.
-            if ! iconv -f UTF-8 -t BIG5 "$scratch/$name.utf8" >"$scratch/$name.txt"; then
-                echo "build.sh: $lang/$name.txt: a character cannot be converted to Big5" >&2
-                exit 1
-            fi
-            ;;
-        *) mv "$scratch/$name.utf8" "$scratch/$name.txt" ;;
-        esac
+        python3 "$here/render.py" "$here/$lang" "$name" >"$out/$name.txt" || {
+            echo "build.sh: $lang: nothing was built" >&2
+            exit 1
+        }
     done
-    for name in mapdata mapmsg gm1_data; do
-        mv "$scratch/$name.txt" "$out/$name.txt"
-    done
-    rm -rf "$scratch"
-    trap - EXIT
-    echo "build.sh: wrote $lang: mapdata.txt, mapmsg.txt, gm1_data.txt to $(cd "$out" && pwd)"
+    report=$("$game" --check-content --data-dir "$out" 2>&1) || true
+    problems=$(printf '%s\n' "$report" | grep -E '^(error|warning): ' || true)
+    if [ -n "$problems" ]; then
+        printf '%s\n' "$problems" >&2
+        echo "build.sh: $lang: $(printf '%s\n' "$problems" | wc -l) problem(s) found; nothing was built" >&2
+        exit 1
+    fi
 }
 
 case $# in
@@ -50,18 +58,29 @@ case $# in
 *) usage ;;
 esac
 for lang in $sets; do
-    [ -d "$here/$lang" ] || { echo "build.sh: no content set $lang in $here" >&2; usage; }
+    case " $all_sets " in *" $lang "*) ;; *) usage ;; esac
 done
+game=$(the_game)
 
-# Check every set first, so that nothing is written unless all of them are sound.
-for lang in $sets; do
-    python3 "$here/check.py" "$here/$lang"
-done
-
+# Everything is built beside the outputs first, so that a failure half way
+# never leaves a mix of old and new files, and mv stays on one file system.
 if [ $# -eq 2 ]; then
-    build_set "$1" "$2"
+    mkdir -p "$2"
+    scratch=$(mktemp -d "$(dirname "$2")/.content-build.XXXXXX")
 else
-    for lang in $sets; do
-        build_set "$lang" "$data/$lang"
-    done
+    mkdir -p "$data"
+    scratch=$(mktemp -d "$data/.content-build.XXXXXX")
 fi
+trap 'rm -rf "$scratch"' EXIT
+for lang in $sets; do
+    render_and_check "$lang" "$scratch/$lang"
+done
+for lang in $sets; do
+    out=$data/$lang
+    [ $# -eq 2 ] && out=$2
+    mkdir -p "$out"
+    for name in mapdata mapmsg gm1_data; do
+        mv "$scratch/$lang/$name.txt" "$out/$name.txt"
+    done
+    echo "build.sh: wrote $lang: mapdata.txt, mapmsg.txt, gm1_data.txt to $(cd "$out" && pwd)"
+done

@@ -1,10 +1,12 @@
 #!/usr/bin/env python3
-"""Tests for the content sets, their checks, the build and the simulation.
+"""Tests for the content sets, their sources, and their build.
 
-Run: python3 tools/content/test_content.py
+The content rules themselves are the game's (tavrin --check-content), tested in
+tests/rules; here the build must stop on what the game finds.
+Run: TAVRIN=build/tavrin python3 tools/content/test_content.py
 """
 
-import random
+import os
 import re
 import shutil
 import subprocess
@@ -17,12 +19,11 @@ from pathlib import Path
 HERE = Path(__file__).resolve().parent
 sys.path.insert(0, str(HERE))
 
-import check  # noqa: E402
 import render  # noqa: E402
-import simulate  # noqa: E402
 import sources  # noqa: E402
 
 SHIPPED = HERE.parents[1] / "data"
+GAME = os.environ.get("TAVRIN", str(HERE.parents[1] / "build" / "tavrin"))
 OUTPUTS = {"mapdata": 38, "mapmsg": 38, "gm1_data": 180}  # file and number of lines
 
 
@@ -63,53 +64,30 @@ class SourceFiles(unittest.TestCase):
         return folder, sources.parse_quiz(sources.quiz_source(folder))[0]
 
     def problems(self, folder):
-        return check.all_problems(folder)[0]
+        """The source's syntax errors, as the build reports them."""
+        found = []
+        for path, parse in ((sources.board_source(folder), sources.parse_board),
+                            (sources.quiz_source(folder), sources.parse_quiz)):
+            try:
+                parse(path)
+            except sources.ContentError as error:
+                found.append(str(error))
+        return found
 
 
-class BoardChecks(SourceFiles):
-    def test_message_must_state_the_points_of_its_square_in_the_set_language(self):
-        cases = [  # (set, square, line, problem)
-            ("zh-HK", 2, "2 | -200 | 吸煙令血管收窄！扣300分", 'square 2 effect -200 but the message does not say "扣200分"'),
-            ("zh-TW", 4, "4 | 0 | 冠狀動脈狹窄！扣100分", 'square 4 message says "扣100分" but the effect is 0'),
-            ("en", 2, "2 | -200 | Smoking hardens arteries. -300 points",
-             'square 2 effect -200 but the message does not say "-200 points"'),
-            ("en", 1, "1 | +200 | Exercise every day! 加200分", 'square 1 effect 200 but the message does not say "+200 points"'),
-            ("en", 4, "4 | 0 | Narrow arteries. -100 points", 'square 4 message says "-100 points" but the effect is 0'),
-            ("en", 3, "3 | quiz | Heart questions!", 'square 3 opens a game but the message does not say "quiz"'),
-            ("zh-HK", 7, "7 | target | 射下誘因！", 'square 7 opens a game but the message does not say "射擊"'),
-        ]
-        for lang, number, text, problem in cases:
-            with self.subTest(lang=lang, problem=problem):
-                folder = self.copy_of(lang)
-                line = self.with_square(folder, number, text)
-                self.assertEqual(self.problems(folder), [f"board.txt line {line}: {problem}"])
-
-    def test_mistakes_in_the_layout_name_their_line(self):
+class SourceChecks(SourceFiles):
+    def test_mistakes_in_the_board_layout_name_their_line(self):
         cases = [
             ("6 | -100 | 炸雞扣100分", 'square number "6" should be 5'),
             ("5 | -1OO | 炸雞扣100分", 'effect "-1OO" is not a whole number, quiz or target'),
             ("5  -100   炸雞扣100分", 'expected "number | effect | message"'),
-            ("5 | 33303 | 炸雞", "effect 33303 does nothing"),
         ]
         for text, problem in cases:
             with self.subTest(problem):
                 folder = self.copy_of("zh-HK")
                 line = self.with_square(folder, 5, text)
-                found = self.problems(folder)
-                self.assertTrue(found[0].startswith(f"board.txt line {line}: "), found)
-                self.assertIn(problem, found[0])
+                self.assertEqual(self.problems(folder), [f"board.txt line {line}: {problem}"])
 
-    def test_board_needs_38_squares_and_three_of_each_game(self):
-        folder = self.copy_of("en")
-        self.with_square(folder, 37, None)
-        self.assertEqual(self.problems(folder), ["board.txt: has 37 squares; the board needs exactly 38"])
-        folder = self.copy_of("zh-TW")
-        self.with_square(folder, 36, "36 | 0 | 遊戲")
-        self.with_square(folder, 28, "28 | 0 | 遊戲")
-        self.assertEqual(self.problems(folder), ["board.txt: has 2 target squares; at least 3 are needed"])
-
-
-class QuizChecks(SourceFiles):
     def test_each_question_has_three_choices_and_one_right_answer(self):
         cases = [  # (choice index, new text or None to delete, problem, named on the choice's line)
             (0, None, "question 1 has 2 choices; it needs exactly 3", False),
@@ -125,44 +103,23 @@ class QuizChecks(SourceFiles):
                 line = question.choice_lines[index] if on_choice else question.line
                 self.assertEqual(self.problems(folder), [f"quiz.txt line {line}: {problem}"])
 
-    def test_quiz_needs_exactly_30_questions(self):
-        folder, question = self.first_question("en")
-        for _ in range(5):  # the question, its three choices and the blank line after it
-            self.with_line(sources.quiz_source(folder), question.line, None)
-        self.assertEqual(self.problems(folder), ["quiz.txt: has 29 questions; the quiz needs exactly 30"])
-
-    def test_widths_stop_exactly_at_the_label_limits(self):
-        cases = [  # (text, font, limit, fits)
-            ("冠" * 28, check.SMALL_FONT, check.MESSAGE_WIDTH, True),
-            ("冠" * 28 + "1", check.SMALL_FONT, check.MESSAGE_WIDTH, False),
-            ("冠" * 21, check.SMALL_FONT, check.QUESTION_WIDTH, True),
-            ("冠" * 22, check.SMALL_FONT, check.QUESTION_WIDTH, False),
-            ("1) " + "冠" * 17, check.LARGE_FONT, check.CHOICE_WIDTH, True),
-            ("1) " + "冠" * 18, check.LARGE_FONT, check.CHOICE_WIDTH, False),
-            ("x" * 42, check.SMALL_FONT, check.QUESTION_WIDTH, True),
-            ("x" * 43, check.SMALL_FONT, check.QUESTION_WIDTH, False),
-        ]
-        for text, font, limit, fits in cases:
-            with self.subTest(text=text, limit=limit):
-                self.assertEqual(check.width_problem(text, font, limit) is None, fits)
-
-    def test_too_long_choice_names_question_and_choice(self):
-        folder, question = self.first_question("zh-TW")
-        line = self.with_line(sources.quiz_source(folder), question.choice_lines[2], "- 腿部的靜脈" + "很" * 13)
-        self.assertEqual(self.problems(folder), [f"quiz.txt line {line}: question 1, choice 3 is 255 px wide, "
-                                                 "the limit is 253 px (remove about 1 Chinese character(s))"])
-
-    def test_characters_missing_from_big5_are_named_in_chinese_sets_only(self):
-        for lang, expected in (("zh-HK", ["这 cannot be written in Big5; use another character"]), ("en", [])):
-            with self.subTest(lang):
-                folder, question = self.first_question(lang)
-                line = self.with_line(sources.quiz_source(folder), question.choice_lines[2], "- 这")
-                self.assertEqual(self.problems(folder), [f"quiz.txt line {line}: {p}" for p in expected])
-
     def test_file_that_is_not_utf8_is_reported(self):
         folder = self.copy_of("zh-HK")
         sources.quiz_source(folder).write_bytes("冠心病\n".encode("big5"))
         self.assertEqual(self.problems(folder), ["quiz.txt line 1: is not UTF-8 text; save the file as UTF-8"])
+
+    def test_characters_missing_from_big5_are_named_in_chinese_sets_only(self):
+        for lang, expected in (("zh-HK", "这 cannot be written in Big5; use another character"), ("en", None)):
+            with self.subTest(lang):
+                folder, question = self.first_question(lang)
+                self.with_line(sources.quiz_source(folder), question.choice_lines[2], "- 这")
+                lines = render.render(folder, "gm1_data")
+                if expected is None:
+                    render.encode(folder, "gm1_data", lines)
+                    continue
+                with self.assertRaises(sources.ContentError) as raised:
+                    render.encode(folder, "gm1_data", lines)
+                self.assertEqual(str(raised.exception), f"gm1_data.txt line 4: {expected}")
 
 
 class ShippedSets(unittest.TestCase):
@@ -174,10 +131,13 @@ class ShippedSets(unittest.TestCase):
         cls.boards = {lang: sources.parse_board(sources.board_source(f)) for lang, f in folders.items()}
         cls.quizzes = {lang: sources.parse_quiz(sources.quiz_source(f)) for lang, f in folders.items()}
 
-    def test_every_set_passes_every_check_without_warnings(self):
+    def test_the_game_finds_every_shipped_set_fine_without_warnings(self):
         for lang in sources.LANGUAGES:
             with self.subTest(lang):
-                self.assertEqual(check.all_problems(sources.set_folder(lang)), ([], []))
+                run = subprocess.run([GAME, "--check-content", "--data-dir", str(SHIPPED / lang)],
+                                     capture_output=True, text=True)
+                self.assertEqual((run.returncode, run.stdout.splitlines()[0]),
+                                 (0, f"The board and quiz files in {SHIPPED / lang} are fine."))
 
     def test_squares_have_the_same_kinds_and_values_in_every_set(self):
         # The balance was tuned once; a different board in one language would play differently.
@@ -230,7 +190,8 @@ class Build(unittest.TestCase):
         self.data = self.scratch / "data"
 
     def build(self, *args):
-        return subprocess.run([str(self.tools / "build.sh"), *map(str, args)], capture_output=True, text=True)
+        return subprocess.run([str(self.tools / "build.sh"), *map(str, args)], capture_output=True, text=True,
+                              env={**os.environ, "TAVRIN": GAME})
 
     def outputs(self):
         return {str(p.relative_to(self.data)): p.read_bytes() for p in sorted(self.data.rglob("*")) if p.is_file()}
@@ -276,7 +237,20 @@ class Build(unittest.TestCase):
         run = self.build()
         self.assertNotEqual(run.returncode, 0)
         self.assertIn("静 cannot be written in Big5", run.stderr)
-        self.assertIn("zh-TW: 1 problem(s) found; nothing was built", run.stderr)
+        self.assertIn("zh-TW: nothing was built", run.stderr)
+        self.assertEqual(self.outputs(), before)
+
+    def test_what_the_game_finds_stops_the_build(self):
+        self.assertEqual(self.build().returncode, 0)
+        before = self.outputs()
+        board = self.tools / "en" / "board.txt"
+        board.write_text(board.read_text(encoding="utf-8").replace("+100 points", "+150 points", 1),
+                         encoding="utf-8")
+        run = self.build()
+        self.assertEqual(run.returncode, 1)
+        self.assertIn("warning: mapmsg.txt line 1: square 0 adds 100 points but its message does not say \"+100 points\"",
+                      run.stderr)
+        self.assertIn("build.sh: en: 1 problem(s) found; nothing was built", run.stderr)
         self.assertEqual(self.outputs(), before)
 
     def test_unknown_set_or_extra_argument_is_refused(self):
@@ -286,45 +260,6 @@ class Build(unittest.TestCase):
                 self.assertEqual(run.returncode, 2)
                 self.assertIn("usage: build.sh", run.stderr)
         self.assertFalse(self.data.exists())
-
-
-class FixedDie:
-    """Throws the given faces in turn; everything else in the simulation is random."""
-
-    def __init__(self, faces):
-        self.faces, self.rest = list(faces), random.Random(0)
-
-    def randint(self, low, high):
-        return self.faces.pop(0) if (low, high) == (1, 6) else self.rest.randint(low, high)
-
-    def random(self):
-        return self.rest.random()
-
-
-class Simulation(unittest.TestCase):
-    player = simulate.Player()
-
-    def test_49_moving_throws_and_the_win_test_before_each_throw(self):
-        # 1000 + 49 x 82 = 5018 wins on the 50th click; 1000 + 49 x 81 = 4969 does not.
-        won = simulate.play([82] * 38, self.player, FixedDie([1] * 49))
-        self.assertEqual((won.won, won.throws, won.score), (True, 49, 5018))
-        lost = simulate.play([81] * 38, self.player, FixedDie([1] * 49))
-        self.assertEqual((lost.won, lost.throws, lost.score), (False, 49, 4969))
-
-    def test_walk_wraps_from_the_last_square_to_the_first(self):
-        board = [0] * 38
-        board[2] = 4000  # reached only through square 35 and a throw of 5
-        outcome = simulate.play(board, self.player, FixedDie([5, 6, 6, 6, 6, 6, 5]))
-        self.assertEqual((outcome.won, outcome.throws), (True, 7))
-
-    def test_mini_game_bonuses_follow_the_player_model(self):
-        rng = random.Random(3)
-        quiz = [self.player.quiz_bonus(rng) for _ in range(2000)]
-        self.assertEqual(set(quiz), set(range(-250, 501, 150)))
-        self.assertAlmostEqual(sum(quiz) / len(quiz), 5 * (0.6 * 100 - 0.4 * 50), delta=15)
-        target = [self.player.target_bonus(rng) for _ in range(2000)]
-        self.assertTrue(all(-1800 <= bonus <= 1800 and bonus % 100 == 0 for bonus in target))
-        self.assertAlmostEqual(sum(target) / len(target), 15 * (0.75 - 0.25) * 100, delta=30)
 
 
 if __name__ == "__main__":

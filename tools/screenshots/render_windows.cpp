@@ -93,7 +93,7 @@ int main(int argc, char* argv[]) {
     ctx.desktop.opener = [](const QString&) {};
     const Renderer render(argv[2]);
 
-    render.save(ctx.windows.show<StartWindow>(), "frmStart");
+    render.save(ctx.windows.show<StartWindow>(), "start-window");
     ctx.windows.get<StartWindow>().onStartClicked();
     ctx.windows.get<StatusStrip>().onRefreshTick();
     render.savePlayingScreen(ctx, "playing-after-start");
@@ -101,34 +101,34 @@ int main(int argc, char* argv[]) {
         throwDie(ctx, face);
     ctx.windows.get<StatusStrip>().onRefreshTick();
     render.savePlayingScreen(ctx, "playing-in-play");
-    render.save(ctx.windows.get<BoardWindow>(), "frmMap");
-    render.save(ctx.windows.get<StatusStrip>(), "frmStatus");
-    render.save(ctx.windows.get<DieWindow>(), "frmDice");
-    render.save(ctx.windows.get<DragHandle>(), "frmFace");
-    render.save(ctx.windows.get<ImageBank>(), "frmGra");
-    render.save(ctx.windows.get<SoundHolder>(), "frmSnd");
+    render.save(ctx.windows.get<BoardWindow>(), "board");
+    render.save(ctx.windows.get<StatusStrip>(), "status-strip");
+    render.save(ctx.windows.get<DieWindow>(), "die");
+    render.save(ctx.windows.get<DragHandle>(), "drag-handle");
+    render.save(ctx.windows.get<ImageBank>(), "image-bank");
+    render.save(ctx.windows.get<SoundHolder>(), "sound-holder");
 
     QuizWindow& quiz = ctx.windows.show<QuizWindow>();
-    render.save(quiz, "frmGame1");
+    render.save(quiz, "quiz");
     quiz.onAnswerClicked(1);
-    render.save(quiz, "frmGame1-second-question");
+    render.save(quiz, "quiz-second-question");
     ctx.windows.unload<QuizWindow>();
 
     TargetGameWindow& target = ctx.windows.show<TargetGameWindow>();
     target.onClockTick();
-    render.save(target, "frmGame2");
+    render.save(target, "target-game");
     clock.now = 7.37;
     target.onJumpTick();
     target.onTargetClicked(0);
     target.onTargetClicked(4);
     target.onClockTick();
-    render.save(target, "frmGame2-in-play");
+    render.save(target, "target-game-in-play");
     ctx.windows.unload<TargetGameWindow>();
 
     ctx.session.stateForSetup().score = 5030;
     EndWindow& end = ctx.windows.show<EndWindow>();
-    render.save(end, "frmEnd");
+    render.save(end, "end-window");
     end.onNextClicked();
-    render.save(end, "frmEnd-links");
+    render.save(end, "end-window-links");
     return 0;
 }
