@@ -52,6 +52,7 @@ window_wait_gone "$start" 10
 playing_windows_wait 10
 screenshot scaled-screen
 for win in HANDLE_WIN BOARD_WIN STATUS_WIN DIE_WIN; do
+    note "$win at $(window_geometry "${!win}")"
     # shellcheck disable=SC2086
     inside_area "${!win}" $FREE "$win"
 done
