@@ -1,9 +1,9 @@
 #!/bin/bash
 # The game under a real window manager (openbox): one taskbar entry on the playing screen (the
-# handle's) and one more for the quiz; a window manager's move of any window of the group
-# (a script's or Alt and drag) brings the others to their places around it, while the handle's
-# own drag behaves as without a window manager; message boxes open centred; a close request
-# to the handle ends the game as before.
+# handle's, which is also all that Alt+Tab offers) and one more for the quiz; a window manager's
+# move of any window of the group (a script's or Alt and drag) brings the others to their places
+# around it, while the handle's own drag behaves as without a window manager; message boxes
+# open centred; a close request to the handle ends the game as before.
 # shellcheck source=lib.sh
 source "$(dirname "$0")/lib.sh"
 e2e_init "$@"
@@ -47,6 +47,24 @@ expect_taskbar 1 "the playing screen"
 for id in $(managed_windows); do
     xprop -id "$id" WM_CLASS | grep -q '"tavrin"' || fail "window $id has no tavrin class"
 done
+
+# --- the window switcher (Alt+Tab) offers the handle alone ----------------------------------
+focus_wait() {
+    local i
+    for ((i = 0; i < $(_ticks 5); i++)); do
+        [ "$(xdotool getwindowfocus)" = "$1" ] && return 0
+        sleep 0.1
+    done
+    fail "$2: the focus is on $(xdotool getwindowfocus), not on $1"
+}
+# The status strip, then the board, take the focus: were they in the switcher, Alt+Tab would
+# go back to the status strip, the window focused before.
+click_in "$STATUS_WIN" 4 4
+focus_wait "$STATUS_WIN" "after a click on the status strip"
+click_in "$BOARD_WIN" 5 5
+focus_wait "$BOARD_WIN" "after a click on the board"
+key alt+Tab
+focus_wait "$HANDLE_WIN" "after Alt+Tab"
 
 # --- a script moves the board: the others follow --------------------------------------------
 xdotool windowmove "$BOARD_WIN" 200 100
