@@ -100,7 +100,7 @@ std::vector<GameWindow*> DragHandle::loadedGroup() const {
 
 void DragHandle::placeGroupOnScreen() {
     placeGroup();
-    const QScreen* screen = homeScreen();
+    const QScreen* screen = ctx.screen();
     if (!screen || !windowsCanBePlaced())
         return;
     const std::vector<GameWindow*> windows = group();

@@ -99,7 +99,7 @@ void GameWindow::applyWindowSettings() {
 // Stored positions count from the top-left corner of the available area (the screen without
 // its panels) of the screen the game is played on.
 void GameWindow::placeWindow() {
-    const QScreen* screen = homeScreen();
+    const QScreen* screen = ctx.screen();
     if (!screen)
         return;
     const QRect area = screen->availableGeometry();
@@ -112,10 +112,6 @@ void GameWindow::placeWindow() {
         r.moveCenter(area.center());
         setGeometry(r);
     }
-}
-
-QScreen* GameWindow::homeScreen() const {
-    return ctx.screen();
 }
 
 void GameWindow::buildControls() {

@@ -10,7 +10,6 @@
 class QLineEdit;
 class QPlainTextEdit;
 class QPushButton;
-class QScreen;
 
 namespace tavrin {
 
@@ -43,9 +42,6 @@ public:
     int topTwips() const;
     void setLeftTwips(int twips);
     void setTopTwips(int twips);
-
-    // The screen the game is played on (AppContext::screen), where the window opens.
-    QScreen* homeScreen() const;
 
     // Controls by name and, for control arrays, index.
     QWidget* control(const QString& name, int index = -1) const;
