@@ -88,11 +88,11 @@ std::vector<GameWindow*> DragHandle::group() {
 
 // The windows of the group that are loaded, without loading the others (the end sequence
 // unloads them one by one).
-std::vector<GameWindow*> DragHandle::loadedGroup() const {
+std::vector<GameWindow*> DragHandle::loadedGroup() {
     std::vector<GameWindow*> loaded;
-    for (GameWindow* w : std::initializer_list<GameWindow*>{
-             const_cast<DragHandle*>(this), ctx.windows.find<BoardWindow>(),
-             ctx.windows.find<StatusStrip>(), ctx.windows.find<DieWindow>()})
+    for (GameWindow* w : std::initializer_list<GameWindow*>{this, ctx.windows.find<BoardWindow>(),
+                                                            ctx.windows.find<StatusStrip>(),
+                                                            ctx.windows.find<DieWindow>()})
         if (w && !w->isBeingDestroyed())
             loaded.push_back(w);
     return loaded;

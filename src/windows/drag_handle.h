@@ -31,7 +31,7 @@ private:
     void keepGroupTogether();
     void bringCompanionsToFront();
     std::vector<GameWindow*> group();
-    std::vector<GameWindow*> loadedGroup() const;
+    std::vector<GameWindow*> loadedGroup();
 
     bool dragging_ = false;
     double dragStartX_ = 0;
