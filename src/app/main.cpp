@@ -6,7 +6,10 @@
 #include "app/simulate_command.h"
 #include "app/window_system_choice.h"
 #include "rules/clock.h"
+#include "windows/accessible_window.h"
 #include "windows/app_context.h"
+#include "windows/keyboard_control.h"
+#include "windows/keyboard_focus.h"
 #include "windows/start_window.h"
 
 #include <QApplication>
@@ -63,8 +66,11 @@ int main(int argc, char* argv[]) {
     tavrin::noteWhenWindowsCannotBePlaced();
     tavrin::setUpAppearance(app);
     tavrin::setUpIdentity();
+    tavrin::installAccessibility();
     tavrin::rules::SystemClock clock;
     tavrin::AppContext ctx(*options, clock);
+    tavrin::KeyboardControl keys(ctx);
+    tavrin::FocusKeeper focus(ctx);
     ctx.log.write("start", {tavrin::rules::EventLog::field("seed", ctx.rng.lastSeed())});
 
     tavrin::Autoplay autoplay(ctx);

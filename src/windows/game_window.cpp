@@ -6,7 +6,9 @@
 #include "controls/label_control.h"
 #include "controls/picture_box.h"
 #include "platform/window_system.h"
+#include "windows/accessible_names.h"
 #include "windows/app_context.h"
+#include "windows/keyboard_focus.h"
 
 #include <QApplication>
 #include <QCloseEvent>
@@ -59,6 +61,8 @@ GameWindow::GameWindow(AppContext& context, layout::WindowDesign design)
     setObjectName(design_.name);
     applyWindowSettings();
     buildControls();
+    describeForAssistiveTechnology(*this);
+    prepareForKeyboard(*this);
     placeWindow();
 }
 
