@@ -22,4 +22,7 @@ instructions; teachers can edit the board and the quiz.")
 set(CPACK_DEBIAN_PACKAGE_SHLIBDEPS ON)
 set(CPACK_DEBIAN_PACKAGE_DEPENDS
     "timgm6mb-soundfont | fluid-soundfont-gm, fonts-arphic-uming, fonts-comic-neue")
+# Qt's own Chinese button texts for the Chinese message boxes, and Qt's Wayland backend for a
+# Wayland session without an X server; the game runs without either.
+set(CPACK_DEBIAN_PACKAGE_RECOMMENDS "qt6-translations-l10n, qt6-wayland")
 include(CPack)

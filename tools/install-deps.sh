@@ -7,15 +7,17 @@ set -euo pipefail
 
 packages=(
     cmake g++ make pkg-config python3 qt6-l10n-tools
-    qt6-base-dev qt6-base-dev-tools qt6-svg-dev
+    qt6-base-dev qt6-base-dev-tools qt6-svg-dev libxcb1-dev
     libsdl2-mixer-dev libfluidsynth-dev timgm6mb-soundfont
     fonts-arphic-uming fonts-comic-neue
+    qt6-translations-l10n qt6-wayland
     xvfb xauth xdotool imagemagick
 )
 for group in "$@"; do
     case $group in
-    # The screen-reader test reads the game's accessibility tree on a private AT-SPI bus.
-    test) packages+=(reuse x11-utils at-spi2-core python3-pyatspi dbus-x11) ;;
+    # The screen-reader test reads the game's accessibility tree on a private AT-SPI bus; the
+    # desktop tests run a window manager and a headless Wayland compositor.
+    test) packages+=(reuse x11-utils at-spi2-core python3-pyatspi dbus-x11 openbox weston) ;;
     package) packages+=(dpkg-dev file lintian desktop-file-utils appstream) ;;
     *) echo "install-deps.sh: unknown group '$group' (test, package)" >&2 && exit 2 ;;
     esac

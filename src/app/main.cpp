@@ -6,6 +6,7 @@
 #include "app/data_location.h"
 #include "app/simulate_command.h"
 #include "app/translations.h"
+#include "app/window_system_choice.h"
 #include "platform/player_settings.h"
 #include "rules/clock.h"
 #include "windows/accessible_window.h"
@@ -62,8 +63,10 @@ int main(int argc, char* argv[]) {
     if (!options)
         return exitCode;
 
-    QApplication app(argc, argv);
+    tavrin::ApplicationArguments arguments(argc, argv);
+    QApplication app(arguments.argc(), arguments.argv());
     QApplication::setApplicationName("tavrin");
+    tavrin::noteWhenWindowsCannotBePlaced();
     tavrin::setUpAppearance(app);
     tavrin::setUpIdentity();
     tavrin::installAccessibility();

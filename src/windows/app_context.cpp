@@ -4,6 +4,7 @@
 #include "windows/sound_holder.h"
 
 #include <QDir>
+#include <QGuiApplication>
 #include <cstdio>
 #include <cstdlib>
 #include <iostream>
@@ -54,6 +55,15 @@ QString AppContext::dataFile(const QString& name) const {
 
 QString AppContext::pagePath(const QString& page) const {
     return dataFile("pages/" + page + "-" + options.language + ".html");
+}
+
+QScreen* AppContext::screen() const {
+    return screen_ ? screen_.data() : QGuiApplication::primaryScreen();
+}
+
+void AppContext::chooseScreen(QScreen* screen) {
+    screen_ = screen;
+    messages.screen = screen;
 }
 
 void AppContext::fatal(const rules::ContentError& error) {

@@ -13,6 +13,8 @@
 #include "windows/sound_choices.h"
 #include "windows/window_registry.h"
 
+#include <QPointer>
+#include <QScreen>
 #include <functional>
 
 namespace tavrin {
@@ -42,6 +44,11 @@ public:
 
     // Keeps the settings as they stand now for the next run.
     void saveSettings();
+    // The screen the game is played on: the start window's. The playing screen, the mini-games
+    // and the message boxes open there. Until it is chosen, or once it is unplugged, the
+    // primary screen.
+    QScreen* screen() const;
+    void chooseScreen(QScreen* screen);
 
     Options options;
     const rules::Clock& clock;
@@ -63,6 +70,7 @@ public:
 
 private:
     bool settingsWriteFailed_ = false;
+    QPointer<QScreen> screen_;
 };
 
 } // namespace tavrin

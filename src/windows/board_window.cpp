@@ -48,7 +48,7 @@ void BoardWindow::openCompanionWindows() {
     ctx.windows.show<DieWindow>();
     ctx.windows.show<DragHandle>();
     ctx.windows.get<SoundHolder>();
-    ctx.windows.get<DragHandle>().placeGroup();
+    ctx.windows.get<DragHandle>().placeGroupOnScreen();
 }
 
 void BoardWindow::showSquares() {

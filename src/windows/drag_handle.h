@@ -6,6 +6,8 @@ namespace tavrin {
 
 // The handle: a green ball the player drags with any button; on release the board, the status
 // strip and the die take their places around it, and the place is kept for the next run.
+// Moved by the window manager, any window of the group brings the others to their places
+// around it.
 class DragHandle : public GameWindow {
     Q_OBJECT
 public:
@@ -20,12 +22,21 @@ public:
     void onHandleReleased();
     // Puts the board, the status strip and the die in their places around the handle.
     void placeGroup();
+    // The group's first placement: around the handle, then moved as little as needed so that
+    // every window of it is whole on the game's screen.
+    void placeGroupOnScreen();
 
 protected:
     // Closing the game's only taskbar window closes the board, which ends the game.
     void systemClose() override;
 
 private:
+    void followMovedWindow(tavrin::GameWindow* moved);
+    void keepGroupTogether();
+    void bringCompanionsToFront();
+    std::vector<GameWindow*> group();
+    std::vector<GameWindow*> loadedGroup();
+
     bool dragging_ = false;
     double dragStartX_ = 0;
     double dragStartY_ = 0;

@@ -5,6 +5,7 @@
 #include "controls/interval_timer.h"
 #include "controls/label_control.h"
 #include "controls/picture_box.h"
+#include "platform/window_system.h"
 #include "windows/accessible_names.h"
 #include "windows/app_context.h"
 #include "windows/keyboard_focus.h"
@@ -14,6 +15,7 @@
 #include <QGraphicsDropShadowEffect>
 #include <QGuiApplication>
 #include <QLineEdit>
+#include <QMoveEvent>
 #include <QPainter>
 #include <QPlainTextEdit>
 #include <QPushButton>
@@ -73,7 +75,10 @@ void GameWindow::listenToSession() {
 }
 
 void GameWindow::applyWindowSettings() {
-    Qt::WindowFlags flags = design_.taskbarButton ? Qt::Window : Qt::Tool;
+    // Windows without a taskbar button are kept off the taskbar when shown (see event()).
+    // They stay ordinary windows: a tool window would be kept above the handle by some window
+    // managers, and the handle is raised over the board while it is dragged.
+    Qt::WindowFlags flags = Qt::Window;
     if (design_.hasTitleBar && design_.shape == layout::Shape::Rectangle)
         flags |= Qt::CustomizeWindowHint | Qt::WindowTitleHint | Qt::WindowSystemMenuHint |
                  Qt::WindowCloseButtonHint;
@@ -95,16 +100,21 @@ void GameWindow::applyWindowSettings() {
                         layout::kBallDiameter, QRegion::Ellipse));
 }
 
+// Stored positions count from the top-left corner of the available area (the screen without
+// its panels) of the screen the game is played on.
 void GameWindow::placeWindow() {
+    const QScreen* screen = ctx.screen();
+    if (!screen)
+        return;
+    const QRect area = screen->availableGeometry();
     const QSize client(layout::px(design_.clientWidth), layout::px(design_.clientHeight));
     if (design_.start == layout::StartPosition::Manual) {
-        setGeometry(QRect(QPoint(layout::px(design_.left), layout::px(design_.top)), client));
+        const QPoint stored(layout::px(design_.left), layout::px(design_.top));
+        setGeometry(QRect(area.topLeft() + stored, client));
     } else if (design_.start == layout::StartPosition::CenterScreen) {
-        if (const QScreen* screen = QGuiApplication::primaryScreen()) {
-            QRect r(QPoint(), client);
-            r.moveCenter(screen->availableGeometry().center());
-            setGeometry(r);
-        }
+        QRect r(QPoint(), client);
+        r.moveCenter(area.center());
+        setGeometry(r);
     }
 }
 
@@ -207,10 +217,29 @@ int GameWindow::topTwips() const {
     return layout::twips(frameGeometry().y());
 }
 void GameWindow::setLeftTwips(int twips) {
-    move(layout::px(twips), frameGeometry().y());
+    moveFrameTo(QPoint(layout::px(twips), frameGeometry().y()));
 }
 void GameWindow::setTopTwips(int twips) {
-    move(frameGeometry().x(), layout::px(twips));
+    moveFrameTo(QPoint(frameGeometry().x(), layout::px(twips)));
+}
+
+void GameWindow::moveFrameTo(QPoint position) {
+    if (position == frameGeometry().topLeft())
+        return;
+    // A window on screen may hear about the move again, later, from the window system.
+    if (isVisible() && windowsCanBePlaced())
+        moveRequests_.requested(position, ctx.clock.monotonicSeconds());
+    move(position);
+}
+
+// Qt reports the game's own moves at once (not spontaneous); what the window system reports
+// later is spontaneous, the game's requests arriving late and the moves made by others.
+void GameWindow::moveEvent(QMoveEvent* event) {
+    QWidget::moveEvent(event);
+    if (!event->spontaneous() || !isVisible() || destroying_ || !windowsCanBePlaced())
+        return;
+    if (!moveRequests_.isOwn(frameGeometry().topLeft(), ctx.clock.monotonicSeconds()))
+        emit movedBySystem(this);
 }
 
 QWidget* GameWindow::control(const QString& name, int index) const {
@@ -270,10 +299,24 @@ void GameWindow::markDestroying() {
 }
 
 bool GameWindow::event(QEvent* event) {
-    if (keepsActivation_ && event->type() == QEvent::Show)
-        activateWindow(); // without a window manager nobody else makes a new window active
-    else if (event->type() == QEvent::WindowDeactivate)
+    switch (event->type()) {
+    case QEvent::Show:
+        // Sent before the window is mapped, so the window manager sees the states at once.
+        if (!design_.taskbarButton)
+            keepOffTaskbar(*this);
+        moveRequests_.clear();
+        if (keepsActivation_)
+            activateWindow(); // without a window manager nobody else makes a new window active
+        break;
+    case QEvent::Hide:
+        moveRequests_.clear();
+        break;
+    case QEvent::WindowDeactivate:
         onDeactivate();
+        break;
+    default:
+        break;
+    }
     return QWidget::event(event);
 }
 

@@ -2,6 +2,7 @@
 
 #include "layouts/layout.h"
 #include "rules/game_session.h"
+#include "windows/move_requests.h"
 
 #include <QHash>
 #include <QWidget>
@@ -64,6 +65,11 @@ public:
     // queued must not act on a game that has moved on (or load windows again).
     void markDestroying();
 
+signals:
+    // The window system moved the window, not the game: a window manager's move (Alt and drag,
+    // the keyboard) or another program's.
+    void movedBySystem(tavrin::GameWindow* window);
+
 protected:
     void listenToSession();
     // The mini-games keep the activation against the game's other windows while they are open.
@@ -71,6 +77,7 @@ protected:
     bool event(QEvent* event) override;
     void paintEvent(QPaintEvent* event) override;
     void closeEvent(QCloseEvent* event) override;
+    void moveEvent(QMoveEvent* event) override;
     // What a close by the system (close box, window manager) does; by default, unload.
     virtual void systemClose();
 
@@ -79,6 +86,7 @@ protected:
 private:
     void applyWindowSettings();
     void placeWindow();
+    void moveFrameTo(QPoint position);
     void reclaimActivation();
     void buildControls();
     QWidget* createControl(const layout::ControlDesign& c);
@@ -88,6 +96,7 @@ private:
     QPixmap background_;
     QHash<QString, QWidget*> controls_;
     QHash<QString, IntervalTimer*> timers_;
+    MoveRequests moveRequests_;
     bool destroying_ = false;
     bool keepsActivation_ = false;
 };

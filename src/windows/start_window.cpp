@@ -12,6 +12,7 @@ StartWindow::StartWindow(AppContext& ctx) : GameWindow(ctx, layout::startWindowL
 }
 
 void StartWindow::onStartClicked() {
+    ctx.chooseScreen(screen());
     // Unloaded before the board shows, so the start window can never come back.
     ctx.windows.unloadWindow(*this);
     ctx.windows.show<BoardWindow>();

@@ -39,6 +39,10 @@
 # Coordinates: the windows are placed without a window manager, so a window's geometry is
 # its client area's screen position and size. Windows whose caption is empty get the
 # application name "tavrin" as their X title; window_find_by_size tells them apart.
+#
+# Desktops: E2E_SCREEN=WxHxD before e2e_init sizes the screen (1024x768x24 by default);
+# wm_start [openbox options] adds a real window manager (openbox), weston_start a headless
+# Wayland compositor beside the X server (sets WAYLAND_DISPLAY for the game to see).
 
 # shellcheck disable=SC2034 # constants and results for the tests that source this file
 set -u
@@ -58,6 +62,8 @@ e2e_init() {
     GAME_PID=
     GAME_STATUS=
     XVFB_PID=
+    WM_PID=
+    WESTON_PID=
     E2E_MAIN_PID=$BASHPID
     trap e2e_cleanup EXIT
     trap 'exit 130' INT TERM
@@ -74,7 +80,7 @@ e2e_init() {
     # The game keeps the player's settings here: never the real user's, and none left over
     # from another test.
     export XDG_CONFIG_HOME=$E2E_WORK/config
-    unset QT_QPA_PLATFORM WAYLAND_DISPLAY
+    unset QT_QPA_PLATFORM WAYLAND_DISPLAY XDG_SESSION_TYPE QT_SCALE_FACTOR
     xvfb_start
 }
 
@@ -110,6 +116,8 @@ pass() {
 e2e_cleanup() {
     local status=$?
     [ -n "$GAME_PID" ] && kill "$GAME_PID" 2>/dev/null && wait "$GAME_PID" 2>/dev/null
+    [ -n "$WM_PID" ] && kill "$WM_PID" 2>/dev/null && wait "$WM_PID" 2>/dev/null
+    [ -n "$WESTON_PID" ] && kill "$WESTON_PID" 2>/dev/null && wait "$WESTON_PID" 2>/dev/null
     [ -n "$XVFB_PID" ] && kill "$XVFB_PID" 2>/dev/null && wait "$XVFB_PID" 2>/dev/null
     [ -n "${E2E_LOG:-}" ] && [ -f "$E2E_LOG" ] && cp "$E2E_LOG" "$E2E_ARTIFACTS/events.log"
     [ -f "${E2E_WORK:-}/game.stderr" ] && cp "$E2E_WORK/game.stderr" "$E2E_ARTIFACTS/"
@@ -124,7 +132,7 @@ e2e_cleanup() {
 # server resets when its last client leaves, and a connection made during the reset fails.
 xvfb_start() {
     local numfile=$E2E_WORK/display i
-    Xvfb -displayfd 3 -screen 0 1024x768x24 -nolisten tcp -noreset 3>"$numfile" 2>"$E2E_WORK/xvfb.stderr" &
+    Xvfb -displayfd 3 -screen 0 "${E2E_SCREEN:-1024x768x24}" -nolisten tcp -noreset 3>"$numfile" 2>"$E2E_WORK/xvfb.stderr" &
     XVFB_PID=$!
     for ((i = 0; i < $(_ticks 20); i++)); do
         if grep -q '^[0-9]' "$numfile" 2>/dev/null && [ "$(wc -l <"$numfile")" -ge 1 ]; then
@@ -141,6 +149,84 @@ xvfb_start() {
     cat "$E2E_WORK/xvfb.stderr" >&2
     XVFB_PID=
     fail "Xvfb did not start"
+}
+
+# wm_start [OPTIONS]: run openbox on the X server and wait until it manages windows.
+wm_start() {
+    command -v openbox >/dev/null || fail "no openbox (apt-get install openbox)"
+    HOME=$E2E_WORK openbox "$@" >"$E2E_WORK/wm.log" 2>&1 &
+    WM_PID=$!
+    local i
+    for ((i = 0; i < $(_ticks 10); i++)); do
+        if xprop -root _NET_SUPPORTING_WM_CHECK 2>/dev/null | grep -q 'window id'; then
+            note "openbox runs"
+            return 0
+        fi
+        kill -0 "$WM_PID" 2>/dev/null || break
+        sleep 0.1
+    done
+    cat "$E2E_WORK/wm.log" >&2
+    fail "openbox did not start"
+}
+
+# weston_start: a headless Wayland compositor in the test's own runtime directory; exports
+# WAYLAND_DISPLAY once it accepts clients.
+weston_start() {
+    command -v weston >/dev/null || fail "no weston (apt-get install weston)"
+    local socket=tavrin-e2e i
+    weston --backend=headless-backend.so --socket="$socket" --idle-time=0 \
+        >"$E2E_WORK/weston.log" 2>&1 &
+    WESTON_PID=$!
+    for ((i = 0; i < $(_ticks 10); i++)); do
+        if [ -S "$XDG_RUNTIME_DIR/$socket" ] && grep -q 'launching' "$E2E_WORK/weston.log"; then
+            export WAYLAND_DISPLAY=$socket
+            note "weston on $WAYLAND_DISPLAY"
+            return 0
+        fi
+        kill -0 "$WESTON_PID" 2>/dev/null || break
+        sleep 0.1
+    done
+    cat "$E2E_WORK/weston.log" >&2
+    fail "weston did not start"
+}
+
+# managed_windows: the windows the window manager manages, one decimal id (as xdotool gives
+# them) a line.
+managed_windows() {
+    local id
+    for id in $(xprop -root _NET_CLIENT_LIST 2>/dev/null | sed -n 's/.*# //p' | tr -d ,); do
+        printf '%d\n' "$id"
+    done
+}
+
+# taskbar_windows: the managed windows that a taskbar shows (no skip-taskbar state).
+taskbar_windows() {
+    local id
+    for id in $(managed_windows); do
+        xprop -id "$id" _NET_WM_STATE 2>/dev/null | grep -q _NET_WM_STATE_SKIP_TASKBAR ||
+            echo "$id"
+    done
+}
+
+# expect_taskbar N WHAT: exactly N windows on the taskbar.
+expect_taskbar() {
+    local shown
+    shown=$(taskbar_windows)
+    [ "$(grep -c . <<<"$shown")" -eq "$1" ] ||
+        fail "$2: expected $1 taskbar window(s), found: $(for id in $shown; do
+            xprop -id "$id" WM_NAME | sed 's/.*= //'; done | tr '\n' ' ')"
+}
+
+# desktop_restart WxHxD: a new X server of that size, without a window manager; the game and
+# the window manager of the old one are stopped.
+desktop_restart() {
+    local pid
+    for pid in "$GAME_PID" "$WM_PID" "$XVFB_PID"; do
+        [ -n "$pid" ] && kill "$pid" 2>/dev/null && wait "$pid" 2>/dev/null
+    done
+    GAME_PID='' WM_PID='' XVFB_PID=''
+    E2E_SCREEN=$1
+    xvfb_start
 }
 
 screenshot() {
@@ -358,10 +444,28 @@ window_find_by_size() {
 # window_at X Y: the top-level window that takes the pointer at a screen pixel (the X server
 # honours window shapes here), or 0 over the bare screen.
 window_at() {
-    local WINDOW
+    local WINDOW id
     pointer_to "$1" "$2"
     eval "$(xdotool getmouselocation --shell | grep '^WINDOW=')"
+    # Under a window manager that is the frame around a window: name the window inside.
+    if [ -n "$WM_PID" ]; then
+        for id in $(managed_windows); do
+            [ "$(window_frame "$id")" = "$WINDOW" ] && { echo "$id"; return 0; }
+        done
+    fi
     echo "$WINDOW"
+}
+
+# window_frame ID: the window's ancestor just below the root (itself without a window manager).
+window_frame() {
+    local id=$1 parent root
+    root=$(printf '%d' "$(xwininfo -root | sed -n 's/.*Window id: \(0x[0-9a-f]*\).*/\1/p')")
+    while parent=$(xwininfo -children -id "$id" 2>/dev/null |
+        sed -n 's/.*Parent window id: \(0x[0-9a-f]*\).*/\1/p') && [ -n "$parent" ] &&
+        [ "$(printf '%d' "$parent")" != "$root" ]; do
+        id=$(printf '%d' "$parent")
+    done
+    echo "$id"
 }
 
 # window_close ID: what a window manager's close box does: send WM_DELETE_WINDOW, so that the
