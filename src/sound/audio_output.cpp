@@ -21,7 +21,7 @@ AudioEngine::Output AudioEngine::openOutput(const Settings& settings) {
     SDL_SetHint(SDL_HINT_NO_SIGNAL_HANDLERS, "1");
     if (SDL_InitSubSystem(SDL_INIT_AUDIO) != 0)
         return output;
-    if (Mix_OpenAudio(44100, AUDIO_S16SYS, 2, settings.bufferFrames) != 0) {
+    if (Mix_OpenAudio(kOutputRate, AUDIO_S16SYS, 2, settings.bufferFrames) != 0) {
         SDL_QuitSubSystem(SDL_INIT_AUDIO);
         return output;
     }

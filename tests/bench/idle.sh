@@ -4,10 +4,11 @@
 # peak memory against a bare Qt window plus the soundfont's size. Run from the repo on an
 # idle machine:
 #   tests/bench/idle.sh [build/tavrin] [seconds]
+# BARE_WINDOW names the bare window's program when the game is not in this build tree.
 set -euo pipefail
 exe=${1:-build/tavrin}
 seconds=${2:-20}
-bare=$(dirname "$exe")/tests/bench/bench_bare_window
+bare=${BARE_WINDOW:-$(dirname "$exe")/tests/bench/bench_bare_window}
 data=$(dirname "$exe")
 soundfont=/usr/share/sounds/sf2/TimGM6mb.sf2
 # shellcheck source=bench_lib.sh

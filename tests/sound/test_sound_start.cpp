@@ -63,11 +63,11 @@ private slots:
             QVERIFY(hit.isPlaying());
             QTRY_VERIFY_WITH_TIMEOUT(doneAfter >= 0, 3000);
         }
-        // The whole tune was played, from the output's opening on.
+        // The whole tune was played once the output was open: its one long note, from the start.
         QVERIFY2(doneAfter >= 1000 && doneAfter < 1500, qPrintable(QString::number(doneAfter)));
         const auto sounding = loudRuns(capture.peaks(50), 500);
-        QVERIFY(!sounding.empty());
-        QVERIFY2(sounding.front().first <= 2, "the tune did not start with the output");
+        QCOMPARE(sounding.size(), std::size_t(1));
+        QVERIFY2(sounding.front().second >= 18, qPrintable(QString::number(sounding[0].second)));
     }
 
     void withoutADeviceWhatWasAskedForStaysQuiet() {
