@@ -14,7 +14,8 @@ packages=(
 )
 for group in "$@"; do
     case $group in
-    test) packages+=(reuse x11-utils) ;;
+    # The screen-reader test reads the game's accessibility tree on a private AT-SPI bus.
+    test) packages+=(reuse x11-utils at-spi2-core python3-pyatspi dbus-x11) ;;
     package) packages+=(dpkg-dev file lintian desktop-file-utils appstream) ;;
     *) echo "install-deps.sh: unknown group '$group' (test, package)" >&2 && exit 2 ;;
     esac

@@ -7,7 +7,10 @@
 #include "app/simulate_command.h"
 #include "platform/player_settings.h"
 #include "rules/clock.h"
+#include "windows/accessible_window.h"
 #include "windows/app_context.h"
+#include "windows/keyboard_control.h"
+#include "windows/keyboard_focus.h"
 #include "windows/sound_key.h"
 #include "windows/start_window.h"
 
@@ -63,9 +66,12 @@ int main(int argc, char* argv[]) {
     QApplication::setApplicationName("tavrin");
     tavrin::setUpAppearance(app);
     tavrin::setUpIdentity();
+    tavrin::installAccessibility();
     options->settingsFile = tavrin::defaultSettingsPath();
     tavrin::rules::SystemClock clock;
     tavrin::AppContext ctx(*options, clock);
+    tavrin::KeyboardControl keys(ctx);
+    tavrin::FocusKeeper focus(ctx);
     ctx.log.write("start", {tavrin::rules::EventLog::field("seed", ctx.rng.lastSeed())});
 
     tavrin::Autoplay autoplay(ctx);

@@ -27,11 +27,9 @@ void printSummary(const rules::SimulationSummary& s, const rules::PlayerModel& p
 } // namespace
 
 int runSimulation(const Options& options) {
-    // Only the values play a part: copying the messages into every game would cost most of
-    // the time.
     rules::BoardContent board;
     try {
-        board.values = rules::readBoardFiles(options.dataDir.toStdString()).values;
+        board = rules::readBoardFiles(options.dataDir.toStdString());
     } catch (const rules::ContentError& error) {
         std::fprintf(stderr, "tavrin: %s\n", error.what());
         return 2;
@@ -39,12 +37,12 @@ int runSimulation(const Options& options) {
     const rules::PlayerModel& player = *rules::findPlayerModel(options.player.toStdString());
     const std::uint32_t seed =
         options.seed.value_or(static_cast<std::uint32_t>(QDateTime::currentMSecsSinceEpoch()));
-    rules::Random random(rules::fixedSeedSource(seed));
-    random.reseed();
+    rules::SimulationRandom random(seed);
     std::vector<rules::SimulatedGame> games;
     games.reserve(static_cast<std::size_t>(*options.simulateGames));
+    rules::GameSimulator simulator(board, player);
     for (int i = 0; i < *options.simulateGames; ++i)
-        games.push_back(rules::simulateGame(board, player, random));
+        games.push_back(simulator.play(random));
     printSummary(rules::summarize(games), player, seed);
     return 0;
 }

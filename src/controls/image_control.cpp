@@ -1,5 +1,6 @@
 #include "controls/image_control.h"
 
+#include "controls/activation_key.h"
 #include "layouts/layout.h"
 
 #include <QMouseEvent>
@@ -74,6 +75,15 @@ void ImageControl::paintEvent(QPaintEvent*) {
     }
     if (border_)
         drawSunkenFrame(painter, rect());
+}
+
+void ImageControl::keyPressEvent(QKeyEvent* event) {
+    if (focusPolicy() == Qt::NoFocus || !isActivationKey(*event)) {
+        QWidget::keyPressEvent(event);
+        return;
+    }
+    if (!event->isAutoRepeat())
+        activate();
 }
 
 void ImageControl::mousePressEvent(QMouseEvent* event) {

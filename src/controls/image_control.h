@@ -22,6 +22,9 @@ public:
     // Draw an unstretched picture centred in a box of another size instead of at its corner.
     void setCentered(bool centered);
 
+    // A click from the keyboard or assistive technology: the same handlers run.
+    void activate() { emit clicked(); }
+
 signals:
     void clicked();
     void pressed(QMouseEvent* event);
@@ -30,6 +33,8 @@ signals:
 
 protected:
     void paintEvent(QPaintEvent* event) override;
+    // An image that takes the focus acts on Enter and Space, as a button does.
+    void keyPressEvent(QKeyEvent* event) override;
     void mousePressEvent(QMouseEvent* event) override;
     void mouseMoveEvent(QMouseEvent* event) override;
     void mouseReleaseEvent(QMouseEvent* event) override;

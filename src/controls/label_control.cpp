@@ -1,5 +1,7 @@
 #include "controls/label_control.h"
 
+#include "controls/accessible.h"
+#include "controls/activation_key.h"
 #include "controls/image_control.h"
 #include "layouts/layout.h"
 
@@ -15,6 +17,13 @@ LabelControl::LabelControl(QWidget* parent) : QLabel(parent) {
     setTextInteractionFlags(Qt::NoTextInteraction);
 }
 
+void LabelControl::setCaption(const QString& caption) {
+    const QString old = text();
+    setText(caption);
+    if (old != caption)
+        accessible::textChanged(*this, old);
+}
+
 void LabelControl::setSunkenBorder(bool sunken) {
     sunken_ = sunken;
     setContentsMargins(sunken ? 2 : 0, sunken ? 2 : 0, sunken ? 2 : 0, sunken ? 2 : 0);
@@ -26,6 +35,15 @@ void LabelControl::setOpaque(bool opaque) {
     QPalette p = palette();
     p.setColor(QPalette::Window, layout::btnFace());
     setPalette(p);
+}
+
+void LabelControl::keyPressEvent(QKeyEvent* event) {
+    if (focusPolicy() == Qt::NoFocus || !isActivationKey(*event)) {
+        QLabel::keyPressEvent(event);
+        return;
+    }
+    if (!event->isAutoRepeat())
+        activate();
 }
 
 void LabelControl::mousePressEvent(QMouseEvent* event) {

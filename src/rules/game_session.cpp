@@ -13,10 +13,11 @@ void GameSession::addListener(GameListener& listener) {
 }
 
 void GameSession::removeListener(GameListener& listener) {
-    if (telling_ > 0)
+    if (telling_ > 0) {
         std::replace(listeners_.begin(), listeners_.end(), &listener,
                      static_cast<GameListener*>(nullptr));
-    else
+        gapsLeft_ = true;
+    } else
         std::erase(listeners_, &listener);
 }
 
@@ -27,8 +28,10 @@ template <class Call> void GameSession::tell(Call call) {
         GameSession& session;
         explicit Telling(GameSession& s) : session(s) { ++session.telling_; }
         ~Telling() {
-            if (--session.telling_ == 0)
+            if (--session.telling_ == 0 && session.gapsLeft_) {
                 std::erase(session.listeners_, nullptr);
+                session.gapsLeft_ = false;
+            }
         }
     } telling(*this);
     const std::size_t listening = listeners_.size();
@@ -37,24 +40,12 @@ template <class Call> void GameSession::tell(Call call) {
             call(*listener);
 }
 
-void GameSession::start(BoardContent board) {
-    board_ = std::move(board);
+void GameSession::start(const BoardContent& board) {
+    board_ = board;
     state_.square = 0;
     state_.trial = 1;
     state_.score = kStartScore;
     state_.takingThrows = true;
-}
-
-void GameSession::resetDie(Random& random) {
-    state_.dieHeld = false;
-    state_.dieFace = random.wholeUpTo(6);
-}
-
-bool GameSession::turnDie(Random& random) {
-    if (state_.dieHeld)
-        return false;
-    state_.dieFace = random.wholeUpTo(6);
-    return true;
 }
 
 void GameSession::throwDie() {

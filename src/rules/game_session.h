@@ -3,7 +3,6 @@
 #include "rules/board_content.h"
 #include "rules/board_rules.h"
 #include "rules/game_state.h"
-#include "rules/random.h"
 
 #include <string>
 #include <vector>
@@ -49,13 +48,21 @@ public:
     void removeListener(GameListener& listener);
 
     // The board is loaded: 1000 points, throw 1, the first square, throws taken.
-    void start(BoardContent board);
+    void start(const BoardContent& board);
 
     // The die is loaded: released, with a face from the start, so that a throw before the
-    // first turn still moves 1 to 6.
-    void resetDie(Random& random);
+    // first turn still moves 1 to 6. `random` is the game's generator or a simulation's.
+    template <class Generator> void resetDie(Generator& random) {
+        state_.dieHeld = false;
+        state_.dieFace = random.wholeUpTo(6);
+    }
     // One turn of the die: a new face, unless the die is held (then nothing is drawn).
-    bool turnDie(Random& random);
+    template <class Generator> bool turnDie(Generator& random) {
+        if (state_.dieHeld)
+            return false;
+        state_.dieFace = random.wholeUpTo(6);
+        return true;
+    }
     // A click on the die: the face on show is held and played.
     void throwDie();
 
@@ -82,6 +89,7 @@ private:
     // A listener removed while the news goes round leaves a gap, closed when it is over.
     std::vector<GameListener*> listeners_;
     int telling_ = 0;
+    bool gapsLeft_ = false;
 };
 
 } // namespace tavrin::rules

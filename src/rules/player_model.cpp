@@ -33,14 +33,14 @@ const PlayerModel* findPlayerModel(std::string_view name) {
     return nullptr;
 }
 
-long long quizBonus(const PlayerModel& player, Random& random) {
+long long quizBonus(const PlayerModel& player, SimulationRandom& random) {
     long long points = 0;
     for (int i = 0; i < kQuizQuestionsPerRound; ++i)
         points += random.next() < player.quizRightChance ? kRightAnswerPoints : kWrongAnswerPoints;
     return points;
 }
 
-long long targetBonus(const PlayerModel& player, Random& random) {
+long long targetBonus(const PlayerModel& player, SimulationRandom& random) {
     const int clicks = static_cast<int>(std::lround(player.clicksPerSecond * kTargetGameSeconds));
     long long points = 0;
     for (int i = 0; i < clicks; ++i)

@@ -1,6 +1,6 @@
 #pragma once
 
-#include "rules/random.h"
+#include "rules/simulation_random.h"
 
 #include <span>
 #include <string>
@@ -25,7 +25,7 @@ std::span<const PlayerModel> playerModels();
 const PlayerModel* findPlayerModel(std::string_view name);
 
 // The points a player wins in one quiz and in one target game.
-long long quizBonus(const PlayerModel& player, Random& random);
-long long targetBonus(const PlayerModel& player, Random& random);
+long long quizBonus(const PlayerModel& player, SimulationRandom& random);
+long long targetBonus(const PlayerModel& player, SimulationRandom& random);
 
 } // namespace tavrin::rules

@@ -6,7 +6,6 @@
 #include <vector>
 
 namespace tavrin::rules {
-namespace {
 
 // Hears what the session tells, as the windows do.
 class SimulatedPlayer : public GameListener {
@@ -22,6 +21,8 @@ public:
     bool ended = false;
 };
 
+namespace {
+
 // The value at fraction q of the sorted values, between neighbours where it falls between.
 double quantile(const std::vector<double>& sorted, double q) {
     const double at = q * static_cast<double>(sorted.size() - 1);
@@ -32,23 +33,35 @@ double quantile(const std::vector<double>& sorted, double q) {
 
 } // namespace
 
-SimulatedGame simulateGame(const BoardContent& board, const PlayerModel& player, Random& random) {
-    GameSession session;
-    SimulatedPlayer listener;
-    session.addListener(listener);
-    session.start(board);
-    session.resetDie(random);
+GameSimulator::GameSimulator(const BoardContent& board, const PlayerModel& player)
+    : player_(player), listener_(std::make_unique<SimulatedPlayer>()) {
+    board_.values = board.values; // the messages play no part
+    session_.addListener(*listener_);
+}
+
+GameSimulator::~GameSimulator() = default;
+
+SimulatedGame GameSimulator::play(SimulationRandom& random) {
+    SimulatedPlayer& listener = *listener_;
+    listener = SimulatedPlayer();
+    session_.start(board_);
+    session_.resetDie(random);
     while (!listener.ended) {
-        session.turnDie(random);
-        session.throwDie();
+        session_.turnDie(random);
+        session_.throwDie();
         if (!listener.opened)
             continue;
         const MiniGame game = *listener.opened;
         listener.opened.reset();
-        session.finishMiniGame(game, game == MiniGame::Quiz ? quizBonus(player, random)
-                                                            : targetBonus(player, random));
+        session_.finishMiniGame(game, game == MiniGame::Quiz ? quizBonus(player_, random)
+                                                             : targetBonus(player_, random));
     }
-    return {listener.won, listener.movingThrows, session.state().score};
+    return {listener.won, listener.movingThrows, session_.state().score};
+}
+
+SimulatedGame simulateGame(const BoardContent& board, const PlayerModel& player,
+                           SimulationRandom& random) {
+    return GameSimulator(board, player).play(random);
 }
 
 SimulationSummary summarize(std::span<const SimulatedGame> games) {

@@ -1,9 +1,11 @@
 #pragma once
 
 #include "rules/board_content.h"
+#include "rules/game_session.h"
 #include "rules/player_model.h"
-#include "rules/random.h"
+#include "rules/simulation_random.h"
 
+#include <memory>
 #include <optional>
 #include <span>
 
@@ -15,9 +17,25 @@ struct SimulatedGame {
     long long finalScore = 0;
 };
 
-// Plays one whole game on the game session, as the windows would drive it: a fresh face of
-// the die for each throw, and the mini-game a throw opens played by the modelled player.
-SimulatedGame simulateGame(const BoardContent& board, const PlayerModel& player, Random& random);
+class SimulatedPlayer;
+
+// Plays whole games on one game session, as the windows would drive it: a fresh face of the
+// die for each throw, and the mini-game a throw opens played by the modelled player.
+class GameSimulator {
+public:
+    GameSimulator(const BoardContent& board, const PlayerModel& player);
+    ~GameSimulator();
+    SimulatedGame play(SimulationRandom& random);
+
+private:
+    BoardContent board_;
+    const PlayerModel& player_;
+    GameSession session_;
+    std::unique_ptr<SimulatedPlayer> listener_;
+};
+
+SimulatedGame simulateGame(const BoardContent& board, const PlayerModel& player,
+                           SimulationRandom& random);
 
 struct SimulationSummary {
     int games = 0;

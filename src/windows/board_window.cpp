@@ -1,5 +1,6 @@
 #include "windows/board_window.h"
 
+#include "controls/accessible.h"
 #include "controls/image_control.h"
 #include "layouts/window_layouts.h"
 #include "rules/content_error.h"
@@ -61,12 +62,15 @@ void BoardWindow::showSquares() {
         square.setCentered(true);
         square.resize(square.height(), square.height());
         square.setStretch(false);
+        accessible::setName(square, QString::fromStdString(ctx.session.message(i)), false);
     }
 }
 
 void BoardWindow::placeCharacter(int square) {
     ImageControl& box = image("squares", square);
     moveControl(image("character"), controlLeft(box), controlTop(box) - kCharacterLift);
+    for (int i = 0; i < rules::kSquareCount; ++i)
+        accessible::setMarked(image("squares", i), i == square);
 }
 
 void BoardWindow::throwPlayed(const rules::ThrowOutcome& outcome) {

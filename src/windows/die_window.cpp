@@ -1,8 +1,10 @@
 #include "windows/die_window.h"
 
+#include "controls/accessible.h"
 #include "controls/image_control.h"
 #include "controls/interval_timer.h"
 #include "layouts/window_layouts.h"
+#include "windows/accessible_names.h"
 #include "windows/app_context.h"
 #include "windows/image_bank.h"
 
@@ -31,7 +33,7 @@ void DieWindow::onTurnTick() {
 void DieWindow::onDieClicked() {
     stopTurning();
     lineText("thrownFace").setText(QString::number(ctx.session.state().dieFace));
-    showFace();
+    showFace(true);
     ctx.session.throwDie();
 }
 
@@ -62,8 +64,10 @@ void DieWindow::stopTurning() {
     timer("turnTimer").setInterval(0);
 }
 
-void DieWindow::showFace() {
-    image("dieFace").setPicture(ctx.windows.get<ImageBank>().dieFace(ctx.session.state().dieFace));
+void DieWindow::showFace(bool announce) {
+    const int face = ctx.session.state().dieFace;
+    image("dieFace").setPicture(ctx.windows.get<ImageBank>().dieFace(face));
+    accessible::setName(image("dieFace"), dieReading(face), announce);
 }
 
 } // namespace tavrin

@@ -28,7 +28,8 @@ protected:
 private:
     void startTurning();
     void stopTurning();
-    void showFace();
+    // announce: tell assistive technology the face (a throw), not merely show it (a turn).
+    void showFace(bool announce = false);
 
     int turningInterval_;
 };

@@ -44,6 +44,9 @@ void EndWindow::showSecondPage() {
           Place{"heartLink", 2040, 1680}, Place{"homeLink", 2040, 2040}})
         moveControl(label(p.name), p.left, p.top);
     label("linksHint").show();
+    // In view now: Tab reaches the links.
+    for (const char* link : {"emailLink", "teamLink", "heartLink", "homeLink"})
+        label(link).setFocusPolicy(Qt::TabFocus);
 }
 
 void EndWindow::onEmailClicked() {

@@ -5,7 +5,9 @@
 #include "controls/interval_timer.h"
 #include "controls/label_control.h"
 #include "controls/picture_box.h"
+#include "windows/accessible_names.h"
 #include "windows/app_context.h"
+#include "windows/keyboard_focus.h"
 
 #include <QApplication>
 #include <QCloseEvent>
@@ -57,6 +59,8 @@ GameWindow::GameWindow(AppContext& context, layout::WindowDesign design)
     setObjectName(design_.name);
     applyWindowSettings();
     buildControls();
+    describeForAssistiveTechnology(*this);
+    prepareForKeyboard(*this);
     placeWindow();
 }
 

@@ -4,9 +4,11 @@
 #include "controls/interval_timer.h"
 #include "controls/label_control.h"
 #include "controls/picture_box.h"
+#include "controls/reading_control.h"
 #include "layouts/window_layouts.h"
 #include "platform/config.h"
 #include "rules/status_digits.h"
+#include "windows/accessible_names.h"
 #include "windows/app_context.h"
 #include "windows/board_window.h"
 #include "windows/game_menu.h"
@@ -29,8 +31,12 @@ void StatusStrip::onLoad() {
 
 // The digits follow the score on the strip's own beat, not at each event.
 void StatusStrip::onRefreshTick() {
-    showNumber("scoreDigits", ctx.session.state().score);
-    showNumber("trialDigits", ctx.session.state().trial);
+    const rules::GameState& state = ctx.session.state();
+    showNumber("scoreDigits", state.score);
+    showNumber("trialDigits", state.trial);
+    // Read out as the digits change, not before.
+    reading(*this, "scoreReading").setReading(scoreReading(state.score));
+    reading(*this, "throwReading").setReading(throwReading(state.trial));
 }
 
 void StatusStrip::showNumber(const QString& digitRow, long long number) {

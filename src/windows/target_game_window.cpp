@@ -3,9 +3,11 @@
 #include "controls/image_control.h"
 #include "controls/interval_timer.h"
 #include "controls/label_control.h"
+#include "controls/reading_control.h"
 #include "layouts/window_layouts.h"
 #include "rules/target_positions.h"
 #include "rules/target_scoring.h"
+#include "windows/accessible_names.h"
 #include "windows/app_context.h"
 #include "windows/image_bank.h"
 #include "windows/sound_holder.h"
@@ -91,6 +93,7 @@ void TargetGameWindow::showClock(const std::array<int, 6>& digits) {
     const char* const rows[] = {"minuteDigits", "secondDigits", "hundredthDigits"};
     for (int i = 0; i < 6; ++i)
         image(rows[i / 2], i % 2).setPicture(bank.redDigit(digits[i]));
+    reading(*this, "clockReading").setReading(timeLeftReading(digits));
 }
 
 // Tooltips are stored as designed, with bare carriage returns; shown, each one breaks the line.

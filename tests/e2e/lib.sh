@@ -23,7 +23,10 @@
 #   line=$(log_wait '^throw ' 10)     # first matching log line, or fail after 10 s
 #   log_wait_count '^throw ' 3 20     # at least 3 matching lines
 #   game_wait_exit 30                 # sets GAME_STATUS, or fails if still running
+#   game_stop                         # ends it now, to start another
 #   screenshot after-start            # saved to $E2E_ARTIFACTS/after-start.png
+#   record_opened_addresses           # before game_start: addresses go to a list, not a browser
+#   opened_wait 'readme' 5            # the first recorded address that matches
 #   pass
 #
 # Every helper that waits polls for its condition and calls `fail` when its timeout (in
@@ -144,6 +147,30 @@ screenshot() {
 
 # --- the game --------------------------------------------------------------------------
 
+# record_opened_addresses: the game's web and mail addresses are handed to xdg-open; a stand-in
+# found first on the PATH writes them to $E2E_OPENED instead of starting a browser.
+record_opened_addresses() {
+    E2E_OPENED=$E2E_WORK/opened
+    : >"$E2E_OPENED"
+    mkdir -p "$E2E_WORK/bin"
+    cat >"$E2E_WORK/bin/xdg-open" <<EOF
+#!/bin/sh
+printf '%s\n' "\$1" >>"$E2E_OPENED"
+EOF
+    chmod +x "$E2E_WORK/bin/xdg-open"
+    export PATH=$E2E_WORK/bin:$PATH
+}
+
+# opened_wait ERE TIMEOUT: print the first recorded address that matches.
+opened_wait() {
+    local i
+    for ((i = 0; i < $(_ticks "${2:-10}"); i++)); do
+        grep -m 1 -E -- "$1" "$E2E_OPENED" 2>/dev/null && return 0
+        sleep 0.1
+    done
+    fail "no address matching '$1' opened within ${2:-10} s"
+}
+
 # game_start OPTIONS: the game reads its content from $GAME_CONTENT (the shipped files unless
 # a test made a folder of its own with content_copy). Muted unless E2E_SOUND=1
 # (SDL_AUDIODRIVER then says where the sound goes).
@@ -180,6 +207,12 @@ set_answers() {
 
 # The board file the game reads, for checking the log against it.
 board_file() { echo "${GAME_CONTENT:-$E2E_DATA}/mapdata.txt"; }
+
+# game_stop: end the game now (as the system would), to start another.
+game_stop() {
+    [ -n "$GAME_PID" ] && kill "$GAME_PID" 2>/dev/null && wait "$GAME_PID" 2>/dev/null
+    GAME_PID=
+}
 
 # True while the game process runs (a finished child that is not yet reaped is a zombie).
 game_running() {

@@ -1,4 +1,5 @@
 #include "rules/game_session.h"
+#include "rules/random.h"
 #include "rules/session_log.h"
 
 #include <QTemporaryDir>

@@ -25,7 +25,7 @@ class SimulationTest : public QObject {
 private slots:
     // Whatever the die shows: 1000 + 49 x 82 = 5018 wins at the 50th click, 49 x 81 falls short.
     void fortyNineMovingThrowsAndTheWinTestedBeforeEachThrow() {
-        Random random(fixedSeedSource(1));
+        SimulationRandom random(1);
         const SimulatedGame won = simulateGame(everySquareWorth(82), fair(), random);
         QCOMPARE(won.won, true);
         QCOMPARE(won.movingThrows, 49);
@@ -37,7 +37,7 @@ private slots:
     }
 
     void miniGameBonusesFollowThePlayerModel() {
-        Random random(fixedSeedSource(3));
+        SimulationRandom random(3);
         std::set<long long> quizValues;
         double quizSum = 0, targetSum = 0;
         constexpr int kRounds = 4000;

@@ -8,6 +8,7 @@
 #include "windows/drag_handle.h"
 #include "windows/game_menu.h"
 #include "windows/how_to_play_window.h"
+#include "windows/key_list.h"
 #include "windows/sound_key.h"
 #include "windows/start_window.h"
 #include "windows/status_strip.h"
@@ -130,7 +131,8 @@ private slots:
         HowToPlayWindow& help = run.ctx->windows.get<HowToPlayWindow>();
         QVERIFY(help.isVisible());
         const QPlainTextEdit& text = help.multiLineText("howToPlay");
-        QCOMPARE(text.toPlainText(), layout::howToPlayText().replace("\r\n", "\n"));
+        QVERIFY(text.toPlainText().startsWith(layout::howToPlayText().replace("\r\n", "\n")));
+        QVERIFY(text.toPlainText().contains(keyListText().trimmed())); // and the keys
         QVERIFY(text.toPlainText().startsWith("1, Moving the character"));
         QVERIFY(text.toPlainText().contains("M to turn all sound off"));
         QVERIFY(text.isReadOnly());
