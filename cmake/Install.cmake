@@ -1,8 +1,10 @@
-# What `cmake --install` puts where: the program in bin, its content and sound files in
-# share/tavrin (found from the program, see src/app/data_location.h), and what a desktop needs
-# to show it: the desktop entry, the metainfo, the icons and the manual page.
+# What `cmake --install` puts where: the program in bin, its data (content sets, sounds, pages,
+# the compiled English texts) in share/tavrin (found from the program, see
+# src/app/data_location.h), and what a desktop needs to show it: the desktop entry, the
+# metainfo, the icons and the manual page.
 install(TARGETS tavrin RUNTIME DESTINATION ${CMAKE_INSTALL_BINDIR})
 install(DIRECTORY data/ DESTINATION ${CMAKE_INSTALL_DATADIR}/tavrin)
+install(FILES ${tavrin_qm} DESTINATION ${CMAKE_INSTALL_DATADIR}/tavrin/translations)
 install(FILES dist/${TAVRIN_APP_ID}.desktop DESTINATION ${CMAKE_INSTALL_DATADIR}/applications)
 install(FILES dist/${TAVRIN_APP_ID}.metainfo.xml DESTINATION ${CMAKE_INSTALL_DATADIR}/metainfo)
 install(DIRECTORY dist/icons/ DESTINATION ${CMAKE_INSTALL_DATADIR}/icons)

@@ -1,10 +1,12 @@
 #include "app/command_line.h"
 
+#include "rules/content_language.h"
 #include "rules/player_model.h"
 
 #include <QCommandLineParser>
 #include <QCoreApplication>
 #include <cstdio>
+#include <cstdlib>
 
 namespace tavrin {
 namespace {
@@ -58,9 +60,14 @@ QList<QCommandLineOption> qtOptions() {
 }
 
 struct GameOptions {
-    QCommandLineOption dataDir{
-        "data-dir", "Read the content and sound files from <dir> instead of the installed ones.",
-        "dir"};
+    QCommandLineOption lang{"lang",
+                            "Play the content set <lang> (zh-TW, zh-HK or en) and show the game's "
+                            "texts in its language, whatever the system's language.",
+                            "lang"};
+    QCommandLineOption dataDir{"data-dir",
+                               "Read the three content files (board, messages, quiz) from <dir> "
+                               "instead of the language's set.",
+                               "dir"};
     QCommandLineOption seed{
         "seed", "Seed the random generator with <n>, so that the run can be replayed.", "n"};
     QCommandLineOption log{"log", "Write one line per game event to <file>.", "file"};
@@ -68,9 +75,10 @@ struct GameOptions {
     QCommandLineOption screenshots{
         "screenshot-dir", "With --autoplay, save screenshots of the game to <dir>.", "dir"};
     QCommandLineOption mute{"mute", "Play without sound (no audio device is opened)."};
-    QCommandLineOption check{"check-content",
-                             "Check the board and quiz files, report what is wrong, and exit (0 "
-                             "when the game can play them)."};
+    QCommandLineOption check{
+        "check-content",
+        "Check the board and quiz files of every shipped set (one with --lang, or those in "
+        "--data-dir), report what is wrong, and exit (0 when the game can play them)."};
     QCommandLineOption simulate{
         "simulate",
         "Play <n> whole games without a display or sound, with the --player model, and print "
@@ -79,7 +87,7 @@ struct GameOptions {
     QCommandLineOption player{"player", playerHelp(), "model", "fair"};
 
     QList<QCommandLineOption> all() const {
-        return {dataDir, seed, log, autoplay, screenshots, mute, check, simulate, player};
+        return {lang, dataDir, seed, log, autoplay, screenshots, mute, check, simulate, player};
     }
 };
 
@@ -128,10 +136,33 @@ bool readSimulation(const QCommandLineParser& parser, const GameOptions& game, O
     return true;
 }
 
+// --lang, or else the set that the system's language asks for.
+bool chooseLanguage(const QCommandLineParser& parser, const GameOptions& game, Options& options,
+                    int& exitCode) {
+    options.languageGiven = parser.isSet(game.lang);
+    if (!options.languageGiven) {
+        options.language =
+            QString::fromStdString(rules::contentLanguageForLocale(rules::messagesLocale(
+                std::getenv("LC_ALL"), std::getenv("LC_MESSAGES"), std::getenv("LANG"))));
+        return true;
+    }
+    const auto named = rules::contentLanguageNamed(parser.value(game.lang).toStdString());
+    if (!named) {
+        std::fprintf(stderr, "tavrin: --lang takes zh-TW, zh-HK or en, not \"%s\"\n",
+                     qPrintable(parser.value(game.lang)));
+        exitCode = 1;
+        return false;
+    }
+    options.language = QString::fromStdString(*named);
+    return true;
+}
+
 std::optional<Options> readOptions(const QCommandLineParser& parser, const GameOptions& game,
                                    int& exitCode) {
     Options options;
-    options.dataDir = parser.value(game.dataDir); // empty: the program looks for its data
+    options.dataDir = parser.value(game.dataDir); // empty: the language's set
+    if (!chooseLanguage(parser, game, options, exitCode))
+        return std::nullopt;
     if (parser.isSet(game.seed)) {
         bool ok = false;
         const uint value = parser.value(game.seed).toUInt(&ok);

@@ -5,6 +5,7 @@
 #include "app/content_check_report.h"
 #include "app/data_location.h"
 #include "app/simulate_command.h"
+#include "app/translations.h"
 #include "platform/player_settings.h"
 #include "rules/clock.h"
 #include "windows/accessible_window.h"
@@ -19,17 +20,16 @@
 
 namespace {
 
-// Without --data-dir, the installed data (or the build tree's); reported if there is none.
+// The data root (sounds, pages, translations, the content sets): the installed one, or the
+// build tree's. Reported if there is none, unless --data-dir names the content to play (which
+// then plays without sound).
 bool locateData(tavrin::Options& options) {
-    if (!options.dataDir.isEmpty())
-        return true;
     const tavrin::DataLocation location = tavrin::findDataDirectory();
-    if (location.found.isEmpty()) {
-        tavrin::reportMissingData(location);
-        return false;
-    }
-    options.dataDir = location.found;
-    return true;
+    options.dataRoot = location.found;
+    if (!location.found.isEmpty() || !options.dataDir.isEmpty())
+        return true;
+    tavrin::reportMissingData(location);
+    return false;
 }
 
 // The command line is read before any window system is needed, so that --help, --version,
@@ -44,7 +44,7 @@ std::optional<tavrin::Options> readCommandLine(int& argc, char* argv[], int& exi
         return std::nullopt;
     }
     if (options && options->checkContent) {
-        exitCode = tavrin::reportContentCheck(options->dataDir);
+        exitCode = tavrin::reportContentChecks(*options);
         return std::nullopt;
     }
     if (options && options->simulateGames) {
@@ -68,11 +68,15 @@ int main(int argc, char* argv[]) {
     tavrin::setUpIdentity();
     tavrin::installAccessibility();
     options->settingsFile = tavrin::defaultSettingsPath();
+    tavrin::Translations translations;
+    translations.use(options->language, options->dataRoot);
     tavrin::rules::SystemClock clock;
     tavrin::AppContext ctx(*options, clock);
     tavrin::KeyboardControl keys(ctx);
     tavrin::FocusKeeper focus(ctx);
-    ctx.log.write("start", {tavrin::rules::EventLog::field("seed", ctx.rng.lastSeed())});
+    ctx.log.write("start",
+                  {tavrin::rules::EventLog::field("seed", ctx.rng.lastSeed()),
+                   tavrin::rules::EventLog::field("lang", options->language.toStdString())});
 
     tavrin::Autoplay autoplay(ctx);
     if (options->autoplay)

@@ -14,8 +14,8 @@ constexpr int kReadingPauseMs = 1800;
 // both sounds and both kinds of score are seen. Drawn from the quiz's own state rather than
 // the game's generator, so that autoplay does not change the game's random sequence.
 int chooseButton(const rules::QuizRound& round) {
-    const auto right = rules::parseWholeNumber(round.current().answer);
-    const int rightButton = right && *right >= 0 && *right <= 2 ? static_cast<int>(*right) : 0;
+    const auto right = rules::parseNumber(round.current().answer);
+    const int rightButton = right && (*right == 1 || *right == 2) ? static_cast<int>(*right) : 0;
     const bool slip = (round.questionNumber + round.ordinal) % 3 == 0;
     return slip ? (rightButton + 1) % 3 : rightButton;
 }

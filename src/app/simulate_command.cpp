@@ -29,7 +29,7 @@ void printSummary(const rules::SimulationSummary& s, const rules::PlayerModel& p
 int runSimulation(const Options& options) {
     rules::BoardContent board;
     try {
-        board = rules::readBoardFiles(options.dataDir.toStdString());
+        board = rules::readBoardFiles(contentFolder(options).toStdString());
     } catch (const rules::ContentError& error) {
         std::fprintf(stderr, "tavrin: %s\n", error.what());
         return 2;

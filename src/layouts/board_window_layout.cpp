@@ -38,7 +38,7 @@ WindowDesign boardWindowLayout() {
     }
     ControlDesign heart = image({"heart", "Image1"}, -1, 3360, 1920, 1065, 1515, "picHeart");
     heart.stretch = true;
-    heart.tooltip = "  加油！！";
+    heart.tooltip = QT_TRANSLATE_NOOP("boardWindow", "  加油！！");
     w.controls.push_back(heart);
     return w;
 }

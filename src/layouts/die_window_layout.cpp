@@ -24,7 +24,7 @@ WindowDesign dieWindowLayout() {
         box(ControlKind::CommandButton, {"spareButton", "Command1"}, -1, 2040, 120, 2175, 1215);
     command.caption = "Command1";
     ControlDesign dice = image({"dieFace", "imgDice"}, -1, 480, 240, 1050, 1500);
-    dice.tooltip = "擲骰子(Click here to throw the dice)";
+    dice.tooltip = QT_TRANSLATE_NOOP("dieWindow", "擲骰子(Click here to throw the dice)");
 
     w.controls = {text, command, dice};
     w.timers = {{"turnTimer", "Timer1", 150, false}};

@@ -23,7 +23,8 @@ WindowDesign dragHandleLayout() {
     ControlDesign handle = image({"handle", "Image1"}, -1, 0, 0, 1980, 3060, "picCharacter");
     handle.stretch = true;
     handle.border = Border::Sunken;
-    handle.tooltip = "要移動整個視窗,拖曳這兒 (Drag here to move the window)";
+    handle.tooltip =
+        QT_TRANSLATE_NOOP("dragHandle", "要移動整個視窗,拖曳這兒 (Drag here to move the window)");
     w.controls = {handle};
     return w;
 }

@@ -28,6 +28,12 @@ ControlDesign chinese(const ControlNames& name, int l, int t, int w, int h,
     return c;
 }
 
+// The address as built, or a plain placeholder: a missing address must not look like one.
+QString emailCaption() {
+    const QString email = QString::fromUtf8(config::email());
+    return "Email: " + (email.isEmpty() ? QString("(none given)") : email);
+}
+
 } // namespace
 
 WindowDesign endWindowLayout() {
@@ -49,7 +55,8 @@ WindowDesign endWindowLayout() {
     ControlDesign next = english({"nextLink", "Label4"}, 3360, 2640, 1095, 375, "NEXT ->", 12);
     next.textColor = QColor(0xC0, 0xFF, 0xC0);
 
-    ControlDesign score = chinese({"score", "lblScore"}, 2760, 1560, 1695, 255, "(分 數)");
+    ControlDesign score = chinese({"score", "lblScore"}, 2760, 1560, 1695, 255,
+                                  QT_TRANSLATE_NOOP("endWindow", "(分 數)"));
     score.alignRight = true;
 
     ControlDesign character = image({"character", "Image1"}, -1, 0, 0, 1980, 3060, "picCharacter");
@@ -57,18 +64,20 @@ WindowDesign endWindowLayout() {
 
     w.controls = {
         hint,
-        english({"homeLink", "lblUrl3"}, 600, 5160, 2535, 255, config::kHomePage, 9.75),
-        english({"heartLink", "lblUrl2"}, 600, 4800, 2535, 255, config::kAuthorPage2, 9.75),
-        english({"teamLink", "lblUrl1"}, 600, 4440, 2535, 255, config::kAuthorPage1, 9.75),
-        english({"emailLink", "lblEMail"}, 600, 3960, 2535, 375,
-                QString("Email: ") + config::kAuthorEmail, 12),
+        english({"infoLink", "lblUrl3"}, 600, 5160, 2535, 255, "Info Center", 9.75),
+        english({"helpLink", "lblUrl2"}, 600, 4800, 2535, 255, "How to play", 9.75),
+        english({"homeLink", "lblUrl1"}, 600, 4440, 2535, 255, "About Tavrin", 9.75),
+        english({"emailLink", "lblEMail"}, 600, 3960, 2535, 375, emailCaption(), 12),
         english({"credit", "Label5"}, 360, 3480, 2775, 375,
                 QString("Created by: ") + config::kAuthor, 12),
         next,
-        chinese({"cheer", "Label3"}, 2160, 2160, 2415, 255, "加油！下次再努力呀！"),
+        chinese({"cheer", "Label3"}, 2160, 2160, 2415, 255,
+                QT_TRANSLATE_NOOP("endWindow", "加油！下次再努力呀！")),
         score,
-        chinese({"scoreHeading", "Label2"}, 2040, 960, 2415, 255, "你 的 健 康 分 數 ："),
-        chinese({"thanks", "Label1"}, 1800, 360, 2775, 255, "多 謝 使 用 Tavrin"),
+        chinese({"scoreHeading", "Label2"}, 2040, 960, 2415, 255,
+                QT_TRANSLATE_NOOP("endWindow", "你 的 健 康 分 數 ：")),
+        chinese({"thanks", "Label1"}, 1800, 360, 2775, 255,
+                QT_TRANSLATE_NOOP("endWindow", "多 謝 使 用 Tavrin")),
         character,
     };
     return w;

@@ -28,7 +28,7 @@ WindowDesign quizWindowLayout() {
     WindowDesign w;
     w.name = "quizWindow";
     w.designName = "frmGame1";
-    w.caption = "Game1  -  冠 心 病 問 答 遊 戲";
+    w.caption = QT_TRANSLATE_NOOP("quizWindow", "Game1  -  冠 心 病 問 答 遊 戲");
     w.frame = Frame::FixedSingle;
     w.hasTitleBar = true;
     w.taskbarButton = true;
@@ -37,7 +37,8 @@ WindowDesign quizWindowLayout() {
     w.background = "picWood";
     w.icon = "icoCreature";
 
-    ControlDesign title = label({"title", "Label1"}, 1680, 120, 2535, 255, "冠 心 病 問 答 遊 戲");
+    ControlDesign title = label({"title", "Label1"}, 1680, 120, 2535, 255,
+                                QT_TRANSLATE_NOOP("quizWindow", "冠 心 病 問 答 遊 戲"));
     title.font = font(kMingFace, 12);
     title.textColor = QColor(0x00, 0x00, 0x80);
     title.transparent = true;
@@ -50,9 +51,9 @@ WindowDesign quizWindowLayout() {
 
     // Tab order follows creation, which runs back to front: button 0 first.
     w.controls = {
-        answerButton(2, "選擇三(Answer3)"),
-        answerButton(1, "選擇二(Answer2)"),
-        answerButton(0, "選擇一(Answer1)"),
+        answerButton(2, QT_TRANSLATE_NOOP("quizWindow", "選擇三(Answer3)")),
+        answerButton(1, QT_TRANSLATE_NOOP("quizWindow", "選擇二(Answer2)")),
+        answerButton(0, QT_TRANSLATE_NOOP("quizWindow", "選擇一(Answer1)")),
         title,
         score,
         quizText({"choices", "lblOption"}, 960, 735, 9.75),

@@ -36,22 +36,25 @@ WindowDesign statusStripLayout() {
 
     ControlDesign trial = image({"trialWord", "Image2"}, -1, 2880, 810, 1050, 435, "picWordTrial");
     trial.stretch = true;
-    trial.tooltip = "步數(Trial)";
+    trial.tooltip = QT_TRANSLATE_NOOP("statusStrip", "步數(Trial)");
     ControlDesign score = image({"scoreWord", "Image1"}, -1, 2860, 440, 1130, 435, "picWordScore");
     score.stretch = true;
-    score.tooltip = "分數(Score)";
-    ControlDesign message = label({"message", "lblMsg"}, 120, 120, 5295, 255, "!!歡迎!!");
+    score.tooltip = QT_TRANSLATE_NOOP("statusStrip", "分數(Score)");
+    ControlDesign message = label({"message", "lblMsg"}, 120, 120, 5295, 255,
+                                  QT_TRANSLATE_NOOP("statusStrip", "!!歡迎!!"));
     message.border = Border::Sunken;
-    message.tooltip = "遊戲訊息(Message Window)";
+    message.tooltip = QT_TRANSLATE_NOOP("statusStrip", "遊戲訊息(Message Window)");
 
-    w.controls.insert(
-        w.controls.end(),
-        {trial, score, message,
-         shield({"searchShield", "imgSearch"}, 1560, "picShieldSearch",
-                "萬維網搜尋(Internet Search)"),
-         shield({"helpShield", "imgHelp"}, 840, "picShieldHelp", "說明(Help)"),
-         shield({"exitShield", "imgExit"}, 2280, "picShieldExit", "離開(Exit)"),
-         shield({"infoShield", "imgInfo"}, 120, "picShieldInfo", "資訊中心(Information Center)")});
+    w.controls.insert(w.controls.end(),
+                      {trial, score, message,
+                       shield({"searchShield", "imgSearch"}, 1560, "picShieldSearch",
+                              QT_TRANSLATE_NOOP("statusStrip", "萬維網搜尋(Internet Search)")),
+                       shield({"helpShield", "imgHelp"}, 840, "picShieldHelp",
+                              QT_TRANSLATE_NOOP("statusStrip", "說明(Help)")),
+                       shield({"exitShield", "imgExit"}, 2280, "picShieldExit",
+                              QT_TRANSLATE_NOOP("statusStrip", "離開(Exit)")),
+                       shield({"infoShield", "imgInfo"}, 120, "picShieldInfo",
+                              QT_TRANSLATE_NOOP("statusStrip", "資訊中心(Information Center)"))});
     w.timers = {{"refreshTimer", "Timer1", 200, false}};
     return w;
 }

@@ -28,7 +28,7 @@ WindowDesign targetGameWindowLayout() {
     WindowDesign w;
     w.name = "targetGameWindow";
     w.designName = "frmGame2";
-    w.caption = "Game2  -  冠 心 病 射 擊 遊 戲";
+    w.caption = QT_TRANSLATE_NOOP("targetGameWindow", "Game2  -  冠 心 病 射 擊 遊 戲");
     w.frame = Frame::FixedSingle;
     w.hasTitleBar = true;
     w.taskbarButton = false;
@@ -47,8 +47,9 @@ WindowDesign targetGameWindowLayout() {
     score.border = Border::Sunken;
     score.alignRight = true;
 
-    ControlDesign instruction = label({"instruction", "Label1"}, 240, 2760, 4575, 255,
-                                      "請 把 引 致 冠 心 病 的 誘 因 射 下 來");
+    ControlDesign instruction =
+        label({"instruction", "Label1"}, 240, 2760, 4575, 255,
+              QT_TRANSLATE_NOOP("targetGameWindow", "請 把 引 致 冠 心 病 的 誘 因 射 下 來"));
     instruction.font = font(kMingFace, 12);
     instruction.textColor = kNavy;
     instruction.transparent = true;
@@ -63,12 +64,14 @@ WindowDesign targetGameWindowLayout() {
         digit({"minuteDigits", "imgMin"}, 1, 3360),
         digit({"hundredthDigits", "imgMSec"}, 0, 4560),
         digit({"hundredthDigits", "imgMSec"}, 1, 4800),
-        target(4, 3960, 1080, 945, 810, "缺 乏 運 動"),
-        target(3, 3000, 1440, 1050, 855, "作 息 定 時"),
+        target(4, 3960, 1080, 945, 810, QT_TRANSLATE_NOOP("targetGameWindow", "缺 乏 運 動")),
+        target(3, 3000, 1440, 1050, 855, QT_TRANSLATE_NOOP("targetGameWindow", "作 息 定 時")),
         // Carriage returns only, no line feeds: the window shows them as line breaks.
-        target(2, 1920, 1080, 1290, 750, "高 脂 肪\r、\r 高 膽 固\r 醇 "),
-        target(1, 840, 1320, 1275, 990, "避 免 過 量 脂 肪 、 膽 固 醇 食 物"),
-        target(0, 120, 1080, 1110, 720, "吸 煙"),
+        target(2, 1920, 1080, 1290, 750,
+               QT_TRANSLATE_NOOP("targetGameWindow", "高 脂 肪\r、\r 高 膽 固\r 醇 ")),
+        target(1, 840, 1320, 1275, 990,
+               QT_TRANSLATE_NOOP("targetGameWindow", "避 免 過 量 脂 肪 、 膽 固 醇 食 物")),
+        target(0, 120, 1080, 1110, 720, QT_TRANSLATE_NOOP("targetGameWindow", "吸 煙")),
     };
     // The clock ticks every 10 ms so that it can show hundredths: it needs a precise timer.
     w.timers = {{"clockTimer", "Timer2", 10, true}, {"jumpTimer", "Timer1", 600, false}};

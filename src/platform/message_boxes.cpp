@@ -14,6 +14,7 @@ MessageBoxes::Answer MessageBoxes::show(QWidget* parent, const QString& text, co
     box.setWindowTitle(title);
     box.setTextFormat(Qt::PlainText);
     box.setText(text);
+    box.setTextInteractionFlags(Qt::TextSelectableByMouse); // an address in it can be copied
     box.setIcon(QMessageBox::NoIcon);
     if (buttons == Buttons::YesNo) {
         box.setStandardButtons(QMessageBox::Yes | QMessageBox::No);

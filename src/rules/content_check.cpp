@@ -21,8 +21,8 @@ void checkAnswers(const QuizContent& quiz, ContentReport& report) {
             report.errors.push_back(error.what());
             continue;
         }
-        const long long answer = *parseWholeNumber(question.answer);
-        if (answer < 0 || answer >= kQuizChoiceCount)
+        const double answer = *parseNumber(question.answer);
+        if (answer != 0 && answer != 1 && answer != 2)
             report.warnings.push_back(std::string(kQuizFile) + " line " +
                                       std::to_string(question.answerLine) + ": answer " +
                                       quoted(question.answer) +

@@ -148,9 +148,10 @@ std::vector<std::string> quizRuleWarnings(const QuizContent& quiz) {
             warnAboutWidth(warnings, at(1 + c) + "choice " + std::to_string(c + 1) + " ",
                            "1) " + q.choices[c], kLargeNarrow, kLargeWide, kChoiceWidth);
         }
-        const auto answer = parseWholeNumber(q.answer);
-        if (answer && *answer >= 0 && *answer < kQuizChoiceCount)
-            ++rightPerButton[*answer];
+        const auto answer = parseNumber(q.answer); // as the quiz reads it: "1.0" is 1
+        for (int c = 0; c < kQuizChoiceCount; ++c)
+            if (answer == c)
+                ++rightPerButton[c];
     }
     const auto [fewest, most] = std::minmax_element(rightPerButton.begin(), rightPerButton.end());
     if (*most - *fewest > 3)

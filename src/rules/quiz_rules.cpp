@@ -9,7 +9,7 @@
 namespace tavrin::rules {
 
 bool isRightAnswer(const QuizQuestion& question, int buttonIndex) {
-    const auto answer = parseWholeNumber(question.answer);
+    const auto answer = parseNumber(question.answer);
     if (!answer)
         throw ContentError(kQuizFile, question.answerLine,
                            quoted(question.answer) + " is not a number");

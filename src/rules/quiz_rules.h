@@ -12,8 +12,9 @@ inline constexpr int kQuizQuestionsPerRound = 5;
 inline constexpr int kRightAnswerPoints = 100;
 inline constexpr int kWrongAnswerPoints = -50;
 
-// Whether the button with this index (0 to 2) is the right answer. Throws ContentError, naming
-// the answer's line, when that line does not read as a whole number.
+// Whether the button with this index (0 to 2) is the right answer: the answer line read as a
+// number equals the index, so "1", " 1 " and "1.0" all name the second button. Throws
+// ContentError, naming the answer's line, when that line does not read as a number.
 bool isRightAnswer(const QuizQuestion& question, int buttonIndex);
 
 // The choices one per line, each numbered "1)" to "3)". The first question of a round has no

@@ -10,6 +10,11 @@ namespace tavrin::rules {
 // typed into a text file by hand. Anything else (an empty line included) gives nothing.
 std::optional<long long> parseWholeNumber(std::string_view text);
 
+// Reads a line as a decimal number that may have a fraction or an exponent ("1.0", " 2 ",
+// "-0.5", "1e0"), with blanks around it and a sign. Words, hexadecimal, "inf", "nan" and
+// numbers beyond the range of a double give nothing.
+std::optional<double> parseNumber(std::string_view text);
+
 // The same line quoted for an error message, so blanks and empty lines are visible.
 std::string quoted(std::string_view text);
 

@@ -118,7 +118,7 @@ void describeTargetGame(GameWindow& w) {
 
 void describeEndWindow(GameWindow& w) {
     accessible::setRole(*w.control("nextLink"), Role::Button);
-    for (const char* link : {"emailLink", "teamLink", "heartLink", "homeLink"})
+    for (const char* link : {"emailLink", "homeLink", "helpLink", "infoLink"})
         accessible::setRole(*w.control(link), Role::Link);
     hide(w, "character");
 }

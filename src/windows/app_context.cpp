@@ -3,6 +3,7 @@
 #include "rules/content_error.h"
 #include "windows/sound_holder.h"
 
+#include <QDir>
 #include <cstdio>
 #include <cstdlib>
 #include <iostream>
@@ -19,7 +20,7 @@ rules::Random::SeedSource seedSourceFor(const Options& options, const rules::Clo
 AudioEngine::Settings audioSettingsFor(const Options& options) {
     AudioEngine::Settings settings;
     settings.mute = options.mute;
-    settings.preloadTune = SoundHolder::musicFile(options.dataDir);
+    settings.preloadTune = SoundHolder::musicFile(options.dataRoot);
     return settings;
 }
 
@@ -41,6 +42,18 @@ void AppContext::saveSettings() {
         std::cerr << "tavrin: cannot save the settings to " << settingsFile.path().toStdString()
                   << "\n";
     }
+}
+
+std::string AppContext::contentDir() const {
+    return contentFolder(options).toStdString();
+}
+
+QString AppContext::dataFile(const QString& name) const {
+    return QDir(options.dataRoot).filePath(name);
+}
+
+QString AppContext::pagePath(const QString& page) const {
+    return dataFile("pages/" + page + "-" + options.language + ".html");
 }
 
 void AppContext::fatal(const rules::ContentError& error) {

@@ -29,7 +29,12 @@ public:
     AppContext(const AppContext&) = delete;
     AppContext& operator=(const AppContext&) = delete;
 
-    std::string dataDir() const { return options.dataDir.toStdString(); }
+    // Where the three content files are read: --data-dir, or the language's folder.
+    std::string contentDir() const;
+    // A sound file or another file of the data root.
+    QString dataFile(const QString& name) const;
+    // One of the shipped pages ("info", "help") in the game's language.
+    QString pagePath(const QString& page) const;
 
     // A content file that cannot be used ends the program: no window is left half-built, the
     // problem is shown and printed, and the exit code is not zero.

@@ -32,7 +32,7 @@ void BoardWindow::onLoad() {
     openCompanionWindows();
     ctx.rng.reseed();
     try {
-        ctx.session.start(rules::readBoardFiles(ctx.dataDir()));
+        ctx.session.start(rules::readBoardFiles(ctx.contentDir()));
     } catch (const rules::ContentError& error) {
         ctx.fatal(error);
     }
@@ -90,7 +90,7 @@ void BoardWindow::gameWon() {
     const ImageControl& heart = image("heart");
     moveControl(image("character"), controlLeft(heart) + kWinOffsetLeft,
                 controlTop(heart) + kWinOffsetTop);
-    ctx.messages.show(this, kWinText, "Tavrin", MessageBoxes::Buttons::Ok);
+    ctx.messages.show(this, winText(), "Tavrin", MessageBoxes::Buttons::Ok);
 }
 
 void BoardWindow::gameEnded() {

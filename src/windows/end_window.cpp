@@ -2,17 +2,17 @@
 
 #include "controls/label_control.h"
 #include "layouts/window_layouts.h"
-#include "platform/config.h"
 #include "windows/app_context.h"
+#include "windows/links.h"
 
 namespace tavrin {
 
 EndWindow::EndWindow(AppContext& ctx) : GameWindow(ctx, layout::endWindowLayout()) {
     connect(&label("nextLink"), &LabelControl::clicked, this, &EndWindow::onNextClicked);
     connect(&label("emailLink"), &LabelControl::clicked, this, &EndWindow::onEmailClicked);
-    connect(&label("teamLink"), &LabelControl::clicked, this, &EndWindow::onTeamClicked);
-    connect(&label("heartLink"), &LabelControl::clicked, this, &EndWindow::onHeartClicked);
     connect(&label("homeLink"), &LabelControl::clicked, this, &EndWindow::onHomeClicked);
+    connect(&label("helpLink"), &LabelControl::clicked, this, &EndWindow::onHelpClicked);
+    connect(&label("infoLink"), &LabelControl::clicked, this, &EndWindow::onInfoClicked);
 }
 
 void EndWindow::onLoad() {
@@ -40,26 +40,31 @@ void EndWindow::showSecondPage() {
         int left, top;
     };
     for (const Place& p :
-         {Place{"credit", 1800, 360}, Place{"emailLink", 2040, 840}, Place{"teamLink", 2040, 1320},
-          Place{"heartLink", 2040, 1680}, Place{"homeLink", 2040, 2040}})
+         {Place{"credit", 1800, 360}, Place{"emailLink", 2040, 840}, Place{"homeLink", 2040, 1320},
+          Place{"helpLink", 2040, 1680}, Place{"infoLink", 2040, 2040}})
         moveControl(label(p.name), p.left, p.top);
     label("linksHint").show();
     // In view now: Tab reaches the links.
-    for (const char* link : {"emailLink", "teamLink", "heartLink", "homeLink"})
+    for (const char* link : {"emailLink", "homeLink", "helpLink", "infoLink"})
         label(link).setFocusPolicy(Qt::TabFocus);
 }
 
 void EndWindow::onEmailClicked() {
-    ctx.desktop.openAddress(QString("mailto:") + config::kAuthorEmail);
-}
-void EndWindow::onTeamClicked() {
-    ctx.desktop.openAddress(config::kAuthorPage1);
-}
-void EndWindow::onHeartClicked() {
-    ctx.desktop.openAddress(config::kAuthorPage2);
+    const QUrl email = emailAddress();
+    if (email.isEmpty())
+        ctx.messages.show(this, "No e-mail address was given when this game was built.", "Tavrin",
+                          MessageBoxes::Buttons::Ok);
+    else
+        openLink(ctx, this, email);
 }
 void EndWindow::onHomeClicked() {
-    ctx.desktop.openAddress(config::kHomePage);
+    openLink(ctx, this, homeAddress(ctx));
+}
+void EndWindow::onHelpClicked() {
+    openLink(ctx, this, helpAddress(ctx));
+}
+void EndWindow::onInfoClicked() {
+    openLink(ctx, this, infoCenterAddress(ctx));
 }
 
 void EndWindow::systemClose() {

@@ -4,7 +4,8 @@
 
 namespace tavrin {
 
-// The end window: the final score, then a page of credits and links; its label ends the game.
+// The end window: the final score, then a page of credits and links (the e-mail address, the
+// project's home page, the help page and the Info Center); its label ends the game.
 class EndWindow : public GameWindow {
     Q_OBJECT
 public:
@@ -13,9 +14,9 @@ public:
     void onLoad() override;
     void onNextClicked();
     void onEmailClicked();
-    void onTeamClicked();
-    void onHeartClicked();
     void onHomeClicked();
+    void onHelpClicked();
+    void onInfoClicked();
 
     bool linksShown() const { return linksShown_; }
 

@@ -80,7 +80,7 @@ void GameWindow::applyWindowSettings() {
     else
         flags |= Qt::FramelessWindowHint;
     setWindowFlags(flags);
-    setWindowTitle(design_.caption);
+    setWindowTitle(translated(design_.caption));
     if (!design_.icon.isEmpty())
         setWindowIcon(QIcon(picture(design_.icon)));
     const QSize client(layout::px(design_.clientWidth), layout::px(design_.clientHeight));
@@ -129,7 +129,7 @@ QWidget* GameWindow::createControl(const layout::ControlDesign& c) {
     switch (c.kind) {
     case K::Label: {
         auto* label = new LabelControl(this);
-        label->setCaption(c.caption);
+        label->setCaption(translated(c.caption));
         label->setOpaque(!c.transparent);
         label->setSunkenBorder(c.border == layout::Border::Sunken);
         if (c.alignRight)
@@ -169,7 +169,7 @@ QWidget* GameWindow::createControl(const layout::ControlDesign& c) {
         }
         break;
     case K::CommandButton:
-        w = new QPushButton(c.caption, this);
+        w = new QPushButton(translated(c.caption), this);
         break;
     case K::MultimediaDevice:
         // Only the sound holder has these, and it is never shown: an empty box keeps the place.
@@ -180,7 +180,7 @@ QWidget* GameWindow::createControl(const layout::ControlDesign& c) {
     if (c.font)
         w->setFont(fontFor(*c.font));
     if (!c.tooltip.isEmpty())
-        w->setToolTip(c.tooltip);
+        w->setToolTip(translated(c.tooltip));
     w->setGeometry(layout::px(c.left), layout::px(c.top), layout::px(c.width),
                    layout::px(c.height));
     if (c.kind == K::Image && !c.picture.isEmpty())
@@ -189,6 +189,15 @@ QWidget* GameWindow::createControl(const layout::ControlDesign& c) {
         static_cast<PictureBox*>(w)->setPicture(picture(c.picture));
     w->setVisible(c.visible);
     return w;
+}
+
+// Layout texts are translated in the window's own context, so that the same words may read
+// differently in two windows. Without a translation (the Chinese sets) they stay as designed.
+QString GameWindow::translated(const QString& designed) const {
+    if (designed.isEmpty())
+        return designed;
+    return QCoreApplication::translate(design_.name.toUtf8().constData(),
+                                       designed.toUtf8().constData());
 }
 
 int GameWindow::leftTwips() const {

@@ -35,6 +35,8 @@ public:
     virtual void onDeactivate();
 
     const layout::WindowDesign& design() const { return design_; }
+    // A text of the layout in the game's language.
+    QString translated(const QString& designed) const;
 
     // Window position, frame included, in twips.
     int leftTwips() const;

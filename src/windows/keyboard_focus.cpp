@@ -30,7 +30,7 @@ void addKeyHints(GameWindow& window) {
     for (const layout::ControlDesign& c : window.design().controls) {
         const QString hint = keyHint(window.design().name, c.name);
         if (!c.tooltip.isEmpty() && !hint.isEmpty())
-            window.control(c.name, c.index)->setToolTip(c.tooltip + "  " + hint);
+            window.control(c.name, c.index)->setToolTip(window.translated(c.tooltip) + "  " + hint);
     }
 }
 

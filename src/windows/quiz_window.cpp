@@ -27,7 +27,7 @@ QuizWindow::QuizWindow(AppContext& ctx)
 void QuizWindow::onLoad() {
     openSounds();
     try {
-        round_.emplace(rules::readQuizFile(ctx.dataDir()), ctx.rng);
+        round_.emplace(rules::readQuizFile(ctx.contentDir()), ctx.rng);
     } catch (const rules::ContentError& error) {
         ctx.fatal(error);
     }

@@ -30,7 +30,7 @@ SoundHolder::SoundHolder(AppContext& ctx)
 }
 
 QString SoundHolder::soundFile(const char* name) const {
-    return QDir(ctx.options.dataDir).filePath(name);
+    return ctx.dataFile(name);
 }
 
 QString SoundHolder::musicFile(const QString& dataDir) {
@@ -60,7 +60,7 @@ void SoundHolder::startMusic() {
     music.setWait(true);
     music.setShareable(false);
     music.setDeviceType("Sequencer");
-    music.setFileName(musicFile(ctx.options.dataDir));
+    music.setFileName(musicFile(ctx.options.dataRoot));
     music.setCommand("Open");
     music.setNotify(true);
     music.setCommand("play");

@@ -6,13 +6,13 @@
 #include "controls/picture_box.h"
 #include "controls/reading_control.h"
 #include "layouts/window_layouts.h"
-#include "platform/config.h"
 #include "rules/status_digits.h"
 #include "windows/accessible_names.h"
 #include "windows/app_context.h"
 #include "windows/board_window.h"
 #include "windows/game_menu.h"
 #include "windows/image_bank.h"
+#include "windows/links.h"
 
 namespace tavrin {
 
@@ -55,24 +55,24 @@ void StatusStrip::throwPlayed(const rules::ThrowOutcome& outcome) {
 }
 
 void StatusStrip::gameWon() {
-    setMessage(kWinText);
+    setMessage(BoardWindow::winText());
 }
 
 void StatusStrip::onInfoClicked() {
-    ctx.desktop.openAddress(config::kHomePage);
+    openLink(ctx, this, infoCenterAddress(ctx));
 }
 
 void StatusStrip::onHelpClicked() {
-    ctx.desktop.openAddress(config::kReadmePage);
+    openLink(ctx, this, helpAddress(ctx));
 }
 
 void StatusStrip::onSearchClicked() {
-    ctx.desktop.openAddress(QString(config::kSearchHost) + config::kSearchPathAndQuery);
+    openLink(ctx, this, searchAddress());
 }
 
 void StatusStrip::onExitClicked() {
     const auto answer =
-        ctx.messages.show(this, kExitQuestion, "Tavrin", MessageBoxes::Buttons::YesNo);
+        ctx.messages.show(this, exitQuestion(), "Tavrin", MessageBoxes::Buttons::YesNo);
     if (answer == MessageBoxes::Answer::Yes) {
         ctx.log.write("quit");
         ctx.windows.endAtOnce(0);

@@ -4,6 +4,10 @@
 
 namespace tavrin {
 
+// The exit question, as designed.
+inline constexpr const char* kExitQuestion =
+    QT_TRANSLATE_NOOP("tavrin::StatusStrip", " * * * * * 你真的要離開嗎? * * * * * ");
+
 // The strip under the board: score and throw number in LED digits, the message line and the
 // four shield buttons (information, help, web search, exit).
 class StatusStrip : public GameWindow {
@@ -21,6 +25,9 @@ public:
     void throwPlayed(const rules::ThrowOutcome& outcome) override;
     void gameWon() override;
 
+    // The exit question in the game's language.
+    static QString exitQuestion() { return tr(kExitQuestion); }
+
 protected:
     void systemClose() override {} // goes with the board
 
@@ -28,7 +35,5 @@ private:
     void showNumber(const QString& digitRow, long long number);
     void setMessage(const QString& text);
 };
-
-inline constexpr const char* kExitQuestion = " * * * * * 你真的要離開嗎? * * * * * ";
 
 } // namespace tavrin

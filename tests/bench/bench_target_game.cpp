@@ -2,7 +2,7 @@
 // reports how many clock ticks arrived per second, the longest gap between two, and the CPU
 // the process used meanwhile. A bare 10 ms precise timer is measured first for comparison.
 // Not a test: run it on an idle machine, with a display (xvfb-run) or QT_QPA_PLATFORM=offscreen.
-//   bench_target_game [--data-dir DIR]
+//   bench_target_game [--data-dir DIR]   (the data root: sounds, content sets; default: beside it)
 
 #include "controls/interval_timer.h"
 #include "rules/clock.h"
@@ -90,10 +90,10 @@ Run wholeGame(AppContext& ctx, TickMeter& clockTicks, long& moves, long& clicks)
 int main(int argc, char* argv[]) {
     QApplication app(argc, argv);
     Options options;
-    options.dataDir = QApplication::applicationDirPath();
+    options.dataRoot = QApplication::applicationDirPath();
     const QStringList args = QApplication::arguments();
     if (const qsizetype i = args.indexOf("--data-dir"); i >= 0 && i + 1 < args.size())
-        options.dataDir = args[i + 1];
+        options.dataRoot = args[i + 1];
     options.mute = true;
     options.seed = 1;
 

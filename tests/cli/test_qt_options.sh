@@ -1,7 +1,7 @@
 #!/usr/bin/env bash
 # Qt's own options reach QApplication: with no display at all, "-platform offscreen" is what
 # lets the game start, and the other standard options are accepted beside the game's own.
-#   test_qt_options.sh <tavrin> <data dir>
+#   test_qt_options.sh <tavrin> <content dir>
 set -u
 exe=$1 data=$2
 work=$(mktemp -d)

@@ -2,14 +2,16 @@
 # Shared helpers for the end-to-end tests: the real program in a private Xvfb, driven by
 # real X input events (xdotool), checked through its event log and window geometry.
 #
-# Usage (tests/e2e/CMakeLists.txt runs every test_*.sh as: test_x.sh <tavrin> <data dir>):
+# Usage (tests/e2e/CMakeLists.txt runs every test_*.sh as: test_x.sh <tavrin> <content dir>,
+# the folder of the zh-HK set, played with --data-dir):
 #
 #   #!/bin/bash
 #   # shellcheck source=lib.sh
 #   source "$(dirname "$0")/lib.sh"
 #   e2e_init "$@"                     # private Xvfb, temp dir, cleanup trap
 #   game_start --seed 7               # adds --log, --mute, --data-dir (none if E2E_DATA is
-#                                     # empty); extra options appended (E2E_SOUND=1: not muted)
+#                                     # empty; E2E_LANG=en: --lang en instead); extra options
+#                                     # appended (E2E_SOUND=1: not muted)
 #   start=$(window_wait '^Start$')    # a visible window whose title matches (ERE)
 #   read -r x y w h <<<"$(window_geometry "$start")"
 #   click $((x + 260)) $((y + 188))   # left click at a screen pixel (button 3: click X Y 3)
@@ -45,8 +47,8 @@ E2E_TIMEOUT_SCALE=${E2E_TIMEOUT_SCALE:-1} # raise on a very slow machine
 E2E_PACE=${E2E_PACE:-0.3}                 # seconds between a player's actions
 
 e2e_init() {
-    E2E_EXE=$(realpath "${1:?usage: $0 <tavrin executable> <data dir>}")
-    E2E_DATA=$(realpath "${2:?usage: $0 <tavrin executable> <data dir>}")
+    E2E_EXE=$(realpath "${1:?usage: $0 <tavrin executable> <content dir>}")
+    E2E_DATA=$(realpath "${2:?usage: $0 <tavrin executable> <content dir>}")
     E2E_NAME=$(basename "$0" .sh)
     E2E_WORK=$(mktemp -d "${TMPDIR:-/tmp}/tavrin-e2e.XXXXXX")
     E2E_ARTIFACTS=${E2E_ARTIFACTS_ROOT:-$PWD/e2e-artifacts}/$E2E_NAME
@@ -171,19 +173,23 @@ opened_wait() {
     fail "no address matching '$1' opened within ${2:-10} s"
 }
 
-# game_start OPTIONS: the game reads its content from $GAME_CONTENT (the shipped files unless
-# a test made a folder of its own with content_copy). Muted unless E2E_SOUND=1
-# (SDL_AUDIODRIVER then says where the sound goes).
+# game_start OPTIONS: the game reads its content from $GAME_CONTENT (the shipped zh-HK set unless
+# a test made a folder of its own with content_copy); with E2E_LANG set, it plays the shipped
+# set of that language instead (--lang). With E2E_GAME_PATH set, the game (not the test) has
+# that PATH, e.g. with a stand-in browser. Muted unless E2E_SOUND=1 (SDL_AUDIODRIVER then
+# says where the sound goes).
 game_start() {
     : >"$E2E_LOG"
     GAME_STATUS=
-    local content=${GAME_CONTENT:-$E2E_DATA} mute=--mute
+    local folder=${GAME_CONTENT:-$E2E_DATA} content=() mute=--mute
     [ "${E2E_SOUND:-0}" = 1 ] && mute=
+    [ -z "$folder" ] || content=(--data-dir "$folder")
+    [ -z "${E2E_LANG:-}" ] || content=(--lang "$E2E_LANG")
     # shellcheck disable=SC2086 # no option at all when the game is not muted
-    "$E2E_EXE" --log "$E2E_LOG" $mute ${content:+--data-dir "$content"} "$@" \
+    PATH=${E2E_GAME_PATH:-$PATH} "$E2E_EXE" --log "$E2E_LOG" $mute "${content[@]}" "$@" \
         >"$E2E_WORK/game.stdout" 2>"$E2E_WORK/game.stderr" &
     GAME_PID=$!
-    note "game pid $GAME_PID: $(basename "$E2E_EXE") --log ... $mute${content:+ --data-dir ...} $*"
+    note "game pid $GAME_PID: $(basename "$E2E_EXE") --log ... $mute ${content[*]} $*"
     log_wait '^start ' 20 >/dev/null
 }
 

@@ -20,8 +20,14 @@ export -n DISPLAY WAYLAND_DISPLAY
 expected=(bin/tavrin "share/applications/$id.desktop" "share/metainfo/$id.metainfo.xml"
     "share/icons/hicolor/scalable/apps/$id.svg" share/man/man6/tavrin.6.gz
     share/doc/tavrin/copyright share/doc/tavrin/changelog.gz)
-for file in mapdata.txt mapmsg.txt gm1_data.txt hit3.WAV blip2.WAV yeah.WAV boo.WAV p_samy.mid; do
+for file in hit3.WAV blip2.WAV yeah.WAV boo.WAV p_samy.mid translations/tavrin_en.qm; do
     expected+=("share/tavrin/$file")
+done
+for language in zh-TW zh-HK en; do
+    for file in mapdata.txt mapmsg.txt gm1_data.txt; do
+        expected+=("share/tavrin/$language/$file")
+    done
+    expected+=("share/tavrin/pages/info-$language.html" "share/tavrin/pages/help-$language.html")
 done
 for file in "${expected[@]}"; do
     [ -f "$prefix/$file" ] || fail "missing $file"
@@ -44,7 +50,7 @@ changelog=$(zcat "$prefix/share/doc/tavrin/changelog.gz" | head -n 1 | sed 's/^[
 # From another directory, with nothing but the tree: the data is found relative to the program.
 if ! output=$(cd / && "$prefix/bin/tavrin" --check-content 2>&1); then
     fail "--check-content failed: $output"
-elif [[ $output != *"$prefix/share/tavrin are fine"* ]]; then
+elif [[ $output != *"$prefix/share/tavrin/zh-TW are fine"* ]]; then
     fail "--check-content did not read $prefix/share/tavrin: $output"
 fi
 

@@ -32,19 +32,22 @@ class QuizRulesTest : public QObject {
     Q_OBJECT
 private slots:
     void answerLineNamesTheRightButton() {
-        for (const char* one : {"1", " 1 ", "\t1"}) { // blanks around the digit do no harm
-            QVERIFY(!isRightAnswer(questionWithAnswer(one), 0));
-            QVERIFY(isRightAnswer(questionWithAnswer(one), 1));
-            QVERIFY(!isRightAnswer(questionWithAnswer(one), 2));
+        // Read as a number: blanks around it, a sign, a fraction or an exponent do no harm.
+        for (const char* one : {"1", " 1 ", "\t1", "1.0", " 1.00 ", "+1", "1.", "1e0", "10e-1"}) {
+            QVERIFY2(!isRightAnswer(questionWithAnswer(one), 0), one);
+            QVERIFY2(isRightAnswer(questionWithAnswer(one), 1), one);
+            QVERIFY2(!isRightAnswer(questionWithAnswer(one), 2), one);
         }
-        // A number outside 0 to 2 makes every button wrong.
-        for (const char* outside : {"3", "-1"})
+        QVERIFY(isRightAnswer(questionWithAnswer(" 2 "), 2));
+        QVERIFY(isRightAnswer(questionWithAnswer("-0.0"), 0));
+        // A number that is not 0, 1 or 2 makes every button wrong.
+        for (const char* outside : {"3", "-1", "1.5", "0.999"})
             for (int button = 0; button < 3; ++button)
-                QVERIFY(!isRightAnswer(questionWithAnswer(outside), button));
-        QCOMPARE(errorOf([] { isRightAnswer(questionWithAnswer("B"), 1); }),
-                 std::string("gm1_data.txt line 11: \"B\" is not a number"));
-        QCOMPARE(errorOf([] { isRightAnswer(questionWithAnswer(""), 0); }),
-                 std::string("gm1_data.txt line 11: \"\" is not a number"));
+                QVERIFY2(!isRightAnswer(questionWithAnswer(outside), button), outside);
+        for (const char* notANumber : {"B", "", " ", "1 2", "1,0", "0x1", "inf", "nan", "1e999",
+                                       "++1", "+-1", "1e", ".", "-"})
+            QCOMPARE(errorOf([&] { isRightAnswer(questionWithAnswer(notANumber), 1); }),
+                     "gm1_data.txt line 11: \"" + std::string(notANumber) + "\" is not a number");
     }
 
     void optionsOfFirstAndLaterQuestions() {

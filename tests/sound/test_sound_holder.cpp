@@ -29,7 +29,7 @@ class FrmSndTest : public QObject {
             QVERIFY(midi_builder::save(dir_->filePath("p_samy.mid"), midi_builder::file({track})));
         }
         Options options;
-        options.dataDir = dir_->path();
+        options.dataRoot = dir_->path(); // the sounds come from the data root
         options.mute = mute;
         ctx_ = std::make_unique<AppContext>(options, clock_);
         ctx_->audio.start(); // as the program does once its start window shows

@@ -292,8 +292,9 @@ private slots:
         status.onHelpClicked();
         status.onSearchClicked();
         QCOMPARE(f.opened.size(), 3);
-        QVERIFY(f.opened[1].endsWith("/readme.htm"));
-        QVERIFY(f.opened[2].endsWith("/cgi-bin/query?pg=q&kl=XX&q=%22coronary+heart+disease%22"));
+        QVERIFY(f.opened[0].endsWith("/pages/info-zh-HK.html"));
+        QVERIFY(f.opened[1].endsWith("/pages/help-zh-HK.html"));
+        QVERIFY(f.opened[2].endsWith("%22coronary+heart+disease%22"));
         f.answer = MessageBoxes::Answer::No;
         status.onExitClicked();
         QCOMPARE(f.boxes.last(), QString("Tavrin: ") + kExitQuestion);
@@ -321,16 +322,16 @@ private slots:
         f.ctx->session.stateForSetup().score = -120;
         EndWindow& end = f.ctx->windows.show<EndWindow>();
         QCOMPARE(end.label("score").caption(), QString("-120"));
-        QVERIFY(!end.label("linksHint").isVisible() && end.label("teamLink").y() > end.height());
+        QVERIFY(!end.label("linksHint").isVisible() && end.label("homeLink").y() > end.height());
         end.onNextClicked();
         QCOMPARE(end.label("nextLink").caption(), QString("END ->"));
         for (const char* hidden : {"thanks", "scoreHeading", "score", "cheer"})
             QVERIFY(!end.label(hidden).isVisible());
         QCOMPARE(twipsPos(end.label("credit")), QPoint(1800, 360));
-        QCOMPARE(twipsPos(end.label("homeLink")), QPoint(2040, 2040));
+        QCOMPARE(twipsPos(end.label("infoLink")), QPoint(2040, 2040));
         QVERIFY(end.label("linksHint").isVisible());
-        end.onEmailClicked();
-        QVERIFY(f.opened.value(0).startsWith("mailto:"));
+        end.onInfoClicked();
+        QVERIFY(f.opened.value(0).endsWith("/pages/info-zh-HK.html"));
         QVERIFY(f.ctx->windows.isLoaded<EndWindow>());
         end.onNextClicked();
         QVERIFY(f.ctx->windows.loaded().empty());

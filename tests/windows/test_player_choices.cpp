@@ -27,7 +27,7 @@ namespace {
 struct Run {
     explicit Run(const QString& settingsFile) {
         Options options;
-        options.dataDir = qEnvironmentVariable("TAVRIN_DATA_DIR");
+        options.dataRoot = qEnvironmentVariable("TAVRIN_DATA_DIR");
         options.seed = 3;
         options.mute = true;
         options.settingsFile = settingsFile;

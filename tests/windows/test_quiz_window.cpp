@@ -18,19 +18,14 @@ using namespace tavrin::testing;
 namespace {
 
 // A game context whose question file is the test's own (answer line "1" unless told), with
-// the shipped sound files beside it and the event log written to a file.
+// the event log written to a file.
 struct QuizFixture : GameFixture {
     QuizFixture() {
-        for (const QString& name :
-             QDir(qEnvironmentVariable("TAVRIN_DATA_DIR")).entryList(QDir::Files))
-            if (name != "gm1_data.txt")
-                QFile::copy(QDir(qEnvironmentVariable("TAVRIN_DATA_DIR")).filePath(name),
-                            dir.filePath(name));
-        ctx->options.dataDir = dir.path();
+        writeQuiz(quizLines());
+        useOwnContent();
         ctx->log.open(dir.filePath("events.log").toStdString());
         ctx->session.stateForSetup().score = 1000;
         ctx->session.stateForSetup().takingThrows = true;
-        writeQuiz(quizLines());
         // The bonus box reports what the score label showed while it was open.
         ctx->messages.answerer = [this](const QString& text, const QString& title,
                                         MessageBoxes::Buttons) {
@@ -166,7 +161,7 @@ private slots:
         f.open();
         f.click(1);
         f.click(1);
-        f.ctx->windows.get<DieWindow>().dieReleased(); // as the board left it
+        f.ctx->windows.get<DieWindow>().dieReleased();      // as the board left it
         QVERIFY(!f.ctx->windows.get<QuizWindow>().close()); // the registry destroys it later
         // The sound devices stay open: the next quiz opens them again.
         QCOMPARE(f.ctx->windows.get<SoundHolder>().rightSound.command(), QString("Sound"));

@@ -56,7 +56,7 @@ QImage digitPicture(GameFixture& f, int d) {
 struct AudibleGame {
     AudibleGame() {
         Options options;
-        options.dataDir = qEnvironmentVariable("TAVRIN_DATA_DIR");
+        options.dataRoot = qEnvironmentVariable("TAVRIN_DATA_DIR");
         options.seed = 5;
         ctx = std::make_unique<AppContext>(options, clock);
         ctx->messages.answerer = [](const QString&, const QString&, MessageBoxes::Buttons) {

@@ -1,9 +1,10 @@
 // Renders every window of the game to PNG, as it stands after loading and in play, without a
 // display (QT_QPA_PLATFORM=offscreen): the pictures for the README and for reviewing layouts.
 //
-//   render_windows DATA_DIR OUT_DIR
+//   render_windows DATA_ROOT OUT_DIR [LANG]    (LANG: zh-HK, the default, zh-TW or en)
 
 #include "app/app_setup.h"
+#include "app/translations.h"
 #include "windows/app_context.h"
 #include "windows/board_window.h"
 #include "windows/die_window.h"
@@ -78,19 +79,22 @@ void throwDie(AppContext& ctx, int face) {
 
 int main(int argc, char* argv[]) {
     QApplication app(argc, argv);
-    if (argc != 3) {
-        std::fprintf(stderr, "usage: render_windows DATA_DIR OUT_DIR\n");
+    if (argc != 3 && argc != 4) {
+        std::fprintf(stderr, "usage: render_windows DATA_ROOT OUT_DIR [LANG]\n");
         return 1;
     }
     setUpAppearance(app);
     Options options;
-    options.dataDir = argv[1];
+    options.dataRoot = argv[1];
+    options.language = argc == 4 ? argv[3] : "zh-HK";
+    Translations translations;
+    translations.use(options.language, options.dataRoot);
     options.seed = 2024;
     options.mute = true;
     StillClock clock;
     AppContext ctx(options, clock);
     ctx.messages.answerer = [](auto&&...) { return MessageBoxes::Answer::Ok; };
-    ctx.desktop.opener = [](const QString&) {};
+    ctx.desktop.opener = [](const QUrl&) { return true; };
     const Renderer render(argv[2]);
 
     render.save(ctx.windows.show<StartWindow>(), "start-window");
