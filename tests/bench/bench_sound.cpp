@@ -47,7 +47,8 @@ struct OutputWatch {
         const auto* samples = reinterpret_cast<const Sint16*>(stream);
         for (int i = 0; i < length / 2; ++i) {
             if (std::abs(int(samples[i])) >= kAudibleLevel) {
-                const auto offset = std::chrono::duration<double>(i / 2 / 44100.0);
+                const auto offset =
+                    std::chrono::duration<double>(i / 2 / double(AudioEngine::kOutputRate));
                 watch.heardAt = now + std::chrono::duration_cast<Clock::duration>(offset);
                 watch.armed.store(false);
                 return;

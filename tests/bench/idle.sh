@@ -4,12 +4,16 @@
 # peak memory against a bare Qt window plus the soundfont's size. Run from the repo on an
 # idle machine:
 #   tests/bench/idle.sh [build/tavrin] [seconds]
+# BARE_WINDOW names the bare window's program when the game is not in this build tree.
 set -euo pipefail
 exe=${1:-build/tavrin}
 seconds=${2:-20}
-bare=$(dirname "$exe")/tests/bench/bench_bare_window
+bare=${BARE_WINDOW:-$(dirname "$exe")/tests/bench/bench_bare_window}
 data=$(dirname "$exe")
-soundfont=/usr/share/sounds/sf2/TimGM6mb.sf2
+# The soundfont the game picks when SDL_SOUNDFONTS is not set (src/sound/sound_fonts.h).
+for soundfont in /usr/share/sounds/sf2/{default-GM,TimGM6mb,FluidR3_GM}.sf2; do
+    [ -r "$soundfont" ] && break
+done
 # shellcheck source=bench_lib.sh
 source "$(dirname "$0")/bench_lib.sh"
 bench_init
@@ -41,10 +45,11 @@ playing_screen() {
 
 read -r music_cpu music_kb <<<"$(playing_screen)"
 read -r mute_cpu mute_kb <<<"$(playing_screen --mute)"
-sf_kb=$(($(stat -c %s "$soundfont") / 1024))
+sf_kb=$(($(stat -L -c %s "$soundfont") / 1024))
+mb() { awk -v kb="$1" 'BEGIN {printf "%.1f", kb / 1024}'; }
 echo "Playing screen left alone for $seconds s:"
-printf '  with music: CPU %5.2f %% of a core, peak memory %3d MB\n' "$music_cpu" $((music_kb / 1024))
-printf '  --mute:     CPU %5.2f %% of a core, peak memory %3d MB\n' "$mute_cpu" $((mute_kb / 1024))
-printf 'Bare Qt window %d MB + soundfont %d MB = %d MB; with music %.2fx that\n' \
-    $((bare_kb / 1024)) $((sf_kb / 1024)) $(((bare_kb + sf_kb) / 1024)) \
+printf '  with music: CPU %5.2f %% of a core, peak memory %s MB\n' "$music_cpu" "$(mb "$music_kb")"
+printf '  --mute:     CPU %5.2f %% of a core, peak memory %s MB\n' "$mute_cpu" "$(mb "$mute_kb")"
+printf 'Bare Qt window %s MB + soundfont %s MB = %s MB; with music %.2fx that\n' \
+    "$(mb "$bare_kb")" "$(mb "$sf_kb")" "$(mb $((bare_kb + sf_kb)))" \
     "$(awk -v m="$music_kb" -v b=$((bare_kb + sf_kb)) 'BEGIN {print m / b}')"

@@ -4,12 +4,14 @@
 # (--mute), with SDL's dummy audio driver, and with no audio device; and how long the playing
 # screen then takes after START. Run from the repo on an idle machine:
 #   tests/bench/startup.sh [build/tavrin] [runs]
+# BARE_WINDOW names the bare window's program when the game is not in this build tree (to
+# compare another build of the game).
 # "No device" is SDL left to choose its driver: run it on a machine without a sound card (a
 # container, a server), where SDL probes for one and gives up.
 set -euo pipefail
 exe=${1:-build/tavrin}
 runs=${2:-11}
-bare=$(dirname "$exe")/tests/bench/bench_bare_window
+bare=${BARE_WINDOW:-$(dirname "$exe")/tests/bench/bench_bare_window}
 data=$(dirname "$exe")
 # shellcheck source=bench_lib.sh
 source "$(dirname "$0")/bench_lib.sh"

@@ -42,6 +42,8 @@ private slots:
         {
             AudioEngine engine({});
             QSignalSpy started(&engine, &AudioEngine::started);
+            // Connected before the devices, so it runs before the music starts.
+            connect(&engine, &AudioEngine::started, this, [&] { sinceOpen.start(); });
             SoundControl music(engine);
             SoundControl hit(engine);
             // The devices start the engine; its news comes back as a later event.
@@ -56,18 +58,17 @@ private slots:
             connect(&music, &SoundControl::done, this, [&] { doneAfter = sinceOpen.elapsed(); });
 
             QVERIFY(started.wait(5000));
-            sinceOpen.start();
             QCOMPARE(started.first().first().toBool(), true);
             QVERIFY(engine.isMusicPlaying());
             hit.setCommand("Sound");
             QVERIFY(hit.isPlaying());
             QTRY_VERIFY_WITH_TIMEOUT(doneAfter >= 0, 3000);
         }
-        // The whole tune was played, from the output's opening on.
-        QVERIFY2(doneAfter >= 1000 && doneAfter < 1500, qPrintable(QString::number(doneAfter)));
+        // The whole tune was played once the output was open: its one long note, from the start.
+        QVERIFY2(doneAfter >= 1000 && doneAfter < 2000, qPrintable(QString::number(doneAfter)));
         const auto sounding = loudRuns(capture.peaks(50), 500);
-        QVERIFY(!sounding.empty());
-        QVERIFY2(sounding.front().first <= 2, "the tune did not start with the output");
+        QCOMPARE(sounding.size(), std::size_t(1));
+        QVERIFY2(sounding.front().second >= 18, qPrintable(QString::number(sounding[0].second)));
     }
 
     void withoutADeviceWhatWasAskedForStaysQuiet() {
