@@ -1,7 +1,8 @@
 #include "sound/audio_engine.h"
 
+#include "sound/mixer_library.h"
+
 #include <QFile>
-#include <SDL_mixer.h>
 #include <algorithm>
 
 namespace tavrin {
@@ -15,10 +16,10 @@ constexpr int kFullMusicLevel = MIX_MAX_VOLUME / 2;
 std::atomic<AudioEngine*> AudioEngine::outputOwner_{nullptr};
 
 void ChunkDeleter::operator()(Mix_Chunk* chunk) const {
-    Mix_FreeChunk(chunk);
+    mixer().freeChunk(chunk);
 }
 void MusicDeleter::operator()(Mix_Music* music) const {
-    Mix_FreeMusic(music);
+    mixer().freeMusic(music);
 }
 
 AudioEngine::AudioEngine(Settings settings)
@@ -33,8 +34,8 @@ AudioEngine::~AudioEngine() {
         preloadedTune_ = std::move(output_.preloadedTune);
     }
     if (isOpen()) {
-        Mix_HookMusicFinished(nullptr);
-        Mix_HaltMusic();
+        mixer().hookMusicFinished(nullptr);
+        mixer().haltMusic();
         preloadedTune_.reset();
         closeOutput();
     }
@@ -86,10 +87,10 @@ void AudioEngine::finishStart() {
     musicAvailable_ = output_.musicAvailable;
     preloadedTune_ = std::move(output_.preloadedTune);
     if (!channelInUse_.empty())
-        Mix_AllocateChannels(int(channelInUse_.size()));
+        mixer().allocateChannels(int(channelInUse_.size()));
     applyEffectsLevel();
-    Mix_VolumeMusic(musicRamp_.level());
-    Mix_HookMusicFinished(&AudioEngine::onMusicFinished);
+    mixer().volumeMusic(musicRamp_.level());
+    mixer().hookMusicFinished(&AudioEngine::onMusicFinished);
     emit started(true);
 }
 
@@ -104,7 +105,7 @@ int AudioEngine::effectsLevel() const {
 
 void AudioEngine::applyEffectsLevel() {
     if (isOpen())
-        Mix_Volume(-1, effectsLevel()); // every channel there is; new ones start at full
+        mixer().volume(-1, effectsLevel()); // every channel there is; new ones start at full
 }
 
 void AudioEngine::setMusicVolume(double volume, int fadeMs) {
@@ -114,7 +115,7 @@ void AudioEngine::setMusicVolume(double volume, int fadeMs) {
 
 void AudioEngine::applyMusicLevel(int level) {
     if (isOpen())
-        Mix_VolumeMusic(level);
+        mixer().volumeMusic(level);
 }
 
 // Runs on SDL's audio thread (or inside Mix_HaltMusic): it must not call SDL_mixer, so it
@@ -137,7 +138,7 @@ int AudioEngine::reserveChannel() {
     }
     channelInUse_.push_back(true);
     if (isOpen()) {
-        Mix_AllocateChannels(int(channelInUse_.size()));
+        mixer().allocateChannels(int(channelInUse_.size()));
         applyEffectsLevel();
     }
     return int(channelInUse_.size()) - 1;
@@ -153,21 +154,21 @@ void AudioEngine::releaseChannel(int channel) {
 ChunkPtr AudioEngine::loadChunk(const QString& path) const {
     if (!isOpen())
         return nullptr;
-    return ChunkPtr(Mix_LoadWAV(QFile::encodeName(path).constData()));
+    return ChunkPtr(mixer().loadWav(QFile::encodeName(path).constData()));
 }
 
 void AudioEngine::playChunk(int channel, Mix_Chunk* chunk) {
     if (isOpen() && chunk)
-        Mix_PlayChannel(channel, chunk, 0);
+        mixer().playChannel(channel, chunk, 0);
 }
 
 void AudioEngine::haltChannel(int channel) {
     if (isOpen())
-        Mix_HaltChannel(channel);
+        mixer().haltChannel(channel);
 }
 
 bool AudioEngine::isChannelPlaying(int channel) const {
-    return isOpen() && Mix_Playing(channel);
+    return isOpen() && mixer().playing(channel);
 }
 
 MusicPtr AudioEngine::loadMusic(const QString& path) {
@@ -175,7 +176,7 @@ MusicPtr AudioEngine::loadMusic(const QString& path) {
         return nullptr;
     if (preloadedTune_ && path == settings_.preloadTune)
         return std::move(preloadedTune_);
-    return MusicPtr(Mix_LoadMUS(QFile::encodeName(path).constData()));
+    return MusicPtr(mixer().loadMusic(QFile::encodeName(path).constData()));
 }
 
 unsigned AudioEngine::playMusic(Mix_Music* music) {
@@ -183,19 +184,19 @@ unsigned AudioEngine::playMusic(Mix_Music* music) {
         return 0;
     haltMusic();
     const unsigned play = ++musicPlay_;
-    return Mix_PlayMusic(music, 0) == 0 ? play : 0;
+    return mixer().playMusic(music, 0) == 0 ? play : 0;
 }
 
 void AudioEngine::haltMusic() {
     if (!isOpen())
         return;
     haltingMusic_.store(true);
-    Mix_HaltMusic();
+    mixer().haltMusic();
     haltingMusic_.store(false);
 }
 
 bool AudioEngine::isMusicPlaying() const {
-    return isOpen() && Mix_PlayingMusic();
+    return isOpen() && mixer().playingMusic();
 }
 
 } // namespace tavrin

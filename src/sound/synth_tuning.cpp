@@ -1,7 +1,8 @@
 #include "sound/synth_tuning.h"
 
+#include "sound/mixer_library.h"
+
 #include <atomic>
-#include <dlfcn.h>
 #include <fluidsynth.h>
 #include <mutex>
 
@@ -32,19 +33,25 @@ int tunedSynthCount() {
 
 // SDL_mixer is linked to FluidSynth, and the dynamic linker looks in the program before the
 // libraries: this definition is the one SDL_mixer calls. It completes the settings SDL_mixer
-// made (which set only the sample rate) and hands over to FluidSynth's own function.
+// made (which set only the sample rate) and hands over to FluidSynth's own function. The
+// program is not linked to FluidSynth (mixer_library.h): both are found through SDL_mixer.
 extern "C" fluid_synth_t* new_fluid_synth(fluid_settings_t* settings) {
     using Create = fluid_synth_t* (*)(fluid_settings_t*);
-    static const auto create = reinterpret_cast<Create>(dlsym(RTLD_NEXT, "new_fluid_synth"));
+    using SetInt = decltype(&fluid_settings_setint);
+    static const auto create = reinterpret_cast<Create>(tavrin::mixerSymbol("new_fluid_synth"));
+    static const auto setInt =
+        reinterpret_cast<SetInt>(tavrin::mixerSymbol("fluid_settings_setint"));
     if (!create)
         return nullptr;
-    const tavrin::SynthTuning tuning = tavrin::currentTuning();
-    fluid_settings_setint(settings, "synth.reverb.active", tuning.reverb);
-    fluid_settings_setint(settings, "synth.chorus.active", tuning.chorus);
-    fluid_settings_setint(settings, "synth.polyphony", tuning.polyphony);
-    fluid_settings_setint(settings, "synth.dynamic-sample-loading", tuning.loadOnlyUsedSamples);
+    if (setInt) {
+        const tavrin::SynthTuning tuning = tavrin::currentTuning();
+        setInt(settings, "synth.reverb.active", tuning.reverb);
+        setInt(settings, "synth.chorus.active", tuning.chorus);
+        setInt(settings, "synth.polyphony", tuning.polyphony);
+        setInt(settings, "synth.dynamic-sample-loading", tuning.loadOnlyUsedSamples);
+    }
     fluid_synth_t* synth = create(settings);
-    if (synth)
+    if (synth && setInt)
         ++tavrin::tunedSynths;
     return synth;
 }
