@@ -1,10 +1,12 @@
 #include "app/app_setup.h"
 
+#include "art/packed_image.h"
 #include "layouts/window_layouts.h"
 
 #include <QApplication>
 #include <QFont>
 #include <QIcon>
+#include <QPixmap>
 
 // The icon lives in a static library: register it explicitly, or the linker drops it.
 static void registerAppIcon() {
@@ -32,7 +34,8 @@ void setUpIdentity() {
     registerAppIcon();
     QIcon icon;
     for (int pixels : {16, 22, 32, 48, 64, 128, 256})
-        icon.addFile(QString(":/app-icon/%1.png").arg(pixels), QSize(pixels, pixels));
+        icon.addPixmap(
+            QPixmap::fromImage(unpackResource(QString(":/app-icon/%1.pix").arg(pixels))));
     QApplication::setWindowIcon(icon);
 }
 

@@ -1,5 +1,7 @@
 #include "art/pictures.h"
 
+#include "art/packed_image.h"
+
 #include <QGuiApplication>
 #include <QHash>
 #include <QScreen>
@@ -20,20 +22,26 @@ qreal bestPixelRatio() {
     return ratio;
 }
 
+QImage unpack(const QString& file) {
+    return unpackResource(":/pictures/" + file + ".pix");
+}
+
 QPixmap load(const QString& name) {
-    QPixmap pixmap;
-    if (bestPixelRatio() > 1.0 && pixmap.load(":/pictures/" + name + "@2x.png")) {
-        pixmap.setDevicePixelRatio(2.0);
-        return pixmap;
+    if (bestPixelRatio() > 1.0) {
+        QImage large = unpack(name + "@2x");
+        if (!large.isNull()) {
+            QPixmap pixmap = QPixmap::fromImage(std::move(large));
+            pixmap.setDevicePixelRatio(2.0);
+            return pixmap;
+        }
     }
-    pixmap.load(":/pictures/" + name + ".png");
-    return pixmap;
+    return QPixmap::fromImage(unpack(name));
 }
 
 } // namespace
 
 QPixmap picture(const QString& name) {
-    // Decoded once: the clock and the status strip take digits many times a second.
+    // Unpacked once: the clock and the status strip take digits many times a second.
     static QHash<QString, QPixmap> cache;
     static const bool registered = (registerPictures(), true);
     Q_UNUSED(registered);

@@ -1,5 +1,7 @@
-// Every picture the program loads from its resources, checked against the sizes and the
-// transparency that the windows are laid out for.
+// Every picture the program loads from its resources: exactly the committed PNG, at the sizes
+// and with the transparency that the windows are laid out for.
+
+#include "art/packed_image.h"
 
 #include <QDir>
 #include <QImage>
@@ -41,12 +43,17 @@ const Entry catalogue[] = {
     {"picShieldSearch", 40, 50, true},  {"picShieldExit", 40, 50, true},
 };
 
+// A picture's name in the resource and in the art folder, without the extension.
 QString fileName(const char* name, int scale) {
-    return scale == 1 ? QString("%1.png").arg(name) : QString("%1@%2x.png").arg(name).arg(scale);
+    return scale == 1 ? QString(name) : QString("%1@%2x").arg(name).arg(scale);
 }
 
 QImage load(const QString& file) {
-    return QImage(":/pictures/" + file);
+    return tavrin::unpackResource(":/pictures/" + file + ".pix");
+}
+
+QImage committedPng(const QString& file) {
+    return QImage(qEnvironmentVariable("TAVRIN_SOURCE_DIR") + "/src/art/pictures/" + file + ".png");
 }
 
 int countPixels(const QImage& image, const std::function<bool(QRgb)>& test) {
@@ -68,7 +75,7 @@ private slots:
     void resourceHoldsExactlyTheCatalogue() {
         QSet<QString> expected;
         for (const Entry& entry : catalogue)
-            expected << fileName(entry.name, 1) << fileName(entry.name, 2);
+            expected << fileName(entry.name, 1) + ".pix" << fileName(entry.name, 2) + ".pix";
         const QStringList present = QDir(":/pictures").entryList(QDir::Files);
         QCOMPARE(QSet<QString>(present.begin(), present.end()), expected);
     }
@@ -90,6 +97,8 @@ private slots:
         QFETCH(bool, transparent);
         const QImage image = load(file);
         QVERIFY2(!image.isNull(), qPrintable(file + " does not load"));
+        // Pixel for pixel and in the same format, as decoding the PNG gives it.
+        QVERIFY2(image == committedPng(file), qPrintable(file + " is not its PNG"));
         QCOMPARE(image.size(), size);
         const int opaque = countPixels(image, [](QRgb p) { return qAlpha(p) == 255; });
         if (!transparent) {

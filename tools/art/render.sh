@@ -1,6 +1,6 @@
 #!/bin/sh
 # Builds the artwork generator and renders every picture again, at 1x and 2x, into
-# src/art/pictures, rewriting src/art/pictures.qrc. Names given as arguments limit the run to
+# src/art/pictures. Names given as arguments limit the run to
 # those pictures (e.g. render.sh picCharacter picHeart). Without names it also draws the
 # application icon into dist/icons/hicolor.
 #

@@ -1,7 +1,7 @@
-// Renders every picture of the program at 1x and 2x into <art dir>/pictures and writes the
-// resource file <art dir>/pictures.qrc that lists them; or the application icon.
+// Renders every picture of the program at 1x and 2x into <art dir>/pictures (the build packs
+// every PNG there into the program); or the application icon.
 //
-//   tavrin-art ART_DIR [NAME...]   (NAMEs limit the run to those pictures; the qrc is kept)
+//   tavrin-art ART_DIR [NAME...]   (NAMEs limit the run to those pictures)
 //   tavrin-art --app-icon THEME_DIR ID   (PNGs at every size and an SVG, in THEME_DIR)
 
 #include "app_icon_files.h"
@@ -9,10 +9,8 @@
 #include "style.h"
 
 #include <QDir>
-#include <QFile>
 #include <QFontDatabase>
 #include <QGuiApplication>
-#include <QTextStream>
 #include <cstdio>
 
 namespace {
@@ -31,19 +29,6 @@ bool fontsAvailable() {
 
 QString fileName(const Picture& picture, int scale) {
     return scale == 1 ? picture.name + ".png" : picture.name + QString("@%1x.png").arg(scale);
-}
-
-bool writeResourceFile(const QString& path, const std::vector<Picture>& pictures) {
-    QFile file(path);
-    if (!file.open(QIODevice::WriteOnly | QIODevice::Truncate | QIODevice::Text))
-        return false;
-    QTextStream out(&file);
-    out << "<RCC>\n    <qresource prefix=\"/\">\n";
-    for (const Picture& picture : pictures)
-        for (int scale : {1, 2})
-            out << "        <file>pictures/" << fileName(picture, scale) << "</file>\n";
-    out << "    </qresource>\n</RCC>\n";
-    return file.flush();
 }
 
 } // namespace
@@ -81,10 +66,6 @@ int main(int argc, char* argv[]) {
     }
     if (rendered != (wanted.isEmpty() ? int(pictures.size()) : wanted.size())) {
         std::fprintf(stderr, "tavrin-art: unknown picture name given\n");
-        return 1;
-    }
-    if (wanted.isEmpty() && !writeResourceFile(artDir.filePath("pictures.qrc"), pictures)) {
-        std::fprintf(stderr, "tavrin-art: cannot write pictures.qrc\n");
         return 1;
     }
     std::printf("tavrin-art: rendered %d pictures at 1x and 2x\n", rendered);
