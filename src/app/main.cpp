@@ -4,6 +4,7 @@
 #include "app/command_line.h"
 #include "app/content_check_report.h"
 #include "app/data_location.h"
+#include "app/font_config_warm_up.h"
 #include "app/simulate_command.h"
 #include "app/translations.h"
 #include "app/window_system_choice.h"
@@ -63,8 +64,10 @@ int main(int argc, char* argv[]) {
     if (!options)
         return exitCode;
 
+    tavrin::FontConfigWarmUp fontConfig;
     tavrin::ApplicationArguments arguments(argc, argv);
     QApplication app(arguments.argc(), arguments.argv());
+    fontConfig.wait();
     QApplication::setApplicationName("tavrin");
     tavrin::noteWhenWindowsCannotBePlaced();
     tavrin::setUpAppearance(app);
