@@ -32,8 +32,10 @@ void setUpAppearance(QApplication& app) {
 void setUpIdentity() {
     QGuiApplication::setDesktopFileName(TAVRIN_APP_ID);
     registerAppIcon();
+    // The sizes an X11 window icon carries (Qt leaves out larger ones, after converting them
+    // at every window's creation); menus and launchers take the installed icons.
     QIcon icon;
-    for (int pixels : {16, 22, 32, 48, 64, 128, 256})
+    for (int pixels : {16, 22, 32, 48, 64, 128})
         icon.addPixmap(
             QPixmap::fromImage(unpackResource(QString(":/app-icon/%1.pix").arg(pixels))));
     QApplication::setWindowIcon(icon);
