@@ -1,6 +1,8 @@
 #include "sound/audio_engine.h"
 
 #include "sound/mixer_library.h"
+#include "sound/soundfont_loader.h"
+#include "sound/tune_presets.h"
 
 #include <QFile>
 #include <algorithm>
@@ -176,7 +178,19 @@ MusicPtr AudioEngine::loadMusic(const QString& path) {
         return nullptr;
     if (preloadedTune_ && path == settings_.preloadTune)
         return std::move(preloadedTune_);
-    return MusicPtr(mixer().loadMusic(QFile::encodeName(path).constData()));
+    return MusicPtr(loadTune(path));
+}
+
+// A file that cannot be read will not load either; one that is not a MIDI file this can read
+// may still be played by FluidSynth, with any preset.
+Mix_Music* AudioEngine::loadTune(const QString& path) {
+    QFile file(path);
+    if (file.open(QIODevice::ReadOnly)) {
+        const QByteArray bytes = file.readAll();
+        keepPresetsOf(tunePresets(std::span(
+            reinterpret_cast<const unsigned char*>(bytes.constData()), std::size_t(bytes.size()))));
+    }
+    return mixer().loadMusic(QFile::encodeName(path).constData());
 }
 
 unsigned AudioEngine::playMusic(Mix_Music* music) {

@@ -110,6 +110,8 @@ private:
     // Both in audio_output.cpp: the only SDL calls made off the UI thread, and their undoing.
     static Output openOutput(const Settings& settings);
     static void closeOutput();
+    // Loads a tune, its synthesizer reading only the presets it plays (soundfont_loader.h).
+    static Mix_Music* loadTune(const QString& path);
 
     bool claimOutput();
     void finishStart();

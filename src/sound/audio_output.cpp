@@ -39,8 +39,7 @@ AudioEngine::Output AudioEngine::openOutput(const Settings& settings) {
         // processor to the start window (and every other program) rather than compete. Only
         // this thread is lowered: SDL's audio thread, started above, keeps its priority.
         setpriority(PRIO_PROCESS, gettid(), kLowestPriority);
-        output.preloadedTune.reset(
-            mixer().loadMusic(QFile::encodeName(settings.preloadTune).constData()));
+        output.preloadedTune.reset(loadTune(settings.preloadTune));
     }
     return output;
 }

@@ -16,7 +16,8 @@ bool is(const QString& text, const char* name) {
 
 } // namespace
 
-SoundControl::SoundControl(AudioEngine& engine, QObject* parent) : QObject(parent), engine_(engine) {}
+SoundControl::SoundControl(AudioEngine& engine, QObject* parent)
+    : QObject(parent), engine_(engine) {}
 
 SoundControl::~SoundControl() = default;
 

@@ -1,6 +1,7 @@
 #include "sound/synth_tuning.h"
 
 #include "sound/mixer_library.h"
+#include "sound/soundfont_loader.h"
 
 #include <atomic>
 #include <fluidsynth.h>
@@ -43,15 +44,18 @@ extern "C" fluid_synth_t* new_fluid_synth(fluid_settings_t* settings) {
         reinterpret_cast<SetInt>(tavrin::mixerSymbol("fluid_settings_setint"));
     if (!create)
         return nullptr;
+    const tavrin::SynthTuning tuning = tavrin::currentTuning();
     if (setInt) {
-        const tavrin::SynthTuning tuning = tavrin::currentTuning();
         setInt(settings, "synth.reverb.active", tuning.reverb);
         setInt(settings, "synth.chorus.active", tuning.chorus);
         setInt(settings, "synth.polyphony", tuning.polyphony);
         setInt(settings, "synth.dynamic-sample-loading", tuning.loadOnlyUsedSamples);
     }
     fluid_synth_t* synth = create(settings);
-    if (synth && setInt)
+    if (synth && setInt) {
+        if (tuning.loadOnlyUsedPresets)
+            tavrin::readCutDownSoundFonts(synth, settings);
         ++tavrin::tunedSynths;
+    }
     return synth;
 }

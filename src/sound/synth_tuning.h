@@ -14,8 +14,11 @@ struct SynthTuning {
     int polyphony = 64;
     // Only the instruments the tune selects are read from the soundfont, not all of it.
     bool loadOnlyUsedSamples = true;
+    // Only the presets of the tunes played are loaded from the soundfont (soundfont_loader.h):
+    // FluidSynth builds some kilobytes for each zone of each preset it loads.
+    bool loadOnlyUsedPresets = true;
 
-    static SynthTuning fluidSynthDefaults() { return {true, true, 256, false}; }
+    static SynthTuning fluidSynthDefaults() { return {true, true, 256, false, false}; }
 };
 
 // Applies to every synthesizer created from now on.

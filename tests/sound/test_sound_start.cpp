@@ -2,6 +2,7 @@
 #include "midi_builder.h"
 #include "sound/audio_engine.h"
 #include "sound/sound_control.h"
+#include "sound/soundfont_loader.h"
 #include "sound/synth_tuning.h"
 
 #include <QSignalSpy>
@@ -114,10 +115,13 @@ private slots:
         settings.preloadTune = tune;
         AudioEngine engine(settings);
         const int synthsBefore = tunedSynthCount();
+        const int cutDownBefore = cutDownSoundFontOpenings();
         engine.start();
         QVERIFY(engine.waitForStart());
-        // Loading a tune starts a synthesizer, with our settings: once, while opening.
+        // Loading a tune starts a synthesizer, with our settings: once, while opening. It reads
+        // the soundfont cut down to the tune's presets.
         QCOMPARE(tunedSynthCount(), synthsBefore + 1);
+        QVERIFY(cutDownSoundFontOpenings() > cutDownBefore);
         SoundControl music(engine);
         open(music, "Sequencer", tune);
         music.setCommand("Play");
