@@ -38,7 +38,7 @@ QByteArray packImage(const QImage& image) {
     return out;
 }
 
-QImage unpackImage(QByteArrayView packed) {
+QImage unpackImage(QByteArrayView packed, Unpacking unpacking) {
     if (packed.size() < kHeaderSize || std::memcmp(packed.data(), kMagic, sizeof kMagic) != 0)
         return {};
     quint32 field[kFields];
@@ -52,18 +52,26 @@ QImage unpackImage(QByteArrayView packed) {
     if (image.isNull() || image.bytesPerLine() != qsizetype(bytesPerLine) ||
         packed.size() != kHeaderSize + colorBytes + image.sizeInBytes())
         return {};
+    const auto* rows = reinterpret_cast<const uchar*>(packed.data() + kHeaderSize + colorBytes);
+    if (unpacking == Unpacking::InPlace && colorCount == 0 &&
+        reinterpret_cast<quintptr>(rows) % alignof(quint32) == 0)
+        return QImage(rows, image.width(), image.height(), image.bytesPerLine(), image.format());
     QList<QRgb> colors(colorCount);
     for (quint32 i = 0; i < colorCount; ++i)
         colors[i] = numberAt(packed, kHeaderSize + i * sizeof(quint32));
     if (!colors.isEmpty())
         image.setColorTable(colors);
-    std::memcpy(image.bits(), packed.data() + kHeaderSize + colorBytes, image.sizeInBytes());
+    std::memcpy(image.bits(), rows, image.sizeInBytes());
     return image;
 }
 
 QImage unpackResource(const QString& path) {
     const QResource resource(path);
-    return resource.isValid() ? unpackImage(resource.uncompressedData()) : QImage();
+    if (!resource.isValid())
+        return {};
+    if (resource.compressionAlgorithm() == QResource::NoCompression)
+        return unpackImage(QByteArrayView(resource.data(), resource.size()), Unpacking::InPlace);
+    return unpackImage(resource.uncompressedData());
 }
 
 } // namespace tavrin

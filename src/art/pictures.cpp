@@ -9,6 +9,7 @@
 // The pictures live in a static library: register them explicitly, or the linker drops them.
 static void registerPictures() {
     Q_INIT_RESOURCE(pictures);
+    Q_INIT_RESOURCE(pictures_2x);
 }
 
 namespace tavrin {

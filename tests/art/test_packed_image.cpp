@@ -1,5 +1,5 @@
-// The packed form the pictures ship in: every kind of image the PNG decoder gives comes back
-// unchanged, and damaged bytes give no image rather than garbage.
+// The packed form the pictures ship in: every kind of image comes back unchanged, read in place
+// where it can be, and damaged bytes give no image rather than garbage.
 
 #include "art/packed_image.h"
 
@@ -42,6 +42,25 @@ private slots:
         QCOMPARE(back.format(), image.format());
         QCOMPARE(back.colorTable(), image.colorTable());
         QCOMPARE(back, image);
+    }
+
+    void readInPlaceWithoutACopy() {
+        QImage image(3, 2, QImage::Format_ARGB32_Premultiplied);
+        image.fill(qRgba(0, 0, 80, 128));
+        const QByteArray packed = packImage(image);
+        const QImage inPlace = unpackImage(packed, tavrin::Unpacking::InPlace);
+        QCOMPARE(inPlace, image);
+        QVERIFY(inPlace.constBits() >= reinterpret_cast<const uchar*>(packed.constData()) &&
+                inPlace.constBits() <
+                    reinterpret_cast<const uchar*>(packed.constData()) + packed.size());
+        // Rows off a 4-byte boundary, or a colour table, are copied.
+        const QByteArray shifted = "x" + packed;
+        const QImage copied =
+            unpackImage(QByteArrayView(shifted).sliced(1), tavrin::Unpacking::InPlace);
+        QCOMPARE(copied, image);
+        QVERIFY(copied.constBits() < reinterpret_cast<const uchar*>(shifted.constData()) ||
+                copied.constBits() >=
+                    reinterpret_cast<const uchar*>(shifted.constData()) + shifted.size());
     }
 
     void damagedBytesGiveNoImage() {
