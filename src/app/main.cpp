@@ -59,12 +59,14 @@ std::optional<tavrin::Options> readCommandLine(int& argc, char* argv[], int& exi
 } // namespace
 
 int main(int argc, char* argv[]) {
+    // First, so that it has the command line's reading and Qt's connecting to the window system
+    // to run alongside.
+    tavrin::FontConfigWarmUp fontConfig;
     int exitCode = 0;
     auto options = readCommandLine(argc, argv, exitCode);
     if (!options)
         return exitCode;
 
-    tavrin::FontConfigWarmUp fontConfig;
     tavrin::ApplicationArguments arguments(argc, argv);
     QApplication app(arguments.argc(), arguments.argv());
     fontConfig.wait();
