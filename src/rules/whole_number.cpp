@@ -1,5 +1,7 @@
 #include "rules/whole_number.h"
 
+#include "rules/text_excerpt.h"
+
 #include <charconv>
 #include <string>
 
@@ -34,7 +36,7 @@ std::optional<long long> parseWholeNumber(std::string_view text) {
 }
 
 std::string quoted(std::string_view text) {
-    return "\"" + std::string(text) + "\"";
+    return "\"" + excerpt(text) + "\"";
 }
 
 } // namespace tavrin
