@@ -47,6 +47,12 @@ std::optional<Options> parseCommandLine(const QStringList& arguments, int& exitC
         std::printf("tavrin %s\n", qPrintable(QCoreApplication::applicationVersion()));
         return std::nullopt;
     }
+    if (parser.isSet(dataDir) && parser.value(dataDir).isEmpty()) {
+        // An empty name would silently read the current folder.
+        std::fprintf(stderr, "tavrin: --data-dir needs the name of a folder\n");
+        exitCode = 1;
+        return std::nullopt;
+    }
     Options options;
     options.dataDir =
         parser.isSet(dataDir) ? parser.value(dataDir) : QCoreApplication::applicationDirPath();

@@ -5,6 +5,8 @@
 #include "rules/whole_number.h"
 #include "rules/quiz_content.h"
 #include "rules/quiz_rules.h"
+#include "rules/content_file.h"
+#include "rules/content_warnings.h"
 
 namespace tavrin {
 namespace {
@@ -26,12 +28,25 @@ void checkAnswers(const QuizContent& quiz, ContentReport& report) {
     }
 }
 
+void append(std::vector<std::string>& to, const std::vector<std::string>& more) {
+    to.insert(to.end(), more.begin(), more.end());
+}
+
+// A file that cannot be read has its error reported already: no warnings for it.
+void checkFile(const std::string& dir, const std::string& fileName, ContentReport& report) {
+    try {
+        const std::string bytes = readContentBytes(dir, fileName);
+        append(report.warnings, fileWarnings(fileName, bytes, contentLines(fileName, bytes)));
+    } catch (const ContentError&) {
+    }
+}
+
 } // namespace
 
 ContentReport checkContent(const std::string& dir) {
     ContentReport report;
     try {
-        readBoardFiles(dir);
+        append(report.warnings, idleSquareWarnings(readBoardFiles(dir)));
     } catch (const ContentError& error) {
         report.errors.push_back(error.what());
     }
@@ -40,6 +55,8 @@ ContentReport checkContent(const std::string& dir) {
     } catch (const ContentError& error) {
         report.errors.push_back(error.what());
     }
+    for (const char* file : {kMapDataFile, kMapMsgFile, kQuizFile})
+        checkFile(dir, file, report);
     return report;
 }
 

@@ -2,6 +2,7 @@
 // one is refused or warned about with a short, one-line message naming the file and line.
 #include "content_error_of.h"
 #include "rules/board_content.h"
+#include "rules/content_check.h"
 #include "rules/content_file.h"
 #include "rules/text_excerpt.h"
 
@@ -49,6 +50,7 @@ public:
     }
     std::string path() const { return dir_.path().toStdString(); }
     QString filePath(const char* name) const { return dir_.filePath(name); }
+    ContentReport check() const { return checkContent(path()); }
 
 private:
     QTemporaryDir dir_;
@@ -154,6 +156,63 @@ private slots:
                 }).starts_with("gm1_data.txt: cannot read "));
     }
 
+    void mixedLineEndsAreNamedByTheEditorsLineNumber() {
+        ContentFolder folder;
+        // An LF file with one stray CR after line 5: the game splits only at the CR.
+        std::string lf = boardBytes("\n");
+        std::size_t at = 0;
+        for (int i = 0; i < 5; ++i)
+            at = lf.find('\n', at) + 1;
+        lf.insert(at, "\r");
+        folder.write("mapdata.txt", lf);
+        auto report = folder.check();
+        QCOMPARE(report.errors.size(), std::size_t(1));
+        QVERIFY(!hasControlCharacters(report.errors[0]));
+        QCOMPARE(report.warnings,
+                 std::vector<std::string>{
+                     "mapdata.txt line 6: this line ends with a lone CR, most lines with LF: the "
+                     "game does not count lines as an editor does in such a file; save it with "
+                     "one kind of line end"});
+
+        // A CR LF file with bare LFs ending lines 3 and 9.
+        std::string crlf = boardBytes();
+        for (int line : {9, 3}) {
+            at = 0;
+            for (int i = 0; i < line; ++i)
+                at = crlf.find("\r\n", at) + 2;
+            crlf.erase(at - 2, 1);
+        }
+        folder.write("mapdata.txt", crlf);
+        report = folder.check();
+        QCOMPARE(report.warnings.size(), std::size_t(1));
+        QVERIFY2(report.warnings[0].starts_with("mapdata.txt line 3: this line ends with LF, most "
+                                                "lines with CR LF (1 more end otherwise)"),
+                 report.warnings[0].c_str());
+    }
+
+    void checkWarnsOfIdleSquaresAndUndecodableBytes() {
+        ContentFolder folder;
+        std::string data = boardBytes();
+        data.replace(data.find("\r\n50\r\n"), 6, "\r\n33303\r\n");
+        data.replace(data.find("\r\n70\r\n"), 6, "\r\n33300\r\n");
+        folder.write("mapdata.txt", data);
+        std::string messages;
+        for (int i = 0; i < 38; ++i)
+            messages +=
+                (i == 6 ? std::string("bad \xFF\xFF end") : "m" + std::to_string(i)) + "\r\n";
+        folder.write("mapmsg.txt", messages);
+        const auto report = folder.check();
+        QVERIFY(report.errors.empty());
+        QCOMPARE(
+            report.warnings,
+            (std::vector<std::string>{
+                "mapdata.txt line 6: 33303 is neither 33301 (quiz) nor 33302 (target "
+                "game): the square does nothing in play",
+                "mapdata.txt line 8: 33300 is neither 33301 (quiz) nor 33302 (target "
+                "game): the square does nothing in play",
+                "mapmsg.txt line 7: bytes that are neither Big5 nor UTF-8 show as \xEF\xBF\xBD: "
+                "\"bad \xEF\xBF\xBD\xEF\xBF\xBD end\""}));
+    }
 };
 
 QTEST_APPLESS_MAIN(HostileContentTest)
