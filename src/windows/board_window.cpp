@@ -15,6 +15,7 @@
 #include "windows/drag_handle.h"
 #include "windows/sound_holder.h"
 #include "windows/status_strip.h"
+#include "rules/quiz_rules.h"
 
 namespace tavrin {
 namespace {
@@ -57,6 +58,7 @@ void BoardWindow::openCompanionWindows() {
 void BoardWindow::buildBoard() {
     try {
         board_ = readBoardFiles(ctx.dataDir());
+        checkQuizFile(ctx.dataDir()); // a broken set stops the game before play, not at a quiz
     } catch (const ContentError& error) {
         ctx.fatal(error);
     }

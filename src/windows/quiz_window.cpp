@@ -10,6 +10,7 @@
 #include "windows/sound_holder.h"
 
 #include <QPushButton>
+#include <QTimer>
 
 namespace tavrin {
 namespace {
@@ -42,7 +43,8 @@ void QuizWindow::onLoad() {
     try {
         round_.emplace(readQuizFile(ctx.dataDir()), ctx.rng);
     } catch (const ContentError& error) {
-        ctx.fatal(error);
+        abandon(error);
+        return;
     }
     showQuestion();
 }
@@ -61,7 +63,8 @@ void QuizWindow::cmdAnswer_Click(int Index) {
     try {
         answered = round_->answer(Index);
     } catch (const ContentError& error) {
-        ctx.fatal(error);
+        abandon(error);
+        return;
     }
     SoundHolder& sounds = ctx.windows.get<SoundHolder>();
     playSound(answered.right ? sounds.mmcYeah : sounds.mmcBoo);
@@ -74,6 +77,24 @@ void QuizWindow::cmdAnswer_Click(int Index) {
         endQuiz();
     else
         showQuestion();
+}
+
+// The question file was checked when the board loaded, so it broke during the game (edited
+// meanwhile): the quiz says so and ends as a close box ends it, without a bonus, and the game
+// goes on. The box waits until the window has shown, as it does when the quiz is answered.
+void QuizWindow::abandon(const ContentError& error) {
+    round_.reset();
+    ctx.log.write("error",
+                  {EventLog::field("file", error.file()), EventLog::field("line", error.line())});
+    const QString text = QString::fromStdString(error.what()) +
+                         "\n\nThe quiz ends here without a bonus; the game goes on.";
+    QTimer::singleShot(0, this, [this, text] {
+        if (isBeingDestroyed())
+            return;
+        ctx.messages.show(this, text, "Tavrin", MessageBoxes::Buttons::Ok);
+        if (!isBeingDestroyed())
+            systemClose();
+    });
 }
 
 void QuizWindow::endQuiz() {

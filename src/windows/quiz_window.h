@@ -7,6 +7,8 @@
 
 namespace tavrin {
 
+class ContentError;
+
 // The quiz: five questions on coronary heart disease drawn from gm1_data.txt. Every answer
 // wins or loses points; after the fifth the points are shown as a bonus, added to the score,
 // and the window closes itself. While it is open the board takes no throw and the quiz keeps
@@ -20,7 +22,7 @@ public:
     void onUnload() override;
     void cmdAnswer_Click(int Index);
 
-    // The round in play; empty only if the question file could not be read.
+    // The round in play; empty once the question file could not be read.
     const QuizRound* round() const { return round_ ? &*round_ : nullptr; }
 
 protected:
@@ -29,6 +31,7 @@ protected:
 private:
     void showQuestion();
     void endQuiz();
+    void abandon(const ContentError& error);
 
     std::optional<QuizRound> round_;
 };

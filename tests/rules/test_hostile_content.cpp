@@ -5,6 +5,8 @@
 #include "rules/content_check.h"
 #include "rules/content_file.h"
 #include "rules/text_excerpt.h"
+#include "quiz_test_files.h"
+#include "rules/quiz_rules.h"
 
 #include <QTemporaryDir>
 #include <QtTest>
@@ -136,6 +138,19 @@ private slots:
         folder.write("mapdata.txt", withNul);
         QCOMPARE(errorOf([&] { readBoardFiles(folder.path()); }),
                  std::string("mapdata.txt line 3: \"\\00\" is not a whole number"));
+    }
+
+    void quizFileCheckReadsEveryAnswerLine() {
+        ContentFolder folder;
+        checkQuizFile(folder.path());
+        std::vector<std::string> answers(30, "1");
+        answers[29] = "x";
+        folder.write("gm1_data.txt", quizFileBytes(quizLines(answers)));
+        QCOMPARE(errorOf([&] { checkQuizFile(folder.path()); }),
+                 std::string("gm1_data.txt line 179: \"x\" is not a number"));
+        folder.write("gm1_data.txt", "");
+        QVERIFY(
+            errorOf([&] { checkQuizFile(folder.path()); }).starts_with("gm1_data.txt line 1: "));
     }
 
     void somethingElseInAFilesPlaceIsNamed() {

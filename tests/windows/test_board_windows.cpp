@@ -341,6 +341,16 @@ private slots:
         for (GameWindow* form : f.ctx->windows.loaded())
             QVERIFY2(!form->isVisible(), qPrintable(form->objectName()));
     }
+
+    // Not at the first quiz square, with the game half played.
+    void badQuizFileEndsTheGameBeforePlay() {
+        GameFixture f;
+        f.useBoard({});
+        QFile::resize(f.dir.filePath("gm1_data.txt"), 0);
+        QVERIFY_THROWS_EXCEPTION(FatalEnded, startGame(f));
+        QCOMPARE(f.boxes, QStringList{"Tavrin: gm1_data.txt line 1: the file ends after 0 lines; "
+                                      "180 are needed, 6 per question"});
+    }
 };
 
 QTEST_MAIN(BoardWindowsTest)
