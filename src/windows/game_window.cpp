@@ -6,6 +6,7 @@
 #include "controls/label_control.h"
 #include "controls/picture_box.h"
 #include "controls/interval_timer.h"
+#include "controls/multi_line_text_box.h"
 
 #include <QApplication>
 #include <QCloseEvent>
@@ -143,7 +144,7 @@ QWidget* GameWindow::createControl(const layout::ControlDesign& c) {
         break;
     case K::TextBox:
         if (c.multiLine) {
-            auto* edit = new QPlainTextEdit(this);
+            auto* edit = new MultiLineTextBox(this);
             edit->setPlainText(c.caption);
             edit->setVerticalScrollBarPolicy(c.verticalScrollBar ? Qt::ScrollBarAlwaysOn
                                                                  : Qt::ScrollBarAsNeeded);

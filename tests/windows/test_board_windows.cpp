@@ -20,6 +20,8 @@
 #include <QLineEdit>
 #include <QPlainTextEdit>
 #include <QtTest>
+#include <QClipboard>
+#include <QMimeData>
 
 using namespace tavrin;
 using namespace tavrin::testing;
@@ -147,6 +149,21 @@ private slots:
         QVERIFY(text.endsWith("in the status window\n"));
         QCOMPARE(start.label("Label4").Caption(), QString("START ->"));
         QCOMPARE(start.size(), QSize(317, 208));
+    }
+
+    // The box stays editable; a paste of nothing (a fresh session's clipboard) does nothing.
+    void instructionsTakeAPasteOnlyOfSomething() {
+        GameFixture f;
+        StartWindow& start = f.ctx->windows.show<StartWindow>();
+        QPlainTextEdit& text = start.multiLineText("Text1");
+        const QString before = text.toPlainText();
+        QGuiApplication::clipboard()->setMimeData(new QMimeData);
+        QTest::keyClick(&text, Qt::Key_V, Qt::ControlModifier);
+        QTest::keyClick(&text, Qt::Key_Insert, Qt::ShiftModifier);
+        QCOMPARE(text.toPlainText(), before);
+        QGuiApplication::clipboard()->setText("pasted");
+        QTest::keyClick(&text, Qt::Key_V, Qt::ControlModifier);
+        QCOMPARE(text.toPlainText(), "pasted" + before);
     }
 
     void throwWalksShowsMessageAndScores() {
