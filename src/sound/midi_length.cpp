@@ -4,6 +4,7 @@
 #include <cstdint>
 #include <map>
 #include <stdexcept>
+#include <cmath>
 
 namespace tavrin {
 
@@ -165,6 +166,13 @@ std::optional<double> midiTuneSeconds(std::span<const unsigned char> bytes) {
     } catch (const Malformed&) {
         return std::nullopt;
     }
+}
+
+std::optional<int> tuneEndMilliseconds(double tuneSeconds) {
+    // Written so that NaN fails too.
+    if (!(tuneSeconds >= 0 && tuneSeconds <= kLongestTimedTuneSeconds))
+        return std::nullopt;
+    return static_cast<int>(std::ceil(tuneSeconds * 1000));
 }
 
 } // namespace tavrin
