@@ -5,6 +5,7 @@
 #include "app/command_line.h"
 #include "app/content_check_report.h"
 #include "windows/start_window.h"
+#include "app/lost_window_watch.h"
 
 #include <QApplication>
 #include <optional>
@@ -40,6 +41,7 @@ int main(int argc, char* argv[]) {
     tavrin::AppContext ctx(*options, clock);
     ctx.log.write("start", {tavrin::EventLog::field("seed", ctx.rng.lastSeed())});
 
+    const tavrin::LostWindowWatch lostWindowWatch(ctx.log);
     tavrin::Autoplay autoplay(ctx);
     if (options->autoplay)
         autoplay.start();
