@@ -1,7 +1,8 @@
 #!/usr/bin/env bash
 # Builds Tavrin with AddressSanitizer and UndefinedBehaviorSanitizer into build-sanitize/ and
-# runs the whole test suite there (the fuzz targets have their own sanitized build). Any
-# report fails the test that caused it. The only suppressions, in tools/sanitize/, are for
+# runs the whole test suite there. Any report fails the test that caused it. The fuzz targets
+# have their own sanitized build; the monkey runs on this build from .ci/run
+# (TAVRIN_EXE=build-sanitize/tavrin tools/monkey.sh), with fewer actions than its ctest. The only suppressions, in tools/sanitize/, are for
 # system libraries, each with its reason. Extra arguments go to ctest.
 set -euo pipefail
 root=$(cd "$(dirname "$0")/.." && pwd)
@@ -22,4 +23,4 @@ export UBSAN_OPTIONS=suppressions=$supp/ubsan.supp:print_stacktrace=1:halt_on_er
 # Sanitized programs are slower: the end-to-end tests allow them more time.
 export E2E_TIMEOUT_SCALE=${E2E_TIMEOUT_SCALE:-3}
 cd build-sanitize
-ctest --output-on-failure -j2 -LE fuzz --timeout 900 "$@"
+ctest --output-on-failure -j2 -LE 'fuzz|monkey' --timeout 900 "$@"

@@ -1,0 +1,45 @@
+#!/bin/bash
+# The monkey test: random real X input on the game under the openbox window manager in a
+# private Xvfb, restarting the game whenever it ends (see monkey.py for what it checks).
+#
+#   monkey.sh <tavrin executable> <data dir> ACTIONS [SEED]
+#
+# Installs openbox and wmctrl when they are missing (as root or through sudo); without them
+# it exits 77, which ctest counts as skipped. The games' logs and output and the list of
+# actions stay in e2e-artifacts/monkey/.
+here=$(cd "$(dirname "$0")" && pwd)
+actions=${3:?usage: $0 <tavrin> <data dir> ACTIONS [SEED]}
+seed=${4:-1}
+
+missing=()
+for tool in openbox wmctrl; do
+    command -v "$tool" >/dev/null || missing+=("$tool")
+done
+if [ ${#missing[@]} -gt 0 ]; then
+    sudo=
+    [ "$(id -u)" -ne 0 ] && sudo=sudo
+    echo "[monkey] installing ${missing[*]}" >&2
+    DEBIAN_FRONTEND=noninteractive $sudo apt-get install -y --no-install-recommends \
+        "${missing[@]}" >&2 || {
+        echo "[monkey] SKIP: cannot install ${missing[*]}" >&2
+        exit 77
+    }
+fi
+
+# shellcheck source=../lib.sh
+source "$here/../lib.sh"
+e2e_init "$1" "$2"
+
+openbox --sm-disable --config-file "$here/openbox-rc.xml" >"$E2E_WORK/openbox.log" 2>&1 &
+OPENBOX_PID=$!
+trap 'kill "$OPENBOX_PID" 2>/dev/null; e2e_cleanup' EXIT
+for ((i = 0; i < $(_ticks 10); i++)); do
+    wmctrl -m >/dev/null 2>&1 && break
+    sleep 0.1
+done
+wmctrl -m >/dev/null 2>&1 || fail "openbox did not start"
+
+note "$actions actions, seed $seed, under $(wmctrl -m | sed -n 's/^Name: //p')"
+python3 "$here/monkey.py" "$E2E_EXE" "$E2E_DATA" "$actions" "$seed" "$E2E_ARTIFACTS" ||
+    fail "see above; games and actions in $E2E_ARTIFACTS"
+pass
