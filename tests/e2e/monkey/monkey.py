@@ -346,6 +346,10 @@ class Monkey:
                                               sorted(self.endings.items())))
         print("monkey: events: " + ", ".join(f"{e} {n}" for e, n in
                                              sorted(self.events.items())))
+        opened = os.path.join(self.work, "opened.txt")
+        if os.path.exists(opened):
+            with open(opened) as f:
+                print(f"monkey: {sum(1 for _ in f)} web or mail addresses opened")
         print(f"monkey: {len(self.pings)} pings answered, median {pings[len(pings) // 2]:.3f} s,"
               f" slowest {pings[-1]:.3f} s")
 

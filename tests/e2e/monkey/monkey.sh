@@ -30,6 +30,16 @@ fi
 source "$here/../lib.sh"
 e2e_init "$1" "$2"
 
+# The status window's shields and the end window's links open web and mail addresses: the
+# monkey's clicks only note them, instead of starting a browser each time.
+mkdir "$E2E_WORK/bin"
+for opener in xdg-open xdg-email; do
+    printf '#!/bin/sh\necho "%s $*" >>"%s"\n' "$opener" "$E2E_ARTIFACTS/opened.txt" \
+        >"$E2E_WORK/bin/$opener"
+    chmod +x "$E2E_WORK/bin/$opener"
+done
+export PATH="$E2E_WORK/bin:$PATH" BROWSER="$E2E_WORK/bin/xdg-open"
+
 openbox --sm-disable --config-file "$here/openbox-rc.xml" >"$E2E_WORK/openbox.log" 2>&1 &
 OPENBOX_PID=$!
 trap 'kill "$OPENBOX_PID" 2>/dev/null; e2e_cleanup' EXIT
