@@ -22,6 +22,7 @@ from xdisplay import XDisplay
 
 PING_TIMEOUT = 5.0
 PING_EVERY = 2.0  # seconds of play between two pings
+HIDDEN_LIMIT = 10.0  # seconds a running game may show no window at all
 START_TIMEOUT = 30.0
 SCREEN = (1024, 768)
 
@@ -83,6 +84,7 @@ class Monkey:
         self.events = {}
         self.pings = []
         self.last_ping = 0.0
+        self.unseen_since = None
 
     # --- the game ------------------------------------------------------------------------
 
@@ -101,6 +103,7 @@ class Monkey:
                 raise Failure(f"game {self.games} showed no window within {START_TIMEOUT} s")
             time.sleep(0.1)
         self.last_ping = time.monotonic()
+        self.unseen_since = None
 
     def finish_game(self, stop=False):
         """Checks a game that ended (or, with stop, ends one still running)."""
@@ -221,8 +224,14 @@ class Monkey:
     def act(self):
         windows = self.windows()
         if not windows:
+            # Between two windows (a page turning, a game ending) there may be a moment with
+            # none; a game that stays out of sight is a hidden process.
+            self.unseen_since = self.unseen_since or time.monotonic()
+            if time.monotonic() - self.unseen_since > HIDDEN_LIMIT and self.game.running():
+                raise Failure(f"game {self.games} runs with no window for {HIDDEN_LIMIT} s")
             time.sleep(0.1)
-            return
+            return False
+        self.unseen_since = None
         by_size = lambda size: [w for w in windows if (w.width, w.height) == size]
         boxes = [w for w in windows if w.title == "Tavrin" and (w.width, w.height) != HANDLE_SIZE]
         die, handle = by_size(DIE_SIZE), by_size(HANDLE_SIZE)
@@ -316,6 +325,7 @@ class Monkey:
             self.note(f"wait {seconds:.1f} s")
             time.sleep(seconds)
         self.pause(0.01, 0.05)
+        return True
 
     # --- the run -------------------------------------------------------------------------
 
@@ -328,8 +338,8 @@ class Monkey:
                 if not self.game.running():
                     self.finish_game()
                     continue
-                self.act()
-                self.done += 1
+                if self.act():
+                    self.done += 1
                 if self.game.running() and time.monotonic() - self.last_ping > PING_EVERY:
                     self.check_alive(self.game)
             if self.game:
