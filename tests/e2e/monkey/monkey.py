@@ -239,7 +239,7 @@ class Monkey:
                    ("key", 15), ("paste", 5), ("hover", 3), ("close request", 0.5),
                    ("alt+F4", 0.5), ("wait", 4), ("destroy", 0.2)]
         if die:
-            choices.append(("die burst", 14))
+            choices.append(("die burst", 20))
         if handle:
             choices.append(("handle drag", 8))
         if boxes:
@@ -283,7 +283,10 @@ class Monkey:
             self.note(f"box burst of {count} on {box}")
             for _ in range(count):
                 if self.rng.random() < 0.3:
-                    self.x.key(self.rng.choice(["Return", "space", "Escape", "alt+F4"]))
+                    # Escape (No to the exit question) most often, so that games go on to
+                    # their end more often than they are quit.
+                    self.x.key(self.rng.choices(["Escape", "Return", "space", "alt+F4"],
+                                                [5, 2, 2, 1])[0])
                 else:
                     self.click(*self.point_in(box))
                 self.pause(0.0, 0.05)
