@@ -30,7 +30,7 @@ have_libfuzzer() {
 build_targets() {
     mkdir -p "$build"
     if ! have_libfuzzer; then
-        echo "fuzz: clang++ with libFuzzer is missing (apt-get install clang libclang-rt-14-dev)" >&2
+        echo "fuzz: clang++ with libFuzzer is missing (tools/install-deps.sh fuzz)" >&2
         exit 77
     fi
     local launcher=()

@@ -16,4 +16,4 @@ if [ -z "$exe" ]; then
     tools/build.sh
     exe=build/tavrin
 fi
-exec bash tests/e2e/monkey/monkey.sh "$exe" data "$actions" "$seed"
+exec bash tests/e2e/monkey/monkey.sh "$exe" data/zh-HK "$actions" "$seed"

@@ -4,6 +4,12 @@
 
 #include <QApplication>
 #include <QFont>
+#include <QIcon>
+
+// The icon lives in a static library: register it explicitly, or the linker drops it.
+static void registerAppIcon() {
+    Q_INIT_RESOURCE(app_icon);
+}
 
 namespace tavrin {
 
@@ -19,6 +25,15 @@ void setUpAppearance(QApplication& app) {
     dialogFont.setPixelSize(11);
     app.setFont(dialogFont);
     app.setQuitOnLastWindowClosed(false); // the game decides when it ends
+}
+
+void setUpIdentity() {
+    QGuiApplication::setDesktopFileName(TAVRIN_APP_ID);
+    registerAppIcon();
+    QIcon icon;
+    for (int pixels : {16, 22, 32, 48, 64, 128, 256})
+        icon.addFile(QString(":/app-icon/%1.png").arg(pixels), QSize(pixels, pixels));
+    QApplication::setWindowIcon(icon);
 }
 
 } // namespace tavrin

@@ -8,4 +8,8 @@ namespace tavrin {
 // same kind, and the default dialog font.
 void setUpAppearance(QApplication& app);
 
+// What desktops show for every window: the application's icon, and the name of its desktop
+// entry so that a taskbar groups the windows under the installed launcher.
+void setUpIdentity();
+
 } // namespace tavrin

@@ -1,13 +1,13 @@
 #include "app/autoplay.h"
 
-#include "windows/app_context.h"
-#include "windows/die_window.h"
 #include "controls/image_control.h"
 #include "controls/label_control.h"
-#include "windows/quiz_window.h"
-#include "windows/target_game_window.h"
+#include "windows/app_context.h"
+#include "windows/die_window.h"
 #include "windows/end_window.h"
+#include "windows/quiz_window.h"
 #include "windows/start_window.h"
+#include "windows/target_game_window.h"
 
 #include <QCoreApplication>
 #include <QDir>
@@ -67,18 +67,19 @@ void Autoplay::stepStart() {
         return;
     screenshot("01-start");
     pace_.acted();
-    clickWidget(ctx_.windows.get<StartWindow>().label("Label4"));
+    clickWidget(ctx_.windows.get<StartWindow>().label("startLink"));
 }
 
 void Autoplay::stepBoard() {
-    if (pace_.idleMs() < kThrowPauseMs || !ctx_.state.MapActive)
+    if (pace_.idleMs() < kThrowPauseMs || !ctx_.session.state().takingThrows)
         return;
-    if (ctx_.state.Trial == 1 || ctx_.state.Trial - throwsShot_ >= kThrowsBetweenShots) {
-        throwsShot_ = ctx_.state.Trial;
-        screenshot(QString("02-board-throw-%1").arg(ctx_.state.Trial, 2, 10, QChar('0')));
+    if (ctx_.session.state().trial == 1 ||
+        ctx_.session.state().trial - throwsShot_ >= kThrowsBetweenShots) {
+        throwsShot_ = ctx_.session.state().trial;
+        screenshot(QString("02-board-throw-%1").arg(ctx_.session.state().trial, 2, 10, QChar('0')));
     }
     pace_.acted();
-    clickWidget(ctx_.windows.get<DieWindow>().image("imgDice"));
+    clickWidget(ctx_.windows.get<DieWindow>().image("dieFace"));
 }
 
 void Autoplay::stepEnd() {
@@ -87,7 +88,7 @@ void Autoplay::stepEnd() {
     EndWindow& end = ctx_.windows.get<EndWindow>();
     screenshot(end.linksShown() ? "04-end-links" : "03-end-score");
     pace_.acted();
-    clickWidget(end.label("Label4"));
+    clickWidget(end.label("nextLink"));
 }
 
 // One picture of each mini-game window as it opens, once it has been drawn.
@@ -95,7 +96,9 @@ void Autoplay::screenshotOnce(QWidget* window, const QString& name) {
     if (window == lastShotWindow_ || pace_.idleMs() < kThrowPauseMs)
         return;
     lastShotWindow_ = window;
-    screenshot(QString("02-board-throw-%1-%2").arg(ctx_.state.Trial, 2, 10, QChar('0')).arg(name));
+    screenshot(QString("02-board-throw-%1-%2")
+                   .arg(ctx_.session.state().trial, 2, 10, QChar('0'))
+                   .arg(name));
 }
 
 void Autoplay::screenshot(const QString& name) {

@@ -1,13 +1,18 @@
 #include "app/content_check_report.h"
 
 #include "rules/content_check.h"
+#include "rules/content_language.h"
 
+#include <QDir>
+#include <algorithm>
 #include <cstdio>
 
 namespace tavrin {
 
 int reportContentCheck(const QString& dir) {
-    const ContentReport report = checkContent(dir.toStdString());
+    const rules::ContentReport report = rules::checkContent(dir.toStdString());
+    if (!report.errors.empty() || !report.warnings.empty())
+        std::printf("In %s:\n", qPrintable(dir));
     for (const auto& error : report.errors)
         std::printf("error: %s\n", error.c_str());
     for (const auto& warning : report.warnings)
@@ -17,6 +22,22 @@ int reportContentCheck(const QString& dir) {
     std::printf("The board and quiz files in %s are fine%s.\n", qPrintable(dir),
                 report.warnings.empty() ? "" : " to play, with the warnings above");
     return 0;
+}
+
+int reportContentChecks(const Options& options) {
+    QStringList dirs{options.dataDir};
+    if (options.dataDir.isEmpty()) {
+        dirs.clear();
+        for (std::string_view set : rules::kContentLanguages) {
+            const QString language = QString::fromUtf8(set.data(), set.size());
+            if (!options.languageGiven || options.language == language)
+                dirs << QDir(options.dataRoot).filePath(language);
+        }
+    }
+    int exitCode = 0;
+    for (const QString& dir : dirs)
+        exitCode = std::max(exitCode, reportContentCheck(dir));
+    return exitCode;
 }
 
 } // namespace tavrin

@@ -32,7 +32,7 @@ QString nameOf(const QWidget& window) {
 
 } // namespace
 
-LostWindowWatch::LostWindowWatch(EventLog& log) : log_(log) {
+LostWindowWatch::LostWindowWatch(rules::EventLog& log) : log_(log) {
     QCoreApplication::instance()->installNativeEventFilter(this);
 }
 
@@ -52,7 +52,7 @@ bool LostWindowWatch::nativeEventFilter(const QByteArray& eventType, void* messa
     if (!window)
         return false;
     const QByteArray name = nameOf(*window).toUtf8();
-    log_.write("lost", {EventLog::field("window", name.constData())});
+    log_.write("lost", {rules::EventLog::field("window", name.constData())});
     std::fprintf(stderr,
                  "tavrin: another program destroyed the window \"%s\"; the game cannot go on\n",
                  qPrintable(window->windowTitle()));

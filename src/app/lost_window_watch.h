@@ -4,7 +4,9 @@
 
 namespace tavrin {
 
+namespace rules {
 class EventLog;
+}
 
 // Some tools and broken window managers destroy a client's X window from outside
 // (XDestroyWindow). Qt does not notice, and the program would run on with nothing on screen
@@ -12,7 +14,7 @@ class EventLog;
 // program ends at once with status 1, saying why.
 class LostWindowWatch : public QAbstractNativeEventFilter {
 public:
-    explicit LostWindowWatch(EventLog& log);
+    explicit LostWindowWatch(rules::EventLog& log);
     ~LostWindowWatch() override;
     LostWindowWatch(const LostWindowWatch&) = delete;
     LostWindowWatch& operator=(const LostWindowWatch&) = delete;
@@ -20,7 +22,7 @@ public:
     bool nativeEventFilter(const QByteArray& eventType, void* message, qintptr* result) override;
 
 private:
-    EventLog& log_;
+    rules::EventLog& log_;
 };
 
 } // namespace tavrin

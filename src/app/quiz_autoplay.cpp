@@ -1,6 +1,6 @@
-#include "windows/app_context.h"
 #include "app/autoplay.h"
 #include "rules/whole_number.h"
+#include "windows/app_context.h"
 #include "windows/quiz_window.h"
 
 #include <QPushButton>
@@ -13,10 +13,10 @@ constexpr int kReadingPauseMs = 1800;
 // Which button to press: mostly the right one, but every few questions a wrong one, so that
 // both sounds and both kinds of score are seen. Drawn from the quiz's own state rather than
 // the game's generator, so that autoplay does not change the game's random sequence.
-int chooseButton(const QuizRound& round) {
-    const auto right = parseWholeNumber(round.current().answer);
-    const int rightButton = right && *right >= 0 && *right <= 2 ? static_cast<int>(*right) : 0;
-    const bool slip = (round.CurQuestion + round.QuestionNo) % 3 == 0;
+int chooseButton(const rules::QuizRound& round) {
+    const auto right = rules::parseNumber(round.current().answer);
+    const int rightButton = right && (*right == 1 || *right == 2) ? static_cast<int>(*right) : 0;
+    const bool slip = (round.questionNumber + round.ordinal) % 3 == 0;
     return slip ? (rightButton + 1) % 3 : rightButton;
 }
 
@@ -26,11 +26,11 @@ void autoplayQuizStep(AppContext& ctx, AutoplayPace& pace) {
     if (pace.idleMs() < kReadingPauseMs)
         return;
     QuizWindow& quiz = ctx.windows.get<QuizWindow>();
-    const QuizRound* round = quiz.round();
+    const rules::QuizRound* round = quiz.round();
     if (!round || round->finished())
         return;
     pace.acted();
-    clickWidget(quiz.button("cmdAnswer", chooseButton(*round)));
+    clickWidget(quiz.button("answerButtons", chooseButton(*round)));
 }
 
 } // namespace tavrin

@@ -1,8 +1,8 @@
-#include "windows/app_context.h"
 #include "app/autoplay.h"
 #include "controls/image_control.h"
-#include "windows/target_game_window.h"
 #include "rules/target_scoring.h"
+#include "windows/app_context.h"
+#include "windows/target_game_window.h"
 
 namespace tavrin {
 namespace {
@@ -24,7 +24,7 @@ void autoplayTargetStep(AppContext& ctx, AutoplayPace& pace) {
     ++shots;
     const int target =
         shots % kShotsPerMistake == 0 ? kHabits[shots / kShotsPerMistake % 2] : kCauses[shots % 3];
-    clickWidget(ctx.windows.get<TargetGameWindow>().image("imgTarget", target));
+    clickWidget(ctx.windows.get<TargetGameWindow>().image("targets", target));
 }
 
 } // namespace tavrin

@@ -1,5 +1,6 @@
 #include "controls/image_control.h"
 
+#include "controls/activation_key.h"
 #include "layouts/layout.h"
 
 #include <QMouseEvent>
@@ -76,22 +77,31 @@ void ImageControl::paintEvent(QPaintEvent*) {
         drawSunkenFrame(painter, rect());
 }
 
+void ImageControl::keyPressEvent(QKeyEvent* event) {
+    if (focusPolicy() == Qt::NoFocus || !isActivationKey(*event)) {
+        QWidget::keyPressEvent(event);
+        return;
+    }
+    if (!event->isAutoRepeat())
+        activate();
+}
+
 void ImageControl::mousePressEvent(QMouseEvent* event) {
     pressed_ = true;
-    emit MouseDown(event);
+    emit pressed(event);
 }
 
 void ImageControl::mouseMoveEvent(QMouseEvent* event) {
-    emit MouseMove(event);
+    emit dragged(event);
 }
 
 void ImageControl::mouseReleaseEvent(QMouseEvent* event) {
     const bool inside = rect().contains(event->position().toPoint());
     const bool wasPressed = pressed_;
     pressed_ = false;
-    emit MouseUp(event);
+    emit released(event);
     if (wasPressed && inside && event->button() == Qt::LeftButton)
-        emit Click();
+        emit clicked();
 }
 
 } // namespace tavrin

@@ -13,23 +13,28 @@ class ImageControl : public QWidget {
 public:
     explicit ImageControl(QWidget* parent = nullptr);
 
-    const QPixmap& Picture() const { return picture_; }
+    const QPixmap& picture() const { return picture_; }
     void setPicture(const QPixmap& picture);
-    bool Stretch() const { return stretch_; }
+    bool stretch() const { return stretch_; }
     void setStretch(bool stretch);
     bool hasBorder() const { return border_; }
     void setBorder(bool sunken);
     // Draw an unstretched picture centred in a box of another size instead of at its corner.
     void setCentered(bool centered);
 
+    // A click from the keyboard or assistive technology: the same handlers run.
+    void activate() { emit clicked(); }
+
 signals:
-    void Click();
-    void MouseDown(QMouseEvent* event);
-    void MouseMove(QMouseEvent* event);
-    void MouseUp(QMouseEvent* event);
+    void clicked();
+    void pressed(QMouseEvent* event);
+    void dragged(QMouseEvent* event);
+    void released(QMouseEvent* event);
 
 protected:
     void paintEvent(QPaintEvent* event) override;
+    // An image that takes the focus acts on Enter and Space, as a button does.
+    void keyPressEvent(QKeyEvent* event) override;
     void mousePressEvent(QMouseEvent* event) override;
     void mouseMoveEvent(QMouseEvent* event) override;
     void mouseReleaseEvent(QMouseEvent* event) override;

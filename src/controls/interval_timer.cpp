@@ -4,7 +4,7 @@ namespace tavrin {
 
 IntervalTimer::IntervalTimer(QObject* parent, bool precise) : QObject(parent) {
     timer_.setTimerType(precise ? Qt::PreciseTimer : Qt::CoarseTimer);
-    connect(&timer_, &QTimer::timeout, this, &IntervalTimer::Timer);
+    connect(&timer_, &QTimer::timeout, this, &IntervalTimer::ticked);
 }
 
 void IntervalTimer::setInterval(int milliseconds) {

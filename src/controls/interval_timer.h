@@ -12,11 +12,11 @@ class IntervalTimer : public QObject {
 public:
     explicit IntervalTimer(QObject* parent = nullptr, bool precise = false);
 
-    int Interval() const { return interval_; }
+    int interval() const { return interval_; }
     void setInterval(int milliseconds);
 
 signals:
-    void Timer();
+    void ticked();
 
 private:
     QTimer timer_;

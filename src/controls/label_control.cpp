@@ -1,5 +1,7 @@
 #include "controls/label_control.h"
 
+#include "controls/accessible.h"
+#include "controls/activation_key.h"
 #include "controls/image_control.h"
 #include "layouts/layout.h"
 
@@ -15,6 +17,13 @@ LabelControl::LabelControl(QWidget* parent) : QLabel(parent) {
     setTextInteractionFlags(Qt::NoTextInteraction);
 }
 
+void LabelControl::setCaption(const QString& caption) {
+    const QString old = text();
+    setText(caption);
+    if (old != caption)
+        accessible::textChanged(*this, old);
+}
+
 void LabelControl::setSunkenBorder(bool sunken) {
     sunken_ = sunken;
     setContentsMargins(sunken ? 2 : 0, sunken ? 2 : 0, sunken ? 2 : 0, sunken ? 2 : 0);
@@ -28,16 +37,25 @@ void LabelControl::setOpaque(bool opaque) {
     setPalette(p);
 }
 
+void LabelControl::keyPressEvent(QKeyEvent* event) {
+    if (focusPolicy() == Qt::NoFocus || !isActivationKey(*event)) {
+        QLabel::keyPressEvent(event);
+        return;
+    }
+    if (!event->isAutoRepeat())
+        activate();
+}
+
 void LabelControl::mousePressEvent(QMouseEvent* event) {
     pressed_ = event->button() == Qt::LeftButton;
 }
 
 void LabelControl::mouseReleaseEvent(QMouseEvent* event) {
-    const bool clicked = pressed_ && event->button() == Qt::LeftButton &&
-                         rect().contains(event->position().toPoint());
+    const bool completesClick = pressed_ && event->button() == Qt::LeftButton &&
+                                rect().contains(event->position().toPoint());
     pressed_ = false;
-    if (clicked)
-        emit Click();
+    if (completesClick)
+        emit clicked();
 }
 
 void LabelControl::paintEvent(QPaintEvent* event) {

@@ -11,15 +11,20 @@ class LabelControl : public QLabel {
 public:
     explicit LabelControl(QWidget* parent = nullptr);
 
-    QString Caption() const { return text(); }
-    void setCaption(const QString& caption) { setText(caption); }
+    QString caption() const { return text(); }
+    void setCaption(const QString& caption);
     void setSunkenBorder(bool sunken);
     void setOpaque(bool opaque);
 
+    // A click from the keyboard or assistive technology: the same handlers run.
+    void activate() { emit clicked(); }
+
 signals:
-    void Click();
+    void clicked();
 
 protected:
+    // A label that takes the focus acts on Enter and Space, as a button does.
+    void keyPressEvent(QKeyEvent* event) override;
     void mousePressEvent(QMouseEvent* event) override;
     void mouseReleaseEvent(QMouseEvent* event) override;
     void paintEvent(QPaintEvent* event) override;

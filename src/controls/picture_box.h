@@ -12,7 +12,7 @@ class PictureBox : public QWidget {
 public:
     explicit PictureBox(QWidget* parent = nullptr);
 
-    const QPixmap& Picture() const { return picture_; }
+    const QPixmap& picture() const { return picture_; }
     void setPicture(const QPixmap& picture);
 
 protected:

@@ -17,26 +17,28 @@ const TwipPoint kTilePositions[38] = {
 
 WindowDesign boardWindowLayout() {
     WindowDesign w;
-    w.name = "frmMap";
+    w.name = "boardWindow";
+    w.designName = "frmMap";
     w.frame = Frame::FixedDialog;
     w.start = StartPosition::Manual;
     w.left = 1530, w.top = 195;
     w.clientWidth = 6780, w.clientHeight = 5205;
     w.background = "picOldMap";
 
-    ControlDesign character = image("imgChar", -1, 720, 480, 720, 1035, "picCharacter");
+    ControlDesign character =
+        image({"character", "imgChar"}, -1, 720, 480, 720, 1035, "picCharacter");
     character.stretch = true;
     w.controls.push_back(character);
     // tiles(37) is the frontmost square, tiles(0) the rearmost.
     for (int i = 37; i >= 0; --i) {
         ControlDesign tile =
-            image("tiles", i, kTilePositions[i].left, kTilePositions[i].top, 735, 615);
+            image({"squares", "tiles"}, i, kTilePositions[i].left, kTilePositions[i].top, 735, 615);
         tile.border = Border::Sunken;
         w.controls.push_back(tile);
     }
-    ControlDesign heart = image("Image1", -1, 3360, 1920, 1065, 1515, "picHeart");
+    ControlDesign heart = image({"heart", "Image1"}, -1, 3360, 1920, 1065, 1515, "picHeart");
     heart.stretch = true;
-    heart.tooltip = "  加油！！";
+    heart.tooltip = QT_TRANSLATE_NOOP("boardWindow", "  加油！！");
     w.controls.push_back(heart);
     return w;
 }

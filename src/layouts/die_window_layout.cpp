@@ -7,7 +7,8 @@ using namespace build;
 
 WindowDesign dieWindowLayout() {
     WindowDesign w;
-    w.name = "frmDice";
+    w.name = "dieWindow";
+    w.designName = "frmDice";
     w.frame = Frame::FixedSingle;
     w.hasTitleBar = true; // cut away with the rest of the window outside the ball
     w.shape = Shape::Ball;
@@ -16,15 +17,17 @@ WindowDesign dieWindowLayout() {
     w.clientWidth = 2670, w.clientHeight = 2055;
     w.background = "picGreenBall";
 
-    ControlDesign text = box(ControlKind::TextBox, "Text1", -1, 2040, 1440, 2175, 405);
+    ControlDesign text =
+        box(ControlKind::TextBox, {"thrownFace", "Text1"}, -1, 2040, 1440, 2175, 405);
     text.caption = "Text1";
-    ControlDesign command = box(ControlKind::CommandButton, "Command1", -1, 2040, 120, 2175, 1215);
+    ControlDesign command =
+        box(ControlKind::CommandButton, {"spareButton", "Command1"}, -1, 2040, 120, 2175, 1215);
     command.caption = "Command1";
-    ControlDesign dice = image("imgDice", -1, 480, 240, 1050, 1500);
-    dice.tooltip = "擲骰子(Click here to throw the dice)";
+    ControlDesign dice = image({"dieFace", "imgDice"}, -1, 480, 240, 1050, 1500);
+    dice.tooltip = QT_TRANSLATE_NOOP("dieWindow", "擲骰子(Click here to throw the dice)");
 
     w.controls = {text, command, dice};
-    w.timers = {{"Timer1", 150, false}};
+    w.timers = {{"turnTimer", "Timer1", 150, false}};
     return w;
 }
 

@@ -7,7 +7,8 @@ using namespace build;
 
 WindowDesign dragHandleLayout() {
     WindowDesign w;
-    w.name = "frmFace";
+    w.name = "dragHandle";
+    w.designName = "frmFace";
     w.caption = "Tavrin";
     w.frame = Frame::FixedSingle;
     w.hasTitleBar = true; // cut away: only the ball shows
@@ -19,10 +20,11 @@ WindowDesign dragHandleLayout() {
     w.background = "picGreenBall";
     w.icon = "icoCreature";
 
-    ControlDesign handle = image("Image1", -1, 0, 0, 1980, 3060, "picCharacter");
+    ControlDesign handle = image({"handle", "Image1"}, -1, 0, 0, 1980, 3060, "picCharacter");
     handle.stretch = true;
     handle.border = Border::Sunken;
-    handle.tooltip = "要移動整個視窗,拖曳這兒 (Drag here to move the window)";
+    handle.tooltip =
+        QT_TRANSLATE_NOOP("dragHandle", "要移動整個視窗,拖曳這兒 (Drag here to move the window)");
     w.controls = {handle};
     return w;
 }

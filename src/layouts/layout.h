@@ -19,7 +19,8 @@ inline int twips(int pixels) {
 enum class Frame { None, FixedSingle, FixedDialog, Sizable };
 enum class StartPosition { Manual, CenterScreen, SystemDefault };
 enum class Shape { Rectangle, Ball }; // Ball: cut to the 128-pixel circle on the green ball
-// MultimediaDevice: the box of a sound device's transport bar (the device is sound/sound_control.h).
+// MultimediaDevice: the box of a sound device's transport bar (the device is
+// sound/sound_control.h).
 enum class ControlKind { Label, Image, PictureBox, TextBox, CommandButton, MultimediaDevice };
 enum class Border { None, Sunken, Flat };
 
@@ -30,9 +31,17 @@ struct Font {
     bool italic = false;
 };
 
+// What code calls a control, and what the design sheets call it: the second only traces a row
+// back to its sheet.
+struct ControlNames {
+    QString name;
+    QString designName;
+};
+
 struct ControlDesign {
     ControlKind kind = ControlKind::Label;
     QString name;
+    QString designName;
     int index = -1; // -1: not a member of a control array
     int left = 0, top = 0, width = 0, height = 0;
     QString caption; // a label's or button's caption, a text box's text
@@ -51,12 +60,14 @@ struct ControlDesign {
 
 struct TimerDesign {
     QString name;
+    QString designName;
     int interval = 0;
     bool precise = false;
 };
 
 struct WindowDesign {
     QString name;
+    QString designName;
     QString caption;
     Frame frame = Frame::None;
     bool hasTitleBar = false;

@@ -5,30 +5,32 @@
 // Short ways to write the layout tables, so each window's file reads like its design sheet.
 namespace tavrin::layout::build {
 
-inline ControlDesign box(ControlKind kind, const QString& name, int index, int l, int t, int w,
-                       int h) {
+inline ControlDesign box(ControlKind kind, const ControlNames& names, int index, int l, int t,
+                         int w, int h) {
     ControlDesign c;
     c.kind = kind;
-    c.name = name;
+    c.name = names.name;
+    c.designName = names.designName;
     c.index = index;
     c.left = l, c.top = t, c.width = w, c.height = h;
     return c;
 }
 
-inline ControlDesign label(const QString& name, int l, int t, int w, int h, const QString& caption) {
+inline ControlDesign label(const ControlNames& name, int l, int t, int w, int h,
+                           const QString& caption) {
     ControlDesign c = box(ControlKind::Label, name, -1, l, t, w, h);
     c.caption = caption;
     return c;
 }
 
-inline ControlDesign image(const QString& name, int index, int l, int t, int w, int h,
-                         const QString& picture = {}) {
+inline ControlDesign image(const ControlNames& name, int index, int l, int t, int w, int h,
+                           const QString& picture = {}) {
     ControlDesign c = box(ControlKind::Image, name, index, l, t, w, h);
     c.picture = picture;
     return c;
 }
 
-inline ControlDesign pictureBox(const QString& name, int index, int l, int t, int w, int h) {
+inline ControlDesign pictureBox(const ControlNames& name, int index, int l, int t, int w, int h) {
     ControlDesign c = box(ControlKind::PictureBox, name, index, l, t, w, h);
     c.border = Border::Flat;
     return c;

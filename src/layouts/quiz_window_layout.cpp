@@ -8,14 +8,14 @@ using namespace build;
 namespace {
 
 ControlDesign answerButton(int index, const QString& caption) {
-    ControlDesign c =
-        box(ControlKind::CommandButton, "cmdAnswer", index, 240 + 1440 * index, 1920, 1215, 495);
+    ControlDesign c = box(ControlKind::CommandButton, {"answerButtons", "cmdAnswer"}, index,
+                          240 + 1440 * index, 1920, 1215, 495);
     c.caption = caption;
     return c;
 }
 
 // The question and its choices: text from the question file, on the button face colour.
-ControlDesign quizText(const QString& name, int top, int height, double points) {
+ControlDesign quizText(const ControlNames& name, int top, int height, double points) {
     ControlDesign c = label(name, 360, top, 3855, height, "Label1");
     c.font = font(kMingFace, points);
     c.border = Border::Sunken;
@@ -26,8 +26,9 @@ ControlDesign quizText(const QString& name, int top, int height, double points) 
 
 WindowDesign quizWindowLayout() {
     WindowDesign w;
-    w.name = "frmGame1";
-    w.caption = "Game1  -  冠 心 病 問 答 遊 戲";
+    w.name = "quizWindow";
+    w.designName = "frmGame1";
+    w.caption = QT_TRANSLATE_NOOP("quizWindow", "Game1  -  冠 心 病 問 答 遊 戲");
     w.frame = Frame::FixedSingle;
     w.hasTitleBar = true;
     w.taskbarButton = true;
@@ -36,26 +37,27 @@ WindowDesign quizWindowLayout() {
     w.background = "picWood";
     w.icon = "icoCreature";
 
-    ControlDesign title = label("Label1", 1680, 120, 2535, 255, "冠 心 病 問 答 遊 戲");
+    ControlDesign title = label({"title", "Label1"}, 1680, 120, 2535, 255,
+                                QT_TRANSLATE_NOOP("quizWindow", "冠 心 病 問 答 遊 戲"));
     title.font = font(kMingFace, 12);
     title.textColor = QColor(0x00, 0x00, 0x80);
     title.transparent = true;
 
     // The trailing blank is part of the design: the first answer's caption has none.
-    ControlDesign score = label("lblScore", 360, 120, 1095, 255, "Score: 0 ");
+    ControlDesign score = label({"score", "lblScore"}, 360, 120, 1095, 255, "Score: 0 ");
     score.font = font(kComicFace, 8.25, true);
     score.border = Border::Sunken;
     score.alignRight = true;
 
     // Tab order follows creation, which runs back to front: button 0 first.
     w.controls = {
-        answerButton(2, "選擇三(Answer3)"),
-        answerButton(1, "選擇二(Answer2)"),
-        answerButton(0, "選擇一(Answer1)"),
+        answerButton(2, QT_TRANSLATE_NOOP("quizWindow", "選擇三(Answer3)")),
+        answerButton(1, QT_TRANSLATE_NOOP("quizWindow", "選擇二(Answer2)")),
+        answerButton(0, QT_TRANSLATE_NOOP("quizWindow", "選擇一(Answer1)")),
         title,
         score,
-        quizText("lblOption", 960, 735, 9.75),
-        quizText("lblQuestion", 600, 255, 9),
+        quizText({"choices", "lblOption"}, 960, 735, 9.75),
+        quizText({"question", "lblQuestion"}, 600, 255, 9),
     };
     return w;
 }

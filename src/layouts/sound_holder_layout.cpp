@@ -7,7 +7,7 @@ using namespace build;
 
 namespace {
 
-ControlDesign device(const QString& name, int top) {
+ControlDesign device(const ControlNames& name, int top) {
     return box(ControlKind::MultimediaDevice, name, -1, 120, top, 3540, 330);
 }
 
@@ -15,15 +15,17 @@ ControlDesign device(const QString& name, int top) {
 
 WindowDesign soundHolderLayout() {
     WindowDesign w;
-    w.name = "frmSnd";
+    w.name = "soundHolder";
+    w.designName = "frmSnd";
     w.caption = "Sound: wave + midi";
     w.frame = Frame::Sizable;
     w.hasTitleBar = true;
     w.clientWidth = 4680, w.clientHeight = 3195;
-    // Front to back; the tab order runs the other way, from mmcHit3 at the top.
+    // Front to back; the tab order runs the other way, from hitSound at the top.
     w.controls = {
-        device("mmcYeah", 2040), device("mmcBoo", 1560), device("mmcPSamy", 1080),
-        device("mmcBlip2", 600), device("mmcHit3", 120),
+        device({"rightSound", "rightSound"}, 2040), device({"wrongSound", "wrongSound"}, 1560),
+        device({"music", "music"}, 1080),           device({"missSound", "missSound"}, 600),
+        device({"hitSound", "hitSound"}, 120),
     };
     return w;
 }

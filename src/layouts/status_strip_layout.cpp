@@ -7,7 +7,8 @@ using namespace build;
 
 namespace {
 
-ControlDesign shield(const QString& name, int left, const QString& picture, const QString& tip) {
+ControlDesign shield(const ControlNames& name, int left, const QString& picture,
+                     const QString& tip) {
     ControlDesign c = image(name, -1, left, 480, 600, 750, picture);
     c.tooltip = tip;
     return c;
@@ -17,7 +18,8 @@ ControlDesign shield(const QString& name, int left, const QString& picture, cons
 
 WindowDesign statusStripLayout() {
     WindowDesign w;
-    w.name = "frmStatus";
+    w.name = "statusStrip";
+    w.designName = "frmStatus";
     w.frame = Frame::FixedDialog;
     w.start = StartPosition::Manual;
     w.left = 1995, w.top = 5490;
@@ -26,27 +28,34 @@ WindowDesign statusStripLayout() {
 
     // The box with the higher index stands in front where neighbours overlap.
     for (int i = 5; i >= 0; --i)
-        w.controls.push_back(pictureBox("imgTrial", i, 5160 - 240 * i, 840, 270, 345));
+        w.controls.push_back(
+            pictureBox({"trialDigits", "imgTrial"}, i, 5160 - 240 * i, 840, 270, 345));
     for (int i = 5; i >= 0; --i)
-        w.controls.push_back(pictureBox("imgScore", i, 5160 - 240 * i, 480, 270, 345));
+        w.controls.push_back(
+            pictureBox({"scoreDigits", "imgScore"}, i, 5160 - 240 * i, 480, 270, 345));
 
-    ControlDesign trial = image("Image2", -1, 2880, 810, 1050, 435, "picWordTrial");
+    ControlDesign trial = image({"trialWord", "Image2"}, -1, 2880, 810, 1050, 435, "picWordTrial");
     trial.stretch = true;
-    trial.tooltip = "步數(Trial)";
-    ControlDesign score = image("Image1", -1, 2860, 440, 1130, 435, "picWordScore");
+    trial.tooltip = QT_TRANSLATE_NOOP("statusStrip", "步數(Trial)");
+    ControlDesign score = image({"scoreWord", "Image1"}, -1, 2860, 440, 1130, 435, "picWordScore");
     score.stretch = true;
-    score.tooltip = "分數(Score)";
-    ControlDesign message = label("lblMsg", 120, 120, 5295, 255, "!!歡迎!!");
+    score.tooltip = QT_TRANSLATE_NOOP("statusStrip", "分數(Score)");
+    ControlDesign message = label({"message", "lblMsg"}, 120, 120, 5295, 255,
+                                  QT_TRANSLATE_NOOP("statusStrip", "!!歡迎!!"));
     message.border = Border::Sunken;
-    message.tooltip = "遊戲訊息(Message Window)";
+    message.tooltip = QT_TRANSLATE_NOOP("statusStrip", "遊戲訊息(Message Window)");
 
     w.controls.insert(w.controls.end(),
                       {trial, score, message,
-                       shield("imgSearch", 1560, "picShieldSearch", "萬維網搜尋(Internet Search)"),
-                       shield("imgHelp", 840, "picShieldHelp", "說明(Help)"),
-                       shield("imgExit", 2280, "picShieldExit", "離開(Exit)"),
-                       shield("imgInfo", 120, "picShieldInfo", "資訊中心(Information Center)")});
-    w.timers = {{"Timer1", 200, false}};
+                       shield({"searchShield", "imgSearch"}, 1560, "picShieldSearch",
+                              QT_TRANSLATE_NOOP("statusStrip", "萬維網搜尋(Internet Search)")),
+                       shield({"helpShield", "imgHelp"}, 840, "picShieldHelp",
+                              QT_TRANSLATE_NOOP("statusStrip", "說明(Help)")),
+                       shield({"exitShield", "imgExit"}, 2280, "picShieldExit",
+                              QT_TRANSLATE_NOOP("statusStrip", "離開(Exit)")),
+                       shield({"infoShield", "imgInfo"}, 120, "picShieldInfo",
+                              QT_TRANSLATE_NOOP("statusStrip", "資訊中心(Information Center)"))});
+    w.timers = {{"refreshTimer", "Timer1", 200, false}};
     return w;
 }
 

@@ -11,12 +11,13 @@ const QColor kNavy(0x00, 0x00, 0x80);
 const QColor kRed(0xFF, 0x00, 0x00);
 
 // One red clock digit: it takes the size of the digit picture put into it at the first tick.
-ControlDesign digit(const QString& name, int index, int left) {
+ControlDesign digit(const ControlNames& name, int index, int left) {
     return image(name, index, left, 120, 255, 375);
 }
 
 ControlDesign target(int index, int l, int t, int w, int h, const QString& tip) {
-    ControlDesign c = image("imgTarget", index, l, t, w, h, QString("imgTarget_%1").arg(index));
+    ControlDesign c =
+        image({"targets", "imgTarget"}, index, l, t, w, h, QString("imgTarget_%1").arg(index));
     c.tooltip = tip;
     return c;
 }
@@ -25,8 +26,9 @@ ControlDesign target(int index, int l, int t, int w, int h, const QString& tip) 
 
 WindowDesign targetGameWindowLayout() {
     WindowDesign w;
-    w.name = "frmGame2";
-    w.caption = "Game2  -  冠 心 病 射 擊 遊 戲";
+    w.name = "targetGameWindow";
+    w.designName = "frmGame2";
+    w.caption = QT_TRANSLATE_NOOP("targetGameWindow", "Game2  -  冠 心 病 射 擊 遊 戲");
     w.frame = Frame::FixedSingle;
     w.hasTitleBar = true;
     w.taskbarButton = false;
@@ -35,18 +37,19 @@ WindowDesign targetGameWindowLayout() {
     w.background = "picWood";
     w.icon = "icoCreature";
 
-    ControlDesign timeLeft = label("Label2", 1920, 120, 1215, 375, "Time Left:");
+    ControlDesign timeLeft = label({"timeLeft", "Label2"}, 1920, 120, 1215, 375, "Time Left:");
     timeLeft.font = font(kComicFace, 11.25, true, true);
     timeLeft.textColor = kRed;
     timeLeft.transparent = true;
 
-    ControlDesign score = label("lblScore", 120, 120, 1575, 255, "Score: 0 ");
+    ControlDesign score = label({"score", "lblScore"}, 120, 120, 1575, 255, "Score: 0 ");
     score.font = font(kComicFace, 8.25, true);
     score.border = Border::Sunken;
     score.alignRight = true;
 
     ControlDesign instruction =
-        label("Label1", 240, 2760, 4575, 255, "請 把 引 致 冠 心 病 的 誘 因 射 下 來");
+        label({"instruction", "Label1"}, 240, 2760, 4575, 255,
+              QT_TRANSLATE_NOOP("targetGameWindow", "請 把 引 致 冠 心 病 的 誘 因 射 下 來"));
     instruction.font = font(kMingFace, 12);
     instruction.textColor = kNavy;
     instruction.transparent = true;
@@ -55,21 +58,23 @@ WindowDesign targetGameWindowLayout() {
         timeLeft,
         score,
         instruction,
-        digit("imgSec", 0, 3840),
-        digit("imgSec", 1, 4080),
-        digit("imgMin", 0, 3120),
-        digit("imgMin", 1, 3360),
-        digit("imgMSec", 0, 4560),
-        digit("imgMSec", 1, 4800),
-        target(4, 3960, 1080, 945, 810, "缺 乏 運 動"),
-        target(3, 3000, 1440, 1050, 855, "作 息 定 時"),
+        digit({"secondDigits", "imgSec"}, 0, 3840),
+        digit({"secondDigits", "imgSec"}, 1, 4080),
+        digit({"minuteDigits", "imgMin"}, 0, 3120),
+        digit({"minuteDigits", "imgMin"}, 1, 3360),
+        digit({"hundredthDigits", "imgMSec"}, 0, 4560),
+        digit({"hundredthDigits", "imgMSec"}, 1, 4800),
+        target(4, 3960, 1080, 945, 810, QT_TRANSLATE_NOOP("targetGameWindow", "缺 乏 運 動")),
+        target(3, 3000, 1440, 1050, 855, QT_TRANSLATE_NOOP("targetGameWindow", "作 息 定 時")),
         // Carriage returns only, no line feeds: the window shows them as line breaks.
-        target(2, 1920, 1080, 1290, 750, "高 脂 肪\r、\r 高 膽 固\r 醇 "),
-        target(1, 840, 1320, 1275, 990, "避 免 過 量 脂 肪 、 膽 固 醇 食 物"),
-        target(0, 120, 1080, 1110, 720, "吸 煙"),
+        target(2, 1920, 1080, 1290, 750,
+               QT_TRANSLATE_NOOP("targetGameWindow", "高 脂 肪\r、\r 高 膽 固\r 醇 ")),
+        target(1, 840, 1320, 1275, 990,
+               QT_TRANSLATE_NOOP("targetGameWindow", "避 免 過 量 脂 肪 、 膽 固 醇 食 物")),
+        target(0, 120, 1080, 1110, 720, QT_TRANSLATE_NOOP("targetGameWindow", "吸 煙")),
     };
     // The clock ticks every 10 ms so that it can show hundredths: it needs a precise timer.
-    w.timers = {{"Timer2", 10, true}, {"Timer1", 600, false}};
+    w.timers = {{"clockTimer", "Timer2", 10, true}, {"jumpTimer", "Timer1", 600, false}};
     return w;
 }
 

@@ -15,6 +15,7 @@ WindowDesign targetGameWindowLayout();
 WindowDesign endWindowLayout();
 WindowDesign soundHolderLayout();
 WindowDesign imageBankLayout();
+WindowDesign howToPlayWindowLayout();
 
 // The board's squares: index i is the i-th square of the path (left, top in twips).
 struct TwipPoint {
@@ -22,7 +23,7 @@ struct TwipPoint {
 };
 extern const TwipPoint kTilePositions[38];
 
-// Font faces as designed; main() maps them to the installed free fonts.
+// Font faces as designed; the start-up maps them to installed free fonts of the same kind.
 inline const char* const kMingFace = "細明體";
 inline const char* const kComicFace = "Comic Sans MS";
 

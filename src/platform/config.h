@@ -1,18 +1,19 @@
 #pragma once
 
 // The project's own addresses and credit, shown in the end window and opened by the status
-// window's buttons. Kept here so that a new home is one edit away; they are short because the
-// end window shows each on one line.
+// strip's shields. The addresses are chosen when the game is built (the CMake settings of the
+// same names, see README), so that a school or a distribution can point them elsewhere.
 namespace tavrin::config {
 
-inline constexpr const char* kHomePage = "https://tavrin.example/";
-inline constexpr const char* kReadmePage = "https://tavrin.example/readme.htm";
-inline constexpr const char* kSearchHost = "https://search.tavrin.example";
-inline constexpr const char* kSearchPathAndQuery =
-    "/cgi-bin/query?pg=q&kl=XX&q=%22coronary+heart+disease%22";
 inline constexpr const char* kAuthor = "Tavrin Team";
-inline constexpr const char* kAuthorEmail = "hi@tavrin.example";
-inline constexpr const char* kAuthorPage1 = "https://tavrin.example/team/";
-inline constexpr const char* kAuthorPage2 = "https://tavrin.example/heart/";
+
+// TAVRIN_SEARCH_URL: a search engine's query address, to which the search is appended.
+const char* searchUrl();
+// The search: the exact phrase coronary heart disease, quoted and encoded for a query.
+inline constexpr const char* kSearchPhrase = "%22coronary+heart+disease%22";
+// TAVRIN_HOME_PAGE: the project's home or licence page; empty: the shipped help page.
+const char* homePage();
+// TAVRIN_EMAIL: the address the end window's e-mail link writes to; empty: none.
+const char* email();
 
 } // namespace tavrin::config

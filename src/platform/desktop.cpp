@@ -1,16 +1,13 @@
 #include "platform/desktop.h"
 
 #include <QDesktopServices>
-#include <QUrl>
 
 namespace tavrin {
 
-void Desktop::openAddress(const QString& address) {
-    if (opener) {
-        opener(address);
-        return;
-    }
-    QDesktopServices::openUrl(QUrl(address));
+bool Desktop::openAddress(const QUrl& address) {
+    if (opener)
+        return opener(address);
+    return QDesktopServices::openUrl(address);
 }
 
 } // namespace tavrin

@@ -1,17 +1,18 @@
 #pragma once
 
-#include <QString>
+#include <QUrl>
 #include <functional>
 
 namespace tavrin {
 
-// Hands web and mail addresses to the desktop's default programs. Failures are ignored: the
-// game goes on whether or not a browser opened. Tests record addresses through `opener`.
+// Hands web pages, local pages and mail addresses to the desktop's default programs. Tests
+// stand in for the desktop through `opener`.
 class Desktop {
 public:
-    void openAddress(const QString& address);
+    // False when the desktop could not open it (no browser, no handler for the address).
+    bool openAddress(const QUrl& address);
 
-    std::function<void(const QString&)> opener;
+    std::function<bool(const QUrl&)> opener;
 };
 
 } // namespace tavrin

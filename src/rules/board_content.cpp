@@ -4,7 +4,7 @@
 #include "rules/content_file.h"
 #include "rules/whole_number.h"
 
-namespace tavrin {
+namespace tavrin::rules {
 namespace {
 
 [[noreturn]] void throwShort(const char* file, std::size_t lineCount) {
@@ -13,24 +13,42 @@ namespace {
                            std::to_string(kSquareCount) + " are needed, one per square");
 }
 
+long long squareValue(const std::vector<std::string>& dataLines, std::size_t square) {
+    if (square >= dataLines.size())
+        throwShort(kMapDataFile, dataLines.size());
+    const auto value = parseWholeNumber(dataLines[square]);
+    if (!value)
+        throw ContentError(kMapDataFile, static_cast<int>(square) + 1,
+                           quoted(dataLines[square]) + " is not a whole number");
+    return *value;
+}
+
 } // namespace
 
+// Square by square, the value line before the message line: the first problem met is the one
+// reported.
 BoardContent parseBoard(const std::vector<std::string>& dataLines,
                         const std::vector<std::string>& messageLines) {
     BoardContent board;
     for (std::size_t i = 0; i < kSquareCount; ++i) {
-        if (i >= dataLines.size())
-            throwShort(kMapDataFile, dataLines.size());
-        const auto value = parseWholeNumber(dataLines[i]);
-        if (!value)
-            throw ContentError(kMapDataFile, static_cast<int>(i) + 1,
-                               quoted(dataLines[i]) + " is not a whole number");
-        board.values[i] = *value;
+        board.values[i] = squareValue(dataLines, i);
         if (i >= messageLines.size())
             throwShort(kMapMsgFile, messageLines.size());
         board.messages[i] = messageLines[i];
     }
     return board;
+}
+
+std::array<long long, kSquareCount> parseBoardValues(const std::vector<std::string>& dataLines) {
+    std::array<long long, kSquareCount> values{};
+    for (std::size_t i = 0; i < kSquareCount; ++i)
+        values[i] = squareValue(dataLines, i);
+    return values;
+}
+
+void requireBoardMessages(const std::vector<std::string>& messageLines) {
+    if (messageLines.size() < kSquareCount)
+        throwShort(kMapMsgFile, messageLines.size());
 }
 
 BoardContent readBoardFiles(const std::string& dir) {
@@ -39,4 +57,4 @@ BoardContent readBoardFiles(const std::string& dir) {
     return parseBoard(dataLines, messageLines);
 }
 
-} // namespace tavrin
+} // namespace tavrin::rules

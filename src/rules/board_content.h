@@ -6,7 +6,7 @@
 #include <string>
 #include <vector>
 
-namespace tavrin {
+namespace tavrin::rules {
 
 inline constexpr const char* kMapDataFile = "mapdata.txt";
 inline constexpr const char* kMapMsgFile = "mapmsg.txt";
@@ -23,7 +23,12 @@ struct BoardContent {
 BoardContent parseBoard(const std::vector<std::string>& dataLines,
                         const std::vector<std::string>& messageLines);
 
+// Each file on its own, as a checker reads them: the 38 values of mapdata.txt, and whether
+// mapmsg.txt has its 38 lines. Throw ContentError.
+std::array<long long, kSquareCount> parseBoardValues(const std::vector<std::string>& dataLines);
+void requireBoardMessages(const std::vector<std::string>& messageLines);
+
 // Reads mapdata.txt, then mapmsg.txt, from dir. Throws ContentError.
 BoardContent readBoardFiles(const std::string& dir);
 
-} // namespace tavrin
+} // namespace tavrin::rules

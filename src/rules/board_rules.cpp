@@ -1,6 +1,8 @@
 #include "rules/board_rules.h"
 
-namespace tavrin {
+#include <algorithm>
+
+namespace tavrin::rules {
 
 int tilePictureIndex(long long value) {
     // Each true test replaces the picture of the one before, so values above the score-square
@@ -37,30 +39,31 @@ std::vector<int> walkPath(int from, int steps) {
     return path;
 }
 
-ThrowOutcome playThrow(GameState& state, int& charPos, const BoardContent& board) {
+ThrowOutcome playThrow(GameState& state, const BoardContent& board) {
     ThrowOutcome outcome;
-    outcome.from = charPos;
-    outcome.to = charPos;
-    if (!state.MapActive)
+    outcome.from = state.square;
+    outcome.to = state.square;
+    if (!state.takingThrows)
         return outcome;
-    if (state.Score >= kWinningScore) {
+    if (state.score >= kWinningScore) {
         outcome.kind = ThrowOutcome::Kind::Won;
         return outcome;
     }
-    state.Trial += 1;
-    if (state.Trial > kThrowLimit) {
+    state.trial += 1;
+    if (state.trial > kMovingThrowLimit + 1) {
         outcome.kind = ThrowOutcome::Kind::LimitReached;
         return outcome;
     }
     outcome.kind = ThrowOutcome::Kind::Moved;
-    outcome.path = walkPath(charPos, state.DiceValue);
-    charPos = outcome.path.empty() ? charPos : outcome.path.back();
-    outcome.to = charPos;
-    outcome.value = board.values[charPos];
+    // Counting squares from 37 round to 0 is where the walk ends.
+    outcome.steps = std::max(state.dieFace, 0);
+    state.square = (state.square + outcome.steps) % kSquareCount;
+    outcome.to = state.square;
+    outcome.value = board.values[state.square];
     outcome.effect = squareEffect(outcome.value);
     if (outcome.effect == SquareEffect::AddPoints)
-        state.Score += outcome.value;
+        state.score += outcome.value;
     return outcome;
 }
 
-} // namespace tavrin
+} // namespace tavrin::rules

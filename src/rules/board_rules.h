@@ -1,14 +1,15 @@
 #pragma once
 
-#include "rules/game_state.h"
 #include "rules/board_content.h"
+#include "rules/game_state.h"
 
 #include <vector>
 
-namespace tavrin {
+namespace tavrin::rules {
 
 inline constexpr long long kWinningScore = 5000;
-inline constexpr int kThrowLimit = 50;
+// The player has 49 moving throws: the throw counted as the 50th ends the game instead.
+inline constexpr int kMovingThrowLimit = 49;
 inline constexpr long long kScoreSquareLimit = 33300;
 inline constexpr long long kQuizSquare = 33301;
 inline constexpr long long kTargetSquare = 33302;
@@ -30,14 +31,16 @@ struct ThrowOutcome {
     Kind kind = Kind::Refused;
     int from = 0;
     int to = 0;
-    std::vector<int> path;
+    int steps = 0; // a moving throw walks the die's face from `from` to `to`
     long long value = 0;
     SquareEffect effect = SquareEffect::None;
+
+    std::vector<int> path() const { return walkPath(from, steps); }
 };
 
-// Plays one throw on the shared state: refuses while a mini-game is open, recognises a win at
-// the start of a throw, counts the throw against the limit, walks and adds a score square's
+// Plays the die's face as one throw: refuses while the board takes no throws, recognises a win
+// at the start of a throw, counts the throw against the limit, walks and adds a score square's
 // points. Opening a mini-game and releasing the die are left to the caller, in that order.
-ThrowOutcome playThrow(GameState& state, int& charPos, const BoardContent& board);
+ThrowOutcome playThrow(GameState& state, const BoardContent& board);
 
-} // namespace tavrin
+} // namespace tavrin::rules

@@ -3,7 +3,7 @@
 #include <chrono>
 #include <ctime>
 
-namespace tavrin {
+namespace tavrin::rules {
 
 double SystemClock::secondsSinceMidnight() const {
     using namespace std::chrono;
@@ -21,4 +21,4 @@ double SystemClock::monotonicSeconds() const {
     return duration<double>(steady_clock::now().time_since_epoch()).count();
 }
 
-} // namespace tavrin
+} // namespace tavrin::rules

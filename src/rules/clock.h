@@ -1,6 +1,6 @@
 #pragma once
 
-namespace tavrin {
+namespace tavrin::rules {
 
 // Time as the game needs it: the time of day seeds the generator, the monotonic reading
 // measures the target game's 20 seconds (unaffected by midnight or a changed system clock).
@@ -17,4 +17,4 @@ public:
     double monotonicSeconds() const override;
 };
 
-} // namespace tavrin
+} // namespace tavrin::rules

@@ -2,13 +2,16 @@
 
 #include "rules/board_content.h"
 #include "rules/content_error.h"
-#include "rules/whole_number.h"
+#include "rules/content_file.h"
+#include "rules/content_rules.h"
+#include "rules/content_warnings.h"
 #include "rules/quiz_content.h"
 #include "rules/quiz_rules.h"
-#include "rules/content_file.h"
-#include "rules/content_warnings.h"
+#include "rules/whole_number.h"
 
-namespace tavrin {
+#include <algorithm>
+
+namespace tavrin::rules {
 namespace {
 
 void checkAnswers(const QuizContent& quiz, ContentReport& report) {
@@ -19,12 +22,23 @@ void checkAnswers(const QuizContent& quiz, ContentReport& report) {
             report.errors.push_back(error.what());
             continue;
         }
-        const long long answer = *parseWholeNumber(question.answer);
-        if (answer < 0 || answer >= kQuizChoiceCount)
+        const double answer = *parseNumber(question.answer);
+        if (answer != 0 && answer != 1 && answer != 2)
             report.warnings.push_back(std::string(kQuizFile) + " line " +
                                       std::to_string(question.answerLine) + ": answer " +
                                       quoted(question.answer) +
                                       " matches no choice (0, 1 or 2): every button is wrong");
+    }
+}
+
+// Runs one file's reading; its first error goes to the report. True when it read cleanly.
+template <class Read> bool readsCleanly(ContentReport& report, Read read) {
+    try {
+        read();
+        return true;
+    } catch (const ContentError& error) {
+        report.errors.push_back(error.what());
+        return false;
     }
 }
 
@@ -45,19 +59,25 @@ void checkFile(const std::string& dir, const std::string& fileName, ContentRepor
 
 ContentReport checkContent(const std::string& dir) {
     ContentReport report;
-    try {
-        append(report.warnings, idleSquareWarnings(readBoardFiles(dir)));
-    } catch (const ContentError& error) {
-        report.errors.push_back(error.what());
-    }
-    try {
-        checkAnswers(readQuizFile(dir), report);
-    } catch (const ContentError& error) {
-        report.errors.push_back(error.what());
+    BoardContent board;
+    QuizContent quiz;
+    const bool valuesRead = readsCleanly(
+        report, [&] { board.values = parseBoardValues(readContentLines(dir, kMapDataFile)); });
+    const bool messagesRead = readsCleanly(report, [&] {
+        const auto lines = readContentLines(dir, kMapMsgFile);
+        requireBoardMessages(lines);
+        std::copy_n(lines.begin(), kSquareCount, board.messages.begin());
+    });
+    const bool quizRead = readsCleanly(report, [&] { quiz = readQuizFile(dir); });
+    if (quizRead)
+        checkAnswers(quiz, report);
+    if (valuesRead && messagesRead && quizRead && report.errors.empty()) {
+        append(report.warnings, boardRuleWarnings(board));
+        append(report.warnings, quizRuleWarnings(quiz));
     }
     for (const char* file : {kMapDataFile, kMapMsgFile, kQuizFile})
         checkFile(dir, file, report);
     return report;
 }
 
-} // namespace tavrin
+} // namespace tavrin::rules

@@ -3,7 +3,7 @@
 #include <string>
 #include <vector>
 
-namespace tavrin {
+namespace tavrin::rules {
 
 // What a teacher who edited the content files needs to know before a class plays them.
 struct ContentReport {
@@ -11,9 +11,10 @@ struct ContentReport {
     std::vector<std::string> warnings; // the game plays, but probably not as meant
 };
 
-// Reads all three content files in dir as the game does and reports every file's first error,
-// and answers that no button can match. Unlike the game, every answer line is checked now,
-// not only when its question comes up.
+// Reads the three content files in dir as the game does and reports the first error of each
+// file on its own (a broken mapdata.txt does not hide a short mapmsg.txt), every answer line
+// that is not a number or matches no button, and, when all three can be read, where the set
+// breaks the content rules.
 ContentReport checkContent(const std::string& dir);
 
-} // namespace tavrin
+} // namespace tavrin::rules

@@ -1,6 +1,6 @@
 #include "rules/content_error.h"
 
-namespace tavrin {
+namespace tavrin::rules {
 namespace {
 
 std::string describe(const std::string& file, int line, const std::string& problem) {
@@ -14,4 +14,4 @@ std::string describe(const std::string& file, int line, const std::string& probl
 ContentError::ContentError(std::string file, int line, const std::string& problem)
     : std::runtime_error(describe(file, line, problem)), file_(std::move(file)), line_(line) {}
 
-} // namespace tavrin
+} // namespace tavrin::rules

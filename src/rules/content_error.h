@@ -3,7 +3,7 @@
 #include <stdexcept>
 #include <string>
 
-namespace tavrin {
+namespace tavrin::rules {
 
 // A content file that cannot be used. The message names the file, the 1-based line (0 when the
 // problem concerns the whole file) and what is wrong, so a teacher editing it can fix it.
@@ -19,4 +19,4 @@ private:
     int line_;
 };
 
-} // namespace tavrin
+} // namespace tavrin::rules

@@ -11,7 +11,7 @@
 #include <sys/stat.h>
 #include <unistd.h>
 
-namespace tavrin {
+namespace tavrin::rules {
 namespace {
 
 class FileDescriptor {
@@ -118,4 +118,4 @@ std::vector<std::string> readContentLines(const std::string& dir, const std::str
     return contentLines(fileName, readContentBytes(dir, fileName));
 }
 
-} // namespace tavrin
+} // namespace tavrin::rules

@@ -5,7 +5,7 @@
 #include <string_view>
 #include <vector>
 
-namespace tavrin {
+namespace tavrin::rules {
 
 // Content files are a few KiB; these limits keep a damaged or wrong file from costing more
 // than a few MiB of memory, and its error message from quoting it whole.
@@ -27,4 +27,4 @@ std::vector<std::string> contentLines(const std::string& fileName, std::string_v
 // Both steps.
 std::vector<std::string> readContentLines(const std::string& dir, const std::string& fileName);
 
-} // namespace tavrin
+} // namespace tavrin::rules

@@ -6,7 +6,7 @@
 #include <array>
 #include <optional>
 
-namespace tavrin {
+namespace tavrin::rules {
 namespace {
 
 enum LineEnd { CrLf, Lf, Cr, kLineEndKinds };
@@ -76,18 +76,4 @@ std::vector<std::string> fileWarnings(const std::string& fileName, std::string_v
     return warnings;
 }
 
-std::vector<std::string> idleSquareWarnings(const BoardContent& board) {
-    std::vector<std::string> warnings;
-    for (std::size_t i = 0; i < board.values.size(); ++i) {
-        const long long value = board.values[i];
-        if (value >= kScoreSquareLimit && squareEffect(value) == SquareEffect::None)
-            warnings.push_back(atLine(kMapDataFile, i + 1,
-                                      std::to_string(value) + " is neither " +
-                                          std::to_string(kQuizSquare) + " (quiz) nor " +
-                                          std::to_string(kTargetSquare) +
-                                          " (target game): the square does nothing in play"));
-    }
-    return warnings;
-}
-
-} // namespace tavrin
+} // namespace tavrin::rules

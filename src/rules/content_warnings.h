@@ -1,12 +1,10 @@
 #pragma once
 
-#include "rules/board_content.h"
-
 #include <string>
 #include <string_view>
 #include <vector>
 
-namespace tavrin {
+namespace tavrin::rules {
 
 // What the game reads from a file differently from how its author sees it in an editor: a
 // line end unlike the others (named by the line number an editor shows, as the game counts
@@ -15,8 +13,4 @@ namespace tavrin {
 std::vector<std::string> fileWarnings(const std::string& fileName, std::string_view bytes,
                                       const std::vector<std::string>& lines);
 
-// Squares valued 33300 or more that are neither the quiz nor the target square: they do
-// nothing in play.
-std::vector<std::string> idleSquareWarnings(const BoardContent& board);
-
-} // namespace tavrin
+} // namespace tavrin::rules

@@ -6,7 +6,7 @@
 #include <cstring>
 #include <iostream>
 
-namespace tavrin {
+namespace tavrin::rules {
 
 bool EventLog::open(const std::string& path) {
     path_ = path;
@@ -45,4 +45,4 @@ EventLog::Field EventLog::field(std::string_view key, std::string_view value) {
     return {key, std::string(value)};
 }
 
-} // namespace tavrin
+} // namespace tavrin::rules

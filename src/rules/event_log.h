@@ -6,7 +6,7 @@
 #include <string_view>
 #include <utility>
 
-namespace tavrin {
+namespace tavrin::rules {
 
 // One line per game event, "word key=value ...", flushed at once so that a test or a crash
 // never loses the last lines. Without a file it writes nothing. A write that fails (a full
@@ -33,4 +33,4 @@ private:
     bool failed_ = false;
 };
 
-} // namespace tavrin
+} // namespace tavrin::rules

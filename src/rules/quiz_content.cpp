@@ -3,7 +3,7 @@
 #include "rules/content_error.h"
 #include "rules/content_file.h"
 
-namespace tavrin {
+namespace tavrin::rules {
 
 QuizContent parseQuiz(const std::vector<std::string>& lines) {
     if (lines.size() < static_cast<std::size_t>(kQuizLineCount))
@@ -28,4 +28,4 @@ QuizContent readQuizFile(const std::string& dir) {
     return parseQuiz(readContentLines(dir, kQuizFile));
 }
 
-} // namespace tavrin
+} // namespace tavrin::rules

@@ -4,7 +4,7 @@
 #include <string>
 #include <vector>
 
-namespace tavrin {
+namespace tavrin::rules {
 
 inline constexpr const char* kQuizFile = "gm1_data.txt";
 inline constexpr int kQuizQuestionCount = 30;
@@ -33,4 +33,4 @@ QuizContent parseQuiz(const std::vector<std::string>& lines);
 // Reads gm1_data.txt from dir. Throws ContentError.
 QuizContent readQuizFile(const std::string& dir);
 
-} // namespace tavrin
+} // namespace tavrin::rules

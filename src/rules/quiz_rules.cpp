@@ -1,15 +1,15 @@
 #include "rules/quiz_rules.h"
 
-#include "rules/random.h"
 #include "rules/content_error.h"
+#include "rules/random.h"
 #include "rules/whole_number.h"
 
 #include <utility>
 
-namespace tavrin {
+namespace tavrin::rules {
 
 bool isRightAnswer(const QuizQuestion& question, int buttonIndex) {
-    const auto answer = parseWholeNumber(question.answer);
+    const auto answer = parseNumber(question.answer);
     if (!answer)
         throw ContentError(kQuizFile, question.answerLine,
                            quoted(question.answer) + " is not a number");
@@ -37,22 +37,22 @@ QuizRound::QuizRound(QuizContent content, Random& rng) : content_(std::move(cont
 }
 
 void QuizRound::pickQuestion() {
-    CurQuestion = rng_.wholeUpTo(kQuizQuestionCount);
+    questionNumber = rng_.wholeUpTo(kQuizQuestionCount);
 }
 
 std::string QuizRound::optionsText() const {
-    return tavrin::optionsText(current(), QuestionNo == 1);
+    return rules::optionsText(current(), ordinal == 1);
 }
 
 QuizRound::Answered QuizRound::answer(int buttonIndex) {
     Answered result;
     result.right = isRightAnswer(current(), buttonIndex);
-    GameScore += result.right ? kRightAnswerPoints : kWrongAnswerPoints;
-    ++QuestionNo;
+    score += result.right ? kRightAnswerPoints : kWrongAnswerPoints;
+    ++ordinal;
     result.finished = finished();
     if (!result.finished)
         pickQuestion();
     return result;
 }
 
-} // namespace tavrin
+} // namespace tavrin::rules

@@ -4,7 +4,7 @@
 
 #include <string>
 
-namespace tavrin {
+namespace tavrin::rules {
 
 class Random;
 
@@ -12,8 +12,9 @@ inline constexpr int kQuizQuestionsPerRound = 5;
 inline constexpr int kRightAnswerPoints = 100;
 inline constexpr int kWrongAnswerPoints = -50;
 
-// Whether the button with this index (0 to 2) is the right answer. Throws ContentError, naming
-// the answer's line, when that line does not read as a whole number.
+// Whether the button with this index (0 to 2) is the right answer: the answer line read as a
+// number equals the index, so "1", " 1 " and "1.0" all name the second button. Throws
+// ContentError, naming the answer's line, when that line does not read as a number.
 bool isRightAnswer(const QuizQuestion& question, int buttonIndex);
 
 // Reads the question file from dir and every answer line, as the quizzes will; throws the
@@ -34,7 +35,7 @@ public:
         bool finished = false; // that was the fifth answer
     };
 
-    // Opens the round: the first question is drawn; QuestionNo is 1 and GameScore 0.
+    // Opens the round: the first question is drawn; ordinal is 1 and score 0.
     QuizRound(QuizContent content, Random& rng);
 
     // Scores the answer and, unless it was the fifth, draws the next question.
@@ -42,13 +43,13 @@ public:
     // nothing changes.
     Answered answer(int buttonIndex);
 
-    const QuizQuestion& current() const { return content_[CurQuestion - 1]; }
+    const QuizQuestion& current() const { return content_[questionNumber - 1]; }
     std::string optionsText() const;
-    bool finished() const { return QuestionNo > kQuizQuestionsPerRound; }
+    bool finished() const { return ordinal > kQuizQuestionsPerRound; }
 
-    int CurQuestion = 0; // 1 to 30
-    int QuestionNo = 1;  // ordinal of the question being asked; 6 once the round is over
-    long long GameScore = 0;
+    int questionNumber = 0; // 1 to 30
+    int ordinal = 1;        // ordinal of the question being asked; 6 once the round is over
+    long long score = 0;
 
 private:
     void pickQuestion();
@@ -57,4 +58,4 @@ private:
     Random& rng_;
 };
 
-} // namespace tavrin
+} // namespace tavrin::rules

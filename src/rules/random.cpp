@@ -3,7 +3,7 @@
 #include <cmath>
 #include <utility>
 
-namespace tavrin {
+namespace tavrin::rules {
 
 Random::Random(SeedSource source) : source_(std::move(source)) {
     reseed();
@@ -39,4 +39,4 @@ Random::SeedSource fixedSeedSource(std::uint32_t first) {
     return [next = first]() mutable { return next++; };
 }
 
-} // namespace tavrin
+} // namespace tavrin::rules

@@ -4,7 +4,7 @@
 #include <functional>
 #include <random>
 
-namespace tavrin {
+namespace tavrin::rules {
 
 // The program's one random generator: every draw is uniform on [0, 1).
 // It is reseeded at the moments the game asks for a fresh seed from the time of day; the
@@ -33,4 +33,4 @@ Random::SeedSource timeOfDaySeedSource(std::function<double()> secondsSinceMidni
 // Seeds N, N+1, N+2 ... at successive reseeds: reproducible without repeating itself.
 Random::SeedSource fixedSeedSource(std::uint32_t first);
 
-} // namespace tavrin
+} // namespace tavrin::rules

@@ -1,6 +1,6 @@
 #include "rules/status_digits.h"
 
-namespace tavrin {
+namespace tavrin::rules {
 
 std::array<int, 6> statusDigits(long long number) {
     std::array<int, 6> digits{};
@@ -16,4 +16,4 @@ std::array<int, 6> statusDigits(long long number) {
     return digits;
 }
 
-} // namespace tavrin
+} // namespace tavrin::rules

@@ -2,7 +2,7 @@
 
 #include <array>
 
-namespace tavrin {
+namespace tavrin::rules {
 
 // Picture index of the LED minus sign, beside the digits 0 to 9 and the colon (10).
 inline constexpr int kLedMinus = 11;
@@ -12,4 +12,4 @@ inline constexpr int kLedMinus = 11;
 // leftmost box and the last five digits of its magnitude.
 std::array<int, 6> statusDigits(long long number);
 
-} // namespace tavrin
+} // namespace tavrin::rules

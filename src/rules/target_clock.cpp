@@ -4,7 +4,7 @@
 
 #include <cmath>
 
-namespace tavrin {
+namespace tavrin::rules {
 namespace {
 
 constexpr long long kHundredthsPerMinute = 6000;
@@ -43,4 +43,4 @@ TargetCountdown::Tick TargetCountdown::tick() {
     return {State::TimeUp, left};
 }
 
-} // namespace tavrin
+} // namespace tavrin::rules

@@ -2,7 +2,7 @@
 
 #include <array>
 
-namespace tavrin {
+namespace tavrin::rules {
 
 class Clock;
 
@@ -37,4 +37,4 @@ private:
     bool over_ = false;
 };
 
-} // namespace tavrin
+} // namespace tavrin::rules

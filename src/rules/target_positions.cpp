@@ -2,7 +2,7 @@
 
 #include "rules/random.h"
 
-namespace tavrin {
+namespace tavrin::rules {
 
 std::array<TargetPosition, kTargetCount> drawTargetPositions(Random& rng) {
     std::array<TargetPosition, kTargetCount> positions;
@@ -13,4 +13,4 @@ std::array<TargetPosition, kTargetCount> drawTargetPositions(Random& rng) {
     return positions;
 }
 
-} // namespace tavrin
+} // namespace tavrin::rules

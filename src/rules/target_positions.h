@@ -4,7 +4,7 @@
 
 #include <array>
 
-namespace tavrin {
+namespace tavrin::rules {
 
 class Random;
 
@@ -23,4 +23,4 @@ inline constexpr int kTargetLeftSteps = 40; // Left: 100 to 4000
 // places put part of a target beyond the window's edge; that is part of the game.
 std::array<TargetPosition, kTargetCount> drawTargetPositions(Random& rng);
 
-} // namespace tavrin
+} // namespace tavrin::rules

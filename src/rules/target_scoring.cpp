@@ -1,6 +1,6 @@
 #include "rules/target_scoring.h"
 
-namespace tavrin {
+namespace tavrin::rules {
 namespace {
 
 constexpr long long kPointsPerTarget = 100;
@@ -23,4 +23,4 @@ std::string targetBonusText(long long gameScore) {
     return "Bonus: " + std::to_string(gameScore);
 }
 
-} // namespace tavrin
+} // namespace tavrin::rules

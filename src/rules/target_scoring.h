@@ -2,7 +2,7 @@
 
 #include <string>
 
-namespace tavrin {
+namespace tavrin::rules {
 
 inline constexpr int kTargetCount = 5;
 
@@ -18,4 +18,4 @@ std::string targetScoreCaption(long long gameScore);
 // The message shown when the time is up.
 std::string targetBonusText(long long gameScore);
 
-} // namespace tavrin
+} // namespace tavrin::rules

@@ -3,7 +3,7 @@
 #include <cstdio>
 #include <limits>
 
-namespace tavrin {
+namespace tavrin::rules {
 namespace {
 
 // The length of the valid UTF-8 sequence at the start of s, or 0 when it is not one.
@@ -93,4 +93,4 @@ std::string excerpt(std::string_view text) {
     return escapedUpTo(text, kExcerptCharacters);
 }
 
-} // namespace tavrin
+} // namespace tavrin::rules

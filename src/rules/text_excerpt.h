@@ -4,7 +4,7 @@
 #include <string>
 #include <string_view>
 
-namespace tavrin {
+namespace tavrin::rules {
 
 // The most characters of file text an error message quotes.
 inline constexpr std::size_t kExcerptCharacters = 48;
@@ -17,4 +17,4 @@ std::string escaped(std::string_view text);
 // The same, shortened to its first kExcerptCharacters characters, with "…" when cut.
 std::string excerpt(std::string_view text);
 
-} // namespace tavrin
+} // namespace tavrin::rules

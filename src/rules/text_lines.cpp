@@ -4,7 +4,7 @@
 #include <iconv.h>
 #include <stdexcept>
 
-namespace tavrin {
+namespace tavrin::rules {
 namespace {
 
 constexpr std::string_view kUtf8Bom = "\xEF\xBB\xBF";
@@ -118,4 +118,4 @@ std::vector<std::string> decodeLines(std::string_view bytes) {
     return splitLines(decodeText(bytes));
 }
 
-} // namespace tavrin
+} // namespace tavrin::rules

@@ -4,7 +4,7 @@
 #include <string_view>
 #include <vector>
 
-namespace tavrin {
+namespace tavrin::rules {
 
 // Splits raw file bytes into lines. A line ends at CR LF or a lone CR; a lone LF stays inside
 // the line, except in a file with no CR at all (saved on Linux), where LF ends lines.
@@ -18,4 +18,4 @@ std::string decodeText(std::string_view bytes);
 // Both steps: the lines of a content file as UTF-8 text.
 std::vector<std::string> decodeLines(std::string_view bytes);
 
-} // namespace tavrin
+} // namespace tavrin::rules

@@ -27,21 +27,29 @@ std::unique_ptr<SequencerDevice> SequencerDevice::open(AudioEngine& engine, cons
     const std::optional<double> length = tuneLength(path);
     if (!length)
         return nullptr;
-    MusicPtr music = engine.loadMusic(path);
-    if (!music)
+    engine.start();
+    if (engine.isSilent())
         return nullptr;
+    MusicPtr music;
+    if (engine.isOpen()) {
+        music = engine.loadMusic(path);
+        if (!music)
+            return nullptr;
+    }
     return std::unique_ptr<SequencerDevice>(
-        new SequencerDevice(engine, std::move(music), *length, std::move(onNotifiedEnd)));
+        new SequencerDevice(engine, std::move(music), path, *length, std::move(onNotifiedEnd)));
 }
 
-SequencerDevice::SequencerDevice(AudioEngine& engine, MusicPtr music, double lengthSeconds,
-                                 EndHandler onNotifiedEnd)
-    : engine_(&engine), music_(std::move(music)), length_(lengthSeconds),
+SequencerDevice::SequencerDevice(AudioEngine& engine, MusicPtr music, const QString& path,
+                                 double lengthSeconds, EndHandler onNotifiedEnd)
+    : engine_(&engine), music_(std::move(music)), path_(path), length_(lengthSeconds),
       onNotifiedEnd_(std::move(onNotifiedEnd)) {
     endTimer_.setSingleShot(true);
     endTimer_.setTimerType(Qt::PreciseTimer);
     connect(&endTimer_, &QTimer::timeout, this, &SequencerDevice::reachEnd);
     connect(&engine, &AudioEngine::musicFinished, this, &SequencerDevice::onMusicFinished);
+    if (!music_)
+        connect(&engine, &AudioEngine::started, this, &SequencerDevice::onEngineStarted);
 }
 
 SequencerDevice::~SequencerDevice() {
@@ -62,12 +70,31 @@ void SequencerDevice::play(bool notify) {
         reachEnd(); // playing from the end ends at once
         return;
     }
+    if (!music_) {
+        // Waiting for the output: the tune starts when it opens. Should it never open, no end
+        // is ever reported.
+        playing_ = engine_ && engine_->state() == AudioEngine::State::Starting;
+        return;
+    }
+    startPlaying();
+}
+
+void SequencerDevice::startPlaying() {
     play_ = engine_ ? engine_->playMusic(music_.get()) : 0;
     if (!play_)
         return; // silent: no end will ever be reported, so no loop spins on failures
     playing_ = true;
     if (const auto ending = tuneEndMilliseconds(length_))
         endTimer_.start(*ending);
+}
+
+void SequencerDevice::onEngineStarted(bool open) {
+    disconnect(engine_, &AudioEngine::started, this, &SequencerDevice::onEngineStarted);
+    if (open)
+        music_ = engine_->loadMusic(path_);
+    const bool wanted = std::exchange(playing_, false);
+    if (wanted && music_)
+        startPlaying();
 }
 
 // The sequencer has no short-sound mode: the whole tune from its beginning.

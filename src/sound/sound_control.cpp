@@ -16,7 +16,8 @@ bool is(const QString& text, const char* name) {
 
 } // namespace
 
-SoundControl::SoundControl(AudioEngine& engine, QObject* parent) : QObject(parent), engine_(engine) {}
+SoundControl::SoundControl(AudioEngine& engine, QObject* parent)
+    : QObject(parent), engine_(engine) {}
 
 SoundControl::~SoundControl() = default;
 
@@ -60,7 +61,7 @@ void SoundControl::open() {
         // beneath it on the stack, free even to close this device.
         device_ = SequencerDevice::open(engine_, fileName_, [this] {
             QMetaObject::invokeMethod(
-                this, [this] { emit Done(kNotifySuccessful); }, Qt::QueuedConnection);
+                this, [this] { emit done(kNotifySuccessful); }, Qt::QueuedConnection);
         });
     }
 }

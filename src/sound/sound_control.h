@@ -25,24 +25,24 @@ class AudioEngine;
 // The engine must outlive its devices.
 class SoundControl : public QObject {
     Q_OBJECT
-    Q_PROPERTY(QString DeviceType READ DeviceType WRITE setDeviceType)
-    Q_PROPERTY(QString FileName READ FileName WRITE setFileName)
-    Q_PROPERTY(QString Command READ Command WRITE setCommand)
-    Q_PROPERTY(bool Notify READ Notify WRITE setNotify)
-    Q_PROPERTY(bool Wait READ Wait WRITE setWait)
-    Q_PROPERTY(bool Shareable READ Shareable WRITE setShareable)
+    Q_PROPERTY(QString deviceType READ deviceType WRITE setDeviceType)
+    Q_PROPERTY(QString fileName READ fileName WRITE setFileName)
+    Q_PROPERTY(QString command READ command WRITE setCommand)
+    Q_PROPERTY(bool notify READ notify WRITE setNotify)
+    Q_PROPERTY(bool wait READ wait WRITE setWait)
+    Q_PROPERTY(bool shareable READ shareable WRITE setShareable)
 public:
     static constexpr int kNotifySuccessful = 1;
 
     explicit SoundControl(AudioEngine& engine, QObject* parent = nullptr);
     ~SoundControl() override;
 
-    QString DeviceType() const { return deviceType_; }
-    QString FileName() const { return fileName_; }
-    QString Command() const { return lastCommand_; }
-    bool Notify() const { return notify_; }
-    bool Wait() const { return wait_; }
-    bool Shareable() const { return shareable_; }
+    QString deviceType() const { return deviceType_; }
+    QString fileName() const { return fileName_; }
+    QString command() const { return lastCommand_; }
+    bool notify() const { return notify_; }
+    bool wait() const { return wait_; }
+    bool shareable() const { return shareable_; }
 
     void setDeviceType(const QString& type) { deviceType_ = type; }
     void setFileName(const QString& path) { fileName_ = path; }
@@ -55,7 +55,7 @@ public:
     bool isPlaying() const { return device_ && device_->isPlaying(); }
 
 signals:
-    void Done(int NotifyCode);
+    void done(int notifyCode);
 
 private:
     void open();

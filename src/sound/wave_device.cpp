@@ -1,16 +1,26 @@
 #include "sound/wave_device.h"
 
+#include <QFileInfo>
+
 namespace tavrin {
 
 std::unique_ptr<WaveDevice> WaveDevice::open(AudioEngine& engine, const QString& path) {
-    ChunkPtr chunk = engine.loadChunk(path);
-    if (!chunk)
+    engine.start();
+    if (engine.isSilent())
         return nullptr;
-    return std::unique_ptr<WaveDevice>(new WaveDevice(engine, std::move(chunk)));
+    ChunkPtr chunk;
+    if (engine.isOpen()) {
+        chunk = engine.loadChunk(path);
+        if (!chunk)
+            return nullptr;
+    } else if (!QFileInfo(path).isReadable()) {
+        return nullptr;
+    }
+    return std::unique_ptr<WaveDevice>(new WaveDevice(engine, std::move(chunk), path));
 }
 
-WaveDevice::WaveDevice(AudioEngine& engine, ChunkPtr chunk)
-    : engine_(&engine), chunk_(std::move(chunk)), channel_(engine.reserveChannel()) {}
+WaveDevice::WaveDevice(AudioEngine& engine, ChunkPtr chunk, const QString& path)
+    : engine_(&engine), chunk_(std::move(chunk)), path_(path), channel_(engine.reserveChannel()) {}
 
 WaveDevice::~WaveDevice() {
     if (engine_)
@@ -25,8 +35,11 @@ void WaveDevice::play(bool) {
 }
 
 void WaveDevice::sound() {
-    if (engine_)
-        engine_->playChunk(channel_, chunk_.get());
+    if (!engine_)
+        return;
+    if (!chunk_ && engine_->isOpen())
+        chunk_ = engine_->loadChunk(path_);
+    engine_->playChunk(channel_, chunk_.get());
 }
 
 bool WaveDevice::isPlaying() const {

@@ -9,7 +9,9 @@
 
 namespace tavrin {
 
-// A short sound held in memory and played on a channel of its own.
+// A short sound held in memory and played on a channel of its own. Opened while the engine's
+// output is still opening, it reads its file at its first sound after the output is open; a
+// sound asked for before that is not heard.
 class WaveDevice final : public SoundDevice {
 public:
     // Nothing when the file cannot be read or the engine has no output.
@@ -23,10 +25,11 @@ public:
     bool isPlaying() const override;
 
 private:
-    WaveDevice(AudioEngine& engine, ChunkPtr chunk);
+    WaveDevice(AudioEngine& engine, ChunkPtr chunk, const QString& path);
 
     QPointer<AudioEngine> engine_; // a window destroyed late may outlive the engine
     ChunkPtr chunk_;
+    QString path_;
     int channel_;
 };
 

@@ -1,7 +1,10 @@
 #include "windows/app_context.h"
 
 #include "rules/content_error.h"
+#include "windows/sound_holder.h"
 
+#include <QDir>
+#include <QGuiApplication>
 #include <cstdio>
 #include <cstdlib>
 #include <iostream>
@@ -9,26 +12,65 @@
 namespace tavrin {
 namespace {
 
-Random::SeedSource seedSourceFor(const Options& options, const Clock& clock) {
+rules::Random::SeedSource seedSourceFor(const Options& options, const rules::Clock& clock) {
     if (options.seed)
-        return fixedSeedSource(*options.seed);
-    return timeOfDaySeedSource([&clock] { return clock.secondsSinceMidnight(); });
+        return rules::fixedSeedSource(*options.seed);
+    return rules::timeOfDaySeedSource([&clock] { return clock.secondsSinceMidnight(); });
+}
+
+AudioEngine::Settings audioSettingsFor(const Options& options) {
+    AudioEngine::Settings settings;
+    settings.mute = options.mute;
+    settings.preloadTune = SoundHolder::musicFile(options.dataRoot);
+    return settings;
 }
 
 } // namespace
 
-AppContext::AppContext(Options opts, const Clock& c)
+AppContext::AppContext(Options opts, const rules::Clock& c)
     : options(std::move(opts)), clock(c), rng(seedSourceFor(options, clock)),
-      audio(AudioEngine::Settings{.mute = options.mute}), windows(*this) {
+      settingsFile(options.settingsFile), settings(settingsFile.read()),
+      audio(audioSettingsFor(options)), sound(audio, settings, [this] { saveSettings(); }),
+      windows(*this) {
     if (!options.logFile.isEmpty() && !log.open(options.logFile.toStdString()))
         std::cerr << "tavrin: cannot write the log file " << options.logFile.toStdString() << "\n";
+    session.addListener(sessionLog);
 }
 
-void AppContext::fatal(const ContentError& error) {
+void AppContext::saveSettings() {
+    if (!settingsFile.write(settings) && !settingsWriteFailed_) {
+        settingsWriteFailed_ = true; // said once; the game goes on with its choices in memory
+        std::cerr << "tavrin: cannot save the settings to " << settingsFile.path().toStdString()
+                  << "\n";
+    }
+}
+
+std::string AppContext::contentDir() const {
+    return contentFolder(options).toStdString();
+}
+
+QString AppContext::dataFile(const QString& name) const {
+    return QDir(options.dataRoot).filePath(name);
+}
+
+QString AppContext::pagePath(const QString& page) const {
+    return dataFile("pages/" + page + "-" + options.language + ".html");
+}
+
+QScreen* AppContext::screen() const {
+    return screen_ ? screen_.data() : QGuiApplication::primaryScreen();
+}
+
+void AppContext::chooseScreen(QScreen* screen) {
+    screen_ = screen;
+    messages.screen = screen;
+}
+
+void AppContext::fatal(const rules::ContentError& error) {
     windows.hideAll();
     std::cerr << "tavrin: " << error.what() << std::endl;
-    log.write("error",
-              {EventLog::field("file", error.file()), EventLog::field("line", error.line())});
+    log.write("error", {rules::EventLog::field("file", error.file()),
+                        rules::EventLog::field("line", error.line())});
     messages.show(nullptr, QString::fromStdString(error.what()), "Tavrin",
                   MessageBoxes::Buttons::Ok);
     constexpr int kContentErrorExit = 2;

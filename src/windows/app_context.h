@@ -1,47 +1,76 @@
 #pragma once
 
-#include "rules/clock.h"
-#include "rules/event_log.h"
-#include "windows/window_registry.h"
-#include "rules/game_state.h"
-#include "windows/options.h"
-#include "rules/random.h"
 #include "platform/desktop.h"
 #include "platform/message_boxes.h"
+#include "platform/player_settings.h"
+#include "rules/clock.h"
+#include "rules/event_log.h"
+#include "rules/game_session.h"
+#include "rules/random.h"
+#include "rules/session_log.h"
 #include "sound/audio_engine.h"
+#include "windows/options.h"
+#include "windows/sound_choices.h"
+#include "windows/window_registry.h"
 
+#include <QPointer>
+#include <QScreen>
 #include <functional>
 
 namespace tavrin {
 
+namespace rules {
 class ContentError;
+}
 
-// Everything the windows share: the game state, the one random generator, the clock, the
-// window registry and the platform adapters.
+// Everything the windows share: the game session, the one random generator, the clock, the
+// event log, the player's settings, the window registry and the platform adapters.
 class AppContext {
 public:
-    AppContext(Options options, const Clock& clock);
+    AppContext(Options options, const rules::Clock& clock);
     AppContext(const AppContext&) = delete;
     AppContext& operator=(const AppContext&) = delete;
 
-    std::string dataDir() const { return options.dataDir.toStdString(); }
+    // Where the three content files are read: --data-dir, or the language's folder.
+    std::string contentDir() const;
+    // A sound file or another file of the data root.
+    QString dataFile(const QString& name) const;
+    // One of the shipped pages ("info", "help") in the game's language.
+    QString pagePath(const QString& page) const;
 
     // A content file that cannot be used ends the program: no window is left half-built, the
     // problem is shown and printed, and the exit code is not zero.
-    [[noreturn]] void fatal(const ContentError& error);
+    [[noreturn]] void fatal(const rules::ContentError& error);
+
+    // Keeps the settings as they stand now for the next run.
+    void saveSettings();
+    // The screen the game is played on: the start window's. The playing screen, the mini-games
+    // and the message boxes open there. Until it is chosen, or once it is unplugged, the
+    // primary screen.
+    QScreen* screen() const;
+    void chooseScreen(QScreen* screen);
 
     Options options;
-    const Clock& clock;
-    GameState state;
-    Random rng;
-    EventLog log;
+    const rules::Clock& clock;
+    rules::Random rng;
+    rules::EventLog log;
+    rules::GameSession session;
+    // The first listener, so that an event is logged before any window shows it.
+    rules::SessionLog sessionLog{session, log};
     MessageBoxes messages;
     Desktop desktop;
+    SettingsFile settingsFile;
+    PlayerSettings settings;
     // Before the windows: the sound holder's devices use it until they are destroyed.
     AudioEngine audio;
+    SoundChoices sound;
     WindowRegistry windows;
     // How a fatal error ends the run; tests replace it with one that throws.
     std::function<void(int exitCode)> terminate;
+
+private:
+    bool settingsWriteFailed_ = false;
+    QPointer<QScreen> screen_;
 };
 
 } // namespace tavrin

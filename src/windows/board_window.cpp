@@ -1,21 +1,20 @@
 #include "windows/board_window.h"
 
-#include "windows/app_context.h"
-#include "windows/image_bank.h"
-#include "rules/board_rules.h"
-#include "windows/die_window.h"
-#include "rules/content_error.h"
+#include "controls/accessible.h"
 #include "controls/image_control.h"
-#include "controls/label_control.h"
-#include "controls/interval_timer.h"
-#include "windows/quiz_window.h"
-#include "windows/target_game_window.h"
 #include "layouts/window_layouts.h"
-#include "windows/end_window.h"
+#include "rules/content_error.h"
+#include "rules/quiz_rules.h"
+#include "windows/app_context.h"
+#include "windows/die_window.h"
 #include "windows/drag_handle.h"
+#include "windows/end_window.h"
+#include "windows/game_menu.h"
+#include "windows/image_bank.h"
+#include "windows/quiz_window.h"
 #include "windows/sound_holder.h"
 #include "windows/status_strip.h"
-#include "rules/quiz_rules.h"
+#include "windows/target_game_window.h"
 
 namespace tavrin {
 namespace {
@@ -26,25 +25,25 @@ constexpr int kWinOffsetTop = 200;
 
 } // namespace
 
-BoardWindow::BoardWindow(AppContext& ctx) : GameWindow(ctx, layout::boardWindowLayout()) {}
+BoardWindow::BoardWindow(AppContext& ctx) : GameWindow(ctx, layout::boardWindowLayout()) {
+    GameMenu::attachTo(*this, ctx);
+}
 
 void BoardWindow::onLoad() {
     openCompanionWindows();
     ctx.rng.reseed();
-    CharPos = 0;
-    ctx.state.Trial = 1;
-    ctx.state.Score = kStartScore;
-    ctx.state.MapActive = true;
-    buildBoard();
-    placeCharacter(CharPos);
-    for (int i = 0; i < kSquareCount; ++i) {
-        // Square boxes on a square grid; the unscaled picture sits in the middle of its box.
-        ImageControl& tile = image("tiles", i);
-        tile.setBorder(false);
-        tile.setCentered(true);
-        tile.resize(tile.height(), tile.height());
-        tile.setStretch(false);
+    try {
+        ctx.session.start(rules::readBoardFiles(ctx.contentDir()));
+        // A broken set stops the game before play, not at its first quiz.
+        rules::checkQuizFile(ctx.contentDir());
+    } catch (const rules::ContentError& error) {
+        ctx.fatal(error);
     }
+    showSquares();
+    placeCharacter(ctx.session.state().square);
+    // After its companions: the status strip shows a throw's message before the board acts
+    // on it (a win's message box among them).
+    listenToSession();
 }
 
 void BoardWindow::openCompanionWindows() {
@@ -52,85 +51,61 @@ void BoardWindow::openCompanionWindows() {
     ctx.windows.show<DieWindow>();
     ctx.windows.show<DragHandle>();
     ctx.windows.get<SoundHolder>();
-    ctx.windows.get<DragHandle>().Image1_MouseUp(0, 0, 0, 0);
+    ctx.windows.get<DragHandle>().placeGroupOnScreen();
 }
 
-void BoardWindow::buildBoard() {
-    try {
-        board_ = readBoardFiles(ctx.dataDir());
-        checkQuizFile(ctx.dataDir()); // a broken set stops the game before play, not at a quiz
-    } catch (const ContentError& error) {
-        ctx.fatal(error);
-    }
-    for (int i = 0; i < kSquareCount; ++i) {
-        image("tiles", i)
-            .setPicture(ctx.windows.get<ImageBank>().imgTiles(tilePictureIndex(board_.values[i])));
-        ctx.state.MapMsg[i] = board_.messages[i];
+void BoardWindow::showSquares() {
+    const ImageBank& bank = ctx.windows.get<ImageBank>();
+    for (int i = 0; i < rules::kSquareCount; ++i) {
+        ImageControl& square = image("squares", i);
+        square.setPicture(
+            bank.squarePicture(rules::tilePictureIndex(ctx.session.board().values[i])));
+        // Square boxes on a square grid; the unscaled picture sits in the middle of its box.
+        square.setBorder(false);
+        square.setCentered(true);
+        square.resize(square.height(), square.height());
+        square.setStretch(false);
+        accessible::setName(square, QString::fromStdString(ctx.session.message(i)), false);
     }
 }
 
 void BoardWindow::placeCharacter(int square) {
-    ImageControl& tile = image("tiles", square);
-    moveControl(image("imgChar"), controlLeft(tile), controlTop(tile) - kCharacterLift);
+    ImageControl& box = image("squares", square);
+    moveControl(image("character"), controlLeft(box), controlTop(box) - kCharacterLift);
+    for (int i = 0; i < rules::kSquareCount; ++i)
+        accessible::setMarked(image("squares", i), i == square);
 }
 
-void BoardWindow::setMessage(const QString& text) {
-    ctx.windows.get<StatusStrip>().label("lblMsg").setCaption(text);
-}
-
-void BoardWindow::releaseDie() {
-    ctx.state.DiceHeld = false;
-    ctx.windows.get<DieWindow>().timer("Timer1").setInterval(DieWindow::kTurningInterval);
-}
-
-void BoardWindow::MoveChar() {
-    using Kind = ThrowOutcome::Kind;
-    const int face = ctx.state.DiceValue;
-    const ThrowOutcome outcome = playThrow(ctx.state, CharPos, board_);
-    switch (outcome.kind) {
-    case Kind::Refused:
-        ctx.log.write("refused", {EventLog::field("face", face)});
-        return;
-    case Kind::Won:
-        showWin();
-        onUnload();
-        return;
-    case Kind::LimitReached:
-        ctx.log.write("limit", {EventLog::field("trial", ctx.state.Trial)});
-        onUnload();
-        return;
-    case Kind::Moved:
-        break;
-    }
+void BoardWindow::throwPlayed(const rules::ThrowOutcome& outcome) {
     // Only the final square is ever drawn: nothing gives way to the event loop meanwhile.
-    for (int square : outcome.path)
+    for (int square : outcome.path())
         placeCharacter(square);
-    setMessage(QString::fromStdString(ctx.state.MapMsg[CharPos]));
-    ctx.log.write("throw",
-                  {EventLog::field("face", face), EventLog::field("trial", ctx.state.Trial),
-                   EventLog::field("from", outcome.from), EventLog::field("to", outcome.to),
-                   EventLog::field("value", outcome.value),
-                   EventLog::field("score", ctx.state.Score)});
-    if (outcome.effect == SquareEffect::OpenQuiz) {
-        ctx.log.write("open", {EventLog::field("game", "quiz")});
+}
+
+void BoardWindow::miniGameOpened(rules::MiniGame game) {
+    if (game == rules::MiniGame::Quiz)
         ctx.windows.show<QuizWindow>();
-    } else if (outcome.effect == SquareEffect::OpenTarget) {
-        ctx.log.write("open", {EventLog::field("game", "target")});
+    else
         ctx.windows.show<TargetGameWindow>();
-    }
-    releaseDie();
 }
 
-void BoardWindow::showWin() {
-    const ImageControl& heart = image("Image1");
-    moveControl(image("imgChar"), controlLeft(heart) + kWinOffsetLeft,
+void BoardWindow::gameWon() {
+    const ImageControl& heart = image("heart");
+    moveControl(image("character"), controlLeft(heart) + kWinOffsetLeft,
                 controlTop(heart) + kWinOffsetTop);
-    setMessage(kWinText);
-    ctx.log.write("win", {EventLog::field("score", ctx.state.Score)});
-    ctx.messages.show(this, kWinText, "Tavrin", MessageBoxes::Buttons::Ok);
+    ctx.messages.show(this, winText(), "Tavrin", MessageBoxes::Buttons::Ok);
 }
 
+void BoardWindow::gameEnded() {
+    runEndSequence();
+}
+
+// Closed by the system (through the handle): the game ends the same way.
 void BoardWindow::onUnload() {
+    runEndSequence();
+}
+
+void BoardWindow::runEndSequence() {
     ctx.windows.unload<DieWindow>();
     ctx.windows.unload<DragHandle>();
     ctx.windows.unload<QuizWindow>();

@@ -1,12 +1,16 @@
 #pragma once
 
 #include "windows/game_window.h"
-#include "rules/board_content.h"
 
 namespace tavrin {
 
+// The win text, shown in the message line and in a message box.
+inline constexpr const char* kWinText =
+    QT_TRANSLATE_NOOP("tavrin::BoardWindow", "恭喜你!你成功在50步內拿到5000分!!");
+
 // The board: 38 squares on a spiral path, the player's character and the heart in the middle.
-// MoveChar plays one throw; onUnload is the end sequence that leads to the end window.
+// It starts the game session when it loads, opens the mini-game a throw lands on, and leads to
+// the end window when the game is over (or when the board is closed).
 class BoardWindow : public GameWindow {
     Q_OBJECT
 public:
@@ -14,23 +18,20 @@ public:
 
     void onLoad() override;
     void onUnload() override;
-    void MoveChar();
 
-    int CharPos = 0;
-    const BoardContent& MapData() const { return board_; }
+    void throwPlayed(const rules::ThrowOutcome& outcome) override;
+    void miniGameOpened(rules::MiniGame game) override;
+    void gameWon() override;
+    void gameEnded() override;
+
+    // The win text in the game's language.
+    static QString winText() { return tr(kWinText); }
 
 private:
     void openCompanionWindows();
-    void buildBoard();
+    void showSquares();
     void placeCharacter(int square);
-    void setMessage(const QString& text);
-    void releaseDie();
-    void showWin();
-
-    BoardContent board_;
+    void runEndSequence();
 };
-
-// The win text, shown in the message line and in a message box.
-inline constexpr const char* kWinText = "恭喜你!你成功在50步內拿到5000分!!";
 
 } // namespace tavrin

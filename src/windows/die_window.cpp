@@ -1,46 +1,73 @@
 #include "windows/die_window.h"
 
-#include "windows/app_context.h"
-#include "windows/image_bank.h"
-#include "windows/board_window.h"
+#include "controls/accessible.h"
 #include "controls/image_control.h"
 #include "controls/interval_timer.h"
 #include "layouts/window_layouts.h"
+#include "windows/accessible_names.h"
+#include "windows/app_context.h"
+#include "windows/image_bank.h"
 
 #include <QLineEdit>
 
 namespace tavrin {
 
-DieWindow::DieWindow(AppContext& ctx) : GameWindow(ctx, layout::dieWindowLayout()) {
-    connect(&timer("Timer1"), &IntervalTimer::Timer, this, &DieWindow::Timer1_Timer);
-    connect(&image("imgDice"), &ImageControl::Click, this, &DieWindow::imgDice_Click);
+DieWindow::DieWindow(AppContext& ctx)
+    : GameWindow(ctx, layout::dieWindowLayout()), turningInterval_(timer("turnTimer").interval()) {
+    connect(&timer("turnTimer"), &IntervalTimer::ticked, this, &DieWindow::onTurnTick);
+    connect(&image("dieFace"), &ImageControl::clicked, this, &DieWindow::onDieClicked);
 }
 
 void DieWindow::onLoad() {
     ctx.rng.reseed();
-    ctx.state.DiceHeld = false;
-    // A face from the start, so that a click before the first tick still throws 1 to 6.
-    ctx.state.DiceValue = ctx.rng.wholeUpTo(6);
+    ctx.session.resetDie(ctx.rng);
     showFace();
+    listenToSession();
 }
 
-void DieWindow::Timer1_Timer() {
-    if (ctx.state.DiceHeld)
-        return;
-    ctx.state.DiceValue = ctx.rng.wholeUpTo(6);
-    showFace();
+void DieWindow::onTurnTick() {
+    if (ctx.session.turnDie(ctx.rng))
+        showFace();
 }
 
-void DieWindow::imgDice_Click() {
-    timer("Timer1").setInterval(0);
-    ctx.state.DiceHeld = true;
-    lineText("Text1").setText(QString::number(ctx.state.DiceValue));
-    showFace();
-    ctx.windows.get<BoardWindow>().MoveChar();
+void DieWindow::onDieClicked() {
+    stopTurning();
+    lineText("thrownFace").setText(QString::number(ctx.session.state().dieFace));
+    showFace(true);
+    ctx.session.throwDie();
 }
 
-void DieWindow::showFace() {
-    image("imgDice").setPicture(ctx.windows.get<ImageBank>().DiceGra(ctx.state.DiceValue));
+bool DieWindow::isTurning() const {
+    return timer("turnTimer").interval() != 0;
+}
+
+void DieWindow::miniGameOpened(rules::MiniGame) {
+    stopTurning();
+}
+
+void DieWindow::dieReleased() {
+    startTurning();
+}
+
+// The timer runs again after a bonus; a die held by a click during the mini-game still ignores
+// its ticks until that face has been thrown.
+void DieWindow::miniGameClosed(rules::MiniGame, rules::MiniGameEnd how) {
+    if (how == rules::MiniGameEnd::Finished)
+        startTurning();
+}
+
+void DieWindow::startTurning() {
+    timer("turnTimer").setInterval(turningInterval_);
+}
+
+void DieWindow::stopTurning() {
+    timer("turnTimer").setInterval(0);
+}
+
+void DieWindow::showFace(bool announce) {
+    const int face = ctx.session.state().dieFace;
+    image("dieFace").setPicture(ctx.windows.get<ImageBank>().dieFace(face));
+    accessible::setName(image("dieFace"), dieReading(face), announce);
 }
 
 } // namespace tavrin

@@ -4,24 +4,34 @@
 
 namespace tavrin {
 
-// The die: a green ball whose face turns every 150 ms; a click throws the face on display.
+// The die: a green ball whose face turns while its timer runs; a click throws the face on
+// display. It stops turning when a mini-game opens and a click holds it, and turns again when
+// the game session releases it or a mini-game ends with its bonus.
 class DieWindow : public GameWindow {
     Q_OBJECT
 public:
     explicit DieWindow(AppContext& ctx);
 
-    // The die's switch is its timer's interval: this while it turns, 0 while it is stopped.
-    static constexpr int kTurningInterval = 150;
-
     void onLoad() override;
-    void Timer1_Timer();
-    void imgDice_Click();
+    void onTurnTick();
+    void onDieClicked();
+
+    bool isTurning() const;
+
+    void miniGameOpened(rules::MiniGame game) override;
+    void dieReleased() override;
+    void miniGameClosed(rules::MiniGame game, rules::MiniGameEnd how) override;
 
 protected:
     void systemClose() override {} // the die only goes with the board
 
 private:
-    void showFace();
+    void startTurning();
+    void stopTurning();
+    // announce: tell assistive technology the face (a throw), not merely show it (a turn).
+    void showFace(bool announce = false);
+
+    int turningInterval_;
 };
 
 } // namespace tavrin

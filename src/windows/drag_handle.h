@@ -2,29 +2,44 @@
 
 #include "windows/game_window.h"
 
-class QMouseEvent;
-
 namespace tavrin {
 
-// The handle: a green ball the player drags; on release the board, the status strip and the
-// die take their places around it.
+// The handle: a green ball the player drags with any button; on release the board, the status
+// strip and the die take their places around it, and the place is kept for the next run.
+// Moved by the window manager, any window of the group brings the others to their places
+// around it.
 class DragHandle : public GameWindow {
     Q_OBJECT
 public:
     explicit DragHandle(AppContext& ctx);
 
-    void Image1_MouseDown(int Button, int Shift, double X, double Y);
-    void Image1_MouseMove(int Button, int Shift, double X, double Y);
-    void Image1_MouseUp(int Button, int Shift, double X, double Y);
+    // Opens where the player last left it, while that place is still on a screen.
+    void onLoad() override;
+
+    // Pointer positions in twips within the handle's picture.
+    void onHandlePressed(double x, double y);
+    void onHandleDragged(double x, double y);
+    void onHandleReleased();
+    // Puts the board, the status strip and the die in their places around the handle.
+    void placeGroup();
+    // The group's first placement: around the handle, then moved as little as needed so that
+    // every window of it is whole on the game's screen.
+    void placeGroupOnScreen();
 
 protected:
     // Closing the game's only taskbar window closes the board, which ends the game.
     void systemClose() override;
 
 private:
-    bool DragActive = false;
-    double DragStartX = 0;
-    double DragStartY = 0;
+    void followMovedWindow(tavrin::GameWindow* moved);
+    void keepGroupTogether();
+    void bringCompanionsToFront();
+    std::vector<GameWindow*> group();
+    std::vector<GameWindow*> loadedGroup();
+
+    bool dragging_ = false;
+    double dragStartX_ = 0;
+    double dragStartY_ = 0;
 };
 
 } // namespace tavrin

@@ -4,20 +4,21 @@
 
 namespace tavrin {
 
-// The end window: the final score, then a page of credits and links; its label ends the game.
+// The end window: the final score, then a page of credits and links (the e-mail address, the
+// project's home page, the help page and the Info Center); its label ends the game.
 class EndWindow : public GameWindow {
     Q_OBJECT
 public:
     explicit EndWindow(AppContext& ctx);
 
     void onLoad() override;
-    void Label4_Click();
-    void lblEMail_Click();
-    void lblUrl1_Click();
-    void lblUrl2_Click();
-    void lblUrl3_Click();
+    void onNextClicked();
+    void onEmailClicked();
+    void onHomeClicked();
+    void onHelpClicked();
+    void onInfoClicked();
 
-    bool linksShown() const { return LinksShown; }
+    bool linksShown() const { return linksShown_; }
 
 protected:
     void systemClose() override;
@@ -25,7 +26,7 @@ protected:
 private:
     void showSecondPage();
 
-    bool LinksShown = false;
+    bool linksShown_ = false;
 };
 
 } // namespace tavrin

@@ -1,18 +1,22 @@
 #include "windows/game_window.h"
 
-#include "windows/app_context.h"
 #include "art/pictures.h"
 #include "controls/image_control.h"
-#include "controls/label_control.h"
-#include "controls/picture_box.h"
 #include "controls/interval_timer.h"
+#include "controls/label_control.h"
 #include "controls/multi_line_text_box.h"
+#include "controls/picture_box.h"
+#include "platform/window_system.h"
+#include "windows/accessible_names.h"
+#include "windows/app_context.h"
+#include "windows/keyboard_focus.h"
 
 #include <QApplication>
 #include <QCloseEvent>
 #include <QGraphicsDropShadowEffect>
 #include <QGuiApplication>
 #include <QLineEdit>
+#include <QMoveEvent>
 #include <QPainter>
 #include <QPlainTextEdit>
 #include <QPushButton>
@@ -58,18 +62,31 @@ GameWindow::GameWindow(AppContext& context, layout::WindowDesign design)
     setObjectName(design_.name);
     applyWindowSettings();
     buildControls();
+    describeForAssistiveTechnology(*this);
+    prepareForKeyboard(*this);
     placeWindow();
 }
 
+GameWindow::~GameWindow() {
+    ctx.session.removeListener(*this);
+}
+
+void GameWindow::listenToSession() {
+    ctx.session.addListener(*this);
+}
+
 void GameWindow::applyWindowSettings() {
-    Qt::WindowFlags flags = design_.taskbarButton ? Qt::Window : Qt::Tool;
+    // Windows without a taskbar button are kept off the taskbar when shown (see event()).
+    // They stay ordinary windows: a tool window would be kept above the handle by some window
+    // managers, and the handle is raised over the board while it is dragged.
+    Qt::WindowFlags flags = Qt::Window;
     if (design_.hasTitleBar && design_.shape == layout::Shape::Rectangle)
         flags |= Qt::CustomizeWindowHint | Qt::WindowTitleHint | Qt::WindowSystemMenuHint |
                  Qt::WindowCloseButtonHint;
     else
         flags |= Qt::FramelessWindowHint;
     setWindowFlags(flags);
-    setWindowTitle(design_.caption);
+    setWindowTitle(translated(design_.caption));
     if (!design_.icon.isEmpty())
         setWindowIcon(QIcon(picture(design_.icon)));
     const QSize client(layout::px(design_.clientWidth), layout::px(design_.clientHeight));
@@ -84,16 +101,21 @@ void GameWindow::applyWindowSettings() {
                         layout::kBallDiameter, QRegion::Ellipse));
 }
 
+// Stored positions count from the top-left corner of the available area (the screen without
+// its panels) of the screen the game is played on.
 void GameWindow::placeWindow() {
+    const QScreen* screen = ctx.screen();
+    if (!screen)
+        return;
+    const QRect area = screen->availableGeometry();
     const QSize client(layout::px(design_.clientWidth), layout::px(design_.clientHeight));
     if (design_.start == layout::StartPosition::Manual) {
-        setGeometry(QRect(QPoint(layout::px(design_.left), layout::px(design_.top)), client));
+        const QPoint stored(layout::px(design_.left), layout::px(design_.top));
+        setGeometry(QRect(area.topLeft() + stored, client));
     } else if (design_.start == layout::StartPosition::CenterScreen) {
-        if (const QScreen* screen = QGuiApplication::primaryScreen()) {
-            QRect r(QPoint(), client);
-            r.moveCenter(screen->availableGeometry().center());
-            setGeometry(r);
-        }
+        QRect r(QPoint(), client);
+        r.moveCenter(area.center());
+        setGeometry(r);
     }
 }
 
@@ -118,7 +140,7 @@ QWidget* GameWindow::createControl(const layout::ControlDesign& c) {
     switch (c.kind) {
     case K::Label: {
         auto* label = new LabelControl(this);
-        label->setCaption(c.caption);
+        label->setCaption(translated(c.caption));
         label->setOpaque(!c.transparent);
         label->setSunkenBorder(c.border == layout::Border::Sunken);
         if (c.alignRight)
@@ -158,7 +180,7 @@ QWidget* GameWindow::createControl(const layout::ControlDesign& c) {
         }
         break;
     case K::CommandButton:
-        w = new QPushButton(c.caption, this);
+        w = new QPushButton(translated(c.caption), this);
         break;
     case K::MultimediaDevice:
         // Only the sound holder has these, and it is never shown: an empty box keeps the place.
@@ -169,7 +191,7 @@ QWidget* GameWindow::createControl(const layout::ControlDesign& c) {
     if (c.font)
         w->setFont(fontFor(*c.font));
     if (!c.tooltip.isEmpty())
-        w->setToolTip(c.tooltip);
+        w->setToolTip(translated(c.tooltip));
     w->setGeometry(layout::px(c.left), layout::px(c.top), layout::px(c.width),
                    layout::px(c.height));
     if (c.kind == K::Image && !c.picture.isEmpty())
@@ -180,17 +202,45 @@ QWidget* GameWindow::createControl(const layout::ControlDesign& c) {
     return w;
 }
 
-int GameWindow::Left() const {
+// Layout texts are translated in the window's own context, so that the same words may read
+// differently in two windows. Without a translation (the Chinese sets) they stay as designed.
+QString GameWindow::translated(const QString& designed) const {
+    if (designed.isEmpty())
+        return designed;
+    return QCoreApplication::translate(design_.name.toUtf8().constData(),
+                                       designed.toUtf8().constData());
+}
+
+int GameWindow::leftTwips() const {
     return layout::twips(frameGeometry().x());
 }
-int GameWindow::Top() const {
+int GameWindow::topTwips() const {
     return layout::twips(frameGeometry().y());
 }
-void GameWindow::setLeft(int twips) {
-    move(layout::px(twips), frameGeometry().y());
+void GameWindow::setLeftTwips(int twips) {
+    moveFrameTo(QPoint(layout::px(twips), frameGeometry().y()));
 }
-void GameWindow::setTop(int twips) {
-    move(frameGeometry().x(), layout::px(twips));
+void GameWindow::setTopTwips(int twips) {
+    moveFrameTo(QPoint(frameGeometry().x(), layout::px(twips)));
+}
+
+void GameWindow::moveFrameTo(QPoint position) {
+    if (position == frameGeometry().topLeft())
+        return;
+    // A window on screen may hear about the move again, later, from the window system.
+    if (isVisible() && windowsCanBePlaced())
+        moveRequests_.requested(position, ctx.clock.monotonicSeconds());
+    move(position);
+}
+
+// Qt reports the game's own moves at once (not spontaneous); what the window system reports
+// later is spontaneous, the game's requests arriving late and the moves made by others.
+void GameWindow::moveEvent(QMoveEvent* event) {
+    QWidget::moveEvent(event);
+    if (!event->spontaneous() || !isVisible() || destroying_ || !windowsCanBePlaced())
+        return;
+    if (!moveRequests_.isOwn(frameGeometry().topLeft(), ctx.clock.monotonicSeconds()))
+        emit movedBySystem(this);
 }
 
 QWidget* GameWindow::control(const QString& name, int index) const {
@@ -243,16 +293,31 @@ int GameWindow::controlTop(const QWidget& control) {
 
 void GameWindow::markDestroying() {
     destroying_ = true;
+    ctx.session.removeListener(*this);
     setEnabled(false);
     for (IntervalTimer* t : std::as_const(timers_))
         t->setInterval(0);
 }
 
 bool GameWindow::event(QEvent* event) {
-    if (keepsActivation_ && event->type() == QEvent::Show)
-        activateWindow(); // without a window manager nobody else makes a new window active
-    else if (event->type() == QEvent::WindowDeactivate)
+    switch (event->type()) {
+    case QEvent::Show:
+        // Sent before the window is mapped, so the window manager sees the states at once.
+        if (!design_.taskbarButton)
+            keepOffTaskbar(*this);
+        moveRequests_.clear();
+        if (keepsActivation_)
+            activateWindow(); // without a window manager nobody else makes a new window active
+        break;
+    case QEvent::Hide:
+        moveRequests_.clear();
+        break;
+    case QEvent::WindowDeactivate:
         onDeactivate();
+        break;
+    default:
+        break;
+    }
     return QWidget::event(event);
 }
 
@@ -289,7 +354,7 @@ void GameWindow::closeEvent(QCloseEvent* event) {
 }
 
 void GameWindow::systemClose() {
-    ctx.windows.unloadForm(*this);
+    ctx.windows.unloadWindow(*this);
 }
 
 } // namespace tavrin

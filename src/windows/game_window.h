@@ -1,6 +1,8 @@
 #pragma once
 
 #include "layouts/layout.h"
+#include "rules/game_session.h"
+#include "windows/move_requests.h"
 
 #include <QHash>
 #include <QWidget>
@@ -18,12 +20,14 @@ class PictureBox;
 class IntervalTimer;
 
 // One of the game's windows. It is built from its layout when loaded (and so starts from the
-// layout's values on every load); the WindowRegistry registry loads, shows and unloads it. Handlers carry
-// the names players' windows have always had (onLoad, imgDice_Click, ...).
-class GameWindow : public QWidget {
+// layout's values on every load); the window registry loads, shows and unloads it. A window
+// that shows what happens in the game listens to the game session from its loading until it
+// is unloaded.
+class GameWindow : public QWidget, public rules::GameListener {
     Q_OBJECT
 public:
     GameWindow(AppContext& ctx, layout::WindowDesign design);
+    ~GameWindow() override;
 
     virtual void onLoad() {}
     virtual void onUnload() {}
@@ -32,12 +36,14 @@ public:
     virtual void onDeactivate();
 
     const layout::WindowDesign& design() const { return design_; }
+    // A text of the layout in the game's language.
+    QString translated(const QString& designed) const;
 
     // Window position, frame included, in twips.
-    int Left() const;
-    int Top() const;
-    void setLeft(int twips);
-    void setTop(int twips);
+    int leftTwips() const;
+    int topTwips() const;
+    void setLeftTwips(int twips);
+    void setTopTwips(int twips);
 
     // Controls by name and, for control arrays, index.
     QWidget* control(const QString& name, int index = -1) const;
@@ -59,12 +65,19 @@ public:
     // queued must not act on a game that has moved on (or load windows again).
     void markDestroying();
 
+signals:
+    // The window system moved the window, not the game: a window manager's move (Alt and drag,
+    // the keyboard) or another program's.
+    void movedBySystem(tavrin::GameWindow* window);
+
 protected:
+    void listenToSession();
     // The mini-games keep the activation against the game's other windows while they are open.
     void setKeepsActivation(bool keeps) { keepsActivation_ = keeps; }
     bool event(QEvent* event) override;
     void paintEvent(QPaintEvent* event) override;
     void closeEvent(QCloseEvent* event) override;
+    void moveEvent(QMoveEvent* event) override;
     // What a close by the system (close box, window manager) does; by default, unload.
     virtual void systemClose();
 
@@ -73,6 +86,7 @@ protected:
 private:
     void applyWindowSettings();
     void placeWindow();
+    void moveFrameTo(QPoint position);
     void reclaimActivation();
     void buildControls();
     QWidget* createControl(const layout::ControlDesign& c);
@@ -82,6 +96,7 @@ private:
     QPixmap background_;
     QHash<QString, QWidget*> controls_;
     QHash<QString, IntervalTimer*> timers_;
+    MoveRequests moveRequests_;
     bool destroying_ = false;
     bool keepsActivation_ = false;
 };

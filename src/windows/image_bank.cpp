@@ -10,18 +10,18 @@ namespace tavrin {
 
 ImageBank::ImageBank(AppContext& ctx) : GameWindow(ctx, layout::imageBankLayout()) {}
 
-QPixmap ImageBank::RedDigit(int index) const {
-    if (index == kLedMinus)
+QPixmap ImageBank::redDigit(int index) const {
+    if (index == rules::kLedMinus)
         return picture("RedDigit_minus");
-    return pictureBox("RedDigit", index).Picture();
+    return pictureBox("redDigits", index).picture();
 }
 
-QPixmap ImageBank::DiceGra(int face) const {
-    return image("DiceGra", face).Picture();
+QPixmap ImageBank::dieFace(int face) const {
+    return image("dieFaces", face).picture();
 }
 
-QPixmap ImageBank::imgTiles(int kind) const {
-    return image("imgTiles", kind).Picture();
+QPixmap ImageBank::squarePicture(int kind) const {
+    return image("squarePictures", kind).picture();
 }
 
 } // namespace tavrin

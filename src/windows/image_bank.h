@@ -11,10 +11,10 @@ class ImageBank : public GameWindow {
 public:
     explicit ImageBank(AppContext& ctx);
 
-    // Digits 0 to 9, the colon (10) and our LED minus sign (kLedMinus).
-    QPixmap RedDigit(int index) const;
-    QPixmap DiceGra(int face) const;
-    QPixmap imgTiles(int kind) const;
+    // Digits 0 to 9, the colon (10) and our LED minus sign (rules::kLedMinus).
+    QPixmap redDigit(int index) const;
+    QPixmap dieFace(int face) const;
+    QPixmap squarePicture(int kind) const;
 };
 
 } // namespace tavrin

@@ -1,39 +1,35 @@
 #pragma once
 
-#include "windows/game_window.h"
 #include "rules/quiz_rules.h"
+#include "windows/mini_game_window.h"
 
 #include <optional>
 
 namespace tavrin {
 
+namespace rules {
 class ContentError;
+}
 
 // The quiz: five questions on coronary heart disease drawn from gm1_data.txt. Every answer
 // wins or loses points; after the fifth the points are shown as a bonus, added to the score,
-// and the window closes itself. While it is open the board takes no throw and the quiz keeps
-// the activation against the game's other windows.
-class QuizWindow : public GameWindow {
+// and the window closes itself.
+class QuizWindow : public MiniGameWindow {
     Q_OBJECT
 public:
     explicit QuizWindow(AppContext& ctx);
 
     void onLoad() override;
-    void onUnload() override;
-    void cmdAnswer_Click(int Index);
+    void onAnswerClicked(int button);
 
     // The round in play; empty once the question file could not be read.
-    const QuizRound* round() const { return round_ ? &*round_ : nullptr; }
-
-protected:
-    void systemClose() override;
+    const rules::QuizRound* round() const { return round_ ? &*round_ : nullptr; }
 
 private:
     void showQuestion();
-    void endQuiz();
-    void abandon(const ContentError& error);
+    void abandon(const rules::ContentError& error);
 
-    std::optional<QuizRound> round_;
+    std::optional<rules::QuizRound> round_;
 };
 
 } // namespace tavrin

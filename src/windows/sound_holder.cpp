@@ -1,69 +1,113 @@
 #include "windows/sound_holder.h"
 
-#include "windows/app_context.h"
 #include "layouts/window_layouts.h"
+#include "windows/app_context.h"
 
 #include <QDir>
+#include <array>
 
 namespace tavrin {
+namespace {
+
+std::array<Effect, 2> effectsOf(rules::MiniGame game) {
+    if (game == rules::MiniGame::Quiz)
+        return {Effect::Wrong, Effect::Right};
+    return {Effect::Hit, Effect::Miss};
+}
+
+} // namespace
 
 SoundHolder::SoundHolder(AppContext& ctx)
-    : GameWindow(ctx, layout::soundHolderLayout()), mmcHit3(ctx.audio, this), mmcBlip2(ctx.audio, this),
-      mmcPSamy(ctx.audio, this), mmcBoo(ctx.audio, this), mmcYeah(ctx.audio, this) {
-    mmcHit3.setObjectName("mmcHit3");
-    mmcBlip2.setObjectName("mmcBlip2");
-    mmcPSamy.setObjectName("mmcPSamy");
-    mmcBoo.setObjectName("mmcBoo");
-    mmcYeah.setObjectName("mmcYeah");
-    connect(&mmcPSamy, &SoundControl::Done, this, &SoundHolder::mmcPSamy_Done);
+    : GameWindow(ctx, layout::soundHolderLayout()), hitSound(ctx.audio, this),
+      missSound(ctx.audio, this), music(ctx.audio, this), wrongSound(ctx.audio, this),
+      rightSound(ctx.audio, this) {
+    hitSound.setObjectName("hitSound");
+    missSound.setObjectName("missSound");
+    music.setObjectName("music");
+    wrongSound.setObjectName("wrongSound");
+    rightSound.setObjectName("rightSound");
+    connect(&music, &SoundControl::done, this, &SoundHolder::onMusicDone);
 }
 
 QString SoundHolder::soundFile(const char* name) const {
-    return QDir(ctx.options.dataDir).filePath(name);
+    return ctx.dataFile(name);
+}
+
+QString SoundHolder::musicFile(const QString& dataDir) {
+    return QDir(dataDir).filePath("p_samy.mid");
 }
 
 // The effects are only prepared here: each mini-game opens its own when it starts. The music
 // is opened synchronously and started at once, while the board is still loading.
 void SoundHolder::onLoad() {
-    mmcHit3.setNotify(false);
-    mmcHit3.setShareable(false);
-    mmcHit3.setDeviceType("WaveAudio");
-    mmcHit3.setFileName(soundFile("hit3.WAV"));
+    prepareEffect(hitSound, "hit3.WAV");
+    prepareEffect(missSound, "blip2.WAV");
+    startMusic();
+    prepareEffect(wrongSound, "boo.WAV");
+    prepareEffect(rightSound, "yeah.WAV");
+    listenToSession();
+}
 
-    mmcBlip2.setNotify(false);
-    mmcBlip2.setShareable(false);
-    mmcBlip2.setDeviceType("WaveAudio");
-    mmcBlip2.setFileName(soundFile("blip2.WAV"));
+void SoundHolder::prepareEffect(SoundControl& device, const char* fileName) {
+    device.setNotify(false);
+    device.setShareable(false);
+    device.setDeviceType("WaveAudio");
+    device.setFileName(soundFile(fileName));
+}
 
-    mmcPSamy.setNotify(false);
-    mmcPSamy.setWait(true);
-    mmcPSamy.setShareable(false);
-    mmcPSamy.setDeviceType("Sequencer");
-    mmcPSamy.setFileName(soundFile("p_samy.mid"));
-    mmcPSamy.setCommand("Open");
-    mmcPSamy.setNotify(true);
-    mmcPSamy.setCommand("play");
-
-    mmcBoo.setNotify(false);
-    mmcBoo.setShareable(false);
-    mmcBoo.setDeviceType("WaveAudio");
-    mmcBoo.setFileName(soundFile("boo.WAV"));
-
-    mmcYeah.setNotify(false);
-    mmcYeah.setShareable(false);
-    mmcYeah.setDeviceType("WaveAudio");
-    mmcYeah.setFileName(soundFile("yeah.WAV"));
+void SoundHolder::startMusic() {
+    music.setNotify(false);
+    music.setWait(true);
+    music.setShareable(false);
+    music.setDeviceType("Sequencer");
+    music.setFileName(musicFile(ctx.options.dataRoot));
+    music.setCommand("Open");
+    music.setNotify(true);
+    music.setCommand("play");
 }
 
 // The tune has ended: back to its beginning and play again, asking to hear of the next end.
-void SoundHolder::mmcPSamy_Done(int NotifyCode) {
-    Q_UNUSED(NotifyCode);
-    mmcPSamy.setNotify(false);
-    mmcPSamy.setCommand("Next");
-    mmcPSamy.setNotify(false);
-    mmcPSamy.setCommand("Prev");
-    mmcPSamy.setNotify(true);
-    mmcPSamy.setCommand("Play");
+void SoundHolder::onMusicDone(int) {
+    music.setNotify(false);
+    music.setCommand("Next");
+    music.setNotify(false);
+    music.setCommand("Prev");
+    music.setNotify(true);
+    music.setCommand("Play");
+}
+
+void SoundHolder::openEffectsOf(rules::MiniGame game) {
+    for (Effect effect : effectsOf(game))
+        device(effect).setCommand("Open");
+}
+
+// Closed early, a mini-game leaves its devices open; the next one opens them again, which an
+// open device ignores.
+void SoundHolder::miniGameClosed(rules::MiniGame game, rules::MiniGameEnd how) {
+    if (how != rules::MiniGameEnd::Finished)
+        return;
+    for (Effect effect : effectsOf(game))
+        device(effect).setCommand("Close");
+}
+
+void SoundHolder::play(Effect effect) {
+    SoundControl& d = device(effect);
+    d.setWait(false);
+    d.setCommand("Sound");
+}
+
+SoundControl& SoundHolder::device(Effect effect) {
+    switch (effect) {
+    case Effect::Hit:
+        return hitSound;
+    case Effect::Miss:
+        return missSound;
+    case Effect::Right:
+        return rightSound;
+    case Effect::Wrong:
+        break;
+    }
+    return wrongSound;
 }
 
 } // namespace tavrin

@@ -1,19 +1,20 @@
 #include "windows/start_window.h"
 
-#include "windows/app_context.h"
-#include "windows/board_window.h"
 #include "controls/label_control.h"
 #include "layouts/window_layouts.h"
+#include "windows/app_context.h"
+#include "windows/board_window.h"
 
 namespace tavrin {
 
 StartWindow::StartWindow(AppContext& ctx) : GameWindow(ctx, layout::startWindowLayout()) {
-    connect(&label("Label4"), &LabelControl::Click, this, &StartWindow::Label4_Click);
+    connect(&label("startLink"), &LabelControl::clicked, this, &StartWindow::onStartClicked);
 }
 
-void StartWindow::Label4_Click() {
+void StartWindow::onStartClicked() {
+    ctx.chooseScreen(screen());
     // Unloaded before the board shows, so the start window can never come back.
-    ctx.windows.unloadForm(*this);
+    ctx.windows.unloadWindow(*this);
     ctx.windows.show<BoardWindow>();
 }
 

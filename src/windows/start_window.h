@@ -10,7 +10,7 @@ class StartWindow : public GameWindow {
 public:
     explicit StartWindow(AppContext& ctx);
 
-    void Label4_Click();
+    void onStartClicked();
 
 protected:
     void systemClose() override;

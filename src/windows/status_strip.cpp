@@ -1,51 +1,78 @@
 #include "windows/status_strip.h"
 
-#include "windows/app_context.h"
-#include "platform/config.h"
-#include "windows/image_bank.h"
 #include "controls/image_control.h"
-#include "controls/picture_box.h"
 #include "controls/interval_timer.h"
+#include "controls/label_control.h"
+#include "controls/picture_box.h"
+#include "controls/reading_control.h"
 #include "layouts/window_layouts.h"
 #include "rules/status_digits.h"
+#include "windows/accessible_names.h"
+#include "windows/app_context.h"
+#include "windows/board_window.h"
+#include "windows/game_menu.h"
+#include "windows/image_bank.h"
+#include "windows/links.h"
 
 namespace tavrin {
 
 StatusStrip::StatusStrip(AppContext& ctx) : GameWindow(ctx, layout::statusStripLayout()) {
-    connect(&timer("Timer1"), &IntervalTimer::Timer, this, &StatusStrip::Timer1_Timer);
-    connect(&image("imgInfo"), &ImageControl::Click, this, &StatusStrip::imgInfo_Click);
-    connect(&image("imgHelp"), &ImageControl::Click, this, &StatusStrip::imgHelp_Click);
-    connect(&image("imgSearch"), &ImageControl::Click, this, &StatusStrip::imgSearch_Click);
-    connect(&image("imgExit"), &ImageControl::Click, this, &StatusStrip::imgExit_Click);
+    connect(&timer("refreshTimer"), &IntervalTimer::ticked, this, &StatusStrip::onRefreshTick);
+    connect(&image("infoShield"), &ImageControl::clicked, this, &StatusStrip::onInfoClicked);
+    connect(&image("helpShield"), &ImageControl::clicked, this, &StatusStrip::onHelpClicked);
+    connect(&image("searchShield"), &ImageControl::clicked, this, &StatusStrip::onSearchClicked);
+    connect(&image("exitShield"), &ImageControl::clicked, this, &StatusStrip::onExitClicked);
+    GameMenu::attachTo(*this, ctx);
 }
 
-void StatusStrip::Timer1_Timer() {
-    showNumber("imgScore", ctx.state.Score);
-    showNumber("imgTrial", ctx.state.Trial);
+void StatusStrip::onLoad() {
+    listenToSession();
 }
 
-void StatusStrip::showNumber(const QString& row, long long number) {
-    const auto digits = statusDigits(number);
+// The digits follow the score on the strip's own beat, not at each event.
+void StatusStrip::onRefreshTick() {
+    const rules::GameState& state = ctx.session.state();
+    showNumber("scoreDigits", state.score);
+    showNumber("trialDigits", state.trial);
+    // Read out as the digits change, not before.
+    reading(*this, "scoreReading").setReading(scoreReading(state.score));
+    reading(*this, "throwReading").setReading(throwReading(state.trial));
+}
+
+void StatusStrip::showNumber(const QString& digitRow, long long number) {
+    const auto digits = rules::statusDigits(number);
     const ImageBank& bank = ctx.windows.get<ImageBank>();
     for (int i = 0; i < 6; ++i)
-        pictureBox(row, i).setPicture(bank.RedDigit(digits[i]));
+        pictureBox(digitRow, i).setPicture(bank.redDigit(digits[i]));
 }
 
-void StatusStrip::imgInfo_Click() {
-    ctx.desktop.openAddress(config::kHomePage);
+void StatusStrip::setMessage(const QString& text) {
+    label("message").setCaption(text);
 }
 
-void StatusStrip::imgHelp_Click() {
-    ctx.desktop.openAddress(config::kReadmePage);
+void StatusStrip::throwPlayed(const rules::ThrowOutcome& outcome) {
+    setMessage(QString::fromStdString(ctx.session.message(outcome.to)));
 }
 
-void StatusStrip::imgSearch_Click() {
-    ctx.desktop.openAddress(QString(config::kSearchHost) + config::kSearchPathAndQuery);
+void StatusStrip::gameWon() {
+    setMessage(BoardWindow::winText());
 }
 
-void StatusStrip::imgExit_Click() {
+void StatusStrip::onInfoClicked() {
+    openLink(ctx, this, infoCenterAddress(ctx));
+}
+
+void StatusStrip::onHelpClicked() {
+    openLink(ctx, this, helpAddress(ctx));
+}
+
+void StatusStrip::onSearchClicked() {
+    openLink(ctx, this, searchAddress());
+}
+
+void StatusStrip::onExitClicked() {
     const auto answer =
-        ctx.messages.show(this, kExitQuestion, "Tavrin", MessageBoxes::Buttons::YesNo);
+        ctx.messages.show(this, exitQuestion(), "Tavrin", MessageBoxes::Buttons::YesNo);
     if (answer == MessageBoxes::Answer::Yes) {
         ctx.log.write("quit");
         ctx.windows.endAtOnce(0);

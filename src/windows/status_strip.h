@@ -4,6 +4,10 @@
 
 namespace tavrin {
 
+// The exit question, as designed.
+inline constexpr const char* kExitQuestion =
+    QT_TRANSLATE_NOOP("tavrin::StatusStrip", " * * * * * 你真的要離開嗎? * * * * * ");
+
 // The strip under the board: score and throw number in LED digits, the message line and the
 // four shield buttons (information, help, web search, exit).
 class StatusStrip : public GameWindow {
@@ -11,19 +15,25 @@ class StatusStrip : public GameWindow {
 public:
     explicit StatusStrip(AppContext& ctx);
 
-    void Timer1_Timer();
-    void imgInfo_Click();
-    void imgHelp_Click();
-    void imgSearch_Click();
-    void imgExit_Click();
+    void onLoad() override;
+    void onRefreshTick();
+    void onInfoClicked();
+    void onHelpClicked();
+    void onSearchClicked();
+    void onExitClicked();
+
+    void throwPlayed(const rules::ThrowOutcome& outcome) override;
+    void gameWon() override;
+
+    // The exit question in the game's language.
+    static QString exitQuestion() { return tr(kExitQuestion); }
 
 protected:
     void systemClose() override {} // goes with the board
 
 private:
-    void showNumber(const QString& row, long long number);
+    void showNumber(const QString& digitRow, long long number);
+    void setMessage(const QString& text);
 };
-
-inline constexpr const char* kExitQuestion = " * * * * * 你真的要離開嗎? * * * * * ";
 
 } // namespace tavrin

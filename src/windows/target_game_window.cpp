@@ -1,14 +1,15 @@
 #include "windows/target_game_window.h"
 
-#include "windows/app_context.h"
-#include "windows/image_bank.h"
-#include "windows/die_window.h"
 #include "controls/image_control.h"
-#include "controls/label_control.h"
 #include "controls/interval_timer.h"
+#include "controls/label_control.h"
+#include "controls/reading_control.h"
+#include "layouts/window_layouts.h"
 #include "rules/target_positions.h"
 #include "rules/target_scoring.h"
-#include "layouts/window_layouts.h"
+#include "windows/accessible_names.h"
+#include "windows/app_context.h"
+#include "windows/image_bank.h"
 #include "windows/sound_holder.h"
 
 #include <QHelpEvent>
@@ -18,117 +19,81 @@
 namespace tavrin {
 namespace {
 
-QString joined(const std::array<TargetPosition, kTargetCount>& positions, int TargetPosition::*of) {
-    QStringList values;
-    for (const TargetPosition& p : positions)
-        values << QString::number(p.*of);
-    return values.join(',');
+std::string joined(const std::array<rules::TargetPosition, rules::kTargetCount>& positions,
+                   int rules::TargetPosition::*of) {
+    std::string values;
+    for (const rules::TargetPosition& p : positions)
+        values += (values.empty() ? "" : ",") + std::to_string(p.*of);
+    return values;
 }
 
 } // namespace
 
-TargetGameWindow::TargetGameWindow(AppContext& ctx) : GameWindow(ctx, layout::targetGameWindowLayout()) {
-    setKeepsActivation(true);
-    for (int i = 0; i < kTargetCount; ++i) {
-        ImageControl& target = image("imgTarget", i);
-        connect(&target, &ImageControl::Click, this, [this, i] { imgTarget_Click(i); });
+TargetGameWindow::TargetGameWindow(AppContext& ctx)
+    : MiniGameWindow(ctx, layout::targetGameWindowLayout(), rules::MiniGame::Target) {
+    for (int i = 0; i < rules::kTargetCount; ++i) {
+        ImageControl& target = image("targets", i);
+        connect(&target, &ImageControl::clicked, this, [this, i] { onTargetClicked(i); });
         target.installEventFilter(this);
     }
-    connect(&timer("Timer1"), &IntervalTimer::Timer, this, &TargetGameWindow::Timer1_Timer);
-    connect(&timer("Timer2"), &IntervalTimer::Timer, this, &TargetGameWindow::Timer2_Timer);
+    connect(&timer("jumpTimer"), &IntervalTimer::ticked, this, &TargetGameWindow::onJumpTick);
+    connect(&timer("clockTimer"), &IntervalTimer::ticked, this, &TargetGameWindow::onClockTick);
 }
 
 void TargetGameWindow::onLoad() {
     ctx.rng.reseed();
-    for (int i = 0; i < kTargetCount; ++i)
-        if (isCauseTarget(i))
-            image("imgTarget", i).setCursor(Qt::CrossCursor);
-    SoundHolder& snd = ctx.windows.get<SoundHolder>();
-    snd.mmcHit3.setCommand("Open");
-    snd.mmcBlip2.setCommand("Open");
-    snd.mmcHit3.setCommand("sound"); // the game opens with a shot
+    for (int i = 0; i < rules::kTargetCount; ++i)
+        if (rules::isCauseTarget(i))
+            image("targets", i).setCursor(Qt::CrossCursor);
+    openSounds().play(Effect::Hit); // the game opens with a shot
     countdown_.emplace(ctx.clock);
-    ctx.state.MapActive = false;
-    ctx.windows.get<DieWindow>().timer("Timer1").setInterval(0);
-    GameScore = 0;
+    gameScore_ = 0;
 }
 
-void TargetGameWindow::imgTarget_Click(int Index) {
-    GameScore += targetPoints(Index);
-    SoundHolder& snd = ctx.windows.get<SoundHolder>();
-    playSound(isCauseTarget(Index) ? snd.mmcHit3 : snd.mmcBlip2);
-    label("lblScore").setCaption(QString::fromStdString(targetScoreCaption(GameScore)));
-    ctx.log.write("hit",
-                  {EventLog::field("target", Index), EventLog::field("gamescore", GameScore)});
+void TargetGameWindow::onTargetClicked(int target) {
+    gameScore_ += rules::targetPoints(target);
+    ctx.windows.get<SoundHolder>().play(rules::isCauseTarget(target) ? Effect::Hit : Effect::Miss);
+    label("score").setCaption(QString::fromStdString(rules::targetScoreCaption(gameScore_)));
+    ctx.log.write("hit", {rules::EventLog::field("target", target),
+                          rules::EventLog::field("gamescore", gameScore_)});
 }
 
 // Both timers may still tick between the unload and the window's deferred deletion; such a
 // tick must neither move nor end a game that is already gone.
-void TargetGameWindow::Timer1_Timer() {
+void TargetGameWindow::onJumpTick() {
     if (isBeingDestroyed())
         return;
-    const auto positions = drawTargetPositions(ctx.rng);
-    for (int i = 0; i < kTargetCount; ++i)
-        moveControl(image("imgTarget", i), positions[i].left, positions[i].top);
+    const auto positions = rules::drawTargetPositions(ctx.rng);
+    for (int i = 0; i < rules::kTargetCount; ++i)
+        moveControl(image("targets", i), positions[i].left, positions[i].top);
     // Where the targets stand, so that a test driving the real window can aim at them.
     ctx.log.write("targets",
-                  {EventLog::field("left", joined(positions, &TargetPosition::left).toStdString()),
-                   EventLog::field("top", joined(positions, &TargetPosition::top).toStdString())});
+                  {rules::EventLog::field("left", joined(positions, &rules::TargetPosition::left)),
+                   rules::EventLog::field("top", joined(positions, &rules::TargetPosition::top))});
 }
 
-void TargetGameWindow::Timer2_Timer() {
+void TargetGameWindow::onClockTick() {
     if (isBeingDestroyed())
         return;
-    const TargetCountdown::Tick tick = countdown_->tick();
+    const rules::TargetCountdown::Tick tick = countdown_->tick();
     switch (tick.state) {
-    case TargetCountdown::State::Running:
-        showClock(countdownDigits(tick.secondsLeft));
+    case rules::TargetCountdown::State::Running:
+        showClock(rules::countdownDigits(tick.secondsLeft));
         break;
-    case TargetCountdown::State::TimeUp:
-        timeOver(); // the digits keep the last time shown
+    case rules::TargetCountdown::State::TimeUp: // the digits keep the last time shown
+        finish(gameScore_, QString::fromStdString(rules::targetBonusText(gameScore_)));
         break;
-    case TargetCountdown::State::AlreadyOver:
+    case rules::TargetCountdown::State::AlreadyOver:
         break; // a tick while the bonus message is open
     }
 }
 
 void TargetGameWindow::showClock(const std::array<int, 6>& digits) {
     const ImageBank& bank = ctx.windows.get<ImageBank>();
-    const char* const names[] = {"imgMin", "imgMin", "imgSec", "imgSec", "imgMSec", "imgMSec"};
+    const char* const rows[] = {"minuteDigits", "secondDigits", "hundredthDigits"};
     for (int i = 0; i < 6; ++i)
-        image(names[i], i % 2).setPicture(bank.RedDigit(digits[i]));
-}
-
-void TargetGameWindow::timeOver() {
-    const long long points = GameScore;
-    ctx.messages.show(this, QString::fromStdString(targetBonusText(points)), "Tavrin",
-                      MessageBoxes::Buttons::Ok);
-    ctx.state.Score += points;
-    ctx.log.write("bonus", {EventLog::field("game", "target"), EventLog::field("points", points),
-                            EventLog::field("score", ctx.state.Score)});
-    SoundHolder& snd = ctx.windows.get<SoundHolder>();
-    snd.mmcHit3.setCommand("Close");
-    snd.mmcBlip2.setCommand("Close");
-    ctx.state.MapActive = true;
-    ctx.windows.get<DieWindow>().timer("Timer1").setInterval(DieWindow::kTurningInterval);
-    ctx.windows.unloadForm(*this);
-}
-
-// Closed before the time is up (close box, or the board's end sequence): no bonus, and the
-// devices and the die are left as they are; only the board takes throws again.
-void TargetGameWindow::onUnload() {
-    ctx.state.MapActive = true;
-}
-
-void TargetGameWindow::systemClose() {
-    ctx.log.write("close", {EventLog::field("game", "target")});
-    GameWindow::systemClose();
-}
-
-// Wait off first, so that the command never holds up the game.
-void TargetGameWindow::playSound(SoundControl& device) {
-    device.setWait(false);
-    device.setCommand("sound");
+        image(rows[i / 2], i % 2).setPicture(bank.redDigit(digits[i]));
+    reading(*this, "clockReading").setReading(timeLeftReading(digits));
 }
 
 // Tooltips are stored as designed, with bare carriage returns; shown, each one breaks the line.

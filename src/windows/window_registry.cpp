@@ -11,7 +11,7 @@ WindowRegistry::~WindowRegistry() {
     }
 }
 
-void WindowRegistry::showForm(GameWindow& form) {
+void WindowRegistry::showWindow(GameWindow& form) {
     form.show();
     if (QGuiApplication::platformName() != "offscreen") // which cannot stack windows
         form.raise();
@@ -25,7 +25,7 @@ void WindowRegistry::forget(GameWindow& form) {
         }
 }
 
-void WindowRegistry::unloadForm(GameWindow& form) {
+void WindowRegistry::unloadWindow(GameWindow& form) {
     if (form.isBeingDestroyed())
         return;
     form.markDestroying();

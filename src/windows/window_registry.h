@@ -32,7 +32,7 @@ public:
 
     template <class F> F& show() {
         F& form = get<F>();
-        showForm(form);
+        showWindow(form);
         return form;
     }
 
@@ -45,11 +45,11 @@ public:
 
     template <class F> void unload() {
         if (F* form = find<F>())
-            unloadForm(*form);
+            unloadWindow(*form);
     }
 
-    void showForm(GameWindow& form);
-    void unloadForm(GameWindow& form);
+    void showWindow(GameWindow& form);
+    void unloadWindow(GameWindow& form);
     // Ends the program at once: every window goes without its unload handler running.
     void endAtOnce(int exitCode = 0);
     // Hides every window without running handlers, e.g. before a fatal error is reported.

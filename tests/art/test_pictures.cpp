@@ -119,6 +119,31 @@ private slots:
         }
     }
 
+    // The board shows each 56 x 50 square picture centred in a 50 x 50 box: the heart must lie
+    // in the middle 50 columns, with only transparent pixels in the three on either side.
+    void squarePicturesFitTheirSquareBoxes() {
+        for (int kind = 0; kind <= 3; ++kind)
+            for (int scale : {1, 2}) {
+                const QString file = fileName(qPrintable(QString("imgTiles_%1").arg(kind)), scale);
+                const QImage tile = load(file);
+                const int margin = 3 * scale;
+                const QRect box(margin, 0, tile.width() - 2 * margin, tile.height());
+                int outside = 0;
+                for (int y = 0; y < tile.height(); ++y)
+                    for (int x = 0; x < tile.width(); ++x)
+                        outside += !box.contains(x, y) && qAlpha(tile.pixel(x, y)) > 0;
+                QVERIFY2(
+                    outside == 0,
+                    qPrintable(QString("%1: %2 pixels outside the box").arg(file).arg(outside)));
+                // Whole hearts, not hearts shrunk to nothing: they reach the box's sides.
+                const QImage left = tile.copy(margin, 0, scale, tile.height());
+                const QImage right = tile.copy(box.right() + 1 - scale, 0, scale, tile.height());
+                QVERIFY2(countPixels(left, [](QRgb p) { return qAlpha(p) > 0; }) > 0 &&
+                             countPixels(right, [](QRgb p) { return qAlpha(p) > 0; }) > 0,
+                         qPrintable(file + " does not reach the sides of its box"));
+            }
+    }
+
     // Digits are shown side by side on black: their background must be black, and no two
     // digits (nor the minus sign) may look alike.
     void digitsAreDistinctOnBlack() {

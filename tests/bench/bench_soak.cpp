@@ -2,7 +2,7 @@
 // reports the resident memory after every 20 cycles. Flat after the first cycles is the goal:
 // growth there is a leak of something each mini-game makes (windows, sound devices, boxes).
 // Not a test: run it with a display (xvfb-run) or QT_QPA_PLATFORM=offscreen.
-//   bench_soak [--cycles N] [--data-dir DIR] [--mute]
+//   bench_soak [--cycles N] [--data-root DIR] [--mute]
 // Sound plays through SDL (SDL_AUDIODRIVER=dummy where there is no sound card) unless --mute.
 
 #include "rules/clock.h"
@@ -45,10 +45,11 @@ void cycle(AppContext& ctx, int n) {
     switch (n % 4) {
     case 0:
     case 1: {
+        ctx.session.openMiniGame(rules::MiniGame::Quiz); // as a throw onto its square does
         QuizWindow& quiz = ctx.windows.show<QuizWindow>();
         settle();
         for (int answer = 0; answer < (n % 4 == 0 ? 5 : 2); ++answer) {
-            quiz.button("cmdAnswer", answer % 3).click();
+            quiz.button("answerButtons", answer % 3).click();
             settle();
         }
         if (QuizWindow* open = ctx.windows.find<QuizWindow>())
@@ -56,11 +57,12 @@ void cycle(AppContext& ctx, int n) {
         break;
     }
     default: {
+        ctx.session.openMiniGame(rules::MiniGame::Target);
         TargetGameWindow& game = ctx.windows.show<TargetGameWindow>();
         settle();
         if (n % 4 == 2)
             for (int hit = 0; hit < 5; ++hit) {
-                game.imgTarget_Click(hit);
+                game.onTargetClicked(hit);
                 settle();
             }
         game.close();
@@ -76,21 +78,21 @@ int main(int argc, char* argv[]) {
     QApplication app(argc, argv);
     QCommandLineParser parser;
     const QCommandLineOption cycles("cycles", "Mini-game cycles (200).", "n", "200");
-    const QCommandLineOption dataDir("data-dir", "Content and sound files.", "dir",
-                                     TAVRIN_SOURCE_DATA_DIR);
+    const QCommandLineOption dataRoot("data-root", "Sound files and content sets.", "dir",
+                                      TAVRIN_SOURCE_DATA_DIR);
     const QCommandLineOption mute("mute", "No sound device.");
-    parser.addOptions({cycles, dataDir, mute});
+    parser.addOptions({cycles, dataRoot, mute});
     parser.process(app);
 
     Options options;
-    options.dataDir = parser.value(dataDir);
+    options.dataRoot = parser.value(dataRoot);
     options.mute = parser.isSet(mute);
     options.seed = 1;
-    SystemClock clock;
+    rules::SystemClock clock;
     AppContext ctx(options, clock);
     ctx.messages.autoAnswerAfterMs = 0; // real message boxes, answered at once
 
-    ctx.windows.show<StartWindow>().Label4_Click();
+    ctx.windows.show<StartWindow>().onStartClicked();
     settle();
     const int total = parser.value(cycles).toInt();
     std::printf("cycles  resident MiB\n%6d  %8.1f  (the board open, before any mini-game)\n", 0,

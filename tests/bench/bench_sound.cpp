@@ -47,7 +47,8 @@ struct OutputWatch {
         const auto* samples = reinterpret_cast<const Sint16*>(stream);
         for (int i = 0; i < length / 2; ++i) {
             if (std::abs(int(samples[i])) >= kAudibleLevel) {
-                const auto offset = std::chrono::duration<double>(i / 2 / 44100.0);
+                const auto offset =
+                    std::chrono::duration<double>(i / 2 / double(AudioEngine::kOutputRate));
                 watch.heardAt = now + std::chrono::duration_cast<Clock::duration>(offset);
                 watch.armed.store(false);
                 return;
@@ -60,7 +61,8 @@ struct OutputWatch {
 
 void measureLatency(const QString& dataDir, int repeats) {
     AudioEngine engine({});
-    if (!engine.isOpen()) {
+    engine.start();
+    if (!engine.waitForStart()) {
         std::printf("latency: no audio output could be opened\n");
         return;
     }
@@ -120,7 +122,8 @@ void measureIdleCost(const QString& dataDir, double seconds) {
                     cpuPercentWhile(seconds));
     }
     AudioEngine engine({});
-    if (!engine.isOpen()) {
+    engine.start();
+    if (!engine.waitForStart()) {
         std::printf("CPU: no audio output could be opened\n");
         return;
     }

@@ -2,11 +2,11 @@
 // reports how many clock ticks arrived per second, the longest gap between two, and the CPU
 // the process used meanwhile. A bare 10 ms precise timer is measured first for comparison.
 // Not a test: run it on an idle machine, with a display (xvfb-run) or QT_QPA_PLATFORM=offscreen.
-//   bench_target_game [--data-dir DIR]
+//   bench_target_game [--data-dir DIR]   (the data root: sounds, content sets; default: beside it)
 
-#include "windows/app_context.h"
-#include "rules/clock.h"
 #include "controls/interval_timer.h"
+#include "rules/clock.h"
+#include "windows/app_context.h"
 #include "windows/target_game_window.h"
 
 #include <QApplication>
@@ -74,10 +74,10 @@ Run wholeGame(AppContext& ctx, TickMeter& clockTicks, long& moves, long& clicks)
         return MessageBoxes::Answer::Ok;
     };
     TargetGameWindow& game = ctx.windows.show<TargetGameWindow>();
-    QObject::connect(&game.timer("Timer2"), &IntervalTimer::Timer, [&] { clockTicks.tick(); });
-    QObject::connect(&game.timer("Timer1"), &IntervalTimer::Timer, [&] { ++moves; });
+    QObject::connect(&game.timer("clockTimer"), &IntervalTimer::ticked, [&] { clockTicks.tick(); });
+    QObject::connect(&game.timer("jumpTimer"), &IntervalTimer::ticked, [&] { ++moves; });
     QTimer player;
-    QObject::connect(&player, &QTimer::timeout, [&] { game.imgTarget_Click(clicks++ % 5); });
+    QObject::connect(&player, &QTimer::timeout, [&] { game.onTargetClicked(clicks++ % 5); });
     player.start(250);
     cpu0 = cpuSeconds();
     clockTicks.clock.start();
@@ -90,23 +90,23 @@ Run wholeGame(AppContext& ctx, TickMeter& clockTicks, long& moves, long& clicks)
 int main(int argc, char* argv[]) {
     QApplication app(argc, argv);
     Options options;
-    options.dataDir = QApplication::applicationDirPath();
+    options.dataRoot = QApplication::applicationDirPath();
     const QStringList args = QApplication::arguments();
     if (const qsizetype i = args.indexOf("--data-dir"); i >= 0 && i + 1 < args.size())
-        options.dataDir = args[i + 1];
+        options.dataRoot = args[i + 1];
     options.mute = true;
     options.seed = 1;
 
     TickMeter bare;
     report("bare 10 ms precise timer", bare, bareTimer(bare, 5000));
 
-    SystemClock clock;
+    rules::SystemClock clock;
     AppContext ctx(options, clock);
     TickMeter clockTicks;
     long moves = 0, clicks = 0;
     const Run game = wholeGame(ctx, clockTicks, moves, clicks);
     report("target game clock (Timer2)", clockTicks, game);
-    std::printf("%-28s %6.2f moves/s, %ld clicks\n", "target moves (Timer1)",
+    std::printf("%-28s %6.2f moves/s, %ld clicks\n", "target moves (jump timer)",
                 moves / game.wallSeconds, clicks);
     return 0;
 }

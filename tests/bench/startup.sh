@@ -1,36 +1,73 @@
 #!/usr/bin/env bash
-# Start-up benchmark (figures, not a test): how long the program takes to put its start window
-# on screen and, after START, the playing screen; and its peak memory. Run from the repo:
+# Start-up benchmark (figures, not a test): how long Tavrin takes to put its start window on
+# screen, against a bare Qt window launched alternately with it in the same run: muted
+# (--mute), with SDL's dummy audio driver, and with no audio device; and how long the playing
+# screen then takes after START. Run from the repo on an idle machine:
 #   tests/bench/startup.sh [build/tavrin] [runs]
-# With sound: TAVRIN_BENCH_ARGS= SDL_AUDIODRIVER=dummy tests/bench/startup.sh
+# BARE_WINDOW names the bare window's program when the game is not in this build tree (to
+# compare another build of the game).
+# "No device" is SDL left to choose its driver: run it on a machine without a sound card (a
+# container, a server), where SDL probes for one and gives up.
 set -euo pipefail
 exe=${1:-build/tavrin}
-runs=${2:-5}
-Xvfb :77 -screen 0 1024x768x24 -nolisten tcp -noreset &>/dev/null &
-xvfb=$!
-trap 'kill $xvfb 2>/dev/null' EXIT
-export DISPLAY=:77
-sleep 1
-# xdotool's own --sync polls only twice a second: poll finer.
-wait_for_window() {
-    until xdotool search --onlyvisible --name "$1" &>/dev/null; do sleep 0.005; done
-}
-for i in $(seq "$runs"); do
-    begin=$(date +%s%N)
-    "$exe" ${TAVRIN_BENCH_ARGS---mute} --data-dir "$(dirname "$exe")" &>/dev/null &
-    game=$!
+runs=${2:-11}
+bare=${BARE_WINDOW:-$(dirname "$exe")/tests/bench/bench_bare_window}
+data=$(dirname "$exe")
+# shellcheck source=bench_lib.sh
+source "$(dirname "$0")/bench_lib.sh"
+bench_init
+if grep -qs '^ *[0-9]' /proc/asound/cards; then
+    echo "note: this machine has a sound card: 'no device' measures that card"
+fi
+
+modes=(mute dummy none)
+declare -A label=([mute]="Tavrin --mute" [dummy]="Tavrin, dummy driver" [none]="Tavrin, no device")
+
+# Sets MS to the milliseconds from launch to the start window on screen; leaves it running.
+time_to_start() {
+    local begin
+    begin=$(now_ns)
+    launch "$@"
     wait_for_window '^Start$'
-    shown=$(date +%s%N)
-    sleep 0.3
-    eval "$(xdotool search --onlyvisible --name '^Start$' getwindowgeometry --shell | tail -n 6)"
-    clicked=$(date +%s%N)
-    xdotool mousemove $((X + 250)) $((Y + 188)) click 1
-    wait_for_window '^Tavrin$'
-    board=$(date +%s%N)
-    sleep 0.5
-    peak=$(awk '/VmHWM/ {print $2}' /proc/$game/status)
-    kill $game
-    wait $game 2>/dev/null || true
-    printf 'run %d: start window %3d ms, playing screen %3d ms after START, peak memory %d MB\n' \
-        "$i" $(((shown - begin) / 1000000)) $(((board - clicked) / 1000000)) $((peak / 1024))
+    MS=$((($(now_ns) - begin) / 1000000))
+}
+
+game() {
+    case $1 in
+    mute) time_to_start env SDL_AUDIODRIVER=dummy "$exe" --mute --data-dir "$data" ;;
+    dummy) time_to_start env SDL_AUDIODRIVER=dummy "$exe" --data-dir "$data" ;;
+    none) time_to_start env -u SDL_AUDIODRIVER "$exe" --data-dir "$data" ;;
+    esac
+}
+
+for i in $(seq "$runs"); do
+    line="run $i:"
+    for mode in "${modes[@]}"; do
+        time_to_start "$bare"
+        stop
+        echo "$MS" >>"$BENCH_WORK/bare.$mode"
+        line="$line bare $MS ms,"
+        game "$mode"
+        echo "$MS" >>"$BENCH_WORK/game.$mode"
+        sleep 0.3
+        begin=$(now_ns)
+        click_start
+        echo $((($(now_ns) - begin) / 1000000)) >>"$BENCH_WORK/board.$mode"
+        stop
+        line="$line $mode $MS ms;"
+    done
+    echo "$line"
+done
+
+echo
+echo "Time to the start window, medians of $runs runs (each against the bare window's runs beside it):"
+for mode in "${modes[@]}"; do
+    b=$(median <"$BENCH_WORK/bare.$mode")
+    g=$(median <"$BENCH_WORK/game.$mode")
+    awk -v l="${label[$mode]}" -v b="$b" -v g="$g" \
+        'BEGIN {printf "  %-22s %6.1f ms  bare %5.1f ms  ratio %.2fx\n", l, g, b, g / b}'
+done
+echo "Playing screen after START (medians):"
+for mode in "${modes[@]}"; do
+    printf '  %-22s %6s ms\n' "${label[$mode]}" "$(median <"$BENCH_WORK/board.$mode")"
 done

@@ -1,14 +1,26 @@
-// The shipped texts, measured with the fonts the windows draw them in: a message must fit the
-// one-line message strip, a question its one-line label, a choice its line of the options label.
+// Every text of every content set, measured with the fonts the windows draw it in: a message
+// must fit the one-line message strip, a question its one-line label, a choice its line of the
+// options label, and each window's captions (translated for English) their boxes.
 
 #include "app/app_setup.h"
-#include "rules/board_content.h"
-#include "rules/content_file.h"
+#include "app/translations.h"
+#include "controls/label_control.h"
 #include "layouts/window_layouts.h"
+#include "rules/board_content.h"
+#include "rules/clock.h"
+#include "rules/content_file.h"
+#include "windows/app_context.h"
+#include "windows/board_window.h"
+#include "windows/end_window.h"
+#include "windows/quiz_window.h"
+#include "windows/start_window.h"
+#include "windows/status_strip.h"
+#include "windows/target_game_window.h"
 
 #include <QApplication>
 #include <QFontInfo>
 #include <QFontMetrics>
+#include <QPushButton>
 #include <QtTest>
 
 using namespace tavrin;
@@ -19,6 +31,8 @@ namespace {
 constexpr int kMessageWidth = 353 - 4;
 constexpr int kQuestionWidth = 257 - 4;
 constexpr int kChoiceWidth = 257 - 4;
+// A button's text keeps clear of its bevel.
+constexpr int kButtonMargin = 8;
 
 QFont mingFont(double points) {
     QFont font(QString::fromUtf8(layout::kMingFace));
@@ -26,8 +40,41 @@ QFont mingFont(double points) {
     return font;
 }
 
-std::string dataDir() {
-    return qEnvironmentVariable("TAVRIN_DATA_DIR").toStdString();
+QString dataRoot() {
+    return qEnvironmentVariable("TAVRIN_DATA_DIR");
+}
+
+std::string setDir(const QString& set) {
+    return (dataRoot() + "/" + set).toStdString();
+}
+
+void everySet() {
+    QTest::addColumn<QString>("set");
+    for (const char* set : {"zh-HK", "zh-TW", "en"})
+        QTest::newRow(set) << set;
+}
+
+// Each line of every label's caption and every button's text fits its box.
+void checkCaptions(const GameWindow& window) {
+    for (const LabelControl* label : window.findChildren<LabelControl*>()) {
+        const QFontMetrics metrics(label->font());
+        for (const QString& line : label->caption().split(QRegularExpression("\r\n|\r|\n")))
+            QVERIFY2(metrics.horizontalAdvance(line) <= label->contentsRect().width(),
+                     qPrintable(QString("%1.%2 needs %3 px for \"%4\", has %5")
+                                    .arg(window.objectName(), label->objectName())
+                                    .arg(metrics.horizontalAdvance(line))
+                                    .arg(line)
+                                    .arg(label->contentsRect().width())));
+    }
+    for (const QPushButton* button : window.findChildren<QPushButton*>()) {
+        const int width = QFontMetrics(button->font()).horizontalAdvance(button->text());
+        QVERIFY2(width <= button->width() - kButtonMargin,
+                 qPrintable(QString("%1.%2 needs %3 px for \"%4\", has %5")
+                                .arg(window.objectName(), button->objectName())
+                                .arg(width)
+                                .arg(button->text())
+                                .arg(button->width() - kButtonMargin)));
+    }
 }
 
 } // namespace
@@ -42,10 +89,12 @@ private slots:
         QCOMPARE(QFontInfo(QFont(layout::kComicFace)).family(), QString("Comic Neue"));
     }
 
+    void everySquareMessageFitsTheMessageStrip_data() { everySet(); }
     void everySquareMessageFitsTheMessageStrip() {
-        const BoardContent board = readBoardFiles(dataDir());
+        QFETCH(QString, set);
+        const rules::BoardContent board = rules::readBoardFiles(setDir(set));
         const QFontMetrics metrics(QApplication::font());
-        for (int i = 0; i < kSquareCount; ++i) {
+        for (int i = 0; i < rules::kSquareCount; ++i) {
             const QString message = QString::fromStdString(board.messages[i]);
             QVERIFY2(!message.isEmpty(), qPrintable(QString("square %1 has no message").arg(i)));
             QVERIFY2(metrics.horizontalAdvance(message) <= kMessageWidth,
@@ -56,8 +105,10 @@ private slots:
         }
     }
 
+    void everyQuestionAndChoiceFitsItsLine_data() { everySet(); }
     void everyQuestionAndChoiceFitsItsLine() {
-        const auto lines = readContentLines(dataDir(), "gm1_data.txt");
+        QFETCH(QString, set);
+        const auto lines = rules::readContentLines(setDir(set), "gm1_data.txt");
         QVERIFY(lines.size() >= 180);
         const QFontMetrics question(mingFont(9)), option(mingFont(9.75));
         for (int k = 0; k < 30; ++k) {
@@ -75,6 +126,32 @@ private slots:
                          .contains(QRegularExpression("^[012]$")),
                      qPrintable(QString("question %1 answer line").arg(k + 1)));
         }
+    }
+
+    // The windows as each set shows them, both pages of the end window and the win text too.
+    void everyCaptionFitsItsBox_data() { everySet(); }
+    void everyCaptionFitsItsBox() {
+        QFETCH(QString, set);
+        Translations translations;
+        QVERIFY(translations.use(set, qEnvironmentVariable("TAVRIN_TRANSLATIONS_ROOT")));
+        Options options;
+        options.dataRoot = dataRoot();
+        options.language = set;
+        options.mute = true;
+        rules::SystemClock clock;
+        AppContext ctx(options, clock);
+        checkCaptions(ctx.windows.get<StartWindow>());
+        checkCaptions(ctx.windows.get<BoardWindow>());
+        StatusStrip& status = ctx.windows.get<StatusStrip>();
+        checkCaptions(status);
+        status.gameWon();
+        checkCaptions(status);
+        checkCaptions(ctx.windows.get<QuizWindow>());
+        checkCaptions(ctx.windows.get<TargetGameWindow>());
+        EndWindow& end = ctx.windows.get<EndWindow>();
+        checkCaptions(end);
+        end.onNextClicked();
+        checkCaptions(end);
     }
 };
 

@@ -2,13 +2,16 @@
 # Shared helpers for the end-to-end tests: the real program in a private Xvfb, driven by
 # real X input events (xdotool), checked through its event log and window geometry.
 #
-# Usage (tests/e2e/CMakeLists.txt runs every test_*.sh as: test_x.sh <tavrin> <data dir>):
+# Usage (tests/e2e/CMakeLists.txt runs every test_*.sh as: test_x.sh <tavrin> <content dir>,
+# the folder of the zh-HK set, played with --data-dir):
 #
 #   #!/bin/bash
 #   # shellcheck source=lib.sh
 #   source "$(dirname "$0")/lib.sh"
 #   e2e_init "$@"                     # private Xvfb, temp dir, cleanup trap
-#   game_start --seed 7               # adds --log, --mute, --data-dir; extra options appended
+#   game_start --seed 7               # adds --log, --mute, --data-dir (none if E2E_DATA is
+#                                     # empty; E2E_LANG=en: --lang en instead); extra options
+#                                     # appended (E2E_SOUND=1: not muted)
 #   start=$(window_wait '^Start$')    # a visible window whose title matches (ERE)
 #   read -r x y w h <<<"$(window_geometry "$start")"
 #   click $((x + 260)) $((y + 188))   # left click at a screen pixel (button 3: click X Y 3)
@@ -22,7 +25,10 @@
 #   line=$(log_wait '^throw ' 10)     # first matching log line, or fail after 10 s
 #   log_wait_count '^throw ' 3 20     # at least 3 matching lines
 #   game_wait_exit 30                 # sets GAME_STATUS, or fails if still running
+#   game_stop                         # ends it now, to start another
 #   screenshot after-start            # saved to $E2E_ARTIFACTS/after-start.png
+#   record_opened_addresses           # before game_start: addresses go to a list, not a browser
+#   opened_wait 'readme' 5            # the first recorded address that matches
 #   pass
 #
 # Every helper that waits polls for its condition and calls `fail` when its timeout (in
@@ -33,6 +39,10 @@
 # Coordinates: the windows are placed without a window manager, so a window's geometry is
 # its client area's screen position and size. Windows whose caption is empty get the
 # application name "tavrin" as their X title; window_find_by_size tells them apart.
+#
+# Desktops: E2E_SCREEN=WxHxD before e2e_init sizes the screen (1024x768x24 by default);
+# wm_start [openbox options] adds a real window manager (openbox), weston_start a headless
+# Wayland compositor beside the X server (sets WAYLAND_DISPLAY for the game to see).
 
 # shellcheck disable=SC2034 # constants and results for the tests that source this file
 set -u
@@ -41,8 +51,8 @@ E2E_TIMEOUT_SCALE=${E2E_TIMEOUT_SCALE:-1} # raise on a very slow machine
 E2E_PACE=${E2E_PACE:-0.3}                 # seconds between a player's actions
 
 e2e_init() {
-    E2E_EXE=$(realpath "${1:?usage: $0 <tavrin executable> <data dir>}")
-    E2E_DATA=$(realpath "${2:?usage: $0 <tavrin executable> <data dir>}")
+    E2E_EXE=$(realpath "${1:?usage: $0 <tavrin executable> <content dir>}")
+    E2E_DATA=$(realpath "${2:?usage: $0 <tavrin executable> <content dir>}")
     E2E_NAME=$(basename "$0" .sh)
     E2E_WORK=$(mktemp -d "${TMPDIR:-/tmp}/tavrin-e2e.XXXXXX")
     E2E_ARTIFACTS=${E2E_ARTIFACTS_ROOT:-$PWD/e2e-artifacts}/$E2E_NAME
@@ -52,6 +62,8 @@ e2e_init() {
     GAME_PID=
     GAME_STATUS=
     XVFB_PID=
+    WM_PID=
+    WESTON_PID=
     E2E_MAIN_PID=$BASHPID
     trap e2e_cleanup EXIT
     trap 'exit 130' INT TERM
@@ -65,7 +77,10 @@ e2e_init() {
     export SDL_AUDIODRIVER=dummy
     export XDG_RUNTIME_DIR=$E2E_WORK/runtime
     mkdir -m 700 "$XDG_RUNTIME_DIR"
-    unset QT_QPA_PLATFORM WAYLAND_DISPLAY
+    # The game keeps the player's settings here: never the real user's, and none left over
+    # from another test.
+    export XDG_CONFIG_HOME=$E2E_WORK/config
+    unset QT_QPA_PLATFORM WAYLAND_DISPLAY XDG_SESSION_TYPE QT_SCALE_FACTOR
     xvfb_start
 }
 
@@ -101,6 +116,8 @@ pass() {
 e2e_cleanup() {
     local status=$?
     [ -n "$GAME_PID" ] && kill "$GAME_PID" 2>/dev/null && wait "$GAME_PID" 2>/dev/null
+    [ -n "$WM_PID" ] && kill "$WM_PID" 2>/dev/null && wait "$WM_PID" 2>/dev/null
+    [ -n "$WESTON_PID" ] && kill "$WESTON_PID" 2>/dev/null && wait "$WESTON_PID" 2>/dev/null
     [ -n "$XVFB_PID" ] && kill "$XVFB_PID" 2>/dev/null && wait "$XVFB_PID" 2>/dev/null
     [ -n "${E2E_LOG:-}" ] && [ -f "$E2E_LOG" ] && cp "$E2E_LOG" "$E2E_ARTIFACTS/events.log"
     [ -f "${E2E_WORK:-}/game.stderr" ] && cp "$E2E_WORK/game.stderr" "$E2E_ARTIFACTS/"
@@ -115,7 +132,7 @@ e2e_cleanup() {
 # server resets when its last client leaves, and a connection made during the reset fails.
 xvfb_start() {
     local numfile=$E2E_WORK/display i
-    Xvfb -displayfd 3 -screen 0 1024x768x24 -nolisten tcp -noreset 3>"$numfile" 2>"$E2E_WORK/xvfb.stderr" &
+    Xvfb -displayfd 3 -screen 0 "${E2E_SCREEN:-1024x768x24}" -nolisten tcp -noreset 3>"$numfile" 2>"$E2E_WORK/xvfb.stderr" &
     XVFB_PID=$!
     for ((i = 0; i < $(_ticks 20); i++)); do
         if grep -q '^[0-9]' "$numfile" 2>/dev/null && [ "$(wc -l <"$numfile")" -ge 1 ]; then
@@ -134,20 +151,159 @@ xvfb_start() {
     fail "Xvfb did not start"
 }
 
+# wm_start [OPTIONS]: run openbox on the X server and wait until it manages windows.
+wm_start() {
+    command -v openbox >/dev/null || fail "no openbox (apt-get install openbox)"
+    HOME=$E2E_WORK openbox "$@" >"$E2E_WORK/wm.log" 2>&1 &
+    WM_PID=$!
+    local i
+    for ((i = 0; i < $(_ticks 10); i++)); do
+        if xprop -root _NET_SUPPORTING_WM_CHECK 2>/dev/null | grep -q 'window id'; then
+            note "openbox runs"
+            return 0
+        fi
+        kill -0 "$WM_PID" 2>/dev/null || break
+        sleep 0.1
+    done
+    cat "$E2E_WORK/wm.log" >&2
+    fail "openbox did not start"
+}
+
+# weston_start: a headless Wayland compositor in the test's own runtime directory; exports
+# WAYLAND_DISPLAY once it accepts clients.
+weston_start() {
+    command -v weston >/dev/null || fail "no weston (apt-get install weston)"
+    local socket=tavrin-e2e i
+    weston --backend=headless-backend.so --socket="$socket" --idle-time=0 \
+        >"$E2E_WORK/weston.log" 2>&1 &
+    WESTON_PID=$!
+    for ((i = 0; i < $(_ticks 10); i++)); do
+        if [ -S "$XDG_RUNTIME_DIR/$socket" ] && grep -q 'launching' "$E2E_WORK/weston.log"; then
+            export WAYLAND_DISPLAY=$socket
+            note "weston on $WAYLAND_DISPLAY"
+            return 0
+        fi
+        kill -0 "$WESTON_PID" 2>/dev/null || break
+        sleep 0.1
+    done
+    cat "$E2E_WORK/weston.log" >&2
+    fail "weston did not start"
+}
+
+# managed_windows: the windows the window manager manages, one decimal id (as xdotool gives
+# them) a line.
+managed_windows() {
+    local id
+    for id in $(xprop -root _NET_CLIENT_LIST 2>/dev/null | sed -n 's/.*# //p' | tr -d ,); do
+        printf '%d\n' "$id"
+    done
+}
+
+# taskbar_windows: the managed windows that a taskbar shows (no skip-taskbar state).
+taskbar_windows() {
+    local id
+    for id in $(managed_windows); do
+        xprop -id "$id" _NET_WM_STATE 2>/dev/null | grep -q _NET_WM_STATE_SKIP_TASKBAR ||
+            echo "$id"
+    done
+}
+
+# expect_taskbar N WHAT: exactly N windows on the taskbar.
+expect_taskbar() {
+    local shown
+    shown=$(taskbar_windows)
+    [ "$(grep -c . <<<"$shown")" -eq "$1" ] ||
+        fail "$2: expected $1 taskbar window(s), found: $(for id in $shown; do
+            xprop -id "$id" WM_NAME | sed 's/.*= //'; done | tr '\n' ' ')"
+}
+
+# desktop_restart WxHxD: a new X server of that size, without a window manager; the game and
+# the window manager of the old one are stopped.
+desktop_restart() {
+    local pid
+    for pid in "$GAME_PID" "$WM_PID" "$XVFB_PID"; do
+        [ -n "$pid" ] && kill "$pid" 2>/dev/null && wait "$pid" 2>/dev/null
+    done
+    GAME_PID='' WM_PID='' XVFB_PID=''
+    E2E_SCREEN=$1
+    xvfb_start
+}
+
 screenshot() {
     import -window root "$E2E_ARTIFACTS/$1.png" || note "screenshot $1 failed"
 }
 
 # --- the game --------------------------------------------------------------------------
 
+# record_opened_addresses: the game's web and mail addresses are handed to xdg-open; a stand-in
+# found first on the PATH writes them to $E2E_OPENED instead of starting a browser.
+record_opened_addresses() {
+    E2E_OPENED=$E2E_WORK/opened
+    : >"$E2E_OPENED"
+    mkdir -p "$E2E_WORK/bin"
+    cat >"$E2E_WORK/bin/xdg-open" <<EOF
+#!/bin/sh
+printf '%s\n' "\$1" >>"$E2E_OPENED"
+EOF
+    chmod +x "$E2E_WORK/bin/xdg-open"
+    export PATH=$E2E_WORK/bin:$PATH
+}
+
+# opened_wait ERE TIMEOUT: print the first recorded address that matches.
+opened_wait() {
+    local i
+    for ((i = 0; i < $(_ticks "${2:-10}"); i++)); do
+        grep -m 1 -E -- "$1" "$E2E_OPENED" 2>/dev/null && return 0
+        sleep 0.1
+    done
+    fail "no address matching '$1' opened within ${2:-10} s"
+}
+
+# game_start OPTIONS: the game reads its content from $GAME_CONTENT (the shipped zh-HK set unless
+# a test made a folder of its own with content_copy); with E2E_LANG set, it plays the shipped
+# set of that language instead (--lang). With E2E_GAME_PATH set, the game (not the test) has
+# that PATH, e.g. with a stand-in browser. Muted unless E2E_SOUND=1 (SDL_AUDIODRIVER then
+# says where the sound goes).
 game_start() {
     : >"$E2E_LOG"
     GAME_STATUS=
-    "$E2E_EXE" --log "$E2E_LOG" --mute --data-dir "$E2E_DATA" "$@" \
+    local folder=${GAME_CONTENT:-$E2E_DATA} content=() mute=--mute
+    [ "${E2E_SOUND:-0}" = 1 ] && mute=
+    [ -z "$folder" ] || content=(--data-dir "$folder")
+    [ -z "${E2E_LANG:-}" ] || content=(--lang "$E2E_LANG")
+    # shellcheck disable=SC2086 # no option at all when the game is not muted
+    PATH=${E2E_GAME_PATH:-$PATH} "$E2E_EXE" --log "$E2E_LOG" $mute "${content[@]}" "$@" \
         >"$E2E_WORK/game.stdout" 2>"$E2E_WORK/game.stderr" &
     GAME_PID=$!
-    note "game pid $GAME_PID: $(basename "$E2E_EXE") --log ... --mute --data-dir ... $*"
+    note "game pid $GAME_PID: $(basename "$E2E_EXE") --log ... $mute ${content[*]} $*"
     log_wait '^start ' 20 >/dev/null
+}
+
+# content_copy: a folder of the test's own holding the shipped content files, which the game
+# reads from then on; tests change it with set_squares and set_answers.
+content_copy() {
+    GAME_CONTENT=$E2E_WORK/content
+    mkdir -p "$GAME_CONTENT"
+    cp "$E2E_DATA/mapdata.txt" "$E2E_DATA/mapmsg.txt" "$E2E_DATA/gm1_data.txt" "$GAME_CONTENT/"
+}
+
+# set_squares FIRST LAST VALUE: squares FIRST to LAST of the board are worth VALUE.
+set_squares() {
+    sed -i "$(($1 + 1)),$(($2 + 1))s/.*/$3\r/" "$GAME_CONTENT/mapdata.txt"
+}
+
+# set_answers BUTTON: every question's right answer is BUTTON (0, 1 or 2).
+set_answers() {
+    sed -i "5~6s/.*/$1\r/" "$GAME_CONTENT/gm1_data.txt"
+}
+
+# The board file the game reads, for checking the log against it.
+board_file() { echo "${GAME_CONTENT:-$E2E_DATA}/mapdata.txt"; }
+
+# game_stop: end the game now (as the system would), to start another.
+game_stop() {
+    [ -n "$GAME_PID" ] && kill "$GAME_PID" 2>/dev/null && wait "$GAME_PID" 2>/dev/null
+    GAME_PID=
 }
 
 # True while the game process runs (a finished child that is not yet reaped is a zombie).
@@ -288,10 +444,28 @@ window_find_by_size() {
 # window_at X Y: the top-level window that takes the pointer at a screen pixel (the X server
 # honours window shapes here), or 0 over the bare screen.
 window_at() {
-    local WINDOW
+    local WINDOW id
     pointer_to "$1" "$2"
     eval "$(xdotool getmouselocation --shell | grep '^WINDOW=')"
+    # Under a window manager that is the frame around a window: name the window inside.
+    if [ -n "$WM_PID" ]; then
+        for id in $(managed_windows); do
+            [ "$(window_frame "$id")" = "$WINDOW" ] && { echo "$id"; return 0; }
+        done
+    fi
     echo "$WINDOW"
+}
+
+# window_frame ID: the window's ancestor just below the root (itself without a window manager).
+window_frame() {
+    local id=$1 parent root
+    root=$(printf '%d' "$(xwininfo -root | sed -n 's/.*Window id: \(0x[0-9a-f]*\).*/\1/p')")
+    while parent=$(xwininfo -children -id "$id" 2>/dev/null |
+        sed -n 's/.*Parent window id: \(0x[0-9a-f]*\).*/\1/p') && [ -n "$parent" ] &&
+        [ "$(printf '%d' "$parent")" != "$root" ]; do
+        id=$(printf '%d' "$parent")
+    done
+    echo "$id"
 }
 
 # window_close ID: what a window manager's close box does: send WM_DELETE_WINDOW, so that the
@@ -456,6 +630,44 @@ group_move_to() {
 
 # click_die: a click in the middle of the die's ball (the face picture), as a player throws.
 click_die() { click_in "$DIE_WIN" "$BALL_CENTRE_X" "$BALL_CENTRE_Y"; }
+
+# status_digits ROW: the number a row of six LED digits of the status strip shows (score:
+# top 32, throw: top 56), read off the screen: each box is compared with every LED picture.
+# Box i (0: units) stands at client pixel 344 - 16 i and shows its picture one pixel in from
+# its frame; the box to its left overlaps the picture's first column, so columns 1 to 15
+# are compared.
+status_digits() {
+    local shot=$E2E_WORK/status.png pictures i d best best_ae ae digits=
+    pictures=$(realpath "$(dirname "${BASH_SOURCE[0]}")/../../src/art/pictures")
+    import -window "$STATUS_WIN" "$shot" 2>/dev/null || fail "cannot capture the status window"
+    for ((i = 5; i >= 0; i--)); do
+        convert "$shot" -crop "15x21+$((346 - 16 * i))+$(($1 + 1))" +repage "$E2E_WORK/box.png"
+        best='' best_ae=999999
+        for d in 0 1 2 3 4 5 6 7 8 9 minus; do
+            ae=$(compare -metric AE "$E2E_WORK/box.png" \
+                \( "$pictures/RedDigit_$d.png" -crop 15x21+1+0 +repage \) null: 2>&1)
+            ae=${ae%% *}
+            ((ae < best_ae)) && best=$d best_ae=$ae
+        done
+        ((best_ae <= 8)) || { echo "?"; return; }
+        digits+=$([ "$best" = minus ] && echo - || echo "$best")
+    done
+    # Leading zeros show on the LEDs; the log has none.
+    if [[ $digits == -* ]]; then echo "-$((10#${digits#-}))"; else echo "$((10#$digits))"; fi
+}
+STATUS_SCORE_ROW=32
+STATUS_TRIAL_ROW=56
+
+# status_digits_wait ROW N TIMEOUT: the status strip redraws every 200 ms.
+status_digits_wait() {
+    local i shown
+    for ((i = 0; i < $(_ticks "$3"); i++)); do
+        shown=$(status_digits "$1")
+        [ "$shown" = "$2" ] && return 0
+        sleep 0.1
+    done
+    fail "the status strip's row at $1 shows $shown, expected $2"
+}
 
 # message_box_wait TIMEOUT: the id of an open message box (titled "Tavrin", like the handle).
 message_box_wait() {

@@ -8,6 +8,9 @@ e2e_init "$@"
 # The exit shield, the fourth button of the status window.
 exit_x=$((152 + 40 / 2)) exit_y=$((32 + 50 / 2))
 
+# A board without mini-games: every click on the die is a throw.
+content_copy
+set_squares 0 37 10
 game_start --seed 8
 board_open
 group_move_to 3 560
@@ -19,6 +22,11 @@ click_in "$STATUS_WIN" "$exit_x" "$exit_y"
 box=$(message_box_wait 5)
 screenshot exit-question
 pace
+# While the question is open the die takes no click.
+lines=$(log_count .)
+click_die
+sleep 0.5
+[ "$(log_count .)" = "$lines" ] || fail "a click on the die while the question was open: $(tail -n 1 "$E2E_LOG")"
 message_box_answer "$box" Escape
 sleep 0.3
 game_expect_running "after No"

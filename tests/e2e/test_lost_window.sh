@@ -20,7 +20,7 @@ expect_lost() {
 note "the start window"
 game_start --seed 4
 xdotool windowclose "$(window_wait '^Start$' 20)"
-expect_lost frmStart
+expect_lost startWindow
 
 note "the die during play"
 game_start --seed 4
@@ -28,7 +28,7 @@ board_open
 click_die
 log_wait '^throw ' 5 >/dev/null
 xdotool windowclose "$DIE_WIN"
-expect_lost frmDice
+expect_lost dieWindow
 
 note "the end window"
 game_start --seed 4
@@ -38,5 +38,5 @@ end=$(window_wait '^Bye Bye$' 10)
 log_wait '^end ' 5 >/dev/null
 game_expect_running "after the handle's close box"
 xdotool windowclose "$end"
-expect_lost frmEnd
+expect_lost endWindow
 pass

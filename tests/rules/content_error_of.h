@@ -6,6 +6,7 @@
 #include <string>
 
 namespace tavrin::testing {
+using namespace tavrin::rules;
 
 // The message of the content error an action throws, or "no error".
 inline std::string errorOf(const std::function<void()>& action) {

@@ -1,10 +1,11 @@
-#include "rules/random.h"
 #include "rules/board_rules.h"
+#include "rules/random.h"
 #include "rules/status_digits.h"
 
 #include <QtTest>
 
 using namespace tavrin;
+using namespace tavrin::rules;
 using Kind = ThrowOutcome::Kind;
 
 namespace {
@@ -18,10 +19,10 @@ BoardContent boardWithValues(std::initializer_list<std::pair<int, long long>> va
 
 GameState readyState(int dice) {
     GameState state;
-    state.Score = kStartScore;
-    state.Trial = 1;
-    state.MapActive = true;
-    state.DiceValue = dice;
+    state.score = kStartScore;
+    state.trial = 1;
+    state.takingThrows = true;
+    state.dieFace = dice;
     return state;
 }
 
@@ -59,53 +60,53 @@ private slots:
     void throwMovesCountsAndScores() {
         auto board = boardWithValues({{4, -120}, {2, 33301}});
         auto state = readyState(4);
-        int pos = 0;
-        auto out = playThrow(state, pos, board);
+        state.square = 0;
+        auto out = playThrow(state, board);
         QCOMPARE(out.kind, Kind::Moved);
-        QCOMPARE(pos, 4);
-        QCOMPARE(state.Trial, 2);
-        QCOMPARE(state.Score, 880LL);
+        QCOMPARE(state.square, 4);
+        QCOMPARE(state.trial, 2);
+        QCOMPARE(state.score, 880LL);
 
-        state.DiceValue = 36; // only the walk matters here: from 4 to 2 after a wrap
-        out = playThrow(state, pos, board);
+        state.dieFace = 36; // only the walk matters here: from 4 to 2 after a wrap
+        out = playThrow(state, board);
         QCOMPARE(out.to, 2);
         QCOMPARE(out.effect, SquareEffect::OpenQuiz);
-        QCOMPARE(state.Score, 880LL);
+        QCOMPARE(state.score, 880LL);
     }
 
     void refusedWhileMiniGameOpen() {
         auto state = readyState(3);
-        state.MapActive = false;
-        int pos = 7;
-        const auto out = playThrow(state, pos, BoardContent{});
+        state.takingThrows = false;
+        state.square = 7;
+        const auto out = playThrow(state, BoardContent{});
         QCOMPARE(out.kind, Kind::Refused);
-        QCOMPARE(pos, 7);
-        QCOMPARE(state.Trial, 1);
-        QCOMPARE(state.Score, kStartScore);
+        QCOMPARE(state.square, 7);
+        QCOMPARE(state.trial, 1);
+        QCOMPARE(state.score, kStartScore);
     }
 
     void winIsRecognisedAtStartOfThrowWithoutCounting() {
         auto state = readyState(2);
-        state.Score = 4990;
-        int pos = 0;
+        state.score = 4990;
+        state.square = 0;
         const auto board = boardWithValues({{2, 10}});
-        QCOMPARE(playThrow(state, pos, board).kind, Kind::Moved);
-        QCOMPARE(state.Score, 5000LL); // reached now, recognised on the next click
-        QCOMPARE(playThrow(state, pos, board).kind, Kind::Won);
-        QCOMPARE(state.Trial, 2);
-        QCOMPARE(pos, 2);
+        QCOMPARE(playThrow(state, board).kind, Kind::Moved);
+        QCOMPARE(state.score, 5000LL); // reached now, recognised on the next click
+        QCOMPARE(playThrow(state, board).kind, Kind::Won);
+        QCOMPARE(state.trial, 2);
+        QCOMPARE(state.square, 2);
     }
 
     void fiftiethClickEndsWithoutMoving() {
         auto state = readyState(1);
-        int pos = 0;
+        state.square = 0;
         for (int i = 1; i <= 49; ++i)
-            QCOMPARE(playThrow(state, pos, BoardContent{}).kind, Kind::Moved);
-        QCOMPARE(state.Trial, 50);
-        QCOMPARE(pos, 49 % 38);
-        QCOMPARE(playThrow(state, pos, BoardContent{}).kind, Kind::LimitReached);
-        QCOMPARE(pos, 49 % 38);
-        QCOMPARE(state.Trial, 51);
+            QCOMPARE(playThrow(state, BoardContent{}).kind, Kind::Moved);
+        QCOMPARE(state.trial, 50);
+        QCOMPARE(state.square, 49 % 38);
+        QCOMPARE(playThrow(state, BoardContent{}).kind, Kind::LimitReached);
+        QCOMPARE(state.square, 49 % 38);
+        QCOMPARE(state.trial, 51);
     }
 
     void statusDigits_data() {
@@ -122,7 +123,7 @@ private slots:
     void statusDigits() {
         QFETCH(qlonglong, number);
         QFETCH(QString, shown);
-        const auto digits = tavrin::statusDigits(number);
+        const auto digits = rules::statusDigits(number);
         QString text;
         for (int i = 5; i >= 0; --i)
             text += digits[i] == kLedMinus ? QChar('-') : QChar('0' + digits[i]);
@@ -151,6 +152,16 @@ private slots:
         a.reseed(); // the next seed differs, so a reseed does not replay the first draws
         Random c(fixedSeedSource(42));
         QVERIFY(a.next() != c.next());
+    }
+
+    // Two starts within the same second must not play the same game.
+    void timeOfDaySeedKeepsItsHundredths() {
+        double now = 43200.37;
+        Random r(timeOfDaySeedSource([&now] { return now; }));
+        QCOMPARE(r.lastSeed(), 4320037u);
+        now = 43200.38;
+        r.reseed();
+        QCOMPARE(r.lastSeed(), 4320038u);
     }
 };
 

@@ -1,16 +1,17 @@
+#include "content_error_of.h"
 #include "rules/board_content.h"
 #include "rules/content_check.h"
 #include "rules/content_error.h"
 #include "rules/content_file.h"
 #include "rules/text_lines.h"
 #include "rules/whole_number.h"
-#include "content_error_of.h"
 
 #include <QTemporaryDir>
 #include <QtTest>
 #include <fstream>
 
 using namespace tavrin;
+using namespace tavrin::rules;
 using tavrin::testing::errorOf;
 using Lines = std::vector<std::string>;
 
@@ -156,6 +157,8 @@ private slots:
             quiz += "Q\r\na\r\nb\r\nc\r\n" +
                     std::string(k == 2   ? "one"
                                 : k == 3 ? "3"
+                                : k == 4 ? " 2.0 "
+                                : k == 5 ? "0.5"
                                          : "1") +
                     "\r\n-\r\n";
         writeFile(dir.filePath("mapdata.txt"), data);
@@ -165,12 +168,16 @@ private slots:
         QCOMPARE(report.errors,
                  (std::vector<std::string>{"mapdata.txt line 5: \"x\" is not a whole number",
                                            "gm1_data.txt line 11: \"one\" is not a number"}));
-        QCOMPARE(report.warnings.size(), std::size_t(1));
+        QCOMPARE(report.warnings.size(), std::size_t(2));
         QVERIFY(
             report.warnings[0].starts_with("gm1_data.txt line 17: answer \"3\" matches no choice"));
+        QVERIFY(report.warnings[1].starts_with(
+            "gm1_data.txt line 29: answer \"0.5\" matches no choice"));
 
-        report = checkContent(qEnvironmentVariable("TAVRIN_DATA_DIR").toStdString());
-        QVERIFY(report.errors.empty() && report.warnings.empty());
+        for (const char* set : {"/zh-HK", "/zh-TW", "/en"}) {
+            report = checkContent(qEnvironmentVariable("TAVRIN_DATA_DIR").toStdString() + set);
+            QVERIFY2(report.errors.empty() && report.warnings.empty(), set);
+        }
     }
 
     void utf8AndLinuxSavedFilesReadToo() {

@@ -5,7 +5,7 @@
 #include <iostream>
 #include <sstream>
 
-using namespace tavrin;
+using namespace tavrin::rules;
 
 namespace {
 

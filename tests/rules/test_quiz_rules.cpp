@@ -1,13 +1,14 @@
 #include "content_error_of.h"
-#include "rules/random.h"
+#include "quiz_test_files.h"
 #include "rules/content_error.h"
 #include "rules/quiz_content.h"
 #include "rules/quiz_rules.h"
-#include "quiz_test_files.h"
+#include "rules/random.h"
 
 #include <QtTest>
 
 using namespace tavrin;
+using namespace tavrin::rules;
 using tavrin::testing::errorOf;
 
 namespace {
@@ -21,8 +22,8 @@ QuizQuestion questionWithAnswer(const std::string& answer) {
 long long playRound(Random& rng, const std::function<bool(int)>& right) {
     QuizRound round(parseQuiz(quizLines()), rng); // every answer line is "1"
     while (!round.finished())
-        round.answer(right(round.QuestionNo) ? 1 : 2);
-    return round.GameScore;
+        round.answer(right(round.ordinal) ? 1 : 2);
+    return round.score;
 }
 
 } // namespace
@@ -31,19 +32,22 @@ class QuizRulesTest : public QObject {
     Q_OBJECT
 private slots:
     void answerLineNamesTheRightButton() {
-        for (const char* one : {"1", " 1 ", "\t1"}) { // blanks around the digit do no harm
-            QVERIFY(!isRightAnswer(questionWithAnswer(one), 0));
-            QVERIFY(isRightAnswer(questionWithAnswer(one), 1));
-            QVERIFY(!isRightAnswer(questionWithAnswer(one), 2));
+        // Read as a number: blanks around it, a sign, a fraction or an exponent do no harm.
+        for (const char* one : {"1", " 1 ", "\t1", "1.0", " 1.00 ", "+1", "1.", "1e0", "10e-1"}) {
+            QVERIFY2(!isRightAnswer(questionWithAnswer(one), 0), one);
+            QVERIFY2(isRightAnswer(questionWithAnswer(one), 1), one);
+            QVERIFY2(!isRightAnswer(questionWithAnswer(one), 2), one);
         }
-        // A number outside 0 to 2 makes every button wrong.
-        for (const char* outside : {"3", "-1"})
+        QVERIFY(isRightAnswer(questionWithAnswer(" 2 "), 2));
+        QVERIFY(isRightAnswer(questionWithAnswer("-0.0"), 0));
+        // A number that is not 0, 1 or 2 makes every button wrong.
+        for (const char* outside : {"3", "-1", "1.5", "0.999"})
             for (int button = 0; button < 3; ++button)
-                QVERIFY(!isRightAnswer(questionWithAnswer(outside), button));
-        QCOMPARE(errorOf([] { isRightAnswer(questionWithAnswer("B"), 1); }),
-                 std::string("gm1_data.txt line 11: \"B\" is not a number"));
-        QCOMPARE(errorOf([] { isRightAnswer(questionWithAnswer(""), 0); }),
-                 std::string("gm1_data.txt line 11: \"\" is not a number"));
+                QVERIFY2(!isRightAnswer(questionWithAnswer(outside), button), outside);
+        for (const char* notANumber : {"B", "", " ", "1 2", "1,0", "0x1", "inf", "nan", "1e999",
+                                       "++1", "+-1", "1e", ".", "-"})
+            QCOMPARE(errorOf([&] { isRightAnswer(questionWithAnswer(notANumber), 1); }),
+                     "gm1_data.txt line 11: \"" + std::string(notANumber) + "\" is not a number");
     }
 
     void optionsOfFirstAndLaterQuestions() {
@@ -86,9 +90,9 @@ private slots:
         Random twin(fixedSeedSource(11));
         QuizRound round(parseQuiz(quizLines()), rng);
         for (int n = 1; n <= 5; ++n) {
-            QCOMPARE(round.QuestionNo, n);
-            QCOMPARE(round.CurQuestion, twin.wholeUpTo(30));
-            QCOMPARE(round.current().text, "Q" + std::to_string(round.CurQuestion));
+            QCOMPARE(round.ordinal, n);
+            QCOMPARE(round.questionNumber, twin.wholeUpTo(30));
+            QCOMPARE(round.current().text, "Q" + std::to_string(round.questionNumber));
             QCOMPARE(round.answer(1).finished, n == 5);
         }
         // The fifth answer draws no sixth question: the game's next draw is left alone.
@@ -98,11 +102,11 @@ private slots:
     void badAnswerLineChangesNothing() {
         Random rng(fixedSeedSource(5));
         QuizRound round(parseQuiz(quizLines(std::vector<std::string>(30, "x"))), rng);
-        const int question = round.CurQuestion;
+        const int question = round.questionNumber;
         QVERIFY(errorOf([&] { round.answer(0); }).starts_with("gm1_data.txt line "));
-        QCOMPARE(round.GameScore, 0LL);
-        QCOMPARE(round.QuestionNo, 1);
-        QCOMPARE(round.CurQuestion, question);
+        QCOMPARE(round.score, 0LL);
+        QCOMPARE(round.ordinal, 1);
+        QCOMPARE(round.questionNumber, question);
     }
 };
 

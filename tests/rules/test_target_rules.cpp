@@ -8,6 +8,7 @@
 #include <set>
 
 using namespace tavrin;
+using namespace tavrin::rules;
 using Digits = std::array<int, 6>;
 using State = TargetCountdown::State;
 

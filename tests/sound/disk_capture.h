@@ -1,5 +1,7 @@
 #pragma once
 
+#include "sound/audio_engine.h"
+
 #include <QFile>
 #include <QTemporaryDir>
 #include <QtGlobal>
@@ -9,11 +11,11 @@
 #include <vector>
 
 // Sends SDL's output to a file (SDL_AUDIODRIVER=disk) so a test can see what was played: raw
-// 16-bit stereo at 44.1 kHz, written at about the speed of real playback. Create it before the
-// AudioEngine and read it after the engine is gone, when the file is complete.
+// 16-bit stereo at the engine's rate, written at about the speed of real playback. Create it before
+// the AudioEngine and read it after the engine is gone, when the file is complete.
 class DiskCapture {
 public:
-    static constexpr int kRate = 44100;
+    static constexpr int kRate = tavrin::AudioEngine::kOutputRate;
 
     DiskCapture() {
         qputenv("SDL_AUDIODRIVER", "disk");

@@ -1,6 +1,7 @@
 #include "midi_builder.h"
 #include "sound/audio_engine.h"
 #include "sound/sound_control.h"
+#include "started_engine.h"
 
 #include <QtTest>
 #include <csignal>
@@ -78,12 +79,12 @@ private slots:
 
         AudioEngine::Settings settings;
         settings.mute = mute;
-        AudioEngine engine(settings);
+        StartedEngine engine(settings);
         QCOMPARE(engine.isOpen(), files != "real");
         SoundControl music(engine);
         SoundControl hit(engine);
         int done = 0;
-        connect(&music, &SoundControl::Done, this, [&] { ++done; });
+        connect(&music, &SoundControl::done, this, [&] { ++done; });
 
         // The holder's start, a target game closed early and opened again, then the music's
         // restart sequence, and some commands the game never sends.
@@ -114,7 +115,7 @@ private slots:
     }
 
     void openOnAnOpenDeviceKeepsItPlayable() {
-        AudioEngine engine({});
+        StartedEngine engine;
         SoundControl hit(engine);
         hit.setDeviceType("waveaudio");
         hit.setFileName(qEnvironmentVariable("TAVRIN_SOURCE_DIR") + "/data/boo.WAV");
@@ -136,10 +137,10 @@ private slots:
 
     void restartingTheMusicIsNotTakenForItsEnd() {
         // SDL reports a halt as the end of the music; a restart halts the old play first.
-        AudioEngine engine({});
+        StartedEngine engine;
         SoundControl music(engine);
         int done = 0;
-        connect(&music, &SoundControl::Done, this, [&] { ++done; });
+        connect(&music, &SoundControl::done, this, [&] { ++done; });
         prepare(music, "Sequencer", oneSecondTune());
         music.setCommand("Open");
         music.setNotify(true);
@@ -171,10 +172,10 @@ private slots:
     }
 
     void doneIsALaterEventAndDiesWithItsDevice() {
-        AudioEngine engine({});
+        StartedEngine engine;
         auto music = std::make_unique<SoundControl>(engine);
         int done = 0;
-        connect(music.get(), &SoundControl::Done, this, [&](int code) {
+        connect(music.get(), &SoundControl::done, this, [&](int code) {
             QCOMPARE(code, SoundControl::kNotifySuccessful);
             ++done;
         });
@@ -195,7 +196,7 @@ private slots:
     }
 
     void destroyingAPlayingSequencerStopsTheMusic() {
-        AudioEngine engine({});
+        StartedEngine engine;
         auto music = std::make_unique<SoundControl>(engine);
         prepare(*music, "Sequencer", oneSecondTune());
         music->setCommand("Open");
@@ -213,7 +214,7 @@ private slots:
         for (int i = 0; i < 2; ++i)
             sigaction(caught[i], &defaults, &saved[i]);
         {
-            AudioEngine engine({});
+            StartedEngine engine;
             QVERIFY(engine.isOpen());
             for (int signal : caught) {
                 sigaction(signal, nullptr, &now);
@@ -225,7 +226,7 @@ private slots:
     }
 
     void devicesMayOutliveTheEngine() {
-        auto engine = std::make_unique<AudioEngine>(AudioEngine::Settings{});
+        auto engine = std::make_unique<StartedEngine>();
         SoundControl music(*engine);
         SoundControl hit(*engine);
         prepare(music, "Sequencer", oneSecondTune());

@@ -1,6 +1,6 @@
-#include "windows/app_context.h"
-#include "rules/clock.h"
 #include "midi_builder.h"
+#include "rules/clock.h"
+#include "windows/app_context.h"
 #include "windows/sound_holder.h"
 
 #include <QDir>
@@ -14,7 +14,7 @@ using namespace tavrin;
 class FrmSndTest : public QObject {
     Q_OBJECT
 
-    SystemClock clock_;
+    rules::SystemClock clock_;
     std::unique_ptr<QTemporaryDir> dir_;
     std::unique_ptr<AppContext> ctx_;
 
@@ -29,9 +29,11 @@ class FrmSndTest : public QObject {
             QVERIFY(midi_builder::save(dir_->filePath("p_samy.mid"), midi_builder::file({track})));
         }
         Options options;
-        options.dataDir = dir_->path();
+        options.dataRoot = dir_->path(); // the sounds come from the data root
         options.mute = mute;
         ctx_ = std::make_unique<AppContext>(options, clock_);
+        ctx_->audio.start(); // as the program does once its start window shows
+        ctx_->audio.waitForStart();
     }
 
     void unloadSnd() {
@@ -48,30 +50,30 @@ private slots:
         QVERIFY(!snd.isVisible());
         QCOMPARE(snd.windowTitle(), QString("Sound: wave + midi"));
 
-        QVERIFY(snd.mmcPSamy.isOpen() && snd.mmcPSamy.isPlaying());
+        QVERIFY(snd.music.isOpen() && snd.music.isPlaying());
         QVERIFY(ctx_->audio.isMusicPlaying());
-        const std::pair<SoundControl*, const char*> effects[] = {{&snd.mmcHit3, "hit3.WAV"},
-                                                              {&snd.mmcBlip2, "blip2.WAV"},
-                                                              {&snd.mmcBoo, "boo.WAV"},
-                                                              {&snd.mmcYeah, "yeah.WAV"}};
+        const std::pair<SoundControl*, const char*> effects[] = {{&snd.hitSound, "hit3.WAV"},
+                                                                 {&snd.missSound, "blip2.WAV"},
+                                                                 {&snd.wrongSound, "boo.WAV"},
+                                                                 {&snd.rightSound, "yeah.WAV"}};
         for (auto [device, file] : effects) {
             QVERIFY(!device->isOpen()); // the mini-games open them
-            QCOMPARE(device->DeviceType(), QString("WaveAudio"));
-            QCOMPARE(device->FileName(), QDir(dir_->path()).filePath(file));
+            QCOMPARE(device->deviceType(), QString("WaveAudio"));
+            QCOMPARE(device->fileName(), QDir(dir_->path()).filePath(file));
             QCOMPARE(snd.findChild<SoundControl*>(device->objectName()), device);
         }
-        QCOMPARE(snd.mmcPSamy.DeviceType(), QString("Sequencer"));
-        QCOMPARE(snd.control("mmcHit3")->geometry(), QRect(8, 8, 236, 22));
-        QCOMPARE(snd.control("mmcYeah")->geometry(), QRect(8, 136, 236, 22));
+        QCOMPARE(snd.music.deviceType(), QString("Sequencer"));
+        QCOMPARE(snd.control("hitSound")->geometry(), QRect(8, 8, 236, 22));
+        QCOMPARE(snd.control("rightSound")->geometry(), QRect(8, 136, 236, 22));
     }
 
     void theTuneStartsAgainAfterEachEndUntilUnloaded() {
         startContext(false);
         SoundHolder& snd = ctx_->windows.get<SoundHolder>();
         int ends = 0;
-        connect(&snd.mmcPSamy, &SoundControl::Done, this, [&] { ++ends; });
+        connect(&snd.music, &SoundControl::done, this, [&] { ++ends; });
         QTRY_COMPARE_WITH_TIMEOUT(ends, 2, 3000);
-        QVERIFY(snd.mmcPSamy.isPlaying());
+        QVERIFY(snd.music.isPlaying());
 
         unloadSnd();
         QVERIFY(!ctx_->audio.isMusicPlaying());
@@ -82,11 +84,11 @@ private slots:
 
     void loadingAgainStartsFromTheLayout() {
         startContext(false);
-        ctx_->windows.get<SoundHolder>().mmcYeah.setCommand("Open");
+        ctx_->windows.get<SoundHolder>().rightSound.setCommand("Open");
         unloadSnd();
         SoundHolder& snd = ctx_->windows.get<SoundHolder>();
-        QVERIFY(!snd.mmcYeah.isOpen());
-        QVERIFY(snd.mmcPSamy.isPlaying());
+        QVERIFY(!snd.rightSound.isOpen());
+        QVERIFY(snd.music.isPlaying());
     }
 
     void mutedOrWithoutFilesTheHolderLoadsInSilence_data() {
@@ -100,10 +102,10 @@ private slots:
         QFETCH(bool, withFiles);
         startContext(mute, withFiles);
         SoundHolder& snd = ctx_->windows.get<SoundHolder>();
-        snd.mmcYeah.setCommand("Open");
-        snd.mmcYeah.setWait(false);
-        snd.mmcYeah.setCommand("Sound");
-        QVERIFY(!snd.mmcPSamy.isOpen() && !snd.mmcYeah.isOpen());
+        snd.rightSound.setCommand("Open");
+        snd.rightSound.setWait(false);
+        snd.rightSound.setCommand("Sound");
+        QVERIFY(!snd.music.isOpen() && !snd.rightSound.isOpen());
         QVERIFY(!ctx_->audio.isMusicPlaying());
         unloadSnd();
     }

@@ -2,6 +2,7 @@
 #include "midi_builder.h"
 #include "sound/audio_engine.h"
 #include "sound/sound_control.h"
+#include "started_engine.h"
 #include "wave_builder.h"
 
 #include <QElapsedTimer>
@@ -54,7 +55,7 @@ private slots:
         QFETCH(QString, command);
         DiskCapture capture;
         {
-            AudioEngine engine({});
+            StartedEngine engine;
             QVERIFY(engine.isOpen());
             SoundControl device(engine);
             openDevice(device, "WaveAudio", dataFile(name));
@@ -79,7 +80,7 @@ private slots:
 
         DiskCapture capture;
         {
-            AudioEngine engine({});
+            StartedEngine engine;
             SoundControl device(engine);
             openDevice(device, "WaveAudio", path);
             device.setCommand("Sound");
@@ -104,10 +105,10 @@ private slots:
         DiskCapture capture;
         std::vector<qint64> secondsToDone;
         {
-            AudioEngine engine({});
+            StartedEngine engine;
             SoundControl music(engine);
             QElapsedTimer sincePlay;
-            connect(&music, &SoundControl::Done, this, [&] {
+            connect(&music, &SoundControl::done, this, [&] {
                 secondsToDone.push_back(sincePlay.elapsed());
                 music.setNotify(false);
                 music.setCommand("Next");
@@ -151,10 +152,10 @@ private slots:
         bool onUiThread = false;
         qint64 doneAfter = -1;
         {
-            AudioEngine engine({});
+            StartedEngine engine;
             SoundControl music(engine);
             QElapsedTimer sincePlay;
-            connect(&music, &SoundControl::Done, this, [&] {
+            connect(&music, &SoundControl::done, this, [&] {
                 ++done;
                 doneAfter = sincePlay.elapsed();
                 onUiThread = QThread::currentThread() == QCoreApplication::instance()->thread();
@@ -177,10 +178,10 @@ private slots:
         {
             AudioEngine::Settings settings;
             settings.soundFont = scratch_.filePath("no_such_font.sf2");
-            AudioEngine engine(settings);
+            StartedEngine engine(settings);
             SoundControl music(engine);
             SoundControl hit(engine);
-            connect(&music, &SoundControl::Done, this, [&] { ++done; });
+            connect(&music, &SoundControl::done, this, [&] { ++done; });
             openDevice(music, "Sequencer", oneSecondTune());
             music.setNotify(true);
             music.setCommand("Play");

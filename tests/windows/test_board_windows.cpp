@@ -1,27 +1,28 @@
 #include "app/app_setup.h"
-#include "windows/image_bank.h"
-#include "rules/board_rules.h"
-#include "windows/die_window.h"
-#include "windows/board_window.h"
 #include "controls/image_control.h"
+#include "controls/interval_timer.h"
 #include "controls/label_control.h"
 #include "controls/picture_box.h"
-#include "controls/interval_timer.h"
 #include "game_fixture.h"
-#include "windows/quiz_window.h"
-#include "windows/end_window.h"
+#include "rules/board_rules.h"
+#include "rules/status_digits.h"
+#include "windows/board_window.h"
+#include "windows/die_window.h"
 #include "windows/drag_handle.h"
+#include "windows/end_window.h"
+#include "windows/image_bank.h"
+#include "windows/quiz_window.h"
 #include "windows/sound_holder.h"
 #include "windows/start_window.h"
 #include "windows/status_strip.h"
-#include "rules/status_digits.h"
+#include "windows/target_game_window.h"
 
 #include <QApplication>
+#include <QClipboard>
 #include <QLineEdit>
+#include <QMimeData>
 #include <QPlainTextEdit>
 #include <QtTest>
-#include <QClipboard>
-#include <QMimeData>
 
 using namespace tavrin;
 using namespace tavrin::testing;
@@ -30,14 +31,14 @@ namespace {
 
 // Starts a game as the player does: the start window, then its START label.
 BoardWindow& startGame(GameFixture& f) {
-    f.ctx->windows.show<StartWindow>().Label4_Click();
+    f.ctx->windows.show<StartWindow>().onStartClicked();
     return f.ctx->windows.get<BoardWindow>();
 }
 
 // Throws the die with a chosen face through the die's own click handler.
 void throwFace(GameFixture& f, int face) {
-    f.ctx->state.DiceValue = face;
-    f.ctx->windows.get<DieWindow>().imgDice_Click();
+    f.ctx->session.stateForSetup().dieFace = face;
+    f.ctx->windows.get<DieWindow>().onDieClicked();
 }
 
 QPoint twipsPos(const QWidget& w) {
@@ -61,16 +62,17 @@ private slots:
         BoardWindow& map = startGame(f);
         auto& forms = f.ctx->windows;
         QVERIFY(!forms.isLoaded<StartWindow>());
-        for (QWidget* w : std::initializer_list<QWidget*>{
-                 &map, &forms.get<StatusStrip>(), &forms.get<DieWindow>(), &forms.get<DragHandle>()})
+        for (QWidget* w :
+             std::initializer_list<QWidget*>{&map, &forms.get<StatusStrip>(),
+                                             &forms.get<DieWindow>(), &forms.get<DragHandle>()})
             QVERIFY2(w->isVisible(), qPrintable(w->objectName()));
         QVERIFY(forms.isLoaded<SoundHolder>() && !forms.get<SoundHolder>().isVisible());
         QVERIFY(forms.isLoaded<ImageBank>() && !forms.get<ImageBank>().isVisible());
-        QCOMPARE(f.ctx->state.Score, 1000LL);
-        QCOMPARE(f.ctx->state.Trial, 1);
-        QVERIFY(f.ctx->state.MapActive);
-        QCOMPARE(map.CharPos, 0);
-        QCOMPARE(twipsPos(map.image("imgChar")), QPoint(120, -60));
+        QCOMPARE(f.ctx->session.state().score, 1000LL);
+        QCOMPARE(f.ctx->session.state().trial, 1);
+        QVERIFY(f.ctx->session.state().takingThrows);
+        QCOMPARE(f.ctx->session.state().square, 0);
+        QCOMPARE(twipsPos(map.image("character")), QPoint(120, -60));
     }
 
     void windowsLoadImplicitlyAndUnloadQuietly() {
@@ -78,15 +80,15 @@ private slots:
         auto& forms = f.ctx->windows;
         forms.unload<QuizWindow>(); // never loaded: nothing happens
         QVERIFY(!forms.isLoaded<QuizWindow>());
-        const QPixmap face = forms.get<ImageBank>().DiceGra(6);
+        const QPixmap face = forms.get<ImageBank>().dieFace(6);
         QVERIFY(forms.isLoaded<ImageBank>() && !forms.get<ImageBank>().isVisible());
         QCOMPARE(face.deviceIndependentSize().toSize(), QSize(70, 100));
         // Loading again starts from the layout.
         StatusStrip& status = forms.get<StatusStrip>();
-        status.label("lblMsg").setCaption("changed");
+        status.label("message").setCaption("changed");
         forms.unload<StatusStrip>();
         QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
-        QCOMPARE(forms.get<StatusStrip>().label("lblMsg").Caption(), QString("!!歡迎!!"));
+        QCOMPARE(forms.get<StatusStrip>().label("message").caption(), QString("!!歡迎!!"));
     }
 
     void groupStandsAroundTheHandle() {
@@ -94,15 +96,15 @@ private slots:
         startGame(f);
         auto& forms = f.ctx->windows;
         DragHandle& face = forms.get<DragHandle>();
-        face.setLeft(3000);
-        face.setTop(7500);
-        face.Image1_MouseDown(2, 0, 0, 0);
-        face.Image1_MouseUp(2, 0, 0, 0); // a press and release without moving places the group
-        QCOMPARE(QPoint(forms.get<BoardWindow>().Left(), forms.get<BoardWindow>().Top()),
+        face.setLeftTwips(3000);
+        face.setTopTwips(7500);
+        face.onHandlePressed(0, 0);
+        face.onHandleReleased(); // a press and release without moving places the group
+        QCOMPARE(QPoint(forms.get<BoardWindow>().leftTwips(), forms.get<BoardWindow>().topTwips()),
                  QPoint(onPixel(4400), 2700));
-        QCOMPARE(QPoint(forms.get<StatusStrip>().Left(), forms.get<StatusStrip>().Top()),
+        QCOMPARE(QPoint(forms.get<StatusStrip>().leftTwips(), forms.get<StatusStrip>().topTwips()),
                  QPoint(onPixel(4960), 8100));
-        QCOMPARE(QPoint(forms.get<DieWindow>().Left(), forms.get<DieWindow>().Top()),
+        QCOMPARE(QPoint(forms.get<DieWindow>().leftTwips(), forms.get<DieWindow>().topTwips()),
                  QPoint(10500, 7500));
     }
 
@@ -111,16 +113,16 @@ private slots:
         startGame(f);
         auto& forms = f.ctx->windows;
         DragHandle& face = forms.get<DragHandle>();
-        const int mapLeft = forms.get<BoardWindow>().Left();
-        const int handleLeft = face.Left();
-        face.Image1_MouseDown(1, 0, 300, 300);
-        face.Image1_MouseMove(1, 0, 600, 450);
-        QCOMPARE(face.Left(), handleLeft + 300);
-        QCOMPARE(forms.get<BoardWindow>().Left(), mapLeft);
-        face.Image1_MouseUp(1, 0, 600, 450);
-        QCOMPARE(forms.get<BoardWindow>().Left(), onPixel(face.Left() + 1400));
-        face.Image1_MouseMove(0, 0, 900, 900); // no drag any more
-        QCOMPARE(forms.get<BoardWindow>().Left(), onPixel(face.Left() + 1400));
+        const int mapLeft = forms.get<BoardWindow>().leftTwips();
+        const int handleLeft = face.leftTwips();
+        face.onHandlePressed(300, 300);
+        face.onHandleDragged(600, 450);
+        QCOMPARE(face.leftTwips(), handleLeft + 300);
+        QCOMPARE(forms.get<BoardWindow>().leftTwips(), mapLeft);
+        face.onHandleReleased();
+        QCOMPARE(forms.get<BoardWindow>().leftTwips(), onPixel(face.leftTwips() + 1400));
+        face.onHandleDragged(900, 900); // no drag any more
+        QCOMPARE(forms.get<BoardWindow>().leftTwips(), onPixel(face.leftTwips() + 1400));
     }
 
     void everyTileShowsThePictureOfItsKind() {
@@ -131,11 +133,11 @@ private slots:
         const ImageBank& bank = f.ctx->windows.get<ImageBank>();
         const int expected[] = {2, 0, 1, 0, 3, 3, 3, 2};
         for (int i = 0; i < 8; ++i)
-            QCOMPARE(map.image("tiles", i).Picture().cacheKey(),
-                     bank.imgTiles(expected[i]).cacheKey());
-        for (int i = 0; i < kSquareCount; ++i) {
-            const ImageControl& tile = map.image("tiles", i);
-            QVERIFY(!tile.hasBorder() && !tile.Stretch());
+            QCOMPARE(map.image("squares", i).picture().cacheKey(),
+                     bank.squarePicture(expected[i]).cacheKey());
+        for (int i = 0; i < rules::kSquareCount; ++i) {
+            const ImageControl& tile = map.image("squares", i);
+            QVERIFY(!tile.hasBorder() && !tile.stretch());
             QCOMPARE(tile.width(), tile.height());
         }
     }
@@ -143,11 +145,11 @@ private slots:
     void startWindowShowsTheInstructionsExactly() {
         GameFixture f;
         StartWindow& start = f.ctx->windows.get<StartWindow>();
-        const QString text = start.multiLineText("Text1").toPlainText();
+        const QString text = start.multiLineText("instructions").toPlainText();
         QCOMPARE(text.count('\n'), 25);
         QVERIFY(text.startsWith("1, Moving the character\n     - Click on the green ball on \n"));
         QVERIFY(text.endsWith("in the status window\n"));
-        QCOMPARE(start.label("Label4").Caption(), QString("START ->"));
+        QCOMPARE(start.label("startLink").caption(), QString("START ->"));
         QCOMPARE(start.size(), QSize(317, 208));
     }
 
@@ -155,7 +157,7 @@ private slots:
     void instructionsTakeAPasteOnlyOfSomething() {
         GameFixture f;
         StartWindow& start = f.ctx->windows.show<StartWindow>();
-        QPlainTextEdit& text = start.multiLineText("Text1");
+        QPlainTextEdit& text = start.multiLineText("instructions");
         const QString before = text.toPlainText();
         QGuiApplication::clipboard()->setMimeData(new QMimeData);
         QTest::keyClick(&text, Qt::Key_V, Qt::ControlModifier);
@@ -171,55 +173,58 @@ private slots:
         f.useBoard({{3, "-120"}}, {{3, "<b>x</b>"}});
         BoardWindow& map = startGame(f);
         throwFace(f, 3);
-        QCOMPARE(map.CharPos, 3);
-        QCOMPARE(f.ctx->state.Score, 880LL);
-        QCOMPARE(f.ctx->state.Trial, 2);
-        const LabelControl& message = f.ctx->windows.get<StatusStrip>().label("lblMsg");
-        QCOMPARE(message.Caption(), QString("<b>x</b>"));
+        QCOMPARE(f.ctx->session.state().square, 3);
+        QCOMPARE(f.ctx->session.state().score, 880LL);
+        QCOMPARE(f.ctx->session.state().trial, 2);
+        const LabelControl& message = f.ctx->windows.get<StatusStrip>().label("message");
+        QCOMPARE(message.caption(), QString("<b>x</b>"));
         QCOMPARE(message.textFormat(), Qt::PlainText);
-        const QPoint tile = twipsPos(map.image("tiles", 3));
-        QCOMPARE(twipsPos(map.image("imgChar")), tile - QPoint(0, 300));
+        const QPoint tile = twipsPos(map.image("squares", 3));
+        QCOMPARE(twipsPos(map.image("character")), tile - QPoint(0, 300));
         DieWindow& dice = f.ctx->windows.get<DieWindow>();
-        QCOMPARE(dice.lineText("Text1").text(), QString("3"));
-        QVERIFY(!f.ctx->state.DiceHeld);
-        QCOMPARE(dice.timer("Timer1").Interval(), 150);
+        QCOMPARE(dice.lineText("thrownFace").text(), QString("3"));
+        QVERIFY(!f.ctx->session.state().dieHeld);
+        QVERIFY(dice.isTurning());
     }
 
     void dieIsFrozenByAClickDuringAMiniGame() {
         GameFixture f;
         f.useBoard({{2, "33301"}, {6, "50"}});
-        BoardWindow& map = startGame(f);
+        startGame(f);
         DieWindow& dice = f.ctx->windows.get<DieWindow>();
         throwFace(f, 2); // the quiz opens; the die turns again meanwhile
         QVERIFY(f.ctx->windows.isLoaded<QuizWindow>());
-        QVERIFY(!f.ctx->state.MapActive);
-        QCOMPARE(dice.timer("Timer1").Interval(), 150);
+        QVERIFY(!f.ctx->session.state().takingThrows);
+        QVERIFY(dice.isTurning());
         throwFace(f, 4); // refused: held on 4, nothing moves
-        QCOMPARE(map.CharPos, 2);
-        QCOMPARE(f.ctx->state.Trial, 2);
-        QVERIFY(f.ctx->state.DiceHeld);
-        QCOMPARE(dice.timer("Timer1").Interval(), 0);
-        f.ctx->windows.unload<QuizWindow>(); // the quiz ends
-        dice.timer("Timer1").setInterval(150);
-        QVERIFY(f.ctx->state.MapActive);
-        dice.Timer1_Timer(); // frozen: ticks leave the face alone
-        QCOMPARE(f.ctx->state.DiceValue, 4);
-        dice.imgDice_Click();
-        QCOMPARE(map.CharPos, 6);
-        QCOMPARE(f.ctx->state.Score, 1050LL);
+        QCOMPARE(f.ctx->session.state().square, 2);
+        QCOMPARE(f.ctx->session.state().trial, 2);
+        QVERIFY(f.ctx->session.state().dieHeld);
+        QVERIFY(!dice.isTurning());
+        f.ctx->session.finishMiniGame(rules::MiniGame::Quiz, 0); // the quiz ends
+        f.ctx->windows.unload<QuizWindow>();
+        QVERIFY(dice.isTurning());
+        QVERIFY(f.ctx->session.state().takingThrows);
+        dice.onTurnTick(); // frozen: ticks leave the face alone
+        QCOMPARE(f.ctx->session.state().dieFace, 4);
+        dice.onDieClicked();
+        QCOMPARE(f.ctx->session.state().square, 6);
+        QCOMPARE(f.ctx->session.state().score, 1050LL);
     }
 
     void turningDieShowsFacesOneToSix() {
         GameFixture f;
         startGame(f);
         DieWindow& dice = f.ctx->windows.get<DieWindow>();
-        QVERIFY(f.ctx->state.DiceValue >= 1 && f.ctx->state.DiceValue <= 6); // drawn at load
+        QVERIFY(f.ctx->session.state().dieFace >= 1 &&
+                f.ctx->session.state().dieFace <= 6); // drawn at load
         QSet<int> seen;
         for (int i = 0; i < 200; ++i) {
-            dice.Timer1_Timer();
-            seen << f.ctx->state.DiceValue;
-            QCOMPARE(dice.image("imgDice").Picture().cacheKey(),
-                     f.ctx->windows.get<ImageBank>().DiceGra(f.ctx->state.DiceValue).cacheKey());
+            dice.onTurnTick();
+            seen << f.ctx->session.state().dieFace;
+            QCOMPARE(
+                dice.image("dieFace").picture().cacheKey(),
+                f.ctx->windows.get<ImageBank>().dieFace(f.ctx->session.state().dieFace).cacheKey());
         }
         QCOMPARE(seen, (QSet<int>{1, 2, 3, 4, 5, 6}));
     }
@@ -227,27 +232,28 @@ private slots:
     void winAtTheStartOfAThrowOpensTheEndWindow() {
         GameFixture f;
         BoardWindow& map = startGame(f);
-        f.ctx->state.Score = 5000;
+        f.ctx->session.stateForSetup().score = 5000;
         throwFace(f, 5);
         QCOMPARE(f.boxes, QStringList{QString("Tavrin: ") + kWinText});
-        QCOMPARE(twipsPos(map.image("imgChar")), QPoint(onPixel(3430), onPixel(2120)));
-        QCOMPARE(f.ctx->state.Trial, 1);
+        QCOMPARE(twipsPos(map.image("character")), QPoint(onPixel(3430), onPixel(2120)));
+        QCOMPARE(f.ctx->session.state().trial, 1);
         QVERIFY(!map.isVisible());
-        for (bool loaded : {f.ctx->windows.isLoaded<DieWindow>(), f.ctx->windows.isLoaded<DragHandle>(),
-                            f.ctx->windows.isLoaded<SoundHolder>(), f.ctx->windows.isLoaded<ImageBank>(),
-                            f.ctx->windows.isLoaded<StatusStrip>()})
+        for (bool loaded :
+             {f.ctx->windows.isLoaded<DieWindow>(), f.ctx->windows.isLoaded<DragHandle>(),
+              f.ctx->windows.isLoaded<SoundHolder>(), f.ctx->windows.isLoaded<ImageBank>(),
+              f.ctx->windows.isLoaded<StatusStrip>()})
             QVERIFY(!loaded);
         EndWindow& end = f.ctx->windows.get<EndWindow>();
         QVERIFY(end.isVisible());
-        QCOMPARE(end.label("lblScore").Caption(), QString("5000"));
+        QCOMPARE(end.label("score").caption(), QString("5000"));
     }
 
     void fiftiethClickEndsTheGameWithoutMoving() {
         GameFixture f;
-        BoardWindow& map = startGame(f);
-        f.ctx->state.Trial = 50;
+        startGame(f);
+        f.ctx->session.stateForSetup().trial = 50;
         throwFace(f, 3);
-        QCOMPARE(map.CharPos, 0);
+        QCOMPARE(f.ctx->session.state().square, 0);
         QVERIFY(f.ctx->windows.isLoaded<EndWindow>());
         QVERIFY(f.boxes.isEmpty());
     }
@@ -257,13 +263,13 @@ private slots:
         startGame(f);
         QPointer<DieWindow> dice = &f.ctx->windows.get<DieWindow>();
         QPointer<StatusStrip> status = &f.ctx->windows.get<StatusStrip>();
-        f.ctx->state.Trial = 50;
+        f.ctx->session.stateForSetup().trial = 50;
         throwFace(f, 3);         // the end: the die and the status strip go
         QVERIFY(dice && status); // destroyed only when the event loop next runs
-        QTest::mouseClick(&dice->image("imgDice"), Qt::LeftButton);
-        QCOMPARE(f.ctx->state.Trial, 51);
-        QCOMPARE(dice->timer("Timer1").Interval(), 0);
-        QCOMPARE(status->timer("Timer1").Interval(), 0);
+        QTest::mouseClick(&dice->image("dieFace"), Qt::LeftButton);
+        QCOMPARE(f.ctx->session.state().trial, 51);
+        QVERIFY(!dice->isTurning());
+        QCOMPARE(status->timer("refreshTimer").interval(), 0);
         QVERIFY(!f.ctx->windows.isLoaded<ImageBank>());
         QVERIFY(!f.ctx->windows.isLoaded<DieWindow>());
     }
@@ -276,71 +282,87 @@ private slots:
         auto shown = [&](const QString& row) {
             QString digits;
             for (int i = 5; i >= 0; --i) {
-                const qint64 key = status.pictureBox(row, i).Picture().cacheKey();
-                digits += key == bank.RedDigit(kLedMinus).cacheKey() ? QString("-") : QString("?");
+                const qint64 key = status.pictureBox(row, i).picture().cacheKey();
+                digits +=
+                    key == bank.redDigit(rules::kLedMinus).cacheKey() ? QString("-") : QString("?");
                 for (int d = 0; d <= 9; ++d)
-                    if (key == bank.RedDigit(d).cacheKey())
+                    if (key == bank.redDigit(d).cacheKey())
                         digits.back() = QChar('0' + d);
             }
             return digits;
         };
-        f.ctx->state.Score = 5030;
-        f.ctx->state.Trial = 12;
-        status.Timer1_Timer();
-        QCOMPARE(shown("imgScore"), QString("005030"));
-        QCOMPARE(shown("imgTrial"), QString("000012"));
-        f.ctx->state.Score = -120;
-        status.Timer1_Timer();
-        QCOMPARE(shown("imgScore"), QString("-00120"));
+        f.ctx->session.stateForSetup().score = 5030;
+        f.ctx->session.stateForSetup().trial = 12;
+        status.onRefreshTick();
+        QCOMPARE(shown("scoreDigits"), QString("005030"));
+        QCOMPARE(shown("trialDigits"), QString("000012"));
+        f.ctx->session.stateForSetup().score = -120;
+        status.onRefreshTick();
+        QCOMPARE(shown("scoreDigits"), QString("-00120"));
     }
 
     void shieldsOpenAddressesAndExitAsks() {
         GameFixture f;
         startGame(f);
         StatusStrip& status = f.ctx->windows.get<StatusStrip>();
-        status.imgInfo_Click();
-        status.imgHelp_Click();
-        status.imgSearch_Click();
+        status.onInfoClicked();
+        status.onHelpClicked();
+        status.onSearchClicked();
         QCOMPARE(f.opened.size(), 3);
-        QVERIFY(f.opened[1].endsWith("/readme.htm"));
-        QVERIFY(f.opened[2].endsWith("/cgi-bin/query?pg=q&kl=XX&q=%22coronary+heart+disease%22"));
+        QVERIFY(f.opened[0].endsWith("/pages/info-zh-HK.html"));
+        QVERIFY(f.opened[1].endsWith("/pages/help-zh-HK.html"));
+        QVERIFY(f.opened[2].endsWith("%22coronary+heart+disease%22"));
         f.answer = MessageBoxes::Answer::No;
-        status.imgExit_Click();
+        status.onExitClicked();
         QCOMPARE(f.boxes.last(), QString("Tavrin: ") + kExitQuestion);
         QVERIFY(f.ctx->windows.isLoaded<BoardWindow>());
         f.answer = MessageBoxes::Answer::Yes;
-        status.imgExit_Click();
+        status.onExitClicked();
         QVERIFY(f.ctx->windows.loaded().empty()); // at once, and no end window
+    }
+
+    // However the game ends, no mini-game is left behind the end window.
+    void theEndLeavesNoMiniGameLoaded() {
+        GameFixture f;
+        f.useBoard({{1, "33301"}});
+        startGame(f);
+        throwFace(f, 1);
+        QVERIFY(f.ctx->windows.isLoaded<QuizWindow>());
+        f.ctx->windows.get<DragHandle>().close(); // the handle's close box ends the game
+        QVERIFY(f.ctx->windows.isLoaded<EndWindow>());
+        QVERIFY(!f.ctx->windows.isLoaded<QuizWindow>());
+        QVERIFY(!f.ctx->windows.isLoaded<TargetGameWindow>());
     }
 
     void endWindowTurnsItsPageThenEnds() {
         GameFixture f;
-        f.ctx->state.Score = -120;
+        f.ctx->session.stateForSetup().score = -120;
         EndWindow& end = f.ctx->windows.show<EndWindow>();
-        QCOMPARE(end.label("lblScore").Caption(), QString("-120"));
-        QVERIFY(!end.label("Label6").isVisible() && end.label("lblUrl1").y() > end.height());
-        end.Label4_Click();
-        QCOMPARE(end.label("Label4").Caption(), QString("END ->"));
-        for (const char* hidden : {"Label1", "Label2", "lblScore", "Label3"})
+        QCOMPARE(end.label("score").caption(), QString("-120"));
+        QVERIFY(!end.label("linksHint").isVisible() && end.label("homeLink").y() > end.height());
+        end.onNextClicked();
+        QCOMPARE(end.label("nextLink").caption(), QString("END ->"));
+        for (const char* hidden : {"thanks", "scoreHeading", "score", "cheer"})
             QVERIFY(!end.label(hidden).isVisible());
-        QCOMPARE(twipsPos(end.label("Label5")), QPoint(1800, 360));
-        QCOMPARE(twipsPos(end.label("lblUrl3")), QPoint(2040, 2040));
-        QVERIFY(end.label("Label6").isVisible());
-        end.lblEMail_Click();
-        QVERIFY(f.opened.value(0).startsWith("mailto:"));
+        QCOMPARE(twipsPos(end.label("credit")), QPoint(1800, 360));
+        QCOMPARE(twipsPos(end.label("infoLink")), QPoint(2040, 2040));
+        QVERIFY(end.label("linksHint").isVisible());
+        end.onInfoClicked();
+        QVERIFY(f.opened.value(0).endsWith("/pages/info-zh-HK.html"));
         QVERIFY(f.ctx->windows.isLoaded<EndWindow>());
-        end.Label4_Click();
+        end.onNextClicked();
         QVERIFY(f.ctx->windows.loaded().empty());
     }
 
     void captionsFitOnOneLineOfTheirBoxes() {
         GameFixture f;
-        std::vector<GameWindow*> windows{&f.ctx->windows.get<StartWindow>(), &f.ctx->windows.get<StatusStrip>(),
-                                   &f.ctx->windows.get<EndWindow>()};
-        f.ctx->windows.get<EndWindow>().Label4_Click(); // the credit and links show on page two
+        std::vector<GameWindow*> windows{&f.ctx->windows.get<StartWindow>(),
+                                         &f.ctx->windows.get<StatusStrip>(),
+                                         &f.ctx->windows.get<EndWindow>()};
+        f.ctx->windows.get<EndWindow>().onNextClicked(); // the credit and links show on page two
         for (GameWindow* window : windows)
             for (LabelControl* label : window->findChildren<LabelControl*>()) {
-                const int width = QFontMetrics(label->font()).horizontalAdvance(label->Caption());
+                const int width = QFontMetrics(label->font()).horizontalAdvance(label->caption());
                 QVERIFY2(width <= label->contentsRect().width(),
                          qPrintable(QString("%1.%2 needs %3 px, has %4")
                                         .arg(window->objectName(), label->objectName())

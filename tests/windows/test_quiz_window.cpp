@@ -1,10 +1,10 @@
-#include "game_fixture.h"
-#include "app/autoplay.h"
-#include "windows/die_window.h"
-#include "controls/label_control.h"
-#include "controls/interval_timer.h"
-#include "windows/quiz_window.h"
 #include "../rules/quiz_test_files.h"
+#include "app/autoplay.h"
+#include "controls/interval_timer.h"
+#include "controls/label_control.h"
+#include "game_fixture.h"
+#include "windows/die_window.h"
+#include "windows/quiz_window.h"
 #include "windows/sound_holder.h"
 
 #include <QApplication>
@@ -18,25 +18,20 @@ using namespace tavrin::testing;
 namespace {
 
 // A game context whose question file is the test's own (answer line "1" unless told), with
-// the shipped sound files beside it and the event log written to a file.
+// the event log written to a file.
 struct QuizFixture : GameFixture {
     QuizFixture() {
-        for (const QString& name :
-             QDir(qEnvironmentVariable("TAVRIN_DATA_DIR")).entryList(QDir::Files))
-            if (name != "gm1_data.txt")
-                QFile::copy(QDir(qEnvironmentVariable("TAVRIN_DATA_DIR")).filePath(name),
-                            dir.filePath(name));
-        ctx->options.dataDir = dir.path();
-        ctx->log.open(dir.filePath("events.log").toStdString());
-        ctx->state.Score = 1000;
-        ctx->state.MapActive = true;
         writeQuiz(quizLines());
+        useOwnContent();
+        ctx->log.open(dir.filePath("events.log").toStdString());
+        ctx->session.stateForSetup().score = 1000;
+        ctx->session.stateForSetup().takingThrows = true;
         // The bonus box reports what the score label showed while it was open.
         ctx->messages.answerer = [this](const QString& text, const QString& title,
                                         MessageBoxes::Buttons) {
             boxes << title + ": " + text;
             if (QuizWindow* quiz = ctx->windows.find<QuizWindow>())
-                scoreShownAtBox = quiz->label("lblScore").Caption();
+                scoreShownAtBox = quiz->label("score").caption();
             return MessageBoxes::Answer::Ok;
         };
     }
@@ -46,15 +41,21 @@ struct QuizFixture : GameFixture {
             << quizFileBytes(lines);
     }
 
-    QuizWindow& open() { return ctx->windows.show<QuizWindow>(); }
+    // As a throw onto a quiz square opens it, with the die turning.
+    QuizWindow& open() {
+        ctx->windows.get<DieWindow>();
+        ctx->session.openMiniGame(rules::MiniGame::Quiz);
+        return ctx->windows.show<QuizWindow>();
+    }
 
     // A real click on answer button `index`.
     void click(int index) {
-        QTest::mouseClick(&ctx->windows.get<QuizWindow>().button("cmdAnswer", index), Qt::LeftButton);
+        QTest::mouseClick(&ctx->windows.get<QuizWindow>().button("answerButtons", index),
+                          Qt::LeftButton);
     }
 
     QString caption(const char* label) const {
-        return ctx->windows.get<QuizWindow>().label(label).Caption();
+        return ctx->windows.get<QuizWindow>().label(label).caption();
     }
 
     QStringList log() const {
@@ -63,7 +64,7 @@ struct QuizFixture : GameFixture {
         return QString::fromUtf8(file.readAll()).split('\n', Qt::SkipEmptyParts);
     }
 
-    int dieInterval() { return ctx->windows.get<DieWindow>().timer("Timer1").Interval(); }
+    bool dieTurns() { return ctx->windows.get<DieWindow>().isTurning(); }
 
     QString scoreShownAtBox;
 };
@@ -81,16 +82,16 @@ private slots:
     void opensOnTheFirstQuestionWithTheBoardStopped() {
         QuizFixture f;
         QuizWindow& quiz = f.open();
-        QVERIFY(!f.ctx->state.MapActive);
-        QCOMPARE(f.dieInterval(), 0);
+        QVERIFY(!f.ctx->session.state().takingThrows);
+        QVERIFY(!f.dieTurns());
         QCOMPARE(quiz.windowTitle(), QString("Game1  -  冠 心 病 問 答 遊 戲"));
-        QCOMPARE(f.caption("lblScore"), QString("Score: 0 "));
-        const int k = quiz.round()->CurQuestion;
-        QCOMPARE(f.caption("lblQuestion"), "Q" + QString::number(k));
-        QCOMPARE(f.caption("lblOption"), expectedOptions(k, ""));
+        QCOMPARE(f.caption("score"), QString("Score: 0 "));
+        const int k = quiz.round()->questionNumber;
+        QCOMPARE(f.caption("question"), "Q" + QString::number(k));
+        QCOMPARE(f.caption("choices"), expectedOptions(k, ""));
         // Button i stands i-th from the left and answers choice i + 1.
         for (int i = 0; i < 3; ++i) {
-            const QPushButton& button = quiz.button("cmdAnswer", i);
+            const QPushButton& button = quiz.button("answerButtons", i);
             QCOMPARE(button.text(),
                      QString("選擇%1(Answer%2)").arg(QString("一二三")[i]).arg(i + 1));
             QCOMPARE(button.x(), 16 + 96 * i);
@@ -100,38 +101,39 @@ private slots:
     void fiveWrongAnswersLoseTwoHundredFifty() {
         QuizFixture f;
         QuizWindow& quiz = f.open();
-        SoundControl& boo = f.ctx->windows.get<SoundHolder>().mmcBoo;
-        SoundControl& yeah = f.ctx->windows.get<SoundHolder>().mmcYeah;
-        QCOMPARE(boo.Command(), QString("Open"));
-        QCOMPARE(yeah.Command(), QString("Open"));
+        SoundControl& boo = f.ctx->windows.get<SoundHolder>().wrongSound;
+        SoundControl& yeah = f.ctx->windows.get<SoundHolder>().rightSound;
+        QCOMPARE(boo.command(), QString("Open"));
+        QCOMPARE(yeah.command(), QString("Open"));
         const QStringList scores = {"-50", "-100", "-150", "-200"};
         for (int n = 1; n <= 4; ++n) {
             f.click(0);
-            QCOMPARE(boo.Command(), QString("Sound"));
-            QCOMPARE(f.caption("lblScore"), "Score: " + scores[n - 1]);
-            const int k = f.ctx->windows.get<QuizWindow>().round()->CurQuestion;
-            QCOMPARE(f.caption("lblOption"), expectedOptions(k, " "));
+            QCOMPARE(boo.command(), QString("Sound"));
+            QCOMPARE(f.caption("score"), "Score: " + scores[n - 1]);
+            const int k = f.ctx->windows.get<QuizWindow>().round()->questionNumber;
+            QCOMPARE(f.caption("choices"), expectedOptions(k, " "));
             QVERIFY(f.boxes.isEmpty());
         }
         f.click(2);
         QCOMPARE(f.boxes, QStringList{"Tavrin: Bonus: -250"});
         QCOMPARE(f.scoreShownAtBox, QString("Score: -250"));
-        QCOMPARE(f.ctx->state.Score, 750LL);
-        QVERIFY(f.ctx->state.MapActive);
-        QCOMPARE(f.dieInterval(), 150);
-        QCOMPARE(boo.Command(), QString("Close"));
-        QCOMPARE(yeah.Command(), QString("Close"));
+        QCOMPARE(f.ctx->session.state().score, 750LL);
+        QVERIFY(f.ctx->session.state().takingThrows);
+        QVERIFY(f.dieTurns());
+        QCOMPARE(boo.command(), QString("Close"));
+        QCOMPARE(yeah.command(), QString("Close"));
         QVERIFY(!f.ctx->windows.isLoaded<QuizWindow>());
         const QStringList log = f.log();
-        QCOMPARE(log.size(), 6);
-        QCOMPARE(log[0], QString("answer question=1 button=0 right=0 gamescore=-50"));
-        QCOMPARE(log[4], QString("answer question=5 button=2 right=0 gamescore=-250"));
-        QCOMPARE(log[5], QString("bonus game=quiz points=-250 score=750"));
+        QCOMPARE(log.size(), 7);
+        QCOMPARE(log[0], QString("open game=quiz"));
+        QCOMPARE(log[1], QString("answer question=1 button=0 right=0 gamescore=-50"));
+        QCOMPARE(log[5], QString("answer question=5 button=2 right=0 gamescore=-250"));
+        QCOMPARE(log[6], QString("bonus game=quiz points=-250 score=750"));
 
         // A click that still reaches the window on its way out counts for nothing.
-        quiz.cmdAnswer_Click(0);
+        quiz.onAnswerClicked(0);
         QCOMPARE(f.boxes.size(), 1);
-        QCOMPARE(f.ctx->state.Score, 750LL);
+        QCOMPARE(f.ctx->session.state().score, 750LL);
     }
 
     void aSecondQuizStartsAgainAndReadsTheFileAgain() {
@@ -140,18 +142,18 @@ private slots:
         for (int n = 0; n < 5; ++n)
             f.click(1);
         QCOMPARE(f.boxes.last(), QString("Tavrin: Bonus: 500"));
-        QCOMPARE(f.ctx->state.Score, 1500LL);
+        QCOMPARE(f.ctx->session.state().score, 1500LL);
         QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
 
         f.writeQuiz(quizLines(std::vector<std::string>(30, "2")));
         QuizWindow& second = f.open();
-        QCOMPARE(f.caption("lblScore"), QString("Score: 0 "));
-        QCOMPARE(second.round()->QuestionNo, 1);
-        QCOMPARE(f.caption("lblOption"), expectedOptions(second.round()->CurQuestion, ""));
+        QCOMPARE(f.caption("score"), QString("Score: 0 "));
+        QCOMPARE(second.round()->ordinal, 1);
+        QCOMPARE(f.caption("choices"), expectedOptions(second.round()->questionNumber, ""));
         for (int button : {2, 0, 2, 1, 2})
             f.click(button);
         QCOMPARE(f.boxes.last(), QString("Tavrin: Bonus: 200"));
-        QCOMPARE(f.ctx->state.Score, 1700LL);
+        QCOMPARE(f.ctx->session.state().score, 1700LL);
     }
 
     void closeBoxGivesNoBonus() {
@@ -159,15 +161,15 @@ private slots:
         f.open();
         f.click(1);
         f.click(1);
-        f.ctx->windows.get<DieWindow>().timer("Timer1").setInterval(150); // as the board left it
+        f.ctx->windows.get<DieWindow>().dieReleased();      // as the board left it
         QVERIFY(!f.ctx->windows.get<QuizWindow>().close()); // the registry destroys it later
         // The sound devices stay open: the next quiz opens them again.
-        QCOMPARE(f.ctx->windows.get<SoundHolder>().mmcYeah.Command(), QString("Sound"));
+        QCOMPARE(f.ctx->windows.get<SoundHolder>().rightSound.command(), QString("Sound"));
         QVERIFY(!f.ctx->windows.isLoaded<QuizWindow>());
         QVERIFY(f.boxes.isEmpty());
-        QCOMPARE(f.ctx->state.Score, 1000LL);
-        QVERIFY(f.ctx->state.MapActive);
-        QCOMPARE(f.dieInterval(), 150);
+        QCOMPARE(f.ctx->session.state().score, 1000LL);
+        QVERIFY(f.ctx->session.state().takingThrows);
+        QVERIFY(f.dieTurns());
         QCOMPARE(f.log().last(), QString("close game=quiz"));
     }
 
@@ -181,9 +183,10 @@ private slots:
         QVERIFY2(missing.boxes[0].startsWith("Tavrin: gm1_data.txt: cannot open "),
                  qPrintable(missing.boxes[0]));
         QVERIFY(missing.boxes[0].endsWith("The quiz ends here without a bonus; the game goes on."));
-        QCOMPARE(missing.ctx->state.Score, 1000LL);
-        QVERIFY(missing.ctx->state.MapActive);
-        QCOMPARE(missing.log(), (QStringList{"error file=gm1_data.txt line=0", "close game=quiz"}));
+        QCOMPARE(missing.ctx->session.state().score, 1000LL);
+        QVERIFY(missing.ctx->session.state().takingThrows);
+        QCOMPARE(missing.log(), (QStringList{"open game=quiz", "error file=gm1_data.txt line=0",
+                                             "close game=quiz"}));
 
         QuizFixture shortFile;
         auto lines = quizLines();
@@ -199,7 +202,7 @@ private slots:
         QuizFixture f;
         f.writeQuiz(quizLines(std::vector<std::string>(30, "two")));
         QuizWindow& quiz = f.open(); // opening does not look at the answers
-        const int line = 6 * quiz.round()->CurQuestion - 1;
+        const int line = 6 * quiz.round()->questionNumber - 1;
         f.click(1);
         f.click(1); // before the box: counts for nothing
         QTRY_VERIFY(!f.ctx->windows.isLoaded<QuizWindow>());
@@ -207,8 +210,8 @@ private slots:
                                               "number\n\nThe quiz ends here without a bonus; the "
                                               "game goes on.")
                                           .arg(line)});
-        QCOMPARE(f.ctx->state.Score, 1000LL);
-        QVERIFY(f.ctx->state.MapActive);
+        QCOMPARE(f.ctx->session.state().score, 1000LL);
+        QVERIFY(f.ctx->session.state().takingThrows);
     }
 
     void keepsTheActivationAgainstTheGamesOtherWindows() {

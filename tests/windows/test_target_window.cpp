@@ -1,15 +1,15 @@
-#include "game_fixture.h"
-#include "windows/image_bank.h"
-#include "windows/die_window.h"
-#include "windows/board_window.h"
 #include "controls/image_control.h"
-#include "controls/label_control.h"
 #include "controls/interval_timer.h"
-#include "windows/target_game_window.h"
+#include "controls/label_control.h"
+#include "game_fixture.h"
 #include "rules/target_positions.h"
+#include "windows/board_window.h"
+#include "windows/die_window.h"
+#include "windows/image_bank.h"
 #include "windows/sound_holder.h"
 #include "windows/start_window.h"
 #include "windows/status_strip.h"
+#include "windows/target_game_window.h"
 
 #include <QHelpEvent>
 #include <QMessageBox>
@@ -24,13 +24,13 @@ namespace {
 // Target squares three and six squares from the start.
 void startOnTargetBoard(GameFixture& f) {
     f.useBoard({{3, "33302"}, {6, "33302"}});
-    f.ctx->windows.show<StartWindow>().Label4_Click();
+    f.ctx->windows.show<StartWindow>().onStartClicked();
 }
 
 // Throws a three through the die's own handler: the board opens the next target square.
 TargetGameWindow& openTargetGame(GameFixture& f) {
-    f.ctx->state.DiceValue = 3;
-    f.ctx->windows.get<DieWindow>().imgDice_Click();
+    f.ctx->session.stateForSetup().dieFace = 3;
+    f.ctx->windows.get<DieWindow>().onDieClicked();
     TargetGameWindow* game = f.ctx->windows.find<TargetGameWindow>();
     if (!game)
         throw std::runtime_error("the target game did not open");
@@ -39,29 +39,31 @@ TargetGameWindow& openTargetGame(GameFixture& f) {
 
 void click(TargetGameWindow& game, int target, int times = 1) {
     for (int i = 0; i < times; ++i)
-        QTest::mouseClick(&game.image("imgTarget", target), Qt::LeftButton);
+        QTest::mouseClick(&game.image("targets", target), Qt::LeftButton);
 }
 
 // Lets the fake clock run out and the game take its next clock tick.
 void runOut(GameFixture& f, TargetGameWindow& game) {
     f.clock.now += 20;
-    game.Timer2_Timer();
+    game.onClockTick();
 }
 
 QImage digitPicture(GameFixture& f, int d) {
-    return f.ctx->windows.get<ImageBank>().RedDigit(d).toImage();
+    return f.ctx->windows.get<ImageBank>().redDigit(d).toImage();
 }
 
 // A context that really plays (SDL's dummy driver in the tests), so the devices can be watched.
 struct AudibleGame {
     AudibleGame() {
         Options options;
-        options.dataDir = qEnvironmentVariable("TAVRIN_DATA_DIR");
+        options.dataRoot = qEnvironmentVariable("TAVRIN_DATA_DIR");
         options.seed = 5;
         ctx = std::make_unique<AppContext>(options, clock);
         ctx->messages.answerer = [](const QString&, const QString&, MessageBoxes::Buttons) {
             return MessageBoxes::Answer::Ok;
         };
+        ctx->audio.start(); // as the program does once its start window shows
+        ctx->audio.waitForStart();
     }
     FakeClock clock;
     std::unique_ptr<AppContext> ctx;
@@ -93,23 +95,24 @@ private slots:
         startOnTargetBoard(f);
         TargetGameWindow& game = openTargetGame(f);
         QVERIFY(game.isVisible());
-        QVERIFY(!f.ctx->state.MapActive);
+        QVERIFY(!f.ctx->session.state().takingThrows);
         QCOMPARE(game.gameScore(), 0LL);
-        QCOMPARE(game.label("lblScore").Caption(), QString("Score: 0 "));
+        QCOMPARE(game.label("score").caption(), QString("Score: 0 "));
         for (int i = 0; i < 5; ++i) {
             const bool cause = i % 2 == 0;
-            QCOMPARE(game.image("imgTarget", i).cursor().shape(),
+            QCOMPARE(game.image("targets", i).cursor().shape(),
                      cause ? Qt::CrossCursor : Qt::ArrowCursor);
         }
-        QCOMPARE(game.timer("Timer1").Interval(), 600);
-        QCOMPARE(game.timer("Timer2").Interval(), 10);
-        QVERIFY(game.image("imgSec", 0).Picture().isNull()); // no digits before the first tick
+        QCOMPARE(game.timer("jumpTimer").interval(), 600);
+        QCOMPARE(game.timer("clockTimer").interval(), 10);
+        QVERIFY(
+            game.image("secondDigits", 0).picture().isNull()); // no digits before the first tick
         // The throw that opened the game still released the die afterwards.
-        QCOMPARE(f.ctx->windows.get<DieWindow>().timer("Timer1").Interval(), 150);
+        QVERIFY(f.ctx->windows.get<DieWindow>().isTurning());
         // The board takes no throw while the game is open.
-        const int trial = f.ctx->state.Trial;
-        f.ctx->windows.get<DieWindow>().imgDice_Click();
-        QCOMPARE(f.ctx->state.Trial, trial);
+        const int trial = f.ctx->session.state().trial;
+        f.ctx->windows.get<DieWindow>().onDieClicked();
+        QCOMPARE(f.ctx->session.state().trial, trial);
     }
 
     void clockShowsTheTimeLeftInRedDigits() {
@@ -117,32 +120,33 @@ private slots:
         startOnTargetBoard(f);
         TargetGameWindow& game = openTargetGame(f);
         f.clock.now += 0.25; // 19.75 left
-        game.Timer2_Timer();
-        const char* names[] = {"imgMin", "imgMin", "imgSec", "imgSec", "imgMSec", "imgMSec"};
+        game.onClockTick();
+        const char* names[] = {"minuteDigits", "minuteDigits",    "secondDigits",
+                               "secondDigits", "hundredthDigits", "hundredthDigits"};
         const int expected[] = {0, 0, 1, 9, 7, 5};
         for (int i = 0; i < 6; ++i)
-            QCOMPARE(game.image(names[i], i % 2).Picture().toImage(), digitPicture(f, expected[i]));
+            QCOMPARE(game.image(names[i], i % 2).picture().toImage(), digitPicture(f, expected[i]));
         f.clock.now += 7.25; // 12.5 left
-        game.Timer2_Timer();
-        QCOMPARE(game.image("imgSec", 0).Picture().toImage(), digitPicture(f, 1));
-        QCOMPARE(game.image("imgSec", 1).Picture().toImage(), digitPicture(f, 2));
-        QCOMPARE(game.image("imgMSec", 0).Picture().toImage(), digitPicture(f, 5));
-        QCOMPARE(game.image("imgMSec", 1).Picture().toImage(), digitPicture(f, 0));
-        QCOMPARE(game.image("imgMin", 1).size(), QSize(16, 21)); // the digit picture's size
+        game.onClockTick();
+        QCOMPARE(game.image("secondDigits", 0).picture().toImage(), digitPicture(f, 1));
+        QCOMPARE(game.image("secondDigits", 1).picture().toImage(), digitPicture(f, 2));
+        QCOMPARE(game.image("hundredthDigits", 0).picture().toImage(), digitPicture(f, 5));
+        QCOMPARE(game.image("hundredthDigits", 1).picture().toImage(), digitPicture(f, 0));
+        QCOMPARE(game.image("minuteDigits", 1).size(), QSize(16, 21)); // the digit picture's size
     }
 
     void noClickGivesBonusZero() {
         GameFixture f;
         startOnTargetBoard(f);
         TargetGameWindow& game = openTargetGame(f);
-        f.ctx->windows.get<DieWindow>().timer("Timer1").setInterval(0);
-        game.Timer2_Timer();
+        f.ctx->windows.get<DieWindow>().miniGameOpened(rules::MiniGame::Target); // held still
+        game.onClockTick();
         QVERIFY(f.boxes.isEmpty());
         runOut(f, game);
         QCOMPARE(f.boxes, QStringList{"Tavrin: Bonus: 0"});
-        QCOMPARE(f.ctx->state.Score, 1000LL);
-        QVERIFY(f.ctx->state.MapActive);
-        QCOMPARE(f.ctx->windows.get<DieWindow>().timer("Timer1").Interval(), 150);
+        QCOMPARE(f.ctx->session.state().score, 1000LL);
+        QVERIFY(f.ctx->session.state().takingThrows);
+        QVERIFY(f.ctx->windows.get<DieWindow>().isTurning());
         QVERIFY(!f.ctx->windows.isLoaded<TargetGameWindow>());
     }
 
@@ -153,10 +157,10 @@ private slots:
         TargetGameWindow& game = openTargetGame(f);
         click(game, 1);
         click(game, 3);
-        QCOMPARE(game.label("lblScore").Caption(), QString("Score: -200 "));
+        QCOMPARE(game.label("score").caption(), QString("Score: -200 "));
         runOut(f, game);
         QCOMPARE(f.boxes, QStringList{"Tavrin: Bonus: -200"});
-        QCOMPARE(f.ctx->state.Score, 800LL);
+        QCOMPARE(f.ctx->session.state().score, 800LL);
         QCOMPARE(logLines(log, "^(hit|bonus) "),
                  (QStringList{"hit target=1 gamescore=-100", "hit target=3 gamescore=-200",
                               "bonus game=target points=-200 score=800"}));
@@ -166,15 +170,15 @@ private slots:
         GameFixture f;
         startOnTargetBoard(f);
         TargetGameWindow& game = openTargetGame(f);
-        game.Timer1_Timer();
+        game.onJumpTick();
         click(game, 0, 3);
         click(game, 4, 2);
         click(game, 3);
-        game.Timer1_Timer();
+        game.onJumpTick();
         click(game, 2);
-        QCOMPARE(game.label("lblScore").Caption(), QString("Score: 500 "));
+        QCOMPARE(game.label("score").caption(), QString("Score: 500 "));
         runOut(f, game);
-        QCOMPARE(f.ctx->state.Score, 1500LL);
+        QCOMPARE(f.ctx->session.state().score, 1500LL);
     }
 
     void targetsMoveToTheDrawnPlaces() {
@@ -182,11 +186,11 @@ private slots:
         startOnTargetBoard(f);
         TargetGameWindow& game = openTargetGame(f);
         f.ctx->rng.seed(42);
-        game.Timer1_Timer();
-        Random replay(fixedSeedSource(42));
-        const auto expected = drawTargetPositions(replay);
+        game.onJumpTick();
+        rules::Random replay(rules::fixedSeedSource(42));
+        const auto expected = rules::drawTargetPositions(replay);
         for (int i = 0; i < 5; ++i)
-            QCOMPARE(game.image("imgTarget", i).pos(),
+            QCOMPARE(game.image("targets", i).pos(),
                      QPoint(layout::px(expected[i].left), layout::px(expected[i].top)));
     }
 
@@ -200,14 +204,14 @@ private slots:
             ++boxes;
             // The box runs its own loop: the real 10 ms clock keeps ticking meanwhile.
             if (boxes == 1) {
-                game.Timer2_Timer();
+                game.onClockTick();
                 QTest::qWait(100);
             }
             return MessageBoxes::Answer::Ok;
         };
         runOut(f, game);
         QCOMPARE(boxes, 1);
-        QCOMPARE(f.ctx->state.Score, 1100LL);
+        QCOMPARE(f.ctx->session.state().score, 1100LL);
         QVERIFY(!f.ctx->windows.isLoaded<TargetGameWindow>());
     }
 
@@ -220,31 +224,31 @@ private slots:
         QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
         TargetGameWindow& second = openTargetGame(f);
         QCOMPARE(second.gameScore(), 0LL);
-        QCOMPARE(second.label("lblScore").Caption(), QString("Score: 0 "));
-        second.Timer2_Timer();
+        QCOMPARE(second.label("score").caption(), QString("Score: 0 "));
+        second.onClockTick();
         QVERIFY(f.boxes.size() == 1); // its own 20 seconds start at its opening
         click(second, 1);
         runOut(f, second);
         QCOMPARE(f.boxes, (QStringList{"Tavrin: Bonus: 400", "Tavrin: Bonus: -100"}));
-        QCOMPARE(f.ctx->state.Score, 1300LL);
+        QCOMPARE(f.ctx->session.state().score, 1300LL);
     }
 
     void causesSoundTheHitAndHabitsTheBlip() {
         AudibleGame g;
         TargetGameWindow& game = g.ctx->windows.show<TargetGameWindow>();
         SoundHolder& snd = g.ctx->windows.get<SoundHolder>();
-        QVERIFY(snd.mmcHit3.isOpen() && snd.mmcBlip2.isOpen());
-        QVERIFY(snd.mmcHit3.isPlaying()); // the opening shot
-        QVERIFY(!snd.mmcBlip2.isPlaying());
+        QVERIFY(snd.hitSound.isOpen() && snd.missSound.isOpen());
+        QVERIFY(snd.hitSound.isPlaying()); // the opening shot
+        QVERIFY(!snd.missSound.isPlaying());
         click(game, 3);
-        QVERIFY(snd.mmcBlip2.isPlaying());
+        QVERIFY(snd.missSound.isPlaying());
         g.clock.now += 20;
-        game.Timer2_Timer();
-        QVERIFY(!snd.mmcHit3.isOpen() && !snd.mmcBlip2.isOpen());
+        game.onClockTick();
+        QVERIFY(!snd.hitSound.isOpen() && !snd.missSound.isOpen());
         // The close box leaves the devices open; the next opening's "Open" finds them so.
         g.ctx->windows.show<TargetGameWindow>().close();
-        QVERIFY(snd.mmcHit3.isOpen() && snd.mmcBlip2.isOpen());
-        QVERIFY(snd.mmcHit3.isPlaying());
+        QVERIFY(snd.hitSound.isOpen() && snd.missSound.isOpen());
+        QVERIFY(snd.hitSound.isPlaying());
     }
 
     void closeBoxGivesNoBonus() {
@@ -253,30 +257,30 @@ private slots:
         startOnTargetBoard(f);
         TargetGameWindow& game = openTargetGame(f);
         click(game, 0, 2);
-        f.ctx->windows.get<DieWindow>().timer("Timer1").setInterval(0);
+        f.ctx->windows.get<DieWindow>().miniGameOpened(rules::MiniGame::Target); // held still
         game.close();
         QVERIFY(!f.ctx->windows.isLoaded<TargetGameWindow>());
         QVERIFY(f.boxes.isEmpty());
-        QCOMPARE(f.ctx->state.Score, 1000LL);
-        QVERIFY(f.ctx->state.MapActive);
-        QCOMPARE(f.ctx->windows.get<DieWindow>().timer("Timer1").Interval(), 0); // untouched
+        QCOMPARE(f.ctx->session.state().score, 1000LL);
+        QVERIFY(f.ctx->session.state().takingThrows);
+        QVERIFY(!f.ctx->windows.get<DieWindow>().isTurning()); // untouched
         // A late tick before the window is deleted ends nothing, even with the time up.
         f.clock.now += 20;
-        game.Timer2_Timer();
-        game.Timer1_Timer();
+        game.onClockTick();
+        game.onJumpTick();
         QVERIFY(f.boxes.isEmpty());
         QCOMPARE(logLines(log, "^(bonus|close|targets) "), QStringList{"close game=target"});
         // The board takes throws again.
-        f.ctx->state.DiceValue = 1;
-        f.ctx->windows.get<DieWindow>().imgDice_Click();
-        QCOMPARE(f.ctx->state.Trial, 3);
+        f.ctx->session.stateForSetup().dieFace = 1;
+        f.ctx->windows.get<DieWindow>().onDieClicked();
+        QCOMPARE(f.ctx->session.state().trial, 3);
     }
 
     void tooltipKeepsItsCarriageReturnsAndShowsThemAsLineBreaks() {
         GameFixture f;
         startOnTargetBoard(f);
         TargetGameWindow& game = openTargetGame(f);
-        ImageControl& fatty = game.image("imgTarget", 2);
+        ImageControl& fatty = game.image("targets", 2);
         QCOMPARE(fatty.toolTip(), QString("高 脂 肪\r、\r 高 膽 固\r 醇 "));
         QHelpEvent help(QEvent::ToolTip, QPoint(5, 5), fatty.mapToGlobal(QPoint(5, 5)));
         QCoreApplication::sendEvent(&fatty, &help);

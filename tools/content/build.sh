@@ -1,30 +1,86 @@
 #!/bin/sh
-# Rebuilds data/mapdata.txt, data/mapmsg.txt and data/gm1_data.txt (Big5,
-# CR LF) from board.txt and quiz.txt in this folder.
-# Usage: build.sh [output directory, default: the repository's data/]
+# Builds mapdata.txt, mapmsg.txt and gm1_data.txt of each content set from the
+# UTF-8 sources board.txt and quiz.txt in the set's folder here (zh-HK, zh-TW,
+# en). Every line ends with CR LF; the Chinese sets are written in Big5, the
+# English set in UTF-8 without a byte order mark. Each set is checked by the
+# game itself (tavrin --check-content) before anything is written: a fault or a
+# warning in any set leaves every data file as it was.
+# Usage: build.sh                  every set, into data/LANG/
+#        build.sh LANG [OUTDIR]    one set, into data/LANG/ or OUTDIR
+# The game is taken from $TAVRIN, else from build/tavrin (built if missing).
 set -eu
 
 here=$(cd "$(dirname "$0")" && pwd)
-out=${1:-$here/../../data}
-mkdir -p "$out"
+repo=$(cd "$here/../.." && pwd)
+data=$repo/data
+all_sets="zh-HK zh-TW en"
 
-python3 "$here/check.py"
+usage() {
+    echo "usage: build.sh [LANG [OUTDIR]], LANG one of: $all_sets" >&2
+    exit 2
+}
 
-# Build into a scratch folder beside the outputs, then move: a failure half
-# way never leaves a mix of old and new files, and mv stays on one file system.
-scratch=$(mktemp -d "$out/.content-build.XXXXXX")
-trap 'rm -rf "$scratch"' EXIT
+the_game() {
+    if [ -n "${TAVRIN:-}" ]; then
+        echo "$TAVRIN"
+        return
+    fi
+    if [ ! -x "$repo/build/tavrin" ]; then
+        echo "build.sh: building the game to check the content with it" >&2
+        cmake -S "$repo" -B "$repo/build" >/dev/null
+        cmake --build "$repo/build" --target tavrin -j"$(nproc)" >&2
+    fi
+    echo "$repo/build/tavrin"
+}
 
-for name in mapdata mapmsg gm1_data; do
-    python3 "$here/render.py" "$name" >"$scratch/$name.utf8"
-    # No //IGNORE or -c: a character Big5 lacks must stop the build.
-    if ! iconv -f UTF-8 -t BIG5 "$scratch/$name.utf8" >"$scratch/$name.txt"; then
-        echo "build.sh: $name.txt: a character cannot be converted to Big5" >&2
+# Renders one set into its scratch folder and checks it there as the game reads it.
+render_and_check() {
+    lang=$1 out=$2
+    mkdir -p "$out"
+    for name in mapdata mapmsg gm1_data; do
+        python3 "$here/render.py" "$here/$lang" "$name" >"$out/$name.txt" || {
+            echo "build.sh: $lang: nothing was built" >&2
+            exit 1
+        }
+    done
+    report=$("$game" --check-content --data-dir "$out" 2>&1) || true
+    problems=$(printf '%s\n' "$report" | grep -E '^(error|warning): ' || true)
+    if [ -n "$problems" ]; then
+        printf '%s\n' "$problems" >&2
+        echo "build.sh: $lang: $(printf '%s\n' "$problems" | wc -l) problem(s) found; nothing was built" >&2
         exit 1
     fi
-done
+}
 
-for name in mapdata mapmsg gm1_data; do
-    mv "$scratch/$name.txt" "$out/$name.txt"
+case $# in
+0) sets=$all_sets ;;
+1 | 2) sets=$1 ;;
+*) usage ;;
+esac
+for lang in $sets; do
+    case " $all_sets " in *" $lang "*) ;; *) usage ;; esac
 done
-echo "build.sh: wrote mapdata.txt, mapmsg.txt, gm1_data.txt to $(cd "$out" && pwd)"
+game=$(the_game)
+
+# Everything is built beside the outputs first, so that a failure half way
+# never leaves a mix of old and new files, and mv stays on one file system.
+if [ $# -eq 2 ]; then
+    mkdir -p "$2"
+    scratch=$(mktemp -d "$(dirname "$2")/.content-build.XXXXXX")
+else
+    mkdir -p "$data"
+    scratch=$(mktemp -d "$data/.content-build.XXXXXX")
+fi
+trap 'rm -rf "$scratch"' EXIT
+for lang in $sets; do
+    render_and_check "$lang" "$scratch/$lang"
+done
+for lang in $sets; do
+    out=$data/$lang
+    [ $# -eq 2 ] && out=$2
+    mkdir -p "$out"
+    for name in mapdata mapmsg gm1_data; do
+        mv "$scratch/$lang/$name.txt" "$out/$name.txt"
+    done
+    echo "build.sh: wrote $lang: mapdata.txt, mapmsg.txt, gm1_data.txt to $(cd "$out" && pwd)"
+done

@@ -1,10 +1,12 @@
 #!/usr/bin/env python3
-"""Writes one game data file as UTF-8 with CR LF after every line, the last too.
+"""Writes one game data file of a content set with CR LF after every line, the last too.
 
-build.sh converts the result to Big5. The files are also opened in Windows
-editors by teachers, hence CR LF throughout.
+The Chinese sets are written in Big5 through glibc's iconv (the converter the
+game decodes with), the English set in UTF-8. The files are also opened in
+Windows editors by teachers, hence CR LF throughout.
 """
 
+import subprocess
 import sys
 
 import sources
@@ -27,19 +29,40 @@ def quiz_lines(questions):
     return lines
 
 
-def render(name):
+def render(folder, name):
     if name == "gm1_data":
-        return quiz_lines(sources.parse_quiz())
-    squares = sources.parse_board()
+        return quiz_lines(sources.parse_quiz(sources.quiz_source(folder)))
+    squares = sources.parse_board(sources.board_source(folder))
     return {"mapdata": mapdata_lines, "mapmsg": mapmsg_lines}[name](squares)
 
 
+def to_big5(text):
+    """The Big5 bytes of text, or None when a character has no Big5 form (no //IGNORE)."""
+    run = subprocess.run(["iconv", "-f", "UTF-8", "-t", "BIG5"], input=text.encode(), capture_output=True)
+    return run.stdout if run.returncode == 0 else None
+
+
+def encode(folder, name, lines):
+    if not sources.is_chinese(folder):
+        return "".join(line + "\r\n" for line in lines).encode("utf-8")
+    data = to_big5("".join(line + "\r\n" for line in lines))
+    if data is None:
+        number, line = next((n, line) for n, line in enumerate(lines, start=1) if to_big5(line) is None)
+        bad = "".join(dict.fromkeys(ch for ch in line if to_big5(ch) is None))
+        raise sources.ContentError(f"{name}.txt", number, f"{bad} cannot be written in Big5; use another character")
+    return data
+
+
 def main():
-    if len(sys.argv) != 2 or sys.argv[1] not in ("mapdata", "mapmsg", "gm1_data"):
-        print("usage: render.py mapdata|mapmsg|gm1_data", file=sys.stderr)
+    if len(sys.argv) != 3 or sys.argv[2] not in ("mapdata", "mapmsg", "gm1_data"):
+        print("usage: render.py SET_FOLDER mapdata|mapmsg|gm1_data", file=sys.stderr)
         return 2
-    text = "".join(line + "\r\n" for line in render(sys.argv[1]))
-    sys.stdout.buffer.write(text.encode("utf-8"))
+    folder, name = sys.argv[1], sys.argv[2]
+    try:
+        sys.stdout.buffer.write(encode(folder, name, render(folder, name)))
+    except sources.ContentError as error:
+        print(f"render.py: {error}", file=sys.stderr)
+        return 1
     return 0
 
 

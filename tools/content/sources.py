@@ -9,8 +9,8 @@ from dataclasses import dataclass
 from pathlib import Path
 
 HERE = Path(__file__).resolve().parent
-BOARD_SOURCE = HERE / "board.txt"
-QUIZ_SOURCE = HERE / "quiz.txt"
+# One folder of sources per content set, named after the set's language.
+LANGUAGES = ("zh-HK", "zh-TW", "en")
 
 QUIZ_SQUARE = 33301
 TARGET_SQUARE = 33302
@@ -22,6 +22,23 @@ EFFECT_WORDS = {
     "target": TARGET_SQUARE,
     "射擊": TARGET_SQUARE,
 }
+
+
+def set_folder(language):
+    return HERE / language
+
+
+def board_source(folder):
+    return Path(folder) / "board.txt"
+
+
+def quiz_source(folder):
+    return Path(folder) / "quiz.txt"
+
+
+def is_chinese(folder):
+    """Chinese sets are written in Big5 and in Chinese wording; every other set is English."""
+    return Path(folder).name.startswith("zh")
 
 
 class ContentError(Exception):
@@ -79,7 +96,7 @@ def parse_effect(path, number, text):
     return int(word)
 
 
-def parse_board(path=BOARD_SOURCE):
+def parse_board(path):
     """One square per line: number | effect | message."""
     squares = []
     for number, text in content_lines(path):
@@ -131,6 +148,6 @@ def parse_question(path, block, ordinal):
     )
 
 
-def parse_quiz(path=QUIZ_SOURCE):
+def parse_quiz(path):
     """Blocks of four lines: the question, then three choices marked - or *."""
     return [parse_question(path, block, i) for i, block in enumerate(split_blocks(path), start=1)]

@@ -1,20 +1,21 @@
 // Renders every window of the game to PNG, as it stands after loading and in play, without a
 // display (QT_QPA_PLATFORM=offscreen): the pictures for the README and for reviewing layouts.
 //
-//   render_windows DATA_DIR OUT_DIR
+//   render_windows DATA_ROOT OUT_DIR [LANG]    (LANG: zh-HK, the default, zh-TW or en)
 
-#include "windows/app_context.h"
 #include "app/app_setup.h"
-#include "windows/image_bank.h"
-#include "windows/die_window.h"
+#include "app/translations.h"
+#include "windows/app_context.h"
 #include "windows/board_window.h"
-#include "windows/quiz_window.h"
-#include "windows/target_game_window.h"
-#include "windows/end_window.h"
+#include "windows/die_window.h"
 #include "windows/drag_handle.h"
+#include "windows/end_window.h"
+#include "windows/image_bank.h"
+#include "windows/quiz_window.h"
 #include "windows/sound_holder.h"
 #include "windows/start_window.h"
 #include "windows/status_strip.h"
+#include "windows/target_game_window.h"
 
 #include <QApplication>
 #include <QDir>
@@ -26,7 +27,7 @@ using namespace tavrin;
 namespace {
 
 // A clock that stands still, so the target game's countdown shows a chosen time.
-class StillClock final : public Clock {
+class StillClock final : public rules::Clock {
 public:
     double secondsSinceMidnight() const override { return 36000.0 + now; }
     double monotonicSeconds() const override { return 500.0 + now; }
@@ -44,8 +45,9 @@ public:
 
     // The four playing windows where the handle puts them, as one picture.
     void savePlayingScreen(AppContext& ctx, const QString& name) const {
-        std::vector<GameWindow*> windows{&ctx.windows.get<BoardWindow>(), &ctx.windows.get<StatusStrip>(),
-                                   &ctx.windows.get<DieWindow>(), &ctx.windows.get<DragHandle>()};
+        std::vector<GameWindow*> windows{
+            &ctx.windows.get<BoardWindow>(), &ctx.windows.get<StatusStrip>(),
+            &ctx.windows.get<DieWindow>(), &ctx.windows.get<DragHandle>()};
         QRect area;
         for (GameWindow* w : windows)
             area |= w->geometry();
@@ -69,65 +71,68 @@ private:
 };
 
 void throwDie(AppContext& ctx, int face) {
-    ctx.state.DiceValue = face;
-    ctx.windows.get<DieWindow>().imgDice_Click();
+    ctx.session.stateForSetup().dieFace = face;
+    ctx.windows.get<DieWindow>().onDieClicked();
 }
 
 } // namespace
 
 int main(int argc, char* argv[]) {
     QApplication app(argc, argv);
-    if (argc != 3) {
-        std::fprintf(stderr, "usage: render_windows DATA_DIR OUT_DIR\n");
+    if (argc != 3 && argc != 4) {
+        std::fprintf(stderr, "usage: render_windows DATA_ROOT OUT_DIR [LANG]\n");
         return 1;
     }
     setUpAppearance(app);
     Options options;
-    options.dataDir = argv[1];
+    options.dataRoot = argv[1];
+    options.language = argc == 4 ? argv[3] : "zh-HK";
+    Translations translations;
+    translations.use(options.language, options.dataRoot);
     options.seed = 2024;
     options.mute = true;
     StillClock clock;
     AppContext ctx(options, clock);
     ctx.messages.answerer = [](auto&&...) { return MessageBoxes::Answer::Ok; };
-    ctx.desktop.opener = [](const QString&) {};
+    ctx.desktop.opener = [](const QUrl&) { return true; };
     const Renderer render(argv[2]);
 
-    render.save(ctx.windows.show<StartWindow>(), "frmStart");
-    ctx.windows.get<StartWindow>().Label4_Click();
-    ctx.windows.get<StatusStrip>().Timer1_Timer();
+    render.save(ctx.windows.show<StartWindow>(), "start-window");
+    ctx.windows.get<StartWindow>().onStartClicked();
+    ctx.windows.get<StatusStrip>().onRefreshTick();
     render.savePlayingScreen(ctx, "playing-after-start");
     for (int face : {1, 5, 4, 1})
         throwDie(ctx, face);
-    ctx.windows.get<StatusStrip>().Timer1_Timer();
+    ctx.windows.get<StatusStrip>().onRefreshTick();
     render.savePlayingScreen(ctx, "playing-in-play");
-    render.save(ctx.windows.get<BoardWindow>(), "frmMap");
-    render.save(ctx.windows.get<StatusStrip>(), "frmStatus");
-    render.save(ctx.windows.get<DieWindow>(), "frmDice");
-    render.save(ctx.windows.get<DragHandle>(), "frmFace");
-    render.save(ctx.windows.get<ImageBank>(), "frmGra");
-    render.save(ctx.windows.get<SoundHolder>(), "frmSnd");
+    render.save(ctx.windows.get<BoardWindow>(), "board");
+    render.save(ctx.windows.get<StatusStrip>(), "status-strip");
+    render.save(ctx.windows.get<DieWindow>(), "die");
+    render.save(ctx.windows.get<DragHandle>(), "drag-handle");
+    render.save(ctx.windows.get<ImageBank>(), "image-bank");
+    render.save(ctx.windows.get<SoundHolder>(), "sound-holder");
 
     QuizWindow& quiz = ctx.windows.show<QuizWindow>();
-    render.save(quiz, "frmGame1");
-    quiz.cmdAnswer_Click(1);
-    render.save(quiz, "frmGame1-second-question");
+    render.save(quiz, "quiz");
+    quiz.onAnswerClicked(1);
+    render.save(quiz, "quiz-second-question");
     ctx.windows.unload<QuizWindow>();
 
     TargetGameWindow& target = ctx.windows.show<TargetGameWindow>();
-    target.Timer2_Timer();
-    render.save(target, "frmGame2");
+    target.onClockTick();
+    render.save(target, "target-game");
     clock.now = 7.37;
-    target.Timer1_Timer();
-    target.imgTarget_Click(0);
-    target.imgTarget_Click(4);
-    target.Timer2_Timer();
-    render.save(target, "frmGame2-in-play");
+    target.onJumpTick();
+    target.onTargetClicked(0);
+    target.onTargetClicked(4);
+    target.onClockTick();
+    render.save(target, "target-game-in-play");
     ctx.windows.unload<TargetGameWindow>();
 
-    ctx.state.Score = 5030;
+    ctx.session.stateForSetup().score = 5030;
     EndWindow& end = ctx.windows.show<EndWindow>();
-    render.save(end, "frmEnd");
-    end.Label4_Click();
-    render.save(end, "frmEnd-links");
+    render.save(end, "end-window");
+    end.onNextClicked();
+    render.save(end, "end-window-links");
     return 0;
 }

@@ -90,7 +90,7 @@ class Replay:
             if self.pending_open and event not in ("open", "lost"):
                 say(f"expected 'open game={self.pending_open}' after the throw")
                 self.pending_open = None
-            if self.ended and event not in ("exit", "lost"):
+            if self.ended and event not in ("exit", "lost", "link"):
                 say("an event after the end window opened")
             handler = getattr(self, "on_" + event, None)
             if handler is None:
@@ -167,6 +167,13 @@ class Replay:
         self.points += TARGET_POINTS if target in CAUSE_TARGETS else -TARGET_POINTS
         if f.get("gamescore") != self.points:
             say(f"target score {f.get('gamescore')}, expected {self.points}")
+
+    # A shield of the status window or a link of the end window: any time, the end included.
+    def on_link(self, f, say):
+        if not re.fullmatch(r"(https|file|mailto):\S+", str(f.get("address", ""))):
+            say(f"no address a link opens: {f.get('address')}")
+        if f.get("opened") not in (0, 1):
+            say(f"opened={f.get('opened')}, expected 0 or 1")
 
     def on_targets(self, f, say):
         if self.mini_game != "target":

@@ -10,7 +10,7 @@ import unittest
 sys.path.insert(0, os.path.dirname(os.path.abspath(__file__)))
 from check_log import check, read_board  # noqa: E402
 
-BOARD = os.path.join(os.path.dirname(os.path.abspath(__file__)), "../../../data/mapdata.txt")
+BOARD = os.path.join(os.path.dirname(os.path.abspath(__file__)), "../../../data/zh-HK/mapdata.txt")
 
 
 def played(faces):
@@ -77,10 +77,17 @@ class CheckLogTest(unittest.TestCase):
     def test_an_exit_status_the_log_does_not_explain_is_caught(self):
         self.assertTrue(self.problems(self.game, status=1))
         self.assertTrue(self.problems(self.game, status=-11))
-        self.assertEqual(self.problems(self.game[:-1] + ["lost window=frmEnd"], status=1), [])
+        self.assertEqual(self.problems(self.game[:-1] + ["lost window=endWindow"], status=1), [])
 
     def test_events_after_the_end_are_caught(self):
         self.assertTrue(self.problems(self.game + ["throw face=1"]))
+
+    def test_links_are_followed_at_any_time_but_need_an_address(self):
+        link = "link address=https://tavrin.example/ opened=1"
+        at_end = self.game[:-1] + [link, "link address=mailto:hi@tavrin.example opened=0"]
+        self.assertEqual(self.problems([self.game[0], link] + self.game[1:]), [])
+        self.assertEqual(self.problems(at_end + self.game[-1:]), [])
+        self.assertTrue(self.problems(self.game[:-1] + ["link address= opened=1", self.game[-1]]))
 
 
 if __name__ == "__main__":

@@ -10,7 +10,7 @@
 #include <cstdint>
 
 extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size) {
-    using namespace tavrin;
+    using namespace tavrin::rules;
     const std::string_view bytes(reinterpret_cast<const char*>(data), size);
     QuizContent quiz;
     try {
@@ -35,7 +35,7 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
     Random rng(fixedSeedSource(static_cast<std::uint32_t>(size)));
     QuizRound round(quiz, rng);
     for (int button = 0; !round.finished(); button = (button + 1) % kQuizChoiceCount) {
-        fuzz::require(round.CurQuestion >= 1 && round.CurQuestion <= kQuizQuestionCount,
+        fuzz::require(round.questionNumber >= 1 && round.questionNumber <= kQuizQuestionCount,
                       "no such question");
         try {
             round.answer(button);
@@ -44,8 +44,7 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
             return 0;
         }
     }
-    fuzz::require(round.GameScore >= 5 * kWrongAnswerPoints &&
-                      round.GameScore <= 5 * kRightAnswerPoints,
+    fuzz::require(round.score >= 5 * kWrongAnswerPoints && round.score <= 5 * kRightAnswerPoints,
                   "a round scored out of bounds");
     return 0;
 }

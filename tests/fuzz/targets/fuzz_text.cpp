@@ -10,7 +10,7 @@
 #include <cstdint>
 
 extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size) {
-    using namespace tavrin;
+    using namespace tavrin::rules;
     const std::string_view bytes(reinterpret_cast<const char*>(data), size);
 
     const bool crEndsLines = bytes.find('\r') != std::string_view::npos;

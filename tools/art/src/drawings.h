@@ -25,3 +25,5 @@ void drawFattyFoods(QPainter& painter);
 void drawPlacards(QPainter& painter);
 void drawSleeper(QPainter& painter);
 void drawArmchair(QPainter& painter);
+// In a 256-unit square, for an icon of the given size in pixels.
+void drawAppIcon(QPainter& painter, int pixels);

@@ -1,8 +1,10 @@
 // Renders every picture of the program at 1x and 2x into <art dir>/pictures and writes the
-// resource file <art dir>/pictures.qrc that lists them.
+// resource file <art dir>/pictures.qrc that lists them; or the application icon.
 //
 //   tavrin-art ART_DIR [NAME...]   (NAMEs limit the run to those pictures; the qrc is kept)
+//   tavrin-art --app-icon THEME_DIR ID   (PNGs at every size and an SVG, in THEME_DIR)
 
+#include "app_icon_files.h"
 #include "catalogue.h"
 #include "style.h"
 
@@ -49,8 +51,11 @@ bool writeResourceFile(const QString& path, const std::vector<Picture>& pictures
 int main(int argc, char* argv[]) {
     QGuiApplication app(argc, argv);
     const QStringList arguments = app.arguments().mid(1);
+    if (arguments.size() == 3 && arguments[0] == "--app-icon")
+        return writeAppIcon(QDir(arguments[1]), arguments[2]) ? 0 : 1;
     if (arguments.isEmpty()) {
-        std::fprintf(stderr, "usage: tavrin-art ART_DIR [NAME...]\n");
+        std::fprintf(stderr, "usage: tavrin-art ART_DIR [NAME...]\n"
+                             "       tavrin-art --app-icon THEME_DIR ID\n");
         return 2;
     }
     if (!fontsAvailable())

@@ -6,6 +6,7 @@
 #include "style.h"
 
 #include <QRadialGradient>
+#include <QTransform>
 #include <array>
 #include <cmath>
 
@@ -26,6 +27,10 @@ const std::array<TileColours, 4> kinds{{
 
 const QPointF knotCentre(28, 23.5);
 
+// The board shows each picture centred in a square box 50 pixels wide: the heart keeps to the
+// middle 50 of the 56 columns, outline included, and leaves three transparent ones each side.
+constexpr qreal kHeartWidthScale = 0.9;
+
 QPainterPath heartShape() {
     QPainterPath heart;
     heart.moveTo(28, 11);
@@ -36,7 +41,7 @@ QPainterPath heartShape() {
     heart.cubicTo(55.8, 22, 56.5, 10, 50, 5);
     heart.cubicTo(43, 0.5, 32, 2.5, 28, 11);
     heart.closeSubpath();
-    return heart;
+    return QTransform::fromTranslate(28, 0).scale(kHeartWidthScale, 1).translate(-28, 0).map(heart);
 }
 
 void drawHeart(QPainter& painter, const QColor& colour) {
@@ -47,7 +52,7 @@ void drawHeart(QPainter& painter, const QColor& colour) {
     painter.setPen(style::outline(1.1));
     painter.setBrush(body);
     painter.drawPath(heartShape());
-    style::sheen(painter, QRectF(8, 4.5, 15, 10), 0.75);
+    style::sheen(painter, QRectF(10, 4.5, 14, 10), 0.75);
 }
 
 // Narrow trefoil lobes, like a triquetra, pointing down into the heart's tip and up into its two

@@ -1,0 +1,63 @@
+#include "platform/window_system.h"
+
+#include <QGuiApplication>
+#include <QWidget>
+#include <algorithm>
+#include <cstdlib>
+#include <cstring>
+#include <memory>
+#include <vector>
+#include <xcb/xcb.h>
+
+namespace tavrin {
+namespace {
+
+template <class Reply> using XcbReply = std::unique_ptr<Reply, decltype(&std::free)>;
+
+xcb_atom_t atom(xcb_connection_t* connection, const char* name) {
+    const XcbReply<xcb_intern_atom_reply_t> reply(
+        xcb_intern_atom_reply(connection, xcb_intern_atom(connection, 0, std::strlen(name), name),
+                              nullptr),
+        &std::free);
+    return reply ? reply->atom : xcb_atom_t{XCB_ATOM_NONE};
+}
+
+std::vector<xcb_atom_t> atomList(xcb_connection_t* connection, xcb_window_t window,
+                                 xcb_atom_t property) {
+    const XcbReply<xcb_get_property_reply_t> reply(
+        xcb_get_property_reply(
+            connection, xcb_get_property(connection, 0, window, property, XCB_ATOM_ATOM, 0, 1024),
+            nullptr),
+        &std::free);
+    if (!reply || reply->type != XCB_ATOM_ATOM || reply->format != 32)
+        return {};
+    const auto* first = static_cast<const xcb_atom_t*>(xcb_get_property_value(reply.get()));
+    return {first, first + xcb_get_property_value_length(reply.get()) / sizeof(xcb_atom_t)};
+}
+
+} // namespace
+
+bool windowsCanBePlaced() {
+    return !QGuiApplication::platformName().startsWith("wayland");
+}
+
+void keepOffTaskbar(QWidget& window) {
+    auto* x11 = qGuiApp->nativeInterface<QNativeInterface::QX11Application>();
+    xcb_connection_t* connection = x11 ? x11->connection() : nullptr;
+    if (!connection) // not on an X server (offscreen, Wayland)
+        return;
+    const auto id = static_cast<xcb_window_t>(window.winId());
+    const xcb_atom_t state = atom(connection, "_NET_WM_STATE");
+    // Qt merges its own states into this property when it maps the window.
+    std::vector<xcb_atom_t> states = atomList(connection, id, state);
+    for (const char* name : {"_NET_WM_STATE_SKIP_TASKBAR", "_NET_WM_STATE_SKIP_PAGER"}) {
+        const xcb_atom_t skip = atom(connection, name);
+        if (std::find(states.begin(), states.end(), skip) == states.end())
+            states.push_back(skip);
+    }
+    xcb_change_property(connection, XCB_PROP_MODE_REPLACE, id, state, XCB_ATOM_ATOM, 32,
+                        static_cast<uint32_t>(states.size()), states.data());
+    xcb_flush(connection);
+}
+
+} // namespace tavrin

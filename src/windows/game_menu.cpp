@@ -1,0 +1,69 @@
+#include "windows/game_menu.h"
+
+#include "windows/about_box.h"
+#include "windows/app_context.h"
+#include "windows/how_to_play_window.h"
+
+#include <QActionGroup>
+#include <QPointer>
+#include <QTimer>
+
+namespace tavrin {
+
+GameMenu::GameMenu(AppContext& ctx, GameWindow& window) : QMenu(&window) {
+    setObjectName("gameMenu");
+    SoundChoices& sound = ctx.sound;
+    addChoice("effects", tr("音效 (Sound effects)"), sound.effectsOn(),
+              [&sound](bool on) { sound.setEffectsOn(on); });
+    addChoice("music", tr("音樂 (Music)"), sound.musicOn(),
+              [&sound](bool on) { sound.setMusicOn(on); });
+    addVolumeSteps(ctx);
+    addSeparator();
+    // The windows open once the menu has gone, from an event of their own.
+    QAction* howToPlay = addAction(tr("玩法 (How to play)"));
+    howToPlay->setObjectName("howToPlay");
+    connect(howToPlay, &QAction::triggered, &window, [&ctx, &window] {
+        QTimer::singleShot(0, &window, [&ctx] { ctx.windows.show<HowToPlayWindow>().raise(); });
+    });
+    QAction* about = addAction(tr("關於 Tavrin (About Tavrin)"));
+    about->setObjectName("about");
+    connect(about, &QAction::triggered, &window, [&ctx, &window] {
+        QTimer::singleShot(0, &window, [&ctx, &window] { showAboutBox(ctx, &window); });
+    });
+}
+
+void GameMenu::addChoice(const char* name, const QString& text, bool checked,
+                         std::function<void(bool)> choose) {
+    QAction* action = addAction(text);
+    action->setObjectName(name);
+    action->setCheckable(true);
+    action->setChecked(checked);
+    connect(action, &QAction::toggled, this, std::move(choose));
+}
+
+void GameMenu::addVolumeSteps(AppContext& ctx) {
+    QMenu* volume = addMenu(tr("音量 (Volume)"));
+    volume->setObjectName("volume");
+    auto* steps = new QActionGroup(volume);
+    for (int percent : PlayerSettings::kVolumeSteps) {
+        QAction* step = volume->addAction(QString("%1 %").arg(percent));
+        step->setObjectName(QString("volume%1").arg(percent));
+        step->setCheckable(true);
+        step->setChecked(percent == ctx.sound.volumePercent());
+        steps->addAction(step);
+        connect(step, &QAction::triggered, this,
+                [&sound = ctx.sound, percent] { sound.setVolumePercent(percent); });
+    }
+}
+
+void GameMenu::attachTo(GameWindow& window, AppContext& ctx) {
+    window.setContextMenuPolicy(Qt::CustomContextMenu);
+    connect(&window, &QWidget::customContextMenuRequested, &window,
+            [&window, &ctx](const QPoint& at) {
+                auto* menu = new GameMenu(ctx, window);
+                connect(menu, &QMenu::aboutToHide, menu, &QObject::deleteLater);
+                menu->popup(window.mapToGlobal(at));
+            });
+}
+
+} // namespace tavrin

@@ -1,0 +1,28 @@
+#pragma once
+
+#include <QMenu>
+#include <functional>
+
+namespace tavrin {
+
+class AppContext;
+class GameWindow;
+
+// The menu on the right button of the board and the status strip: sound effects and music on
+// or off, the volume, "How to play" and "About Tavrin". It shows the choices as they stand
+// when it opens, and each entry acts at once.
+class GameMenu : public QMenu {
+    Q_OBJECT
+public:
+    GameMenu(AppContext& ctx, GameWindow& window);
+
+    // Gives the window this menu on its right button (and on the keyboard's menu key).
+    static void attachTo(GameWindow& window, AppContext& ctx);
+
+private:
+    void addChoice(const char* name, const QString& text, bool checked,
+                   std::function<void(bool)> choose);
+    void addVolumeSteps(AppContext& ctx);
+};
+
+} // namespace tavrin

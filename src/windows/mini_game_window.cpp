@@ -1,0 +1,37 @@
+#include "windows/mini_game_window.h"
+
+#include "windows/app_context.h"
+#include "windows/sound_holder.h"
+
+namespace tavrin {
+
+MiniGameWindow::MiniGameWindow(AppContext& ctx, layout::WindowDesign design, rules::MiniGame game)
+    : GameWindow(ctx, std::move(design)), game_(game) {
+    setKeepsActivation(true);
+}
+
+SoundHolder& MiniGameWindow::openSounds() {
+    SoundHolder& sounds = ctx.windows.get<SoundHolder>();
+    sounds.openEffectsOf(game_);
+    return sounds;
+}
+
+// The points count once the player has seen them: the box comes first.
+void MiniGameWindow::finish(long long points, const QString& bonusText) {
+    ctx.messages.show(this, bonusText, "Tavrin", MessageBoxes::Buttons::Ok);
+    ctx.session.finishMiniGame(game_, points);
+    ctx.windows.unloadWindow(*this);
+}
+
+// However it went (its end, the close box, the board's end sequence), the board takes throws
+// again; the die and the sound devices are left as they are.
+void MiniGameWindow::onUnload() {
+    ctx.session.leaveMiniGame();
+}
+
+void MiniGameWindow::systemClose() {
+    ctx.session.closeMiniGameEarly(game_);
+    GameWindow::systemClose();
+}
+
+} // namespace tavrin

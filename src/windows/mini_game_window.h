@@ -1,0 +1,30 @@
+#pragma once
+
+#include "windows/game_window.h"
+
+namespace tavrin {
+
+class SoundHolder;
+
+// What the quiz and the target game share: while open, the board takes no throws and the
+// window keeps the activation against the game's other windows; played to its end, it shows
+// its bonus, hands the points to the game session and closes itself; closed early, it gives
+// no bonus.
+class MiniGameWindow : public GameWindow {
+    Q_OBJECT
+public:
+    MiniGameWindow(AppContext& ctx, layout::WindowDesign design, rules::MiniGame game);
+
+    void onUnload() override;
+
+protected:
+    // Opens the game's two sound effects.
+    SoundHolder& openSounds();
+    void finish(long long points, const QString& bonusText);
+    void systemClose() override;
+
+private:
+    rules::MiniGame game_;
+};
+
+} // namespace tavrin

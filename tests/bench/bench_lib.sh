@@ -1,0 +1,50 @@
+# shellcheck shell=bash
+# Shared by the start-up and idle benchmarks: a private X server, timed launches, process
+# figures from /proc.
+
+# A private Xvfb on a free display, and a settings folder of our own: a stored "sound off"
+# must not change the figures, and the real user's settings stay untouched.
+bench_init() {
+    BENCH_WORK=$(mktemp -d "${TMPDIR:-/tmp}/tavrin-bench.XXXXXX")
+    export XDG_CONFIG_HOME=$BENCH_WORK/config XDG_RUNTIME_DIR=$BENCH_WORK/runtime
+    mkdir -m 700 "$XDG_RUNTIME_DIR"
+    unset QT_QPA_PLATFORM WAYLAND_DISPLAY
+    Xvfb -displayfd 3 -screen 0 1024x768x24 -nolisten tcp -noreset 3>"$BENCH_WORK/display" \
+        2>/dev/null &
+    BENCH_XVFB=$!
+    trap 'kill $BENCH_XVFB 2>/dev/null; rm -rf "$BENCH_WORK"' EXIT
+    until [ -s "$BENCH_WORK/display" ]; do sleep 0.05; done
+    export DISPLAY=:$(head -n 1 "$BENCH_WORK/display")
+    until xdotool getdisplaygeometry &>/dev/null; do sleep 0.05; done
+}
+
+now_ns() { date +%s%N; }
+
+# xdotool's own --sync polls only twice a second: poll finer.
+wait_for_window() {
+    until xdotool search --onlyvisible --name "$1" &>/dev/null; do sleep 0.002; done
+}
+
+# Starts a program in the background (sets BENCH_PID), its output discarded.
+launch() {
+    "$@" &>/dev/null &
+    BENCH_PID=$!
+}
+
+stop() {
+    kill "$BENCH_PID" 2>/dev/null
+    wait "$BENCH_PID" 2>/dev/null || true
+}
+
+peak_memory_kb() { awk '/VmHWM/ {print $2}' "/proc/$1/status"; }
+cpu_ticks() { awk '{print $14 + $15}' "/proc/$1/stat"; }
+
+# Clicks START on the start window and waits for the playing screen.
+click_start() {
+    local WINDOW X Y WIDTH HEIGHT SCREEN
+    eval "$(xdotool search --onlyvisible --name '^Start$' getwindowgeometry --shell | tail -n 6)"
+    xdotool mousemove $((X + 250)) $((Y + 188)) click 1
+    wait_for_window '^Tavrin$'
+}
+
+median() { sort -n | awk '{v[NR] = $1} END {print (NR % 2) ? v[(NR + 1) / 2] : (v[NR / 2] + v[NR / 2 + 1]) / 2}'; }

@@ -1,0 +1,134 @@
+#!/bin/bash
+# A whole game played with the keyboard alone, as a pupil who cannot use a mouse plays it: real
+# key presses and not one click. Tab round the start window and Enter on START; the arrows move
+# the group; F1 to F3 and the exit question on the playing screen; Space for every throw; 1, 2
+# and 3 in the quizzes; Esc in the target games; Return in the message boxes; Enter through the
+# end window and one of its links. Nobody hands the focus on but the game itself (there is no
+# window manager), and the log must add up against the board file as in the mouse game.
+# shellcheck source=lib.sh
+source "$(dirname "$0")/lib.sh"
+e2e_init "$@"
+
+record_opened_addresses
+# The pointer rests on the bare screen: a key reaches only the window that has the focus.
+pointer_to 1020 760
+game_start --seed 5
+
+# --- start window: Tab goes into the instructions and out again, then Enter is START -----------
+start=$(window_wait '^Start$' 20)
+pace
+key Tab Tab Return
+window_wait_gone "$start" 10
+playing_windows_wait 10
+screenshot playing-from-keys
+
+# --- the group moves as a drag of the handle would -------------------------------------------
+read -r hx hy _ <<<"$(window_geometry "$HANDLE_WIN")"
+key Down Down Down shift+Right
+window_wait_geometry "$HANDLE_WIN" "$((hx + 1)) $((hy + 30)) $HANDLE_SIZE" 5
+window_wait_geometry "$DIE_WIN" "$(px $(((hx + 1) * 15 + 7500))) $((hy + 30)) $DIE_SIZE" 5
+
+# --- the shields: three different addresses, and the exit question answered No twice --------
+n=0
+for shield_key in F1 F2 F3; do
+    pace
+    key "$shield_key"
+    n=$((n + 1))
+    for ((i = 0; i < $(_ticks 5); i++)); do
+        [ "$(sort -u "$E2E_OPENED" | wc -l)" -ge "$n" ] && break
+        sleep 0.1
+    done
+    [ "$(sort -u "$E2E_OPENED" | wc -l)" -eq "$n" ] ||
+        fail "$shield_key did not open an address of its own: $(tr '\n' ' ' <"$E2E_OPENED")"
+done
+for exit_key in Escape ctrl+q; do
+    pace
+    key "$exit_key"
+    box=$(message_box_wait 5)
+    pace
+    key Escape # No; the box has the focus without being given it
+    window_wait_gone "$box" 5
+done
+game_expect_running "after answering No"
+
+# --- the game: Space throws, until the end window ------------------------------------------------
+quiz_by_keys() {
+    local quiz box answered
+    quiz=$(window_wait '^Game1' 10)
+    answered=$(log_count '^answer ')
+    for n in 1 2 3 4 5; do
+        pace
+        key $((n % 3 + 1))
+        log_wait_count '^answer ' $((answered + n)) 5
+    done
+    box=$(message_box_wait 5)
+    pace
+    key Return
+    window_wait_gone "$box" 5
+    window_wait_gone "$quiz" 5
+}
+
+target_by_keys() {
+    local game closed
+    game=$(window_wait '^Game2' 10)
+    closed=$(log_count '^close game=target$')
+    pace
+    key Escape
+    window_wait_gone "$game" 5
+    log_wait_count '^close game=target$' $((closed + 1)) 5
+}
+
+deadline=$((SECONDS + 150))
+quizzes=0 targets=0
+while ! windows_named '^Bye Bye$' | grep -q .; do
+    ((SECONDS < deadline)) || fail "no end window after 150 s"
+    game_expect_running "before the end window"
+    if box=$(message_box_find); then
+        pace
+        key Return
+        window_wait_gone "$box" 10
+        continue
+    fi
+    lines=$(log_count .)
+    key space
+    log_wait_count . $((lines + 1)) 10
+    line=$(sed -n "$((lines + 1))p" "$E2E_LOG")
+    case $line in
+    throw\ *)
+        case $(log_field "$line" value) in
+        33301) quiz_by_keys && quizzes=$((quizzes + 1)) ;;
+        33302) target_by_keys && targets=$((targets + 1)) ;;
+        esac
+        ;;
+    win\ * | limit\ *) ;;
+    *) fail "unexpected answer to Space: $line" ;;
+    esac
+    pace
+done
+((quizzes > 0 && targets > 0)) || note "this game had $quizzes quizzes and $targets target games"
+
+# --- the end window: Enter turns the page, Tab reaches a link, Enter opens it, then END -------
+end=$(window_wait '^Bye Bye$' 5)
+log_wait '^end ' 5 >/dev/null
+import -window "$end" "$E2E_WORK/page1.png"
+pace
+key Return
+sleep 0.5
+game_expect_running "after NEXT ->"
+import -window "$end" "$E2E_WORK/page2.png"
+changed=$(compare -metric AE "$E2E_WORK/page1.png" "$E2E_WORK/page2.png" null: 2>&1)
+[ "${changed%% *}" -gt 500 ] 2>/dev/null || fail "Enter did not turn the page ($changed pixels changed)"
+pace
+key Tab Tab Return # the second link: the home page (the help page unless built with another)
+opened_wait '^(file|https):' 5 >/dev/null
+screenshot end-link-focused
+game_expect_running "after opening a link"
+pace
+key Tab Tab Tab Return # past the other two links, back to END ->
+game_wait_exit 10
+[ "$GAME_STATUS" = 0 ] || fail "the program ended with status $GAME_STATUS"
+
+problems=$(awk -f "$(dirname "$0")/check_board_log.awk" "$(board_file)" "$E2E_LOG")
+[ -z "$problems" ] || fail "the log disagrees with the board: $problems"
+note "$(grep -c '^throw ' "$E2E_LOG") throws, $quizzes quizzes, $targets target games, $(grep -E '^(win|limit) ' "$E2E_LOG")"
+pass

@@ -1,0 +1,32 @@
+#!/usr/bin/env bash
+# A Debian package of the game: unpacked with dpkg-deb, its tree is checked and its game
+# played to the board, its desktop entry and metainfo pass the desktops' validators, and
+# lintian finds no error.
+#   test_package.sh <tavrin_*.deb>
+set -uo pipefail
+here=$(cd "$(dirname "$0")" && pwd)
+deb=$(realpath "$1")
+id=io.github.tavrin.Tavrin
+root=$(mktemp -d)
+trap 'rm -rf "$root"' EXIT
+status=0
+step() {
+    echo "== $*"
+    "$@" || { echo "FAIL: $*" && status=1; }
+}
+no_errors_from_lintian() {
+    local report
+    report=$(lintian "$deb" 2>&1 | grep -v 'running with root privileges')
+    [ -n "$report" ] && echo "$report"
+    ! grep -q '^E:' <<<"$report"
+}
+
+dpkg-deb -x "$deb" "$root" || exit 1
+step bash "$here/../install/check_tree.sh" "$root/usr"
+step bash "$here/../install/test_board.sh" "$root/usr/bin/tavrin"
+step desktop-file-validate "$root/usr/share/applications/$id.desktop"
+step appstreamcli validate --no-net "$root/usr/share/metainfo/$id.metainfo.xml"
+step appstreamcli validate-tree --no-net "$root"
+step no_errors_from_lintian
+[ $status -eq 0 ] && echo "PASS: $(basename "$deb")"
+exit $status

@@ -1,0 +1,218 @@
+#include "app/app_setup.h"
+#include "controls/accessible.h"
+#include "controls/focus_mark.h"
+#include "controls/image_control.h"
+#include "controls/label_control.h"
+#include "controls/reading_control.h"
+#include "game_fixture.h"
+#include "windows/accessible_window.h"
+#include "windows/board_window.h"
+#include "windows/die_window.h"
+#include "windows/end_window.h"
+#include "windows/key_list.h"
+#include "windows/keyboard_control.h"
+#include "windows/keyboard_focus.h"
+#include "windows/quiz_window.h"
+#include "windows/start_window.h"
+#include "windows/status_strip.h"
+#include "windows/target_game_window.h"
+
+#include <QAccessible>
+#include <QApplication>
+#include <QLineEdit>
+#include <QPlainTextEdit>
+#include <QPushButton>
+#include <QtTest>
+
+using namespace tavrin;
+using namespace tavrin::testing;
+
+namespace {
+
+// A game as the program sets it up, keys and focus included.
+struct KeyboardGame : GameFixture {
+    KeyboardGame() : keys(*ctx), focus(*ctx) {}
+
+    BoardWindow& start() {
+        ctx->windows.show<StartWindow>().onStartClicked();
+        return ctx->windows.get<BoardWindow>();
+    }
+
+    // A key as the player presses it, delivered to a control or window of the game.
+    static void press(QWidget& to, int key, Qt::KeyboardModifiers modifiers = Qt::NoModifier,
+                      bool autoRepeat = false) {
+        QKeyEvent event(QEvent::KeyPress, key, modifiers, QString(), autoRepeat);
+        QApplication::sendEvent(&to, &event);
+    }
+
+    void throwWithKey(QWidget& on, int face, int key = Qt::Key_Space) {
+        ctx->session.stateForSetup().dieFace = face;
+        press(on, key);
+    }
+
+    KeyboardControl keys;
+    FocusKeeper focus;
+};
+
+QAccessibleInterface* accessibleOf(QWidget& w) {
+    return QAccessible::queryAccessibleInterface(&w);
+}
+
+QString nameOf(QWidget& w) {
+    return accessibleOf(w)->text(QAccessible::Name);
+}
+
+QStringList childrenOf(QWidget& window) {
+    QStringList children;
+    QAccessibleInterface* iface = accessibleOf(window);
+    for (int i = 0; i < iface->childCount(); ++i)
+        children << QString("%1 %2")
+                        .arg(iface->child(i)->role())
+                        .arg(iface->child(i)->text(QAccessible::Name));
+    return children;
+}
+
+} // namespace
+
+// The end-to-end tests play a whole game from the keyboard and read the tree from outside;
+// these check what they cannot reach: refusals, held keys, the keypad, focus policies, the
+// focus mark, the reading order and the readings' wording.
+class KeyboardAndNamesTest : public QObject {
+    Q_OBJECT
+private slots:
+    void initTestCase() {
+        setUpAppearance(*qApp);
+        installAccessibility();
+    }
+
+    void keysActAsTheirClicks() {
+        KeyboardGame g;
+        g.useBoard({{2, "33301"}, {5, "33302"}});
+        BoardWindow& board = g.start();
+        const auto& state = g.ctx->session.state();
+        g.throwWithKey(board, 2);
+        QuizWindow& quiz = g.ctx->windows.get<QuizWindow>();
+        // Refused while the quiz is open, as a click is: the die holds the face.
+        g.throwWithKey(g.ctx->windows.get<StatusStrip>(), 4, Qt::Key_Return);
+        QCOMPARE(state.trial, 2);
+        QVERIFY(state.dieHeld);
+        KeyboardGame::press(quiz, Qt::Key_1, Qt::NoModifier, true); // held: no answer
+        KeyboardGame::press(quiz, Qt::Key_3, Qt::KeypadModifier);
+        KeyboardGame::press(quiz, Qt::Key_Escape); // the quiz has no such key
+        QCOMPARE(quiz.round()->ordinal, 2);
+        g.ctx->windows.unload<QuizWindow>();
+        // A held key throws once; the held face is thrown.
+        KeyboardGame::press(board, Qt::Key_Space, Qt::NoModifier, true);
+        QCOMPARE(state.trial, 2);
+        KeyboardGame::press(g.ctx->windows.get<DieWindow>(), Qt::Key_Enter, Qt::KeypadModifier);
+        QCOMPARE(state.square, 6);
+        // Esc closes the target game as its close box does: no bonus.
+        g.throwWithKey(board, 5);
+        TargetGameWindow& game = g.ctx->windows.get<TargetGameWindow>();
+        game.onTargetClicked(0);
+        KeyboardGame::press(game, Qt::Key_Escape);
+        QVERIFY(!g.ctx->windows.isLoaded<TargetGameWindow>());
+        QCOMPARE(state.score, 1000LL);
+
+        for (int key : {Qt::Key_F1, Qt::Key_F2, Qt::Key_F3})
+            KeyboardGame::press(board, key);
+        StatusStrip& status = g.ctx->windows.get<StatusStrip>();
+        status.onHelpClicked();
+        status.onInfoClicked();
+        status.onSearchClicked();
+        QCOMPARE(g.opened.mid(0, 3), g.opened.mid(3));
+        g.answer = MessageBoxes::Answer::No;
+        KeyboardGame::press(board, Qt::Key_Escape);
+        KeyboardGame::press(board, Qt::Key_Q, Qt::ControlModifier);
+        KeyboardGame::press(board, Qt::Key_Q); // Q alone is no key of the game
+        QCOMPARE(g.boxes, QStringList(2, QString("Tavrin: ") + kExitQuestion));
+    }
+
+    void focusGoesWhereKeysActAndShows() {
+        KeyboardGame g;
+        StartWindow& start = g.ctx->windows.show<StartWindow>();
+        QVERIFY(QTest::qWaitForWindowActive(&start)); // handed the focus by the keeper
+        auto* mark = start.findChild<FocusMark*>();
+        QVERIFY(mark && mark->isVisible());
+        QCOMPARE(mark->followed(), start.control("startLink"));
+        // Round the caption's words, inside its box as far as they go.
+        const QRect box = start.control("startLink")->geometry();
+        const int m = FocusMark::kMargin;
+        QVERIFY(mark->geometry().adjusted(m, m, -m, -m).intersects(box));
+        QVERIFY(box.adjusted(-m, -m, m, m).contains(mark->geometry()));
+        QTest::keyClick(&start, Qt::Key_Tab);
+        QCOMPARE(mark->followed(), start.control("instructions"));
+        QTest::keyClick(QApplication::focusWidget(), Qt::Key_Tab); // out again, no tab typed
+        QCOMPARE(mark->followed(), start.control("startLink"));
+
+        g.start();
+        DieWindow& die = g.ctx->windows.get<DieWindow>();
+        QCOMPARE(die.focusWidget(), die.control("dieFace"));
+        QCOMPARE(die.button("spareButton").focusPolicy(), Qt::NoFocus); // outside the ball
+        QCOMPARE(die.lineText("thrownFace").focusPolicy(), Qt::NoFocus);
+        EndWindow& end = g.ctx->windows.show<EndWindow>();
+        QCOMPARE(end.focusWidget(), end.control("nextLink"));
+        QCOMPARE(end.label("emailLink").focusPolicy(), Qt::NoFocus); // below the window yet
+        KeyboardGame::press(end.label("nextLink"), Qt::Key_Space);
+        QCOMPARE(end.label("emailLink").focusPolicy(), Qt::TabFocus);
+        KeyboardGame::press(end.label("nextLink"), Qt::Key_Space, Qt::NoModifier, true);
+        QVERIFY(g.ctx->windows.isLoaded<EndWindow>()); // a held key is no second press
+    }
+
+    void namesInReadingOrderAndReadingsAsShown() {
+        KeyboardGame g;
+        g.useBoard({{5, "-1200"}});
+        StartWindow& start = g.ctx->windows.show<StartWindow>();
+        QCOMPARE(childrenOf(start),
+                 (QStringList{QString("%1 How to Play?").arg(QAccessible::StaticText),
+                              QString("%1 How to Play?").arg(QAccessible::EditableText),
+                              QString("%1 START").arg(QAccessible::Button)}));
+        g.start();
+        StatusStrip& status = g.ctx->windows.get<StatusStrip>();
+        status.onRefreshTick();
+        g.throwWithKey(status, 5);
+        QCOMPARE(reading(status, "scoreReading"), QString("分數 Score 1000")); // as still shown
+        status.onRefreshTick();
+        QCOMPARE(childrenOf(status),
+                 (QStringList{QString("%1 m5").arg(QAccessible::StatusBar),
+                              QString("%1 資訊中心(Information Center)").arg(QAccessible::Button),
+                              QString("%1 說明(Help)").arg(QAccessible::Button),
+                              QString("%1 萬維網搜尋(Internet Search)").arg(QAccessible::Button),
+                              QString("%1 離開(Exit)").arg(QAccessible::Button),
+                              QString("%1 分數 Score -200").arg(QAccessible::StaticText),
+                              QString("%1 步數 Throw 2 of 49").arg(QAccessible::StaticText)}));
+        g.ctx->session.stateForSetup().trial = 50;
+        status.onRefreshTick();
+        QCOMPARE(reading(status, "throwReading"), QString("步數 Throw 50: no throws left"));
+        DieWindow& die = g.ctx->windows.get<DieWindow>();
+        for (int i = 0; i < 20; ++i) {
+            die.onTurnTick();
+            QCOMPARE(nameOf(die.image("dieFace")),
+                     QString("骰子 Die: %1").arg(g.ctx->session.state().dieFace));
+        }
+    }
+
+    void keysAreListedInTheReadmeAndTheTooltips() {
+        KeyboardGame g;
+        QFile readme(qEnvironmentVariable("TAVRIN_SOURCE_DIR") + "/README.md");
+        QVERIFY(readme.open(QIODevice::ReadOnly));
+        QVERIFY2(QString::fromUtf8(readme.readAll()).contains(keyListText()),
+                 "README.md does not show the key list as the game has it");
+        g.start();
+        QCOMPARE(g.ctx->windows.get<DieWindow>().image("dieFace").toolTip(),
+                 QString("擲骰子(Click here to throw the dice)  [Space or Enter]"));
+        StatusStrip& status = g.ctx->windows.get<StatusStrip>();
+        QCOMPARE(QAccessible::queryAccessibleInterface(&status.image("exitShield"))
+                     ->text(QAccessible::Description),
+                 QString("離開(Exit)  [Esc or Ctrl+Q]"));
+        QCOMPARE(status.label("message").toolTip(), QString("遊戲訊息(Message Window)"));
+    }
+
+private:
+    static QString reading(StatusStrip& status, const char* name) {
+        return status.findChild<ReadingControl*>(name)->reading();
+    }
+};
+
+QTEST_MAIN(KeyboardAndNamesTest)
+#include "test_keyboard_and_names.moc"

@@ -1,0 +1,256 @@
+#include "app/app_setup.h"
+#include "controls/image_control.h"
+#include "controls/label_control.h"
+#include "game_fixture.h"
+#include "layouts/how_to_play_text.h"
+#include "platform/player_settings.h"
+#include "windows/board_window.h"
+#include "windows/drag_handle.h"
+#include "windows/game_menu.h"
+#include "windows/how_to_play_window.h"
+#include "windows/key_list.h"
+#include "windows/sound_key.h"
+#include "windows/start_window.h"
+#include "windows/status_strip.h"
+
+#include <QContextMenuEvent>
+#include <QPlainTextEdit>
+#include <QtTest>
+
+using namespace tavrin;
+using namespace tavrin::testing;
+
+namespace {
+
+// A run of the game keeping its settings in the test's own file, muted as the program is with
+// --mute: the sound engine then opens no device but still takes every volume.
+struct Run {
+    explicit Run(const QString& settingsFile) {
+        Options options;
+        options.dataRoot = qEnvironmentVariable("TAVRIN_DATA_DIR");
+        options.seed = 3;
+        options.mute = true;
+        options.settingsFile = settingsFile;
+        ctx = std::make_unique<AppContext>(options, clock);
+        ctx->messages.answerer = [this](const QString& text, const QString& title,
+                                        MessageBoxes::Buttons) {
+            boxes << title + ": " + text;
+            return MessageBoxes::Answer::Ok;
+        };
+    }
+    BoardWindow& startGame() {
+        ctx->windows.show<StartWindow>().onStartClicked();
+        return ctx->windows.get<BoardWindow>();
+    }
+    // Right-clicks a control of a window and returns the menu that opens.
+    GameMenu& openMenu(QWidget& control) {
+        QContextMenuEvent click(QContextMenuEvent::Mouse, QPoint(3, 3),
+                                control.mapToGlobal(QPoint(3, 3)));
+        QApplication::sendEvent(&control, &click);
+        auto* menu = control.window()->findChild<GameMenu*>();
+        if (!menu)
+            throw std::runtime_error("no menu on " + control.objectName().toStdString());
+        return *menu;
+    }
+
+    FakeClock clock;
+    std::unique_ptr<AppContext> ctx;
+    QStringList boxes;
+};
+
+QAction& entry(QMenu& menu, const char* name) {
+    auto* action = menu.findChild<QAction*>(name);
+    if (!action)
+        throw std::runtime_error(std::string("no menu entry ") + name);
+    return *action;
+}
+
+} // namespace
+
+class PlayerChoicesTest : public QObject {
+    Q_OBJECT
+
+    QTemporaryDir dir_;
+    QString settingsPath() const { return dir_.filePath("tavrin.conf"); }
+    PlayerSettings stored() const { return SettingsFile(settingsPath()).read(); }
+
+private slots:
+    void initTestCase() { setUpAppearance(*qApp); }
+    void cleanup() { QFile::remove(settingsPath()); }
+
+    void theMenuOfBothWindowsShowsAndChangesTheChoices_data() {
+        QTest::addColumn<bool>("onBoard");
+        QTest::newRow("board") << true;
+        QTest::newRow("status strip") << false;
+    }
+    void theMenuOfBothWindowsShowsAndChangesTheChoices() {
+        QFETCH(bool, onBoard);
+        Run run(settingsPath());
+        BoardWindow& board = run.startGame();
+        StatusStrip& strip = run.ctx->windows.get<StatusStrip>();
+        // A click on a control reaches its window's menu.
+        QWidget& control =
+            onBoard ? static_cast<QWidget&>(board.image("heart")) : strip.label("message");
+        const AudioEngine& engine = run.ctx->audio;
+
+        GameMenu& menu = run.openMenu(control);
+        QVERIFY(menu.isVisible());
+        QVERIFY(entry(menu, "effects").isChecked() && entry(menu, "music").isChecked());
+        QVERIFY(entry(menu, "volume100").isChecked() && !entry(menu, "volume50").isChecked());
+        entry(menu, "music").trigger();
+        QCOMPARE(engine.musicVolume(), 0.0);
+        QCOMPARE(engine.effectsVolume(), 1.0);
+        QVERIFY(!stored().musicOn);
+        menu.close();
+
+        GameMenu& again = run.openMenu(control); // shows the choices as they stand now
+        QVERIFY(entry(again, "effects").isChecked() && !entry(again, "music").isChecked());
+        entry(again, "volume50").trigger();
+        QCOMPARE(engine.effectsVolume(), 0.5);
+        QCOMPARE(engine.musicVolume(), 0.0); // music stays off at any volume
+        entry(again, "effects").trigger();
+        QCOMPARE(engine.effectsVolume(), 0.0);
+        again.close();
+
+        GameMenu& third = run.openMenu(control);
+        QVERIFY(entry(third, "volume50").isChecked() && !entry(third, "volume100").isChecked());
+        entry(third, "music").trigger();
+        QCOMPARE(engine.musicVolume(), 0.5);
+        PlayerSettings expected;
+        expected.effectsOn = false;
+        expected.volumePercent = 50;
+        QCOMPARE(stored(), expected);
+    }
+
+    void howToPlayAndAboutOpenWhileTheGameGoesOn() {
+        Run run(settingsPath());
+        BoardWindow& board = run.startGame();
+        const auto stateBefore = run.ctx->session.state().trial;
+        entry(run.openMenu(board), "howToPlay").trigger();
+        QTRY_VERIFY(run.ctx->windows.isLoaded<HowToPlayWindow>());
+        HowToPlayWindow& help = run.ctx->windows.get<HowToPlayWindow>();
+        QVERIFY(help.isVisible());
+        const QPlainTextEdit& text = help.multiLineText("howToPlay");
+        QVERIFY(text.toPlainText().startsWith(layout::howToPlayText().replace("\r\n", "\n")));
+        QVERIFY(text.toPlainText().contains(keyListText().trimmed())); // and the keys
+        QVERIFY(text.toPlainText().startsWith("1, Moving the character"));
+        QVERIFY(text.toPlainText().contains("M to turn all sound off"));
+        QVERIFY(text.isReadOnly());
+        help.close(); // its close box unloads it, and only it
+        QVERIFY(!run.ctx->windows.isLoaded<HowToPlayWindow>());
+        QVERIFY(board.isVisible() && run.ctx->session.state().takingThrows);
+        QCOMPARE(run.ctx->session.state().trial, stateBefore);
+
+        entry(run.openMenu(run.ctx->windows.get<StatusStrip>().label("message")), "about")
+            .trigger();
+        QTRY_COMPARE(run.boxes.size(), 1);
+        const QString about = run.boxes.first();
+        QVERIFY2(about.startsWith("About Tavrin: Tavrin " TAVRIN_VERSION), qPrintable(about));
+        QVERIFY(about.contains("GPL-3.0-or-later") && about.contains("CC-BY-SA-4.0"));
+        QVERIFY(about.contains("Tavrin Team"));
+        QVERIFY(board.isVisible());
+    }
+
+    void mTurnsAllSoundOffAndOnFromAnyGameWindow() {
+        Run run(settingsPath());
+        SoundKey key(run.ctx->sound);
+        qApp->installEventFilter(&key);
+        const SoundChoices& sound = run.ctx->sound;
+        StartWindow& start = run.ctx->windows.show<StartWindow>();
+        // The start window's instructions take typing: an M there is a letter.
+        QPlainTextEdit& instructions = start.multiLineText("instructions");
+        instructions.moveCursor(QTextCursor::Start);
+        QTest::keyClick(&instructions, Qt::Key_M);
+        QVERIFY(instructions.toPlainText().startsWith("m1, Moving"));
+        QVERIFY(sound.effectsOn() && sound.musicOn());
+        QTest::keyClick(&start, Qt::Key_M);
+        QVERIFY(!sound.effectsOn() && !sound.musicOn());
+        start.onStartClicked();
+
+        QTest::keyClick(&run.ctx->windows.get<BoardWindow>(), Qt::Key_M);
+        QVERIFY(sound.effectsOn() && sound.musicOn());
+        QCOMPARE(run.ctx->audio.musicVolume(), 1.0);
+        run.ctx->sound.setMusicOn(false);
+        // Any sound on: all goes off; none: all comes on.
+        QTest::keyClick(&run.ctx->windows.get<DragHandle>(), Qt::Key_M, Qt::ShiftModifier);
+        QVERIFY(!sound.effectsOn() && !sound.musicOn());
+        QCOMPARE(run.ctx->audio.effectsVolume(), 0.0);
+        QTest::keyClick(&run.ctx->windows.get<StatusStrip>().label("message"), Qt::Key_M);
+        QVERIFY(sound.effectsOn() && sound.musicOn());
+        QVERIFY(stored().effectsOn && stored().musicOn);
+        // Other keys and M with Ctrl are not the sound key.
+        QTest::keyClick(&run.ctx->windows.get<BoardWindow>(), Qt::Key_M, Qt::ControlModifier);
+        QTest::keyClick(&run.ctx->windows.get<BoardWindow>(), Qt::Key_N);
+        QVERIFY(sound.effectsOn() && sound.musicOn());
+        qApp->removeEventFilter(&key);
+    }
+
+    void choicesAreKeptForTheNextRunAndMuteLeavesThemAlone() {
+        {
+            Run first(settingsPath());
+            first.ctx->sound.setMusicOn(false);
+            first.ctx->sound.setVolumePercent(75);
+        }
+        QFile file(settingsPath());
+        QVERIFY(file.open(QIODevice::ReadOnly));
+        const QByteArray written = file.readAll();
+        file.close();
+
+        Run next(settingsPath()); // muted, as every run here
+        QVERIFY(next.ctx->sound.effectsOn() && !next.ctx->sound.musicOn());
+        QCOMPARE(next.ctx->sound.volumePercent(), 75);
+        // Applied before any sound: the music is silent from its start.
+        QCOMPARE(next.ctx->audio.musicVolume(), 0.0);
+        QCOMPARE(next.ctx->audio.effectsVolume(), 0.75);
+        next.startGame();
+        next.ctx.reset();
+        QVERIFY(file.open(QIODevice::ReadOnly));
+        QCOMPARE(file.readAll(), written);
+    }
+
+    void aDamagedSettingsFileGivesTheDefaults() {
+        QFile file(settingsPath());
+        QVERIFY(file.open(QIODevice::WriteOnly));
+        file.write("[sound\x01\xff\nmusic=false\n\x00\x00", 22);
+        file.close();
+        Run run(settingsPath());
+        QCOMPARE(run.ctx->settings, PlayerSettings{});
+        QCOMPARE(run.ctx->audio.musicVolume(), 1.0);
+        run.ctx->sound.setEffectsOn(false); // the next choice makes the file whole again
+        PlayerSettings expected;
+        expected.effectsOn = false;
+        QCOMPARE(stored(), expected);
+    }
+
+    void theGroupOpensWhereItWasLastDragged() {
+        QPoint dragged;
+        {
+            Run first(settingsPath());
+            first.startGame();
+            DragHandle& handle = first.ctx->windows.get<DragHandle>();
+            dragged = handle.pos() + QPoint(0, 30); // the group still on the small test screen
+            handle.onHandlePressed(0, 0);
+            handle.onHandleDragged(0, 450);
+            handle.onHandleReleased();
+            QCOMPARE(stored().handlePlace, std::optional(dragged));
+        }
+        Run next(settingsPath());
+        next.startGame();
+        const DragHandle& handle = next.ctx->windows.get<DragHandle>();
+        QCOMPARE(handle.pos(), dragged);
+        // The others stand around it as after a drag.
+        QCOMPARE(next.ctx->windows.get<StatusStrip>().pos(),
+                 dragged + QPoint(layout::px(1960), layout::px(600)));
+        next.ctx.reset();
+
+        PlayerSettings offScreen;
+        offScreen.handlePlace = QPoint(5000, -3000);
+        QVERIFY(SettingsFile(settingsPath()).write(offScreen));
+        Run elsewhere(settingsPath());
+        elsewhere.startGame();
+        QCOMPARE(elsewhere.ctx->windows.get<DragHandle>().pos(), QPoint(3, 349)); // as designed
+    }
+};
+
+QTEST_MAIN(PlayerChoicesTest)
+#include "test_player_choices.moc"
