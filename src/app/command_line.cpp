@@ -62,7 +62,8 @@ QList<QCommandLineOption> qtOptions() {
 struct GameOptions {
     QCommandLineOption lang{"lang",
                             "Play the content set <lang> (zh-TW, zh-HK or en) and show the game's "
-                            "texts in its language, whatever the system's language.",
+                            "texts in its language, whatever the system's language or the "
+                            "choice in the game's menu.",
                             "lang"};
     QCommandLineOption dataDir{"data-dir",
                                "Read the three content files (board, messages, quiz) from <dir> "

@@ -56,6 +56,14 @@ std::optional<tavrin::Options> readCommandLine(int& argc, char* argv[], int& exi
     return options;
 }
 
+// The language chosen in the menu during an earlier game, unless --lang names one for this run.
+void useStoredLanguage(tavrin::Options& options) {
+    const std::optional<QString> stored =
+        tavrin::SettingsFile(options.settingsFile).read().language;
+    if (stored && !options.languageGiven)
+        options.language = *stored;
+}
+
 } // namespace
 
 int main(int argc, char* argv[]) {
@@ -72,6 +80,7 @@ int main(int argc, char* argv[]) {
     tavrin::setUpIdentity();
     tavrin::installAccessibility();
     options->settingsFile = tavrin::defaultSettingsPath();
+    useStoredLanguage(*options);
     tavrin::Translations translations;
     translations.use(options->language, options->dataRoot);
     tavrin::rules::SystemClock clock;
