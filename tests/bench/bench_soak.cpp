@@ -16,6 +16,7 @@
 #include <QPushButton>
 #include <cstdio>
 #include <fstream>
+#include <malloc.h>
 #include <string>
 
 using namespace tavrin;
@@ -29,6 +30,12 @@ long residentKiB() {
         if (line.rfind("VmRSS:", 0) == 0)
             return std::stol(line.substr(6));
     return -1;
+}
+
+// Heap bytes in use in KiB, as the C library's allocator counts them: growth here with the
+// resident memory is a leak, resident growth without it is the allocator keeping freed pages.
+long heapInUseKiB() {
+    return static_cast<long>(mallinfo2().uordblks / 1024);
 }
 
 // Lets queued events, deferred deletions included, run as the event loop would.
@@ -95,19 +102,24 @@ int main(int argc, char* argv[]) {
     ctx.windows.show<StartWindow>().onStartClicked();
     settle();
     const int total = parser.value(cycles).toInt();
-    std::printf("cycles  resident MiB\n%6d  %8.1f  (the board open, before any mini-game)\n", 0,
-                residentKiB() / 1024.0);
-    long first = 0;
+    std::printf("cycles  resident MiB  heap in use MiB\n%6d  %8.1f  %8.1f  (the board open, before "
+                "any mini-game)\n",
+                0, residentKiB() / 1024.0, heapInUseKiB() / 1024.0);
+    long first = 0, firstHeap = 0;
     for (int n = 1; n <= total; ++n) {
         cycle(ctx, n - 1);
         if (n % 20 == 0) {
             const long now = residentKiB();
-            if (first == 0)
+            const long heap = heapInUseKiB();
+            if (first == 0) {
                 first = now;
-            std::printf("%6d  %8.1f\n", n, now / 1024.0);
+                firstHeap = heap;
+            }
+            std::printf("%6d  %8.1f  %8.1f\n", n, now / 1024.0, heap / 1024.0);
             std::fflush(stdout);
         }
     }
-    std::printf("growth from cycle 20 to %d: %+.1f MiB\n", total, (residentKiB() - first) / 1024.0);
+    std::printf("growth from cycle 20 to %d: resident %+.1f MiB, heap in use %+.1f MiB\n", total,
+                (residentKiB() - first) / 1024.0, (heapInUseKiB() - firstHeap) / 1024.0);
     return 0;
 }
