@@ -57,6 +57,23 @@ class BoardWindowsTest : public QObject {
 private slots:
     void initTestCase() { setUpAppearance(*qApp); }
 
+    // A window unloaded just before the game's context goes (the program ending, or a test's
+    // end) is deleted with it, not later by the event loop, when it would find no game left.
+    void windowsUnloadedAtTheEndGoWithTheGame() {
+        QPointer<StartWindow> start;
+        QPointer<EndWindow> end;
+        {
+            GameFixture f;
+            start = &f.ctx->windows.show<StartWindow>();
+            end = &f.ctx->windows.show<EndWindow>();
+            f.ctx->windows.unload<StartWindow>();
+            f.ctx->windows.endAtOnce();
+            QVERIFY(start && end); // their deletion waits for the event loop
+        }
+        QVERIFY(!start && !end);
+        QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
+    }
+
     void startOpensTheBoardAndItsCompanions() {
         GameFixture f;
         BoardWindow& map = startGame(f);
