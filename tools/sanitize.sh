@@ -2,8 +2,9 @@
 # Builds Tavrin with AddressSanitizer and UndefinedBehaviorSanitizer into build-sanitize/ and
 # runs the whole test suite there. Any report fails the test that caused it. The fuzz targets
 # have their own sanitized build; the monkey runs on this build from .ci/run
-# (TAVRIN_EXE=build-sanitize/tavrin tools/monkey.sh), with fewer actions than its ctest. The only suppressions, in tools/sanitize/, are for
-# system libraries, each with its reason. Extra arguments go to ctest.
+# (TAVRIN_EXE=build-sanitize/tavrin tools/monkey.sh), with fewer actions than its ctest. The
+# only suppressions, in tools/sanitize/, are for system libraries, each with its reason. Extra
+# arguments go to ctest.
 set -euo pipefail
 root=$(cd "$(dirname "$0")/.." && pwd)
 cd "$root"
