@@ -48,7 +48,8 @@ bool isUtf16(std::string_view bytes) {
     const std::size_t most = std::max(nuls[0], nuls[1]);
     const std::size_t fewest = std::min(nuls[0], nuls[1]);
     const std::size_t characters = bytes.size() / 2;
-    return most > 0 && most >= characters / 16 && fewest * 8 <= most;
+    // One NUL alone is a stray byte, however short the file.
+    return most > 1 && most >= characters / 16 && fewest * 8 <= most;
 }
 
 std::size_t characterCount(const std::string& utf8) {

@@ -138,6 +138,9 @@ private slots:
         folder.write("mapdata.txt", withNul);
         QCOMPARE(errorOf([&] { readBoardFiles(folder.path()); }),
                  std::string("mapdata.txt line 3: \"\\00\" is not a whole number"));
+        // Nor in a file of two short lines, where one NUL is a large share of the bytes.
+        QCOMPARE(contentLines("mapdata.txt", "1\r\n2\0x\r\n"sv),
+                 (std::vector<std::string>{"1", "2\0x"s}));
     }
 
     void quizFileCheckReadsEveryAnswerLine() {
