@@ -3,6 +3,7 @@
 #   install-deps.sh            building and playing
 #   install-deps.sh test       also what only the tests use
 #   install-deps.sh package    also what building and checking the Debian package uses
+#   install-deps.sh fuzz       also clang and libFuzzer for the fuzz targets
 set -euo pipefail
 
 packages=(
@@ -17,9 +18,11 @@ for group in "$@"; do
     case $group in
     # The screen-reader test reads the game's accessibility tree on a private AT-SPI bus; the
     # desktop tests run a window manager and a headless Wayland compositor.
-    test) packages+=(reuse x11-utils at-spi2-core python3-pyatspi dbus-x11 openbox weston) ;;
+    test) packages+=(reuse x11-utils at-spi2-core python3-pyatspi dbus-x11 openbox weston
+        wmctrl gdb) ;;
     package) packages+=(dpkg-dev file lintian desktop-file-utils appstream) ;;
-    *) echo "install-deps.sh: unknown group '$group' (test, package)" >&2 && exit 2 ;;
+    fuzz) packages+=(clang libclang-rt-dev) ;;
+    *) echo "install-deps.sh: unknown group '$group' (test, package, fuzz)" >&2 && exit 2 ;;
     esac
 done
 

@@ -166,6 +166,25 @@
         <source>音量 (Volume)</source>
         <translation>Volume</translation>
     </message>
+    <message>
+        <source>語言 (Language)</source>
+        <translation>Language</translation>
+    </message>
+    <message>
+        <source>跟隨系統 (System language)</source>
+        <translation>System language</translation>
+    </message>
+    <message>
+        <source>下一局起生效 (From the next game on)</source>
+        <translation>From the next game on</translation>
+    </message>
+</context>
+<context>
+    <name>tavrin::QuizWindow</name>
+    <message>
+        <source>The quiz ends here without a bonus; the game goes on.</source>
+        <translation>The quiz ends here without a bonus; the game goes on.</translation>
+    </message>
 </context>
 <context>
     <name>tavrin::StatusStrip</name>

@@ -62,7 +62,8 @@ QList<QCommandLineOption> qtOptions() {
 struct GameOptions {
     QCommandLineOption lang{"lang",
                             "Play the content set <lang> (zh-TW, zh-HK or en) and show the game's "
-                            "texts in its language, whatever the system's language.",
+                            "texts in its language, whatever the system's language or the "
+                            "choice in the game's menu.",
                             "lang"};
     QCommandLineOption dataDir{"data-dir",
                                "Read the three content files (board, messages, quiz) from <dir> "
@@ -160,6 +161,12 @@ bool chooseLanguage(const QCommandLineParser& parser, const GameOptions& game, O
 std::optional<Options> readOptions(const QCommandLineParser& parser, const GameOptions& game,
                                    int& exitCode) {
     Options options;
+    if (parser.isSet(game.dataDir) && parser.value(game.dataDir).isEmpty()) {
+        // An empty name would silently read the current folder.
+        std::fprintf(stderr, "tavrin: --data-dir needs the name of a folder\n");
+        exitCode = 1;
+        return std::nullopt;
+    }
     options.dataDir = parser.value(game.dataDir); // empty: the language's set
     if (!chooseLanguage(parser, game, options, exitCode))
         return std::nullopt;

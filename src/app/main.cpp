@@ -5,6 +5,7 @@
 #include "app/content_check_report.h"
 #include "app/data_location.h"
 #include "app/font_config_warm_up.h"
+#include "app/lost_window_watch.h"
 #include "app/simulate_command.h"
 #include "app/translations.h"
 #include "app/window_system_choice.h"
@@ -56,6 +57,14 @@ std::optional<tavrin::Options> readCommandLine(int& argc, char* argv[], int& exi
     return options;
 }
 
+// The language chosen in the menu during an earlier game, unless --lang names one for this run.
+void useStoredLanguage(tavrin::Options& options) {
+    const std::optional<QString> stored =
+        tavrin::SettingsFile(options.settingsFile).read().language;
+    if (stored && !options.languageGiven)
+        options.language = *stored;
+}
+
 } // namespace
 
 int main(int argc, char* argv[]) {
@@ -76,6 +85,7 @@ int main(int argc, char* argv[]) {
     tavrin::setUpIdentity();
     tavrin::installAccessibility();
     options->settingsFile = tavrin::defaultSettingsPath();
+    useStoredLanguage(*options);
     tavrin::Translations translations;
     translations.use(options->language, options->dataRoot);
     tavrin::rules::SystemClock clock;
@@ -86,6 +96,7 @@ int main(int argc, char* argv[]) {
                   {tavrin::rules::EventLog::field("seed", ctx.rng.lastSeed()),
                    tavrin::rules::EventLog::field("lang", options->language.toStdString())});
 
+    const tavrin::LostWindowWatch lostWindowWatch(ctx.log);
     tavrin::Autoplay autoplay(ctx);
     if (options->autoplay)
         autoplay.start();

@@ -1,5 +1,7 @@
 #include "platform/player_settings.h"
 
+#include "rules/content_language.h"
+
 #include <QSettings>
 #include <QStandardPaths>
 #include <algorithm>
@@ -12,6 +14,7 @@ const QString kMusic = "sound/music";
 const QString kVolume = "sound/volume";
 const QString kHandleX = "group/handleX";
 const QString kHandleY = "group/handleY";
+const QString kLanguage = "game/language";
 
 // Only the words the game writes count: QVariant would take "maybe" for true.
 std::optional<bool> readFlag(const QSettings& file, const QString& key) {
@@ -27,6 +30,11 @@ std::optional<int> readNumber(const QSettings& file, const QString& key) {
     bool ok = false;
     const int number = file.value(key).toString().toInt(&ok);
     return ok ? std::optional(number) : std::nullopt;
+}
+
+std::optional<QString> readLanguage(const QSettings& file) {
+    const auto named = rules::contentLanguageNamed(file.value(kLanguage).toString().toStdString());
+    return named ? std::optional(QString::fromStdString(*named)) : std::nullopt;
 }
 
 } // namespace
@@ -46,6 +54,7 @@ PlayerSettings SettingsFile::read() const {
     const std::optional<int> x = readNumber(file, kHandleX), y = readNumber(file, kHandleY);
     if (x && y)
         settings.handlePlace = QPoint(*x, *y);
+    settings.language = readLanguage(file);
     return settings;
 }
 
@@ -63,6 +72,8 @@ bool SettingsFile::write(const PlayerSettings& settings) const {
             file.setValue(kHandleX, settings.handlePlace->x());
             file.setValue(kHandleY, settings.handlePlace->y());
         }
+        if (settings.language)
+            file.setValue(kLanguage, *settings.language);
     }
     // QSettings' status keeps only the first problem it meets, a damaged old file among them,
     // and would then hide a failed write: what the file now reads as tells instead.

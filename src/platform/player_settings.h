@@ -16,6 +16,9 @@ struct PlayerSettings {
     int volumePercent = 100; // one of kVolumeSteps
     // Where the player last dragged the handle, in screen pixels; none: the design's place.
     std::optional<QPoint> handlePlace;
+    // The content set chosen in the menu for the games to come (zh-TW, zh-HK or en); none:
+    // the one the system's language asks for.
+    std::optional<QString> language;
 
     bool operator==(const PlayerSettings&) const = default;
 };

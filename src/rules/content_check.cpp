@@ -4,6 +4,7 @@
 #include "rules/content_error.h"
 #include "rules/content_file.h"
 #include "rules/content_rules.h"
+#include "rules/content_warnings.h"
 #include "rules/quiz_content.h"
 #include "rules/quiz_rules.h"
 #include "rules/whole_number.h"
@@ -45,6 +46,15 @@ void append(std::vector<std::string>& to, const std::vector<std::string>& more) 
     to.insert(to.end(), more.begin(), more.end());
 }
 
+// A file that cannot be read has its error reported already: no warnings for it.
+void checkFile(const std::string& dir, const std::string& fileName, ContentReport& report) {
+    try {
+        const std::string bytes = readContentBytes(dir, fileName);
+        append(report.warnings, fileWarnings(fileName, bytes, contentLines(fileName, bytes)));
+    } catch (const ContentError&) {
+    }
+}
+
 } // namespace
 
 ContentReport checkContent(const std::string& dir) {
@@ -65,6 +75,8 @@ ContentReport checkContent(const std::string& dir) {
         append(report.warnings, boardRuleWarnings(board));
         append(report.warnings, quizRuleWarnings(quiz));
     }
+    for (const char* file : {kMapDataFile, kMapMsgFile, kQuizFile})
+        checkFile(dir, file, report);
     return report;
 }
 

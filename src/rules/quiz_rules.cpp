@@ -16,6 +16,11 @@ bool isRightAnswer(const QuizQuestion& question, int buttonIndex) {
     return *answer == buttonIndex;
 }
 
+void checkQuizFile(const std::string& dir) {
+    for (const QuizQuestion& question : readQuizFile(dir))
+        isRightAnswer(question, 0);
+}
+
 std::string optionsText(const QuizQuestion& question, bool firstOfRound) {
     const char* gap = firstOfRound ? "" : " ";
     std::string text;

@@ -17,6 +17,11 @@ inline constexpr int kWrongAnswerPoints = -50;
 // ContentError, naming the answer's line, when that line does not read as a number.
 bool isRightAnswer(const QuizQuestion& question, int buttonIndex);
 
+// Reads the question file from dir and every answer line, as the quizzes will; throws the
+// first ContentError. The board checks this when it loads, so that a broken file stops the
+// game before play rather than in the middle of it.
+void checkQuizFile(const std::string& dir);
+
 // The choices one per line, each numbered "1)" to "3)". The first question of a round has no
 // blank after the ")", later ones have one.
 std::string optionsText(const QuizQuestion& question, bool firstOfRound);

@@ -8,7 +8,7 @@
 namespace tavrin::rules {
 
 // Hears what the session tells, as the windows do.
-class SimulatedPlayer : public GameListener {
+class SimulatedPlayer final : public GameListener {
 public:
     void throwPlayed(const ThrowOutcome&) override { ++movingThrows; }
     void miniGameOpened(MiniGame game) override { opened = game; }

@@ -1,5 +1,7 @@
 #include "rules/whole_number.h"
 
+#include "rules/text_excerpt.h"
+
 #include <charconv>
 #include <cmath>
 #include <string>
@@ -59,7 +61,7 @@ std::optional<double> parseNumber(std::string_view line) {
 }
 
 std::string quoted(std::string_view text) {
-    return "\"" + std::string(text) + "\"";
+    return "\"" + excerpt(text) + "\"";
 }
 
 } // namespace tavrin::rules

@@ -15,7 +15,8 @@ std::optional<long long> parseWholeNumber(std::string_view text);
 // numbers beyond the range of a double give nothing.
 std::optional<double> parseNumber(std::string_view text);
 
-// The same line quoted for an error message, so blanks and empty lines are visible.
+// The same line quoted for an error message, so blanks and empty lines are visible; a long
+// line is cut and control characters are escaped (see excerpt).
 std::string quoted(std::string_view text);
 
 } // namespace tavrin::rules

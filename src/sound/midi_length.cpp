@@ -3,6 +3,7 @@
 #include "sound/midi_events.h"
 
 #include <algorithm>
+#include <cmath>
 #include <cstdint>
 #include <map>
 
@@ -59,6 +60,13 @@ std::optional<double> midiTuneSeconds(std::span<const unsigned char> bytes) {
         return *summary.lastNoteTick / double(framesPerSecond * ticksPerFrame);
     }
     return secondsAt(*summary.lastNoteTick, summary.tempoChanges, header->division);
+}
+
+std::optional<int> tuneEndMilliseconds(double tuneSeconds) {
+    // Written so that NaN fails too.
+    if (!(tuneSeconds >= 0 && tuneSeconds <= kLongestTimedTuneSeconds))
+        return std::nullopt;
+    return static_cast<int>(std::ceil(tuneSeconds * 1000));
 }
 
 } // namespace tavrin

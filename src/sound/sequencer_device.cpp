@@ -3,7 +3,6 @@
 #include "sound/midi_length.h"
 
 #include <QFile>
-#include <cmath>
 #include <utility>
 
 namespace tavrin {
@@ -85,7 +84,8 @@ void SequencerDevice::startPlaying() {
     if (!play_)
         return; // silent: no end will ever be reported, so no loop spins on failures
     playing_ = true;
-    endTimer_.start(int(std::ceil(length_ * 1000)));
+    if (const auto ending = tuneEndMilliseconds(length_))
+        endTimer_.start(*ending);
 }
 
 void SequencerDevice::onEngineStarted(bool open) {

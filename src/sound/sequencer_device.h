@@ -15,9 +15,9 @@ namespace tavrin {
 // A MIDI tune played as SDL_mixer music through FluidSynth. FluidSynth reports the end seconds
 // after the last note, while the voices die away; the device knows the tune's length from the
 // file and reports the end itself when the last note is reached, so a loop restarts promptly.
-// SDL's own end report still counts when it comes first. A device opened while the engine's
-// output is still opening gets its tune once the output is open; a play asked for meanwhile
-// then starts, from the beginning of the tune.
+// SDL's own end report still counts when it comes first, and is the only one for a tune too
+// long to time. A device opened while the engine's output is still opening gets its tune once
+// the output is open; a play asked for meanwhile then starts, from the beginning of the tune.
 class SequencerDevice final : public QObject, public SoundDevice {
     Q_OBJECT
 public:

@@ -27,7 +27,7 @@ std::optional<TunePresets> tunePresets(std::span<const unsigned char> midiBytes)
         const int kind = event.status & 0xF0;
         if (kind == 0xB0 && (event.data[0] == kBankSelect || event.data[0] == kBankSelectLow))
             presets.all = true;
-        if (kind != 0xC0) // program change
+        if (kind != 0xC0 || event.data[0] > 127) // a program change, to a program there is
             return;
         const bool percussion = (event.status & 0x0F) == TunePresets::kPercussionChannel;
         (percussion ? presets.percussion : presets.melodic).insert(event.data[0]);

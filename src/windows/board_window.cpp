@@ -4,6 +4,7 @@
 #include "controls/image_control.h"
 #include "layouts/window_layouts.h"
 #include "rules/content_error.h"
+#include "rules/quiz_rules.h"
 #include "windows/app_context.h"
 #include "windows/die_window.h"
 #include "windows/drag_handle.h"
@@ -33,6 +34,8 @@ void BoardWindow::onLoad() {
     ctx.rng.reseed();
     try {
         ctx.session.start(rules::readBoardFiles(ctx.contentDir()));
+        // A broken set stops the game before play, not at its first quiz.
+        rules::checkQuizFile(ctx.contentDir());
     } catch (const rules::ContentError& error) {
         ctx.fatal(error);
     }

@@ -18,6 +18,7 @@ GameMenu::GameMenu(AppContext& ctx, GameWindow& window) : QMenu(&window) {
     addChoice("music", tr("音樂 (Music)"), sound.musicOn(),
               [&sound](bool on) { sound.setMusicOn(on); });
     addVolumeSteps(ctx);
+    addLanguages(ctx);
     addSeparator();
     // The windows open once the menu has gone, from an event of their own.
     QAction* howToPlay = addAction(tr("玩法 (How to play)"));
@@ -54,6 +55,32 @@ void GameMenu::addVolumeSteps(AppContext& ctx) {
         connect(step, &QAction::triggered, this,
                 [&sound = ctx.sound, percent] { sound.setVolumePercent(percent); });
     }
+}
+
+// Each language is named in its own words, so that a player can find theirs whatever the
+// game's language is now.
+void GameMenu::addLanguages(AppContext& ctx) {
+    QMenu* languages = addMenu(tr("語言 (Language)"));
+    languages->setObjectName("language");
+    auto* choices = new QActionGroup(languages);
+    const std::pair<QString, QString> named[] = {{QString(), tr("跟隨系統 (System language)")},
+                                                 {"zh-TW", "繁體中文（台灣）"},
+                                                 {"zh-HK", "繁體中文（香港）"},
+                                                 {"en", "English"}};
+    for (const auto& [language, text] : named) {
+        QAction* choice = languages->addAction(text);
+        choice->setObjectName("language-" + (language.isEmpty() ? "system" : language));
+        choice->setCheckable(true);
+        choice->setChecked(ctx.settings.language.value_or(QString()) == language);
+        choices->addAction(choice);
+        connect(choice, &QAction::triggered, this, [&ctx, language] {
+            ctx.settings.language =
+                language.isEmpty() ? std::nullopt : std::optional<QString>(language);
+            ctx.saveSettings();
+        });
+    }
+    languages->addSeparator();
+    languages->addAction(tr("下一局起生效 (From the next game on)"))->setEnabled(false);
 }
 
 void GameMenu::attachTo(GameWindow& window, AppContext& ctx) {

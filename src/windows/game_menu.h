@@ -9,8 +9,9 @@ class AppContext;
 class GameWindow;
 
 // The menu on the right button of the board and the status strip: sound effects and music on
-// or off, the volume, "How to play" and "About Tavrin". It shows the choices as they stand
-// when it opens, and each entry acts at once.
+// or off, the volume, the language of the next game, "How to play" and "About Tavrin". It
+// shows the choices as they stand when it opens; each entry acts at once, except the
+// language, which the game in play keeps.
 class GameMenu : public QMenu {
     Q_OBJECT
 public:
@@ -23,6 +24,7 @@ private:
     void addChoice(const char* name, const QString& text, bool checked,
                    std::function<void(bool)> choose);
     void addVolumeSteps(AppContext& ctx);
+    void addLanguages(AppContext& ctx);
 };
 
 } // namespace tavrin

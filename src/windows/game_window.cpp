@@ -4,6 +4,7 @@
 #include "controls/image_control.h"
 #include "controls/interval_timer.h"
 #include "controls/label_control.h"
+#include "controls/multi_line_text_box.h"
 #include "controls/picture_box.h"
 #include "platform/window_system.h"
 #include "windows/accessible_names.h"
@@ -165,7 +166,7 @@ QWidget* GameWindow::createControl(const layout::ControlDesign& c) {
         break;
     case K::TextBox:
         if (c.multiLine) {
-            auto* edit = new QPlainTextEdit(this);
+            auto* edit = new MultiLineTextBox(this);
             edit->setPlainText(c.caption);
             edit->setVerticalScrollBarPolicy(c.verticalScrollBar ? Qt::ScrollBarAlwaysOn
                                                                  : Qt::ScrollBarAsNeeded);

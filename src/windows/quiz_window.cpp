@@ -7,6 +7,7 @@
 #include "windows/sound_holder.h"
 
 #include <QPushButton>
+#include <QTimer>
 
 namespace tavrin {
 namespace {
@@ -29,7 +30,8 @@ void QuizWindow::onLoad() {
     try {
         round_.emplace(rules::readQuizFile(ctx.contentDir()), ctx.rng);
     } catch (const rules::ContentError& error) {
-        ctx.fatal(error);
+        abandon(error);
+        return;
     }
     showQuestion();
 }
@@ -48,7 +50,8 @@ void QuizWindow::onAnswerClicked(int button) {
     try {
         answered = round_->answer(button);
     } catch (const rules::ContentError& error) {
-        ctx.fatal(error);
+        abandon(error);
+        return;
     }
     ctx.windows.get<SoundHolder>().play(answered.right ? Effect::Right : Effect::Wrong);
     label("score").setCaption("Score: " + number(round_->score));
@@ -60,6 +63,24 @@ void QuizWindow::onAnswerClicked(int button) {
         finish(round_->score, "Bonus: " + number(round_->score));
     else
         showQuestion();
+}
+
+// The question file was checked when the board loaded, so it broke during the game (edited
+// meanwhile): the quiz says so and ends as a close box ends it, without a bonus, and the game
+// goes on. The box waits until the window has shown, as the bonus box does.
+void QuizWindow::abandon(const rules::ContentError& error) {
+    round_.reset();
+    ctx.log.write("error", {rules::EventLog::field("file", error.file()),
+                            rules::EventLog::field("line", error.line())});
+    const QString text = QString::fromStdString(error.what()) + "\n\n" +
+                         tr("The quiz ends here without a bonus; the game goes on.");
+    QTimer::singleShot(0, this, [this, text] {
+        if (isBeingDestroyed())
+            return;
+        ctx.messages.show(this, text, "Tavrin", MessageBoxes::Buttons::Ok);
+        if (!isBeingDestroyed())
+            systemClose();
+    });
 }
 
 } // namespace tavrin

@@ -7,6 +7,10 @@
 
 namespace tavrin {
 
+namespace rules {
+class ContentError;
+}
+
 // The quiz: five questions on coronary heart disease drawn from gm1_data.txt. Every answer
 // wins or loses points; after the fifth the points are shown as a bonus, added to the score,
 // and the window closes itself.
@@ -18,11 +22,12 @@ public:
     void onLoad() override;
     void onAnswerClicked(int button);
 
-    // The round in play; empty only if the question file could not be read.
+    // The round in play; empty once the question file could not be read.
     const rules::QuizRound* round() const { return round_ ? &*round_ : nullptr; }
 
 private:
     void showQuestion();
+    void abandon(const rules::ContentError& error);
 
     std::optional<rules::QuizRound> round_;
 };

@@ -9,6 +9,8 @@ WindowRegistry::~WindowRegistry() {
         form->markDestroying();
         delete form;
     }
+    for (const QPointer<GameWindow>& form : leaving_)
+        delete form.data();
 }
 
 void WindowRegistry::showWindow(GameWindow& form) {
@@ -32,7 +34,13 @@ void WindowRegistry::unloadWindow(GameWindow& form) {
     form.onUnload();
     forget(form);
     form.hide();
-    // Deferred: a window may unload itself from inside one of its own handlers.
+    deleteSoon(form);
+}
+
+// Deferred: a window may unload itself from inside one of its own handlers.
+void WindowRegistry::deleteSoon(GameWindow& form) {
+    std::erase_if(leaving_, [](const QPointer<GameWindow>& gone) { return gone.isNull(); });
+    leaving_.emplace_back(&form);
     form.deleteLater();
 }
 
@@ -45,7 +53,7 @@ void WindowRegistry::endAtOnce(int exitCode) {
     for (GameWindow* form : loaded()) {
         form->markDestroying();
         form->hide();
-        form->deleteLater();
+        deleteSoon(*form);
     }
     forms_.clear();
     QCoreApplication::exit(exitCode);

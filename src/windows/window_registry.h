@@ -58,9 +58,13 @@ public:
 
 private:
     void forget(GameWindow& form);
+    void deleteSoon(GameWindow& form);
 
     AppContext& ctx_;
     std::map<std::type_index, QPointer<GameWindow>> forms_;
+    // Unloaded windows whose deletion waits for the event loop; deleted with the registry at
+    // the latest, as they still refer to the game's context.
+    std::vector<QPointer<GameWindow>> leaving_;
 };
 
 } // namespace tavrin

@@ -27,6 +27,7 @@ class PlayerSettingsTest : public QObject {
         settings.musicOn = false;
         settings.volumePercent = 50;
         settings.handlePlace = QPoint(-20, 615);
+        settings.language = "en";
         return settings;
     }
 
@@ -40,6 +41,7 @@ private slots:
         QCOMPARE(file.read(), chosen());
         PlayerSettings moved = chosen();
         moved.handlePlace.reset();
+        moved.language.reset(); // back to the system's language
         moved.musicOn = true;
         QVERIFY(file.write(moved));
         QCOMPARE(SettingsFile(path()).read(), moved);
@@ -71,11 +73,11 @@ private slots:
 
     void valuesTheGameDoesNotWriteGiveTheirDefaults() {
         writeRaw("[sound]\neffects=maybe\nmusic=false\nvolume=33\n"
-                 "[group]\nhandleX=12\nhandleY=far\n");
+                 "[group]\nhandleX=12\nhandleY=far\n[game]\nlanguage=fr\n");
         PlayerSettings expected;
         expected.musicOn = false; // the one value that is as the game writes it
         QCOMPARE(SettingsFile(path()).read(), expected);
-        writeRaw("[sound]\neffects=1\nvolume=banana\n[group]\nhandleX=5\n");
+        writeRaw("[sound]\neffects=1\nvolume=banana\n[group]\nhandleX=5\n[game]\nlanguage=EN\n");
         QCOMPARE(SettingsFile(path()).read(), PlayerSettings{});
     }
 

@@ -25,6 +25,19 @@ private slots:
         QCOMPARE(secondsOf(midi_builder::file({notes})), 1.0);
     }
 
+    void onlyTunesUpToAnHourAreTimedByTheDevice() {
+        QCOMPARE(tuneEndMilliseconds(1.0001), std::optional<int>(1001));
+        QCOMPARE(tuneEndMilliseconds(3600), std::optional<int>(3'600'000));
+        QVERIFY(!tuneEndMilliseconds(3600.001));
+        QVERIFY(!tuneEndMilliseconds(std::nan("")));
+        // The latest note a file can hold: days of slowest beats, beyond any timer.
+        Track notes;
+        notes.tempo(0, 0xFFFFFF).noteOn(0x0FFFFFFF, 60).end();
+        const auto seconds = secondsOf(midi_builder::file({notes}, 1));
+        QVERIFY(seconds && *seconds > 1e9);
+        QVERIFY(!tuneEndMilliseconds(*seconds));
+    }
+
     void tempoChangesInAnotherTrackApply() {
         Track conductor;
         conductor.tempo(0, 500'000).tempo(480, 250'000).end();

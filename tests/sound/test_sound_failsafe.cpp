@@ -155,6 +155,22 @@ private slots:
         QTRY_COMPARE_WITH_TIMEOUT(done, 1, 1500);
     }
 
+    void tuneTooLongToTimePlaysUntilTheSynthesizerEndsIt() {
+        midi_builder::Track track;
+        track.tempo(0, 0xFFFFFF).noteOn(0, 60).noteOff(0x0FFFFFFF, 60).end();
+        const QString path = scratch_.filePath("days_long.mid");
+        midi_builder::save(path, midi_builder::file({track}, 1));
+        AudioEngine engine({});
+        SoundControl music(engine);
+        prepare(music, "Sequencer", path);
+        music.setCommand("Open");
+        music.setNotify(true);
+        music.setCommand("Play");
+        QTest::qWait(100);
+        QVERIFY(music.isPlaying());
+        QVERIFY2(qtWarnings.isEmpty(), qPrintable(qtWarnings.join('\n')));
+    }
+
     void doneIsALaterEventAndDiesWithItsDevice() {
         StartedEngine engine;
         auto music = std::make_unique<SoundControl>(engine);

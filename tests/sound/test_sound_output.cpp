@@ -158,7 +158,7 @@ private slots:
             connect(&music, &SoundControl::done, this, [&] {
                 ++done;
                 doneAfter = sincePlay.elapsed();
-                onUiThread = QThread::currentThread() == qApp->thread();
+                onUiThread = QThread::currentThread() == QCoreApplication::instance()->thread();
             });
             openDevice(music, "Sequencer", oneSecondTune());
             music.setNotify(true);

@@ -18,7 +18,9 @@
 #include "windows/target_game_window.h"
 
 #include <QApplication>
+#include <QClipboard>
 #include <QLineEdit>
+#include <QMimeData>
 #include <QPlainTextEdit>
 #include <QtTest>
 
@@ -54,6 +56,23 @@ class BoardWindowsTest : public QObject {
     Q_OBJECT
 private slots:
     void initTestCase() { setUpAppearance(*qApp); }
+
+    // A window unloaded just before the game's context goes (the program ending, or a test's
+    // end) is deleted with it, not later by the event loop, when it would find no game left.
+    void windowsUnloadedAtTheEndGoWithTheGame() {
+        QPointer<StartWindow> start;
+        QPointer<EndWindow> end;
+        {
+            GameFixture f;
+            start = &f.ctx->windows.show<StartWindow>();
+            end = &f.ctx->windows.show<EndWindow>();
+            f.ctx->windows.unload<StartWindow>();
+            f.ctx->windows.endAtOnce();
+            QVERIFY(start && end); // their deletion waits for the event loop
+        }
+        QVERIFY(!start && !end);
+        QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
+    }
 
     void startOpensTheBoardAndItsCompanions() {
         GameFixture f;
@@ -149,6 +168,21 @@ private slots:
         QVERIFY(text.endsWith("in the status window\n"));
         QCOMPARE(start.label("startLink").caption(), QString("START ->"));
         QCOMPARE(start.size(), QSize(317, 208));
+    }
+
+    // The box stays editable; a paste of nothing (a fresh session's clipboard) does nothing.
+    void instructionsTakeAPasteOnlyOfSomething() {
+        GameFixture f;
+        StartWindow& start = f.ctx->windows.show<StartWindow>();
+        QPlainTextEdit& text = start.multiLineText("instructions");
+        const QString before = text.toPlainText();
+        QGuiApplication::clipboard()->setMimeData(new QMimeData);
+        QTest::keyClick(&text, Qt::Key_V, Qt::ControlModifier);
+        QTest::keyClick(&text, Qt::Key_Insert, Qt::ShiftModifier);
+        QCOMPARE(text.toPlainText(), before);
+        QGuiApplication::clipboard()->setText("pasted");
+        QTest::keyClick(&text, Qt::Key_V, Qt::ControlModifier);
+        QCOMPARE(text.toPlainText(), "pasted" + before);
     }
 
     void throwWalksShowsMessageAndScores() {
@@ -362,6 +396,16 @@ private slots:
                  QStringList{"Tavrin: mapdata.txt line 12: \"abc\" is not a whole number"});
         for (GameWindow* form : f.ctx->windows.loaded())
             QVERIFY2(!form->isVisible(), qPrintable(form->objectName()));
+    }
+
+    // Not at the first quiz square, with the game half played.
+    void badQuizFileEndsTheGameBeforePlay() {
+        GameFixture f;
+        f.useBoard({});
+        QFile::resize(f.dir.filePath("gm1_data.txt"), 0);
+        QVERIFY_THROWS_EXCEPTION(FatalEnded, startGame(f));
+        QCOMPARE(f.boxes, QStringList{"Tavrin: gm1_data.txt line 1: the file ends after 0 lines; "
+                                      "180 are needed, 6 per question"});
     }
 };
 

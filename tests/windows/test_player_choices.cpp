@@ -122,6 +122,27 @@ private slots:
         QCOMPARE(stored(), expected);
     }
 
+    // The game in play keeps its language; the choice is stored for the next one.
+    void theLanguageChosenInTheMenuIsKeptForTheNextGame() {
+        Run run(settingsPath());
+        run.startGame();
+        QWidget& control = run.ctx->windows.get<StatusStrip>().label("message");
+        GameMenu& menu = run.openMenu(control);
+        QVERIFY(entry(menu, "language-system").isChecked());
+        QVERIFY(!entry(menu, "language-en").isChecked());
+        entry(menu, "language-en").trigger();
+        QCOMPARE(stored().language, std::optional<QString>("en"));
+        QCOMPARE(run.ctx->options.language, QString("zh-HK"));
+        menu.close();
+
+        GameMenu& again = run.openMenu(control);
+        QVERIFY(entry(again, "language-en").isChecked());
+        QVERIFY(!entry(again, "language-system").isChecked());
+        entry(again, "language-system").trigger();
+        QCOMPARE(stored().language, std::nullopt);
+        QCOMPARE(stored(), PlayerSettings{}); // nothing else changed on the way
+    }
+
     void howToPlayAndAboutOpenWhileTheGameGoesOn() {
         Run run(settingsPath());
         BoardWindow& board = run.startGame();

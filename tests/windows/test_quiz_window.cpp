@@ -173,33 +173,45 @@ private slots:
         QCOMPARE(f.log().last(), QString("close game=quiz"));
     }
 
-    void missingOrShortFileEndsTheGame() {
+    // The board checks the file before play; one edited during the game ends only the quiz.
+    void fileBrokenDuringTheGameEndsTheQuizWithoutBonus() {
         QuizFixture missing;
         QFile::remove(missing.dir.filePath("gm1_data.txt"));
-        QVERIFY_THROWS_EXCEPTION(FatalEnded, missing.open());
+        missing.open();
+        QTRY_VERIFY(!missing.ctx->windows.isLoaded<QuizWindow>());
         QCOMPARE(missing.boxes.size(), 1);
         QVERIFY2(missing.boxes[0].startsWith("Tavrin: gm1_data.txt: cannot open "),
                  qPrintable(missing.boxes[0]));
+        QVERIFY(missing.boxes[0].endsWith("The quiz ends here without a bonus; the game goes on."));
+        QCOMPARE(missing.ctx->session.state().score, 1000LL);
+        QVERIFY(missing.ctx->session.state().takingThrows);
+        QCOMPARE(missing.log(), (QStringList{"open game=quiz", "error file=gm1_data.txt line=0",
+                                             "close game=quiz"}));
 
         QuizFixture shortFile;
         auto lines = quizLines();
         lines.resize(150);
         shortFile.writeQuiz(lines);
-        QVERIFY_THROWS_EXCEPTION(FatalEnded, shortFile.open());
+        shortFile.open();
+        QTRY_VERIFY(!shortFile.ctx->windows.isLoaded<QuizWindow>());
         QVERIFY2(shortFile.boxes.value(0).startsWith("Tavrin: gm1_data.txt line 151: "),
                  qPrintable(shortFile.boxes.value(0)));
     }
 
-    void answerLineThatIsNoNumberEndsTheGameWhenAnswered() {
+    void answerLineBrokenDuringTheGameEndsTheQuizWhenAnswered() {
         QuizFixture f;
         f.writeQuiz(quizLines(std::vector<std::string>(30, "two")));
         QuizWindow& quiz = f.open(); // opening does not look at the answers
-        QVERIFY(f.boxes.isEmpty());
         const int line = 6 * quiz.round()->questionNumber - 1;
-        QVERIFY_THROWS_EXCEPTION(FatalEnded, quiz.onAnswerClicked(1));
+        f.click(1);
+        f.click(1); // before the box: counts for nothing
+        QTRY_VERIFY(!f.ctx->windows.isLoaded<QuizWindow>());
         QCOMPARE(f.boxes, QStringList{QString("Tavrin: gm1_data.txt line %1: \"two\" is not a "
-                                              "number")
+                                              "number\n\nThe quiz ends here without a bonus; the "
+                                              "game goes on.")
                                           .arg(line)});
+        QCOMPARE(f.ctx->session.state().score, 1000LL);
+        QVERIFY(f.ctx->session.state().takingThrows);
     }
 
     void keepsTheActivationAgainstTheGamesOtherWindows() {
