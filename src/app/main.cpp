@@ -6,6 +6,7 @@
 #include "app/data_location.h"
 #include "app/font_config_warm_up.h"
 #include "app/lost_window_watch.h"
+#include "app/session_bus_warm_up.h"
 #include "app/simulate_command.h"
 #include "app/translations.h"
 #include "app/window_system_choice.h"
@@ -78,6 +79,7 @@ int main(int argc, char* argv[]) {
 
     tavrin::ApplicationArguments arguments(argc, argv);
     QApplication app(arguments.argc(), arguments.argv());
+    const tavrin::SessionBusWarmUp sessionBus;
     fontConfig.wait();
     QApplication::setApplicationName("tavrin");
     tavrin::noteWhenWindowsCannotBePlaced();

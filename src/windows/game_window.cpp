@@ -126,6 +126,11 @@ void GameWindow::buildControls() {
         for (auto it = design_.controls.rbegin(); it != design_.controls.rend(); ++it)
             if (isWindowedKind(it->kind) == windowed)
                 controls_.insert(key(it->name, it->index), createControl(*it));
+    // Texts last: Qt tells assistive technology of each text set, and the first time it does
+    // it connects to the session bus, on which the start window waits (see
+    // app/session_bus_warm_up.h); the controls are built meanwhile.
+    for (const auto& c : design_.controls)
+        showText(c);
     for (const auto& t : design_.timers) {
         auto* timer = new IntervalTimer(this, t.precise);
         timer->setObjectName(t.name);
@@ -140,7 +145,6 @@ QWidget* GameWindow::createControl(const layout::ControlDesign& c) {
     switch (c.kind) {
     case K::Label: {
         auto* label = new LabelControl(this);
-        label->setCaption(translated(c.caption));
         label->setOpaque(!c.transparent);
         label->setSunkenBorder(c.border == layout::Border::Sunken);
         if (c.alignRight)
@@ -167,20 +171,17 @@ QWidget* GameWindow::createControl(const layout::ControlDesign& c) {
     case K::TextBox:
         if (c.multiLine) {
             auto* edit = new MultiLineTextBox(this);
-            edit->setPlainText(c.caption);
             edit->setVerticalScrollBarPolicy(c.verticalScrollBar ? Qt::ScrollBarAlwaysOn
                                                                  : Qt::ScrollBarAsNeeded);
             edit->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff); // lines wrap instead
             edit->setLineWrapMode(QPlainTextEdit::WidgetWidth);
             w = edit;
         } else {
-            auto* edit = new QLineEdit(this);
-            edit->setText(c.caption);
-            w = edit;
+            w = new QLineEdit(this);
         }
         break;
     case K::CommandButton:
-        w = new QPushButton(translated(c.caption), this);
+        w = new QPushButton(this);
         break;
     case K::MultimediaDevice:
         // Only the sound holder has these, and it is never shown: an empty box keeps the place.
@@ -200,6 +201,20 @@ QWidget* GameWindow::createControl(const layout::ControlDesign& c) {
         static_cast<PictureBox*>(w)->setPicture(picture(c.picture));
     w->setVisible(c.visible);
     return w;
+}
+
+// A label's or a button's caption, a text box's text.
+void GameWindow::showText(const layout::ControlDesign& c) {
+    using K = layout::ControlKind;
+    QWidget* w = control(c.name, c.index);
+    if (c.kind == K::Label)
+        static_cast<LabelControl*>(w)->setCaption(translated(c.caption));
+    else if (c.kind == K::CommandButton)
+        static_cast<QPushButton*>(w)->setText(translated(c.caption));
+    else if (c.kind == K::TextBox && c.multiLine)
+        static_cast<QPlainTextEdit*>(w)->setPlainText(c.caption);
+    else if (c.kind == K::TextBox)
+        static_cast<QLineEdit*>(w)->setText(c.caption);
 }
 
 // Layout texts are translated in the window's own context, so that the same words may read

@@ -90,6 +90,7 @@ private:
     void reclaimActivation();
     void buildControls();
     QWidget* createControl(const layout::ControlDesign& c);
+    void showText(const layout::ControlDesign& c);
     template <class T> T& typed(const QString& name, int index) const;
 
     layout::WindowDesign design_;
