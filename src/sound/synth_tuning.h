@@ -10,8 +10,9 @@ struct SynthTuning {
     // The tune sends nothing to the chorus (a rendering without it is identical, sample for
     // sample), yet FluidSynth would compute it all the time.
     bool chorus = false;
-    // The tune never sounds more than 7 notes at once; FluidSynth's 256 voices cost memory.
-    int polyphony = 64;
+    // The tune never sounds more than 7 notes at once, which take at most 20 voices with their
+    // releases: 32 leave room. Each voice costs memory (32 more, about 0.5 MB).
+    int polyphony = 32;
     // Only the instruments the tune selects are read from the soundfont, not all of it.
     bool loadOnlyUsedSamples = true;
     // Only the presets of the tunes played are loaded from the soundfont (soundfont_loader.h):

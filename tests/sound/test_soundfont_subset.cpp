@@ -1,5 +1,6 @@
 #include "sound/sound_fonts.h"
 #include "sound/soundfont_subset.h"
+#include "sound/synth_tuning.h"
 #include "sound/tune_presets.h"
 
 #include <QFile>
@@ -27,8 +28,8 @@ bool save(const SoundFontSubset& subset, const QString& original, const QString&
            out.write(bytes.data(), qint64(bytes.size())) == qint64(bytes.size());
 }
 
-// A synthesizer set up as the game's (tune rendered at 22.05 kHz, chorus off, samples loaded
-// as presets are selected), reading one soundfont.
+// A synthesizer set up as the game's (synth_tuning.h, the tune rendered at 22.05 kHz), reading
+// one soundfont.
 struct Synth {
     std::unique_ptr<fluid_settings_t, void (*)(fluid_settings_t*)> settings{new_fluid_settings(),
                                                                             delete_fluid_settings};
@@ -37,10 +38,8 @@ struct Synth {
 
     explicit Synth(const QString& soundFont) {
         fluid_settings_setnum(settings.get(), "synth.sample-rate", 22050);
-        fluid_settings_setint(settings.get(), "synth.chorus.active", 0);
-        fluid_settings_setint(settings.get(), "synth.polyphony", 64);
-        fluid_settings_setint(settings.get(), "synth.dynamic-sample-loading", 1);
         fluid_settings_setstr(settings.get(), "player.timing-source", "sample");
+        // The program's new_fluid_synth, which applies the tuning.
         synth.reset(new_fluid_synth(settings.get()));
         font = fluid_synth_sfload(synth.get(), QFile::encodeName(soundFont).constData(), 1);
     }
@@ -75,8 +74,8 @@ struct Synth {
 } // namespace
 
 // A soundfont cut down to some presets (the game's loader gives FluidSynth no other): FluidSynth
-// finds exactly those presets in it, and plays the game's tune from it sample for sample as from
-// the whole soundfont.
+// finds exactly those presets in it, and plays the game's tune from it, with the game's few
+// voices, sample for sample as from the whole soundfont with all of FluidSynth's voices.
 class SoundFontSubsetTest : public QObject {
     Q_OBJECT
 
@@ -105,7 +104,9 @@ private slots:
         QCOMPARE(synth.presets(), wanted);
     }
 
-    void theGameTunePlaysAsFromTheWholeSoundFont() {
+    void cleanup() { setSynthTuning({}); }
+
+    void theGameTunePlaysAsFromTheWholeSoundFontWithEveryVoice() {
         const QString tune = qEnvironmentVariable("TAVRIN_DATA_DIR") + "/p_samy.mid";
         QFile file(tune);
         QVERIFY(file.open(QIODevice::ReadOnly));
@@ -121,7 +122,11 @@ private slots:
         const QString path = scratch_.filePath("tune.sf2");
         QVERIFY(save(*subset, soundFont_, path));
 
+        SynthTuning everyVoice;
+        everyVoice.polyphony = SynthTuning::fluidSynthDefaults().polyphony;
+        setSynthTuning(everyVoice);
         const std::vector<short> whole = Synth(soundFont_).play(tune);
+        setSynthTuning({});
         const std::vector<short> cut = Synth(path).play(tune);
         QVERIFY(whole.size() > 22050 * 2 * 10); // the tune plays for longer than 10 s
         QVERIFY(std::count(whole.begin(), whole.end(), 0) < std::ptrdiff_t(whole.size() / 2));
