@@ -39,12 +39,19 @@ stop() {
 peak_memory_kb() { awk '/VmHWM/ {print $2}' "/proc/$1/status"; }
 cpu_ticks() { awk '{print $14 + $15}' "/proc/$1/stat"; }
 
-# Clicks START on the start window and waits for the playing screen.
+# Clicks START on the start window and waits for the playing screen: its drag handle, titled
+# Tavrin, 178 x 162. A message box has that title too, when the game cannot play: that stops
+# the benchmark rather than measure it.
 click_start() {
     local WINDOW X Y WIDTH HEIGHT SCREEN
     eval "$(xdotool search --onlyvisible --name '^Start$' getwindowgeometry --shell | tail -n 6)"
     xdotool mousemove $((X + 250)) $((Y + 188)) click 1
     wait_for_window '^Tavrin$'
+    eval "$(xdotool search --onlyvisible --name '^Tavrin$' getwindowgeometry --shell | tail -n 6)"
+    if [ "${WIDTH}x$HEIGHT" != 178x162 ]; then
+        echo "bench: no playing screen after START (a ${WIDTH}x$HEIGHT window: a message?)" >&2
+        exit 1
+    fi
 }
 
 median() { sort -n | awk '{v[NR] = $1} END {print (NR % 2) ? v[(NR + 1) / 2] : (v[NR / 2] + v[NR / 2 + 1]) / 2}'; }

@@ -4,12 +4,13 @@
 # peak memory against a bare Qt window plus the soundfont's size. Run from the repo on an
 # idle machine:
 #   tests/bench/idle.sh [build/tavrin] [seconds]
-# BARE_WINDOW names the bare window's program when the game is not in this build tree.
+# BARE_WINDOW names the bare window's program when the game is not in this build tree. The game
+# is started as a player starts it: it finds its data beside itself and plays the set of the
+# system's language.
 set -euo pipefail
 exe=${1:-build/tavrin}
 seconds=${2:-20}
 bare=${BARE_WINDOW:-$(dirname "$exe")/tests/bench/bench_bare_window}
-data=$(dirname "$exe")
 # The soundfont the game picks when SDL_SOUNDFONTS is not set (src/sound/sound_fonts.h).
 for soundfont in /usr/share/sounds/sf2/{default-GM,TimGM6mb,FluidR3_GM}.sf2; do
     [ -r "$soundfont" ] && break
@@ -27,7 +28,7 @@ stop
 
 # Prints "CPU% peakKB" of the playing screen left alone for the given time.
 playing_screen() {
-    launch "$exe" --data-dir "$data" "$@"
+    launch "$exe" "$@"
     wait_for_window '^Start$'
     sleep 0.3
     click_start

@@ -5,14 +5,14 @@
 # screen then takes after START. Run from the repo on an idle machine:
 #   tests/bench/startup.sh [build/tavrin] [runs]
 # BARE_WINDOW names the bare window's program when the game is not in this build tree (to
-# compare another build of the game).
+# compare another build of the game). The game is started as a player starts it: it finds its
+# data beside itself and plays the set of the system's language.
 # "No device" is SDL left to choose its driver: run it on a machine without a sound card (a
 # container, a server), where SDL probes for one and gives up.
 set -euo pipefail
 exe=${1:-build/tavrin}
 runs=${2:-11}
 bare=${BARE_WINDOW:-$(dirname "$exe")/tests/bench/bench_bare_window}
-data=$(dirname "$exe")
 # shellcheck source=bench_lib.sh
 source "$(dirname "$0")/bench_lib.sh"
 bench_init
@@ -34,9 +34,9 @@ time_to_start() {
 
 game() {
     case $1 in
-    mute) time_to_start env SDL_AUDIODRIVER=dummy "$exe" --mute --data-dir "$data" ;;
-    dummy) time_to_start env SDL_AUDIODRIVER=dummy "$exe" --data-dir "$data" ;;
-    none) time_to_start env -u SDL_AUDIODRIVER "$exe" --data-dir "$data" ;;
+    mute) time_to_start env SDL_AUDIODRIVER=dummy "$exe" --mute ;;
+    dummy) time_to_start env SDL_AUDIODRIVER=dummy "$exe" ;;
+    none) time_to_start env -u SDL_AUDIODRIVER "$exe" ;;
     esac
 }
 
