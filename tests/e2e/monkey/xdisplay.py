@@ -105,7 +105,7 @@ class XDisplay:
         _x11.XSetErrorHandler(self._handler)
         self.root = _x11.XDefaultRootWindow(self.dpy)
         # Answers to pings come to the root window, for the clients that listen to its
-        # substructure (as the window manager specification says) or, from Qt, its structure.
+        # substructure (where window managers expect them) or, from Qt, its structure.
         _x11.XSelectInput(self.dpy, self.root, STRUCTURE_NOTIFY_MASK | SUBSTRUCTURE_NOTIFY_MASK)
         atom = lambda name: _x11.XInternAtom(self.dpy, name, 0)
         self.wm_protocols = atom(b"WM_PROTOCOLS")
