@@ -69,18 +69,16 @@ void useStoredLanguage(tavrin::Options& options) {
 } // namespace
 
 int main(int argc, char* argv[]) {
-    // First, so that it has the command line's reading and Qt's connecting to the window system
-    // to run alongside.
-    tavrin::FontConfigWarmUp fontConfig;
     int exitCode = 0;
     auto options = readCommandLine(argc, argv, exitCode);
     if (!options)
         return exitCode;
 
+    tavrin::FontConfigWarmUp fontConfig;
     tavrin::ApplicationArguments arguments(argc, argv);
     QApplication app(arguments.argc(), arguments.argv());
-    const tavrin::SessionBusWarmUp sessionBus;
     fontConfig.wait();
+    const tavrin::SessionBusWarmUp sessionBus;
     QApplication::setApplicationName("tavrin");
     tavrin::noteWhenWindowsCannotBePlaced();
     tavrin::setUpAppearance(app);
