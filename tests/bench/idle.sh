@@ -1,7 +1,8 @@
 #!/usr/bin/env bash
 # Idle benchmark (figures, not a test): the CPU the playing screen takes while nobody plays,
 # with the background music (SDL's dummy driver, which plays in real time) and muted, and the
-# peak memory against a bare Qt window plus the soundfont's size. Run from the repo on an
+# peak memory against a bare Qt window plus the soundfont's size, and against the same window
+# showing a line of Chinese text (what text alone costs). Run from the repo on an
 # idle machine:
 #   tests/bench/idle.sh [build/tavrin] [seconds]
 # BARE_WINDOW names the bare window's program when the game is not in this build tree. The game
@@ -20,11 +21,16 @@ source "$(dirname "$0")/bench_lib.sh"
 bench_init
 export SDL_AUDIODRIVER=dummy
 
-launch "$bare"
-wait_for_window '^Start$'
-sleep 1
-bare_kb=$(peak_memory_kb "$BENCH_PID")
-stop
+# Peak memory of the bare window, given its arguments.
+bare_peak_kb() {
+    launch "$bare" "$@"
+    wait_for_window '^Start$'
+    sleep 1
+    peak_memory_kb "$BENCH_PID"
+    stop
+}
+bare_kb=$(bare_peak_kb)
+bare_text_kb=$(bare_peak_kb "擲骰子 Throw the die")
 
 # Prints "CPU% peakKB" of the playing screen left alone for the given time.
 playing_screen() {
@@ -54,3 +60,6 @@ printf '  --mute:     CPU %5.2f %% of a core, peak memory %s MB\n' "$mute_cpu" "
 printf 'Bare Qt window %s MB + soundfont %s MB = %s MB; with music %.2fx that\n' \
     "$(mb "$bare_kb")" "$(mb "$sf_kb")" "$(mb $((bare_kb + sf_kb)))" \
     "$(awk -v m="$music_kb" -v b=$((bare_kb + sf_kb)) 'BEGIN {print m / b}')"
+printf 'Bare Qt window with a line of Chinese text %s MB + soundfont = %s MB; with music %.2fx that\n' \
+    "$(mb "$bare_text_kb")" "$(mb $((bare_text_kb + sf_kb)))" \
+    "$(awk -v m="$music_kb" -v b=$((bare_text_kb + sf_kb)) 'BEGIN {print m / b}')"
