@@ -6,7 +6,7 @@
 # must not change the figures, and the real user's settings stay untouched.
 # SESSION_BUS=1 also starts a D-Bus session bus, as a desktop session has. Without one (the
 # default, an X server alone), the game's first text makes D-Bus start a bus for the display
-# (dbus-launch), as the bare window, which sets no text, never does.
+# (dbus-launch); the bare window, which sets no text, never asks for one.
 bench_init() {
     BENCH_WORK=$(mktemp -d "${TMPDIR:-/tmp}/tavrin-bench.XXXXXX")
     export XDG_CONFIG_HOME=$BENCH_WORK/config XDG_RUNTIME_DIR=$BENCH_WORK/runtime

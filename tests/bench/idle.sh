@@ -2,8 +2,7 @@
 # Idle benchmark (figures, not a test): the CPU the playing screen takes while nobody plays,
 # with the background music (SDL's dummy driver, which plays in real time) and muted, and the
 # peak memory against a bare Qt window plus the soundfont's size, and against the same window
-# showing a line of Chinese text (what text alone costs). Run from the repo on an
-# idle machine:
+# showing a line of Chinese text (what text alone costs). Run from the repo on an idle machine:
 #   tests/bench/idle.sh [build/tavrin] [seconds]
 # BARE_WINDOW names the bare window's program when the game is not in this build tree. The game
 # is started as a player starts it: it finds its data beside itself and plays the set of the
