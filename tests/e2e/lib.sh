@@ -1,6 +1,7 @@
 # shellcheck shell=bash
-# Shared helpers for the end-to-end tests: the real program in a private Xvfb, driven by
-# real X input events (xdotool), checked through its event log and window geometry.
+# Shared helpers for the end-to-end tests: the real program in a private Xvfb with a session
+# bus of its own, driven by real X input events (xdotool), checked through its event log and
+# window geometry.
 #
 # Usage (tests/e2e/CMakeLists.txt runs every test_*.sh as: test_x.sh <tavrin> <content dir>,
 # the folder of the zh-HK set, played with --data-dir):
@@ -64,15 +65,16 @@ e2e_init() {
     XVFB_PID=
     WM_PID=
     WESTON_PID=
+    BUS_PID=
     E2E_MAIN_PID=$BASHPID
     trap e2e_cleanup EXIT
     trap 'exit 130' INT TERM
     trap 'exit 1' USR1
     local tool missing=
-    for tool in Xvfb xdotool xwininfo import ps awk /usr/bin/python3; do
+    for tool in Xvfb xdotool xwininfo import ps awk dbus-daemon /usr/bin/python3; do
         command -v "$tool" >/dev/null || missing="$missing $tool"
     done
-    [ -z "$missing" ] || fail "missing tools:$missing (apt-get install xvfb xdotool x11-utils imagemagick procps python3)"
+    [ -z "$missing" ] || fail "missing tools:$missing (apt-get install xvfb xdotool x11-utils imagemagick procps dbus-daemon python3)"
     [ -x "$E2E_EXE" ] || fail "no executable $E2E_EXE"
     export SDL_AUDIODRIVER=dummy
     export XDG_RUNTIME_DIR=$E2E_WORK/runtime
@@ -82,6 +84,7 @@ e2e_init() {
     export XDG_CONFIG_HOME=$E2E_WORK/config
     unset QT_QPA_PLATFORM WAYLAND_DISPLAY XDG_SESSION_TYPE QT_SCALE_FACTOR
     xvfb_start
+    session_bus_start
 }
 
 note() { echo "[$E2E_NAME] $*" >&2; }
@@ -119,6 +122,7 @@ e2e_cleanup() {
     [ -n "$WM_PID" ] && kill "$WM_PID" 2>/dev/null && wait "$WM_PID" 2>/dev/null
     [ -n "$WESTON_PID" ] && kill "$WESTON_PID" 2>/dev/null && wait "$WESTON_PID" 2>/dev/null
     [ -n "$XVFB_PID" ] && kill "$XVFB_PID" 2>/dev/null && wait "$XVFB_PID" 2>/dev/null
+    [ -n "$BUS_PID" ] && kill "$BUS_PID" 2>/dev/null
     [ -n "${E2E_LOG:-}" ] && [ -f "$E2E_LOG" ] && cp "$E2E_LOG" "$E2E_ARTIFACTS/events.log"
     [ -f "${E2E_WORK:-}/game.stderr" ] && cp "$E2E_WORK/game.stderr" "$E2E_ARTIFACTS/"
     [ -n "${E2E_WORK:-}" ] && rm -rf "$E2E_WORK"
@@ -149,6 +153,20 @@ xvfb_start() {
     cat "$E2E_WORK/xvfb.stderr" >&2
     XVFB_PID=
     fail "Xvfb did not start"
+}
+
+# A session bus of the test's own, as every desktop session has. Without one, the game's
+# first text makes D-Bus start a bus for the display: it forks dbus-launch from a thread while
+# other threads allocate, and under AddressSanitizer (whose allocator is not fork-safe in
+# GCC 12) the child can deadlock before its exec, and the game with it. A test that made its
+# own bus already (dbus-run-session) sets TAVRIN_PRIVATE_BUS=1.
+session_bus_start() {
+    [ "${TAVRIN_PRIVATE_BUS:-0}" = 1 ] && return 0
+    local address=unix:path=$XDG_RUNTIME_DIR/bus
+    dbus-daemon --session --fork --address="$address" --print-pid=3 3>"$E2E_WORK/bus.pid" ||
+        fail "no session bus (dbus-daemon)"
+    BUS_PID=$(cat "$E2E_WORK/bus.pid")
+    export DBUS_SESSION_BUS_ADDRESS=$address
 }
 
 # wm_start [OPTIONS]: run openbox on the X server and wait until it manages windows.
