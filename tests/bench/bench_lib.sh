@@ -2,6 +2,9 @@
 # Shared by the start-up and idle benchmarks: a private X server, timed launches, process
 # figures from /proc.
 
+# shellcheck source=../e2e/session_bus.sh
+source "$(dirname "${BASH_SOURCE[0]}")/../e2e/session_bus.sh"
+
 # A private Xvfb on a free display, and a settings folder of our own: a stored "sound off"
 # must not change the figures, and the real user's settings stay untouched.
 # SESSION_BUS=1 also starts a D-Bus session bus, as a desktop session has. Without one (the
@@ -21,10 +24,8 @@ bench_init() {
     export DISPLAY=:$(head -n 1 "$BENCH_WORK/display")
     until xdotool getdisplaygeometry &>/dev/null; do sleep 0.05; done
     if [ "${SESSION_BUS:-0}" = 1 ]; then
-        dbus-daemon --session --fork --address="unix:path=$XDG_RUNTIME_DIR/bus" \
-            --print-pid=3 3>"$BENCH_WORK/bus.pid"
-        BENCH_BUS=$(cat "$BENCH_WORK/bus.pid")
-        export DBUS_SESSION_BUS_ADDRESS=unix:path=$XDG_RUNTIME_DIR/bus
+        start_session_bus "$XDG_RUNTIME_DIR"
+        BENCH_BUS=$SESSION_BUS_PID
     fi
     echo "bench: Xvfb $DISPLAY, $([ -n "$BENCH_BUS" ] && echo "with" || echo "without") a session bus"
 }

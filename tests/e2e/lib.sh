@@ -48,6 +48,8 @@
 
 # shellcheck disable=SC2034 # constants and results for the tests that source this file
 set -u
+# shellcheck source=session_bus.sh
+source "$(dirname "${BASH_SOURCE[0]}")/session_bus.sh"
 
 E2E_TIMEOUT_SCALE=${E2E_TIMEOUT_SCALE:-1} # raise on a very slow machine
 E2E_PACE=${E2E_PACE:-0.3}                 # seconds between a player's actions
@@ -170,11 +172,8 @@ session_bus_start() {
         unset DBUS_SESSION_BUS_ADDRESS
         return 0
     fi
-    local address=unix:path=$XDG_RUNTIME_DIR/bus
-    dbus-daemon --session --fork --address="$address" --print-pid=3 3>"$E2E_WORK/bus.pid" ||
-        fail "no session bus (dbus-daemon)"
-    BUS_PID=$(cat "$E2E_WORK/bus.pid")
-    export DBUS_SESSION_BUS_ADDRESS=$address
+    start_session_bus "$XDG_RUNTIME_DIR" || fail "no session bus (dbus-daemon)"
+    BUS_PID=$SESSION_BUS_PID
 }
 
 # wm_start [OPTIONS]: run openbox on the X server and wait until it manages windows.
