@@ -9,6 +9,21 @@ bool hasData(const QMimeData* source) {
     return source && !source->formats().isEmpty();
 }
 
+// The text's first kMaxPasteBytes in UTF-8, cut between characters.
+QString limited(const QString& text) {
+    constexpr qsizetype max = MultiLineTextBox::kMaxPasteBytes;
+    if (text.size() * 3 <= max) // no character takes more than 3 UTF-8 bytes per UTF-16 unit
+        return text;
+    QByteArray bytes = text.left(max).toUtf8();
+    if (bytes.size() <= max)
+        return QString::fromUtf8(bytes);
+    qsizetype end = max;
+    while (end > 0 && (static_cast<unsigned char>(bytes[end]) & 0xC0) == 0x80)
+        --end; // back to the first byte of the character that does not fit
+    bytes.truncate(end);
+    return QString::fromUtf8(bytes);
+}
+
 } // namespace
 
 bool MultiLineTextBox::canInsertFromMimeData(const QMimeData* source) const {
@@ -16,8 +31,8 @@ bool MultiLineTextBox::canInsertFromMimeData(const QMimeData* source) const {
 }
 
 void MultiLineTextBox::insertFromMimeData(const QMimeData* source) {
-    if (hasData(source))
-        QPlainTextEdit::insertFromMimeData(source);
+    if (hasData(source) && source->hasText())
+        insertPlainText(limited(source->text()));
 }
 
 } // namespace tavrin
