@@ -6,6 +6,7 @@
 #include <QCommandLineParser>
 #include <QCoreApplication>
 #include <QFile>
+#include <QLocale>
 #include <cstdio>
 #include <cstdlib>
 #include <fcntl.h>
@@ -180,14 +181,29 @@ bool chooseLog(const QCommandLineParser& parser, const GameOptions& game, Option
     return false;
 }
 
+// The set for the first of the user's languages (LANGUAGE and the desktop's order count, as Qt
+// reads them) that is Chinese or English; English for any other. A machine with no language
+// chosen ("C", "POSIX" or none) plays zh-HK, the set the game has always played; there, as for
+// the C library's messages, LANGUAGE does not count.
+QString systemContentLanguage() {
+    std::string_view locale = rules::messagesLocale(
+        std::getenv("LC_ALL"), std::getenv("LC_MESSAGES"), std::getenv("LANG"));
+    locale = locale.substr(0, locale.find_first_of(".@"));
+    if (locale.empty() || locale == "C" || locale == "POSIX")
+        return "zh-HK";
+    for (const QString& language : QLocale::system().uiLanguages())
+        if (const QLocale::Language named = QLocale(language).language();
+            named == QLocale::Chinese || named == QLocale::English)
+            return QString::fromStdString(rules::contentLanguageForLocale(language.toStdString()));
+    return "en";
+}
+
 // --lang, or else the set that the system's language asks for.
 bool chooseLanguage(const QCommandLineParser& parser, const GameOptions& game, Options& options,
                     int& exitCode) {
     options.languageGiven = parser.isSet(game.lang);
     if (!options.languageGiven) {
-        options.language =
-            QString::fromStdString(rules::contentLanguageForLocale(rules::messagesLocale(
-                std::getenv("LC_ALL"), std::getenv("LC_MESSAGES"), std::getenv("LANG"))));
+        options.language = systemContentLanguage();
         return true;
     }
     const auto named = rules::contentLanguageNamed(parser.value(game.lang).toStdString());

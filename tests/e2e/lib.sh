@@ -164,16 +164,27 @@ xvfb_start() {
 # GCC 12) the child can deadlock before its exec, and the game with it. A test that made its
 # own bus already (dbus-run-session) sets TAVRIN_PRIVATE_BUS=1. E2E_SESSION_BUS=0 before
 # e2e_init plays in an X session started without a bus, as a bare window manager's can be,
-# except on a sanitized build.
+# except on a sanitized build; expect_no_bus_started then checks the game started none.
 session_bus_start() {
     [ "${TAVRIN_PRIVATE_BUS:-0}" = 1 ] && return 0
     if [ "${E2E_SESSION_BUS:-1}" = 0 ] && ! ldd "$E2E_EXE" | grep -q libasan; then
-        note "no session bus: the game has D-Bus start one for the display"
+        note "no session bus: the game plays without one"
         unset DBUS_SESSION_BUS_ADDRESS
         return 0
     fi
     start_session_bus "$XDG_RUNTIME_DIR" || fail "no session bus (dbus-daemon)"
     BUS_PID=$SESSION_BUS_PID
+}
+
+# expect_no_bus_started: no D-Bus process runs for this display (dbus-launch starts one when a
+# program asks for a bus where there is none), and nothing was written under $HOME/.dbus.
+expect_no_bus_started() {
+    local pid
+    for pid in $(pgrep -x 'dbus-launch|dbus-daemon'); do
+        tr '\0' '\n' <"/proc/$pid/environ" 2>/dev/null | grep -qx "DISPLAY=$DISPLAY" &&
+            fail "a D-Bus process for this display runs: $(tr '\0' ' ' <"/proc/$pid/cmdline")"
+    done
+    [ ! -e "$HOME/.dbus" ] || fail "$HOME/.dbus was written"
 }
 
 # wm_start [OPTIONS]: run openbox on the X server and wait until it manages windows.
