@@ -181,18 +181,21 @@ bool chooseLog(const QCommandLineParser& parser, const GameOptions& game, Option
     return false;
 }
 
-// The set for the first of the user's languages (LANGUAGE and the desktop's order count, as Qt
-// reads them) that is Chinese or English; English for any other. A machine with no language
+// The set for the first of the user's languages that is Chinese or English, English when none
+// is: the languages of LANGUAGE in their order, then the locale's (the first of LC_ALL,
+// LC_MESSAGES and LANG that is set), as Qt's and the C library's messages read them on Unix;
+// read here at each call, where Qt keeps the locale it met first. A machine with no language
 // chosen ("C", "POSIX" or none) plays zh-HK, the set the game has always played; there, as for
 // the C library's messages, LANGUAGE does not count.
 QString systemContentLanguage() {
-    std::string_view locale = rules::messagesLocale(
-        std::getenv("LC_ALL"), std::getenv("LC_MESSAGES"), std::getenv("LANG"));
-    locale = locale.substr(0, locale.find_first_of(".@"));
-    if (locale.empty() || locale == "C" || locale == "POSIX")
+    const QString locale = QString::fromUtf8(rules::messagesLocale(
+        std::getenv("LC_ALL"), std::getenv("LC_MESSAGES"), std::getenv("LANG")));
+    const QString name = locale.section('.', 0, 0).section('@', 0, 0);
+    if (name.isEmpty() || name == "C" || name == "POSIX")
         return "zh-HK";
-    for (const QString& language : QLocale::system().uiLanguages())
-        if (const QLocale::Language named = QLocale(language).language();
+    const QStringList languages = qEnvironmentVariable("LANGUAGE").split(':', Qt::SkipEmptyParts);
+    for (const QString& language : languages + QStringList{locale})
+        if (const QLocale::Language named = QLocale(language.section('.', 0, 0)).language();
             named == QLocale::Chinese || named == QLocale::English)
             return QString::fromStdString(rules::contentLanguageForLocale(language.toStdString()));
     return "en";
