@@ -136,8 +136,9 @@ private slots:
         GameFixture f("en");
         QTemporaryDir empty;
         f.ctx->log.open(empty.filePath("events.log").toStdString());
-        f.ctx->options.dataRoot = empty.path();
-        startGame(f).onHelpClicked();
+        StatusStrip& status = startGame(f);
+        f.ctx->options.dataRoot = empty.path(); // as if the pages were not installed
+        status.onHelpClicked();
         QVERIFY(f.opened.isEmpty());
         QCOMPARE(f.boxes.size(), 1);
         QVERIFY(f.boxes[0].endsWith("/pages/help-en.html"));
