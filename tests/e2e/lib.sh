@@ -180,7 +180,7 @@ session_bus_start() {
 # program asks for a bus where there is none), and nothing was written under $HOME/.dbus.
 expect_no_bus_started() {
     local pid
-    for pid in $(pgrep -x 'dbus-launch|dbus-daemon'); do
+    for pid in $(pgrep -x dbus-launch) $(pgrep -x dbus-daemon); do
         tr '\0' '\n' <"/proc/$pid/environ" 2>/dev/null | grep -qx "DISPLAY=$DISPLAY" &&
             fail "a D-Bus process for this display runs: $(tr '\0' ' ' <"/proc/$pid/cmdline")"
     done
