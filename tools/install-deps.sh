@@ -11,7 +11,7 @@ packages=(
     qt6-base-dev qt6-base-dev-tools qt6-svg-dev libxcb1-dev libfontconfig-dev
     libsdl2-mixer-dev libfluidsynth-dev timgm6mb-soundfont
     fonts-arphic-uming fonts-comic-neue
-    qt6-translations-l10n qt6-wayland
+    qt6-wayland
     xvfb xauth xdotool imagemagick
 )
 for group in "$@"; do

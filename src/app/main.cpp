@@ -74,6 +74,7 @@ int main(int argc, char* argv[]) {
     if (!options)
         return exitCode;
 
+    tavrin::startNoSessionBus();
     tavrin::FontConfigWarmUp fontConfig;
     tavrin::ApplicationArguments arguments(argc, argv);
     QApplication app(arguments.argc(), arguments.argv());

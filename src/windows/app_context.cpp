@@ -34,13 +34,16 @@ AppContext::AppContext(Options opts, const rules::Clock& c)
       windows(*this) {
     if (!options.logFile.isEmpty() && !log.open(options.logFile.toStdString()))
         std::cerr << "tavrin: cannot write the log file " << options.logFile.toStdString() << "\n";
+    if (!settingsFile.problem().isEmpty())
+        std::cerr << "tavrin: the settings start as the defaults: "
+                  << settingsFile.problem().toStdString() << "\n";
     session.addListener(sessionLog);
 }
 
 void AppContext::saveSettings() {
     if (!settingsFile.write(settings) && !settingsWriteFailed_) {
         settingsWriteFailed_ = true; // said once; the game goes on with its choices in memory
-        std::cerr << "tavrin: cannot save the settings to " << settingsFile.path().toStdString()
+        std::cerr << "tavrin: cannot save the settings: " << settingsFile.problem().toStdString()
                   << "\n";
     }
 }

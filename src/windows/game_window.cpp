@@ -6,6 +6,7 @@
 #include "controls/label_control.h"
 #include "controls/multi_line_text_box.h"
 #include "controls/picture_box.h"
+#include "controls/plain_tool_tip.h"
 #include "platform/window_system.h"
 #include "windows/accessible_names.h"
 #include "windows/app_context.h"
@@ -192,7 +193,7 @@ QWidget* GameWindow::createControl(const layout::ControlDesign& c) {
     if (c.font)
         w->setFont(fontFor(*c.font));
     if (!c.tooltip.isEmpty())
-        w->setToolTip(translated(c.tooltip));
+        w->setToolTip(plainToolTip(translated(c.tooltip)));
     w->setGeometry(layout::px(c.left), layout::px(c.top), layout::px(c.width),
                    layout::px(c.height));
     if (c.kind == K::Image && !c.picture.isEmpty())

@@ -170,7 +170,8 @@ private slots:
         QCOMPARE(start.size(), QSize(317, 208));
     }
 
-    // The box stays editable; a paste of nothing (a fresh session's clipboard) does nothing.
+    // The box stays editable; a paste of nothing (a fresh session's clipboard) does nothing,
+    // and a huge one brings its first 64 KiB, cut between characters.
     void instructionsTakeAPasteOnlyOfSomething() {
         GameFixture f;
         StartWindow& start = f.ctx->windows.show<StartWindow>();
@@ -183,6 +184,13 @@ private slots:
         QGuiApplication::clipboard()->setText("pasted");
         QTest::keyClick(&text, Qt::Key_V, Qt::ControlModifier);
         QCOMPARE(text.toPlainText(), "pasted" + before);
+        for (const QString& huge : {QString(1'000'000, 'x'), QString(30'000, QChar(0x4E2D))}) {
+            text.setPlainText(before);
+            QGuiApplication::clipboard()->setText(huge);
+            QTest::keyClick(&text, Qt::Key_V, Qt::ControlModifier);
+            const QString pasted = text.toPlainText().chopped(before.size());
+            QCOMPARE(pasted, huge.left(huge[0] == 'x' ? 65536 : 21845)); // 21845 * 3 bytes
+        }
     }
 
     void throwWalksShowsMessageAndScores() {
