@@ -5,6 +5,7 @@
 
 #include <QDir>
 #include <SDL_mixer.h>
+#include <SDL_thread.h>
 #include <algorithm>
 #include <cstdio>
 
@@ -37,8 +38,8 @@ AudioEngine::AudioEngine(Settings settings)
       musicRamp_(kFullMusicLevel, [this](int level) { applyMusicLevel(level); }) {}
 
 AudioEngine::~AudioEngine() {
-    if (opener_.joinable()) { // still opening, or opened without the UI thread hearing of it
-        opener_.join();
+    if (opener_) { // still opening, or opened without the UI thread hearing of it
+        joinOpener();
         if (output_.open)
             state_ = State::Open;
         tune_ = std::move(output_.tune);
@@ -69,10 +70,19 @@ void AudioEngine::start() {
         return;
     }
     state_ = State::Starting;
-    opener_ = std::thread([this] {
-        output_ = openOutput(settings_);
-        QMetaObject::invokeMethod(this, &AudioEngine::finishStart, Qt::QueuedConnection);
-    });
+    const auto open = [](void* engine) {
+        auto* self = static_cast<AudioEngine*>(engine);
+        self->output_ = openOutput(self->settings_);
+        QMetaObject::invokeMethod(self, &AudioEngine::finishStart, Qt::QueuedConnection);
+        return 0;
+    };
+    opener_ = SDL_CreateThread(open, "audio opener", this);
+    if (!opener_)
+        finishStart(); // silent
+}
+
+void AudioEngine::joinOpener() {
+    SDL_WaitThread(std::exchange(opener_, nullptr), nullptr);
 }
 
 bool AudioEngine::waitForStart() {
@@ -86,7 +96,7 @@ bool AudioEngine::waitForStart() {
 void AudioEngine::finishStart() {
     if (state_ != State::Starting)
         return;
-    opener_.join();
+    joinOpener();
     if (!output_.open) {
         state_ = State::Silent;
         AudioEngine* self = this;

@@ -9,9 +9,9 @@
 #include <array>
 #include <atomic>
 #include <memory>
-#include <thread>
 
 struct Mix_Chunk;
+struct SDL_Thread;
 
 namespace tavrin {
 
@@ -94,6 +94,7 @@ private:
     static int index(Effect effect) { return int(effect); }
     bool claimOutput();
     void finishStart();
+    void joinOpener();
     void loadEffect(Effect effect);
     void freeEffect(Effect effect);
     void applyEffectsLevel();
@@ -102,7 +103,9 @@ private:
 
     Settings settings_;
     State state_ = State::NotStarted;
-    std::thread opener_;
+    // An SDL thread rather than a std::thread: SDL frees what it keeps for each thread (its
+    // error text) only for its own.
+    SDL_Thread* opener_ = nullptr;
     Output output_; // written by the opening thread, read after it has been joined
     std::unique_ptr<TunePlayer> tune_;
     bool musicWanted_ = false;
