@@ -2,6 +2,7 @@
 
 #include "sound/sound_file.h"
 #include "sound/tune_player.h"
+#include "sound/wave_check.h"
 
 #include <QDir>
 #include <SDL_mixer.h>

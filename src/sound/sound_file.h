@@ -3,8 +3,6 @@
 #include <QByteArray>
 #include <QString>
 #include <optional>
-#include <span>
-#include <string>
 
 namespace tavrin {
 
@@ -15,9 +13,5 @@ inline constexpr qint64 kLargestSoundFile = 4 * 1024 * 1024;
 // A sound file's bytes, when it is a regular file no larger than kLargestSoundFile that can be
 // read whole; otherwise nothing, and `problem` says why.
 std::optional<QByteArray> readSoundFile(const QString& path, QString& problem);
-
-// Whether the bytes are a RIFF WAVE file whose every chunk lies inside it, with its format and
-// its samples: SDL then reads it within those bounds. Empty when it is; else the problem.
-std::string waveProblem(std::span<const unsigned char> bytes);
 
 } // namespace tavrin

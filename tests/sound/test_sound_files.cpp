@@ -1,4 +1,4 @@
-#include "sound/sound_file.h"
+#include "sound/wave_check.h"
 
 #include <QFile>
 #include <QtTest>
