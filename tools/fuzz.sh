@@ -1,5 +1,5 @@
 #!/usr/bin/env bash
-# Fuzzes the content file readers and the MIDI readers with libFuzzer.
+# Fuzzes the content file readers and the effects' check with libFuzzer.
 #
 #   tools/fuzz.sh SECONDS [TARGET...]   run each target (text board quiz wave) for SECONDS
 #   tools/fuzz.sh --build               only build them

@@ -8,8 +8,6 @@
 #include <SDL.h>
 #include <SDL_mixer.h>
 #include <alsa/asoundlib.h>
-#include <atomic>
-#include <cstdarg>
 #include <cstdio>
 #include <sys/resource.h>
 #include <unistd.h>
@@ -21,17 +19,13 @@ namespace {
 constexpr int kLowestPriority = 19; // the highest nice value
 
 // libasound prints a line for each card and device it looks for in vain (nine without a sound
-// card) where SDL probes for one: the game says the first, and only once.
-void sayFirstAlsaComplaint(const char*, int, const char*, int, const char* format, ...) {
-    static std::atomic<bool> said{false};
-    if (said.exchange(true))
-        return;
-    char text[256];
-    va_list arguments;
-    va_start(arguments, format);
-    std::vsnprintf(text, sizeof text, format, arguments);
-    va_end(arguments);
-    std::fprintf(stderr, "tavrin: sound: %s\n", text);
+// card) where SDL probes for one; SDL's own error says it in one.
+void ignoreAlsaComplaint(const char*, int, const char*, int, const char*, ...) {}
+
+// Said once, on the one line the player sees.
+void sayNoDevice() {
+    std::fprintf(stderr, "tavrin: no sound device (%s); the game plays in silence\n",
+                 SDL_GetError());
 }
 
 // The tune, when there is a soundfont to play it with; a missing or damaged tune is said once.
@@ -57,13 +51,16 @@ std::unique_ptr<TunePlayer> loadTune(const AudioEngine::Settings& settings) {
 // Runs on the opening thread while no other SDL_mixer call is made.
 AudioEngine::Output AudioEngine::openOutput(const Settings& settings) {
     Output output;
-    snd_lib_error_set_handler(&sayFirstAlsaComplaint);
+    snd_lib_error_set_handler(&ignoreAlsaComplaint);
     // SDL would otherwise catch SIGINT and SIGTERM for an event queue nobody reads, and the
     // program could no longer be stopped by a signal.
     SDL_SetHint(SDL_HINT_NO_SIGNAL_HANDLERS, "1");
-    if (SDL_InitSubSystem(SDL_INIT_AUDIO) != 0)
+    if (SDL_InitSubSystem(SDL_INIT_AUDIO) != 0) {
+        sayNoDevice();
         return output;
+    }
     if (Mix_OpenAudio(kOutputRate, AUDIO_S16SYS, 2, settings.bufferFrames) != 0) {
+        sayNoDevice();
         SDL_QuitSubSystem(SDL_INIT_AUDIO);
         return output;
     }
