@@ -79,7 +79,7 @@ bool TunePlayer::playsTheTune() {
     startPlayer(1);
     short block[kTrialFrames * 2];
     fluid_synth_write_s16(synth_, kTrialFrames, block, 0, 2, block, 1, 2);
-    const bool plays = fluid_player_get_status(player_) == FLUID_PLAYER_PLAYING &&
+    const bool plays = player_ && fluid_player_get_status(player_) == FLUID_PLAYER_PLAYING &&
                        fluid_player_get_total_ticks(player_) > 0;
     dropPlayer();
     return plays;
@@ -101,6 +101,8 @@ void TunePlayer::startPlayer(int loops) {
     dropPlayer();
     fluid_synth_system_reset(synth_);
     player_ = new_fluid_player(synth_);
+    if (!player_)
+        return;
     fluid_player_add_mem(player_, tune_.constData(), std::size_t(tune_.size()));
     fluid_player_set_loop(player_, loops);
     fluid_player_play(player_);
