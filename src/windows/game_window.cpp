@@ -128,8 +128,7 @@ void GameWindow::buildControls() {
             if (isWindowedKind(it->kind) == windowed)
                 controls_.insert(key(it->name, it->index), createControl(*it));
     // Texts last: Qt tells assistive technology of each text set, and the first time it does
-    // it connects to the session bus, on which the start window waits (see
-    // app/session_bus_warm_up.h); the controls are built meanwhile.
+    // it connects to the session bus; the controls are built meanwhile.
     for (const auto& c : design_.controls)
         showText(c);
     for (const auto& t : design_.timers) {

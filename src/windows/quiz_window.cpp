@@ -4,7 +4,6 @@
 #include "layouts/window_layouts.h"
 #include "rules/content_error.h"
 #include "windows/app_context.h"
-#include "windows/sound_holder.h"
 
 #include <QPushButton>
 #include <QTimer>
@@ -53,7 +52,7 @@ void QuizWindow::onAnswerClicked(int button) {
         abandon(error);
         return;
     }
-    ctx.windows.get<SoundHolder>().play(answered.right ? Effect::Right : Effect::Wrong);
+    ctx.audio.play(answered.right ? Effect::Right : Effect::Wrong);
     label("score").setCaption("Score: " + number(round_->score));
     ctx.log.write("answer", {rules::EventLog::field("question", round_->ordinal - 1),
                              rules::EventLog::field("button", button),

@@ -10,7 +10,6 @@
 #include "windows/accessible_names.h"
 #include "windows/app_context.h"
 #include "windows/image_bank.h"
-#include "windows/sound_holder.h"
 
 #include <QHelpEvent>
 #include <QToolTip>
@@ -52,7 +51,7 @@ void TargetGameWindow::onLoad() {
 
 void TargetGameWindow::onTargetClicked(int target) {
     gameScore_ += rules::targetPoints(target);
-    ctx.windows.get<SoundHolder>().play(rules::isCauseTarget(target) ? Effect::Hit : Effect::Miss);
+    ctx.audio.play(rules::isCauseTarget(target) ? Effect::Hit : Effect::Miss);
     label("score").setCaption(QString::fromStdString(rules::targetScoreCaption(gameScore_)));
     ctx.log.write("hit", {rules::EventLog::field("target", target),
                           rules::EventLog::field("gamescore", gameScore_)});

@@ -12,7 +12,6 @@
 #include "windows/end_window.h"
 #include "windows/image_bank.h"
 #include "windows/quiz_window.h"
-#include "windows/sound_holder.h"
 #include "windows/start_window.h"
 #include "windows/status_strip.h"
 #include "windows/target_game_window.h"
@@ -83,7 +82,7 @@ private slots:
              std::initializer_list<QWidget*>{&map, &forms.get<StatusStrip>(),
                                              &forms.get<DieWindow>(), &forms.get<DragHandle>()})
             QVERIFY2(w->isVisible(), qPrintable(w->objectName()));
-        QVERIFY(forms.isLoaded<SoundHolder>() && !forms.get<SoundHolder>().isVisible());
+        QVERIFY(f.sound->musicPlaying);
         QVERIFY(forms.isLoaded<ImageBank>() && !forms.get<ImageBank>().isVisible());
         QCOMPARE(f.ctx->session.state().score, 1000LL);
         QCOMPARE(f.ctx->session.state().trial, 1);
@@ -265,7 +264,7 @@ private slots:
         QVERIFY(!map.isVisible());
         for (bool loaded :
              {f.ctx->windows.isLoaded<DieWindow>(), f.ctx->windows.isLoaded<DragHandle>(),
-              f.ctx->windows.isLoaded<SoundHolder>(), f.ctx->windows.isLoaded<ImageBank>(),
+              f.sound->musicPlaying, f.ctx->windows.isLoaded<ImageBank>(),
               f.ctx->windows.isLoaded<StatusStrip>()})
             QVERIFY(!loaded);
         EndWindow& end = f.ctx->windows.get<EndWindow>();
