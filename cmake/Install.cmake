@@ -89,5 +89,6 @@ install(FILES ${CMAKE_CURRENT_BINARY_DIR}/install/copyright DESTINATION ${doc_di
 tavrin_gzip(${PROJECT_SOURCE_DIR}/dist/debian/changelog changelog)
 install(FILES ${CMAKE_CURRENT_BINARY_DIR}/install/changelog.gz DESTINATION ${doc_dir})
 
-# Where each fact of the content sets comes from; the help pages' section for teachers links here.
-install(FILES tools/content/SOURCES.md DESTINATION ${doc_dir})
+# Where each fact of the content sets comes from: beside the pages, whose section for teachers
+# links to it (the help window shows it), and with the documentation.
+install(FILES data/pages/SOURCES.md DESTINATION ${doc_dir})

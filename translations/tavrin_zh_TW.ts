@@ -108,6 +108,21 @@ in the status window<byte value="xd"/>
     </message>
 </context>
 <context>
+    <name>messageBoxes</name>
+    <message>
+        <source>是(&amp;Y)</source>
+        <translation>是(&amp;Y)</translation>
+    </message>
+    <message>
+        <source>否(&amp;N)</source>
+        <translation>否(&amp;N)</translation>
+    </message>
+    <message>
+        <source>確定</source>
+        <translation>確定</translation>
+    </message>
+</context>
+<context>
     <name>quizWindow</name>
     <message>
         <source>Game1  -  冠 心 病 問 答 遊 戲</source>

@@ -36,7 +36,7 @@ FORBIDDEN_ELEMENTS = {"script", "iframe", "frame", "frameset", "object", "embed"
                       "base", "form", "noscript"}
 # Links from the pages into the installed documentation folder (share/doc/tavrin beside
 # share/tavrin/pages), and the file in the source tree that the install rule puts there.
-INSTALLED_DOCS = {"../../doc/tavrin/SOURCES.md": Path("tools/content/SOURCES.md")}
+INSTALLED_DOCS = {"SOURCES.md": Path("data/pages/SOURCES.md")}
 REPO = Path(__file__).resolve().parents[2]
 CSS_URL = re.compile(r"url\(\s*['\"]?([^'\")\s]+)|@import\s+['\"]([^'\"]+)", re.IGNORECASE)
 
