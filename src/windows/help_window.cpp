@@ -2,6 +2,7 @@
 
 #include "windows/app_context.h"
 #include "windows/find_bar.h"
+#include "windows/game_window.h"
 #include "windows/links.h"
 
 #include <QAbstractTextDocumentLayout>
@@ -12,10 +13,11 @@
 #include <QLabel>
 #include <QPushButton>
 #include <QScrollBar>
-#include <QShortcut>
+#include <QStyle>
 #include <QTextBlock>
 #include <QTextBrowser>
 #include <QVBoxLayout>
+#include <algorithm>
 
 namespace tavrin {
 namespace {
@@ -56,7 +58,7 @@ HelpWindow::HelpWindow(AppContext& ctx, QWidget* parent)
     sections_->setObjectName("sections");
     sections_->setAccessibleName(tr("章節 (Sections)"));
     sections_->setSizeAdjustPolicy(QComboBox::AdjustToMinimumContentsLengthWithIcon);
-    sections_->setMinimumContentsLength(16);
+    sections_->setMinimumContentsLength(10);
     QPushButton* find = addButton("find", tr("尋找 (Find)"));
     find->setShortcut(QKeySequence::Find);
     QPushButton* close = addButton("close", tr("關閉 (Close)"));
@@ -86,7 +88,6 @@ HelpWindow::HelpWindow(AppContext& ctx, QWidget* parent)
     connect(sections_, &QComboBox::activated, this, &HelpWindow::jumpToSection);
     connect(find, &QPushButton::clicked, findBar_, &FindBar::open);
     connect(close, &QPushButton::clicked, this, &QWidget::close);
-    placeOnScreen();
 }
 
 bool HelpWindow::showPage(AppContext& ctx, QWidget* near, const QUrl& page) {
@@ -97,6 +98,8 @@ bool HelpWindow::showPage(AppContext& ctx, QWidget* near, const QUrl& page) {
 }
 
 void HelpWindow::open(const QUrl& page) {
+    if (!isVisible())
+        placeBesideGame();
     if (browser_->source() != page)
         browser_->setSource(page);
     show();
@@ -169,12 +172,30 @@ void HelpWindow::closeEvent(QCloseEvent* event) {
         game->activateWindow();
 }
 
-// Centred on the game's screen, as large as reads well and fits.
-void HelpWindow::placeOnScreen() {
+// Beside the game's windows where the screen has room, so that the board and its shields stay
+// in view; where it has too little, on the wider side, as narrow as still reads well.
+void HelpWindow::placeBesideGame() {
     const QRect area = ctx_.screen()->availableGeometry();
-    const QSize size = QSize(760, 640).boundedTo(area.size() * 9 / 10);
-    resize(size);
-    move(area.center() - QPoint(size.width() / 2, size.height() / 2));
+    QRect game;
+    for (const GameWindow* window : ctx_.windows.loaded())
+        if (window->isVisible())
+            game |= window->frameGeometry();
+    const int height = std::min(640, area.height() * 9 / 10);
+    if (game.isEmpty()) {
+        const QSize size(std::min(760, area.width() * 9 / 10), height);
+        setGeometry(QStyle::alignedRect(Qt::LeftToRight, Qt::AlignCenter, size, area));
+        return;
+    }
+    const int roomRight = area.right() - game.right();
+    const int roomLeft = game.left() - area.left();
+    const int narrowest = std::max(480, minimumSizeHint().width());
+    const int width = std::min({760, std::max({roomRight, roomLeft, narrowest}), area.width()});
+    const int x =
+        roomRight >= roomLeft
+            ? std::max(area.left(), std::min(game.right() + 1, area.right() + 1 - width))
+            : std::min(area.right() + 1 - width, std::max(area.left(), game.left() - width));
+    const int y = std::clamp(game.top(), area.top(), area.bottom() + 1 - height);
+    setGeometry(x, y, width, height);
 }
 
 } // namespace tavrin

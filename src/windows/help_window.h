@@ -43,7 +43,7 @@ private:
     QPushButton* addButton(const QString& name, const QString& text);
     void followLink(const QUrl& link);
     void pageShown();
-    void placeOnScreen();
+    void placeBesideGame();
 
     AppContext& ctx_;
     QTextBrowser* browser_;
