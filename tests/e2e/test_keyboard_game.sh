@@ -3,8 +3,9 @@
 # key presses and not one click. Tab round the start window and Enter on START; the arrows move
 # the group; F1 to F3 and the exit question on the playing screen; Esc in the help window;
 # Space for every throw; 1, 2 and 3 in the quizzes; Esc in the target games; Return in the
-# message boxes; Enter through the end window and one of its links. Nobody hands the focus on but the game itself (there is no
-# window manager), and the log must add up against the board file as in the mouse game.
+# message boxes; Enter through the end window and one of its links. Nobody hands the focus on
+# but the game itself (there is no window manager), and the log must add up against the board
+# file as in the mouse game.
 # shellcheck source=lib.sh
 source "$(dirname "$0")/lib.sh"
 e2e_init "$@"
