@@ -106,6 +106,10 @@ Right-click the board or the status strip to turn sound effects and music on or 
         <source>無法開啟以下網址 (Cannot open this address):</source>
         <translation>Cannot open this address. Copy it into your web browser:</translation>
     </message>
+    <message>
+        <source>遊戲的檔案中沒有這一頁 (This page is missing from the game):</source>
+        <translation>This page is missing from the game&apos;s files:</translation>
+    </message>
 </context>
 <context>
     <name>messageBoxes</name>
@@ -219,6 +223,29 @@ Right-click the board or the status strip to turn sound effects and music on or 
     </message>
 </context>
 <context>
+    <name>tavrin::FindBar</name>
+    <message>
+        <source>尋找 (Find):</source>
+        <translation>Find:</translation>
+    </message>
+    <message>
+        <source>尋找 (Find)</source>
+        <translation>Find</translation>
+    </message>
+    <message>
+        <source>上一個 (Previous)</source>
+        <translation>Previous</translation>
+    </message>
+    <message>
+        <source>下一個 (Next)</source>
+        <translation>Next</translation>
+    </message>
+    <message>
+        <source>找不到 (Not found)</source>
+        <translation>Not found</translation>
+    </message>
+</context>
+<context>
     <name>tavrin::GameMenu</name>
     <message>
         <source>音效 (Sound effects)</source>
@@ -251,6 +278,33 @@ Right-click the board or the status strip to turn sound effects and music on or 
     <message>
         <source>下一局起生效 (From the next game on)</source>
         <translation>From the next game on</translation>
+    </message>
+</context>
+<context>
+    <name>tavrin::HelpWindow</name>
+    <message>
+        <source>上一頁 (Back)</source>
+        <translation>Back</translation>
+    </message>
+    <message>
+        <source>下一頁 (Forward)</source>
+        <translation>Forward</translation>
+    </message>
+    <message>
+        <source>章節 (Sections):</source>
+        <translation>Sections:</translation>
+    </message>
+    <message>
+        <source>章節 (Sections)</source>
+        <translation>Sections</translation>
+    </message>
+    <message>
+        <source>尋找 (Find)</source>
+        <translation>Find</translation>
+    </message>
+    <message>
+        <source>關閉 (Close)</source>
+        <translation>Close</translation>
     </message>
 </context>
 <context>

@@ -106,6 +106,10 @@ in the status window<byte value="xd"/>
         <source>無法開啟以下網址 (Cannot open this address):</source>
         <translation>無法開啟以下網址，請把它複製到瀏覽器：</translation>
     </message>
+    <message>
+        <source>遊戲的檔案中沒有這一頁 (This page is missing from the game):</source>
+        <translation>遊戲檔案裡找不到這一頁：</translation>
+    </message>
 </context>
 <context>
     <name>messageBoxes</name>
@@ -219,6 +223,29 @@ in the status window<byte value="xd"/>
     </message>
 </context>
 <context>
+    <name>tavrin::FindBar</name>
+    <message>
+        <source>尋找 (Find):</source>
+        <translation>尋找 (Find):</translation>
+    </message>
+    <message>
+        <source>尋找 (Find)</source>
+        <translation>尋找 (Find)</translation>
+    </message>
+    <message>
+        <source>上一個 (Previous)</source>
+        <translation>上一個 (Previous)</translation>
+    </message>
+    <message>
+        <source>下一個 (Next)</source>
+        <translation>下一個 (Next)</translation>
+    </message>
+    <message>
+        <source>找不到 (Not found)</source>
+        <translation>找不到 (Not found)</translation>
+    </message>
+</context>
+<context>
     <name>tavrin::GameMenu</name>
     <message>
         <source>音效 (Sound effects)</source>
@@ -251,6 +278,33 @@ in the status window<byte value="xd"/>
     <message>
         <source>下一局起生效 (From the next game on)</source>
         <translation>下一局開始生效 (From the next game on)</translation>
+    </message>
+</context>
+<context>
+    <name>tavrin::HelpWindow</name>
+    <message>
+        <source>上一頁 (Back)</source>
+        <translation>上一頁 (Back)</translation>
+    </message>
+    <message>
+        <source>下一頁 (Forward)</source>
+        <translation>下一頁 (Forward)</translation>
+    </message>
+    <message>
+        <source>章節 (Sections):</source>
+        <translation>章節 (Sections):</translation>
+    </message>
+    <message>
+        <source>章節 (Sections)</source>
+        <translation>章節 (Sections)</translation>
+    </message>
+    <message>
+        <source>尋找 (Find)</source>
+        <translation>尋找 (Find)</translation>
+    </message>
+    <message>
+        <source>關閉 (Close)</source>
+        <translation>關閉 (Close)</translation>
     </message>
 </context>
 <context>

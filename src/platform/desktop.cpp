@@ -1,18 +1,23 @@
 #include "platform/desktop.h"
 
-#include <QDesktopServices>
+#include "platform/link_opener.h"
+
 #include <QFileInfo>
 
 namespace tavrin {
 
-bool Desktop::openAddress(const QUrl& address) {
-    // A missing page would open a browser's error page, or nothing at all, while the desktop
-    // reports the opener started.
-    if (address.isLocalFile() && !QFileInfo(address.toLocalFile()).isFile())
-        return false;
-    if (opener)
-        return opener(address);
-    return QDesktopServices::openUrl(address);
+void Desktop::openAddress(const QUrl& address, Done done) {
+    // A missing page would open a browser's error page, or nothing at all, while the opener
+    // reports success.
+    if (address.isLocalFile() && !QFileInfo(address.toLocalFile()).isFile()) {
+        done(false);
+        return;
+    }
+    if (opener) {
+        done(opener(address));
+        return;
+    }
+    LinkOpener::open(running_, program, address, std::move(done));
 }
 
 } // namespace tavrin

@@ -19,8 +19,9 @@ QUrl searchAddress();
 // A mail to the address the game was built with; empty when it was built without one.
 QUrl emailAddress();
 
-// Opens the address with the desktop's default program. If the desktop cannot, a message box
-// shows the address so that it can be copied, and the game goes on.
+// Shows a shipped page in the game's help window, and hands any other address to the desktop's
+// default program. A missing page, or an address the desktop cannot open, is shown in a
+// message box, and the game goes on.
 void openLink(AppContext& ctx, QWidget* parent, const QUrl& address);
 
 } // namespace tavrin

@@ -1,6 +1,6 @@
 // Where the status strip's shields and the end window's links lead: the shipped pages of the
-// game's language (file: addresses of files that exist), or https; and what the player sees
-// when the desktop cannot open an address.
+// game's language, read in the game's help window, or https through the desktop's opener; and
+// what the player sees when a page is missing or the opener fails.
 
 #include "app/app_setup.h"
 #include "app/translations.h"
@@ -9,10 +9,19 @@
 #include "game_fixture.h"
 #include "platform/config.h"
 #include "windows/end_window.h"
+#include "windows/find_bar.h"
+#include "windows/help_window.h"
+#include "windows/links.h"
 #include "windows/start_window.h"
 #include "windows/status_strip.h"
 
 #include <QApplication>
+#include <QComboBox>
+#include <QLineEdit>
+#include <QPushButton>
+#include <QScrollBar>
+#include <QTextBlock>
+#include <QTextBrowser>
 #include <QtTest>
 
 using namespace tavrin;
@@ -43,6 +52,23 @@ void checkLocalPage(const QString& address, const QString& page, const QString& 
     QVERIFY(html.contains("</html>"));
 }
 
+// The page the game's help window of `window` shows; empty when it has none open.
+QString pageShown(QWidget& window) {
+    auto* help = window.findChild<HelpWindow*>();
+    return help && help->isVisible() ? help->browser().source().toString() : QString();
+}
+
+// The "link" lines of the game's log, each as "opened=N address".
+QStringList linkLines(const GameFixture& f) {
+    QFile log(f.dir.filePath("events.log"));
+    QStringList lines;
+    if (log.open(QIODevice::ReadOnly))
+        for (const QString& line : QString::fromUtf8(log.readAll()).split('\n'))
+            if (line.startsWith("link "))
+                lines << line.section(' ', 2) + " " + line.section(' ', 1, 1).mid(8);
+    return lines;
+}
+
 } // namespace
 
 class LinksTest : public QObject {
@@ -50,40 +76,113 @@ class LinksTest : public QObject {
 private slots:
     void initTestCase() { setUpAppearance(*qApp); }
 
-    void shieldsOpenThePagesOfTheLanguageAndASearch_data() {
+    void shieldsShowThePagesOfTheLanguageInTheGameAndSearchOutside_data() {
         QTest::addColumn<QString>("language");
         for (const char* language : {"zh-HK", "zh-TW", "en"})
             QTest::newRow(language) << language;
     }
-    void shieldsOpenThePagesOfTheLanguageAndASearch() {
+    void shieldsShowThePagesOfTheLanguageInTheGameAndSearchOutside() {
         QFETCH(QString, language);
         GameFixture f(language);
+        f.ctx->log.open(f.dir.filePath("events.log").toStdString());
         StatusStrip& status = startGame(f);
-        for (const char* shield : {"infoShield", "helpShield", "searchShield"})
-            QTest::mouseClick(&status.image(shield), Qt::LeftButton);
-        QCOMPARE(f.opened.size(), 3);
-        checkLocalPage(f.opened[0], "info", language);
-        checkLocalPage(f.opened[1], "help", language);
-        const QUrl search(f.opened[2]);
+        QTest::mouseClick(&status.image("infoShield"), Qt::LeftButton);
+        checkLocalPage(pageShown(status), "info", language);
+        QTest::mouseClick(&status.image("helpShield"), Qt::LeftButton);
+        checkLocalPage(pageShown(status), "help", language);
+        HelpWindow& help = *status.findChild<HelpWindow*>(); // one window, one history
+        QTest::mouseClick(&help.backButton(), Qt::LeftButton);
+        checkLocalPage(pageShown(status), "info", language);
+        QVERIFY(!help.backButton().isEnabled());
+        QTest::mouseClick(&help.forwardButton(), Qt::LeftButton);
+        checkLocalPage(pageShown(status), "help", language);
+        QVERIFY(f.opened.isEmpty()); // no browser needed
+        QTest::mouseClick(&status.image("searchShield"), Qt::LeftButton);
+        QCOMPARE(f.opened.size(), 1);
+        const QUrl search(f.opened[0]);
         QCOMPARE(search.scheme(), QString("https"));
         QVERIFY2(search.toEncoded().endsWith("%22coronary+heart+disease%22"),
                  search.toEncoded().constData());
         QVERIFY(f.boxes.isEmpty());
+        const QStringList logged = linkLines(f);
+        QCOMPARE(logged.size(), 3);
+        QVERIFY(logged[0].startsWith("opened=1 file://") &&
+                logged[0].endsWith("info-" + language + ".html"));
+        QVERIFY(logged[1].startsWith("opened=1 file://") &&
+                logged[1].endsWith("help-" + language + ".html"));
+        QVERIFY(logged[2].startsWith("opened=1 https://"));
     }
 
     void endWindowLinksLeadToThePagesAndTheHomePage() {
         GameFixture f("en");
         EndWindow& end = endWindowLinks(f);
-        for (const char* link : {"homeLink", "helpLink", "infoLink"})
-            QTest::mouseClick(&end.label(link), Qt::LeftButton);
-        QCOMPARE(f.opened.size(), 3);
+        QTest::mouseClick(&end.label("homeLink"), Qt::LeftButton);
         if (QString(config::homePage()).isEmpty())
-            checkLocalPage(f.opened[0], "help", "en"); // no home page built in: the help page
+            checkLocalPage(pageShown(end), "help", "en"); // no home page built in: the help page
         else
-            QCOMPARE(QUrl(f.opened[0]).scheme(), QString("https"));
-        checkLocalPage(f.opened[1], "help", "en");
-        checkLocalPage(f.opened[2], "info", "en");
+            QCOMPARE(QUrl(f.opened.value(0)).scheme(), QString("https"));
+        QTest::mouseClick(&end.label("infoLink"), Qt::LeftButton);
+        checkLocalPage(pageShown(end), "info", "en");
+        QTest::mouseClick(&end.label("helpLink"), Qt::LeftButton);
+        checkLocalPage(pageShown(end), "help", "en");
         QVERIFY(end.linksShown()); // the end window stays on its second page
+    }
+
+    // The help window as a reader uses it: sections, find, the pages' own links, Esc.
+    void helpWindowFindsJumpsAndFollowsLinks() {
+        GameFixture f("en");
+        StatusStrip& status = startGame(f);
+        status.onHelpClicked();
+        HelpWindow& help = *status.findChild<HelpWindow*>();
+        QTRY_VERIFY(help.isActiveWindow());
+        QCOMPARE(help.windowTitle(), QString("How to play – Tavrin help"));
+        QComboBox& sections = help.sections();
+        QCOMPARE(sections.count(), 10); // the contents and the nine sections
+        QCOMPARE(sections.itemText(7), QString("7. Keys"));
+        help.jumpToSection(7);
+        QCOMPARE(help.browser().textCursor().block().text(), QString("7. Keys"));
+        QVERIFY(help.browser().verticalScrollBar()->value() > 0);
+
+        // Ctrl+F, typed words found as they grow; Enter and Shift+Enter go round the page.
+        FindBar& find = help.findBar();
+        QTest::keyClick(&help.browser(), Qt::Key_F, Qt::ControlModifier);
+        QTRY_VERIFY(find.isVisible() && find.field().hasFocus()); // the Find button flashes first
+        QTest::keyClicks(&find.field(), "QUIZ");
+        const QTextCursor first = help.browser().textCursor();
+        QCOMPARE(first.selectedText().toLower(), QString("quiz")); // whatever the case
+        QTest::keyClick(&find.field(), Qt::Key_Return);
+        QVERIFY(help.browser().textCursor().position() > first.position());
+        QTest::keyClick(&find.field(), Qt::Key_Return, Qt::ShiftModifier);
+        QCOMPARE(help.browser().textCursor().position(), first.position());
+        find.field().setText("projector"); // once in the page, near its end
+        QVERIFY(find.find(false));
+        const int found = help.browser().textCursor().position();
+        QTest::keyClick(&find.field(), Qt::Key_Return); // round the end, back to the same place
+        QCOMPARE(help.browser().textCursor().position(), found);
+        QVERIFY(find.result().isEmpty());
+        find.field().setText("defibrillator"); // only in the Info Center
+        QVERIFY(!find.find(false));
+        QVERIFY(!find.result().isEmpty());
+        QCOMPARE(help.browser().textCursor().position(), found);
+        QTest::keyClick(&find.field(), Qt::Key_Escape); // puts the row away, not the window
+        QVERIFY(!find.isVisible() && help.isVisible());
+
+        // A link to the other page stays here; a source on the web goes to the desktop.
+        emit help.browser().anchorClicked(QUrl("info-en.html"));
+        QVERIFY(help.browser().source().toString().endsWith("/info-en.html"));
+        QVERIFY(help.sections().itemText(1).startsWith("1. What is coronary heart disease"));
+        emit help.browser().anchorClicked(QUrl("https://www.who.int/"));
+        QCOMPARE(f.opened, QStringList{"https://www.who.int/"});
+        QVERIFY(help.browser().source().toString().endsWith("/info-en.html"));
+        QTest::keyClick(&help.browser(), Qt::Key_F1);
+        QVERIFY(help.browser().source().toString().endsWith("/help-en.html"));
+        QCOMPARE(help.browser().verticalScrollBar()->value(), 0);
+        emit help.browser().anchorClicked(QUrl("#teachers")); // the page's own contents
+        QVERIFY(help.browser().verticalScrollBar()->value() > 0);
+        QTest::keyClick(&help.browser(), Qt::Key_Escape);
+        QVERIFY(!help.isVisible());
+        QVERIFY(f.ctx->windows.isLoaded<StatusStrip>()); // no exit question, the game goes on
+        QVERIFY(f.boxes.isEmpty());
     }
 
     void emailLinkWritesToTheBuiltInAddressOrSaysThereIsNone() {
@@ -102,8 +201,9 @@ private slots:
         }
     }
 
-    // No browser, or a handler that fails: the address is shown to be copied, and play goes on.
-    void addressTheDesktopCannotOpenIsShown_data() {
+    // No browser, or a handler that fails: the address is shown to be copied, the log says
+    // so, and play goes on. The pages still open, in the game.
+    void addressTheOpenerCannotOpenIsShown_data() {
         QTest::addColumn<QString>("language");
         QTest::addColumn<QString>("sentence");
         QTest::newRow("zh-HK") << "zh-HK"
@@ -111,23 +211,55 @@ private slots:
         QTest::newRow("en") << "en"
                             << "Cannot open this address. Copy it into your web browser:";
     }
-    void addressTheDesktopCannotOpenIsShown() {
+    void addressTheOpenerCannotOpenIsShown() {
         QFETCH(QString, language);
         QFETCH(QString, sentence);
         GameFixture f(language);
+        f.ctx->log.open(f.dir.filePath("events.log").toStdString());
         Translations translations;
         translations.use(language, qEnvironmentVariable("TAVRIN_TRANSLATIONS_ROOT"));
-        f.desktopOpens = false;
         StatusStrip& status = startGame(f);
-        status.onSearchClicked();
-        status.onInfoClicked();
-        QCOMPARE(f.boxes.size(), 2);
-        QCOMPARE(f.boxes[0], "Tavrin: " + sentence + "\n\n" + QUrl(f.opened[0]).toEncoded());
-        QVERIFY(f.boxes[1].endsWith("\n\n" + QUrl(f.opened[1]).toEncoded()));
-        QVERIFY(f.boxes[1].contains("/pages/info-" + language + ".html"));
+        // The real opener, as xdg-open behaves without a handler (exit 3), or missing.
+        const QString noHandler = f.dir.filePath("no-handler");
+        QFile script(noHandler);
+        QVERIFY(script.open(QIODevice::WriteOnly));
+        script.write("#!/bin/sh\nexit 3\n");
+        script.close();
+        script.setPermissions(script.permissions() | QFile::ExeOwner);
+        f.ctx->desktop.opener = nullptr;
+        const QString search = QString::fromLatin1(searchAddress().toEncoded());
+        int asked = 0;
+        for (const QString& program : {noHandler, f.dir.filePath("missing"), QString("true")}) {
+            f.ctx->desktop.program = program;
+            status.onSearchClicked();
+            ++asked;
+            QTRY_COMPARE(linkLines(f).size(), asked);
+        }
+        QCOMPARE(linkLines(f),
+                 (QStringList{"opened=0 " + search, "opened=0 " + search, "opened=1 " + search}));
+        const QString box = "Tavrin: " + sentence + "\n\n" + search;
+        QCOMPARE(f.boxes, (QStringList{box, box}));
         QVERIFY(f.ctx->session.state().takingThrows);
-        f.ctx->windows.get<EndWindow>().onInfoClicked();
-        QCOMPARE(f.boxes.size(), 3);
+        status.onInfoClicked();
+        checkLocalPage(pageShown(status), "info", language);
+        QCOMPARE(f.boxes.size(), 2);
+    }
+
+    // A page missing from the installed game is said to be missing, in the game.
+    void missingPageIsShownAsMissing() {
+        GameFixture f("en");
+        f.ctx->log.open(f.dir.filePath("events.log").toStdString());
+        Translations translations;
+        translations.use("en", qEnvironmentVariable("TAVRIN_TRANSLATIONS_ROOT"));
+        StatusStrip& status = startGame(f);
+        f.ctx->options.dataRoot = f.dir.path(); // a data folder without its pages
+        status.onHelpClicked();
+        const QString page = f.dir.filePath("pages/help-en.html");
+        QCOMPARE(f.boxes,
+                 QStringList{"Tavrin: This page is missing from the game's files:\n\n" + page});
+        QCOMPARE(linkLines(f), QStringList{"opened=0 " + QUrl::fromLocalFile(page).toString()});
+        QVERIFY(pageShown(status).isEmpty());
+        QVERIFY(f.opened.isEmpty());
     }
 
     // A page missing from the installation is said, and logged as not opened, without asking
