@@ -14,7 +14,6 @@ WindowDesign quizWindowLayout();
 WindowDesign targetGameWindowLayout();
 WindowDesign endWindowLayout();
 WindowDesign soundHolderLayout();
-WindowDesign imageBankLayout();
 WindowDesign howToPlayWindowLayout();
 
 // The board's squares: index i is the i-th square of the path (left, top in twips).

@@ -66,7 +66,7 @@ void DieWindow::stopTurning() {
 
 void DieWindow::showFace(bool announce) {
     const int face = ctx.session.state().dieFace;
-    image("dieFace").setPicture(ctx.windows.get<ImageBank>().dieFace(face));
+    image("dieFace").setPicture(images::dieFace(face));
     accessible::setName(image("dieFace"), dieReading(face), announce);
 }
 

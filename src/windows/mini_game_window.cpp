@@ -11,7 +11,7 @@ MiniGameWindow::MiniGameWindow(AppContext& ctx, layout::WindowDesign design, rul
 }
 
 SoundHolder& MiniGameWindow::openSounds() {
-    SoundHolder& sounds = ctx.windows.get<SoundHolder>();
+    SoundHolder& sounds = ctx.windows.load<SoundHolder>();
     sounds.openEffectsOf(game_);
     return sounds;
 }

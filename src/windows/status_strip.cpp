@@ -8,10 +8,10 @@
 #include "rules/status_digits.h"
 #include "windows/accessible_names.h"
 #include "windows/app_context.h"
-#include "windows/board_window.h"
 #include "windows/game_menu.h"
 #include "windows/image_bank.h"
 #include "windows/links.h"
+#include "windows/win_text.h"
 
 namespace tavrin {
 
@@ -39,9 +39,8 @@ void StatusStrip::standingChanged() {
 
 void StatusStrip::showNumber(const QString& digitRow, long long number) {
     const auto digits = rules::statusDigits(number);
-    const ImageBank& bank = ctx.windows.get<ImageBank>();
     for (int i = 0; i < 6; ++i)
-        pictureBox(digitRow, i).setPicture(bank.redDigit(digits[i]));
+        pictureBox(digitRow, i).setPicture(images::redDigit(digits[i]));
 }
 
 void StatusStrip::setMessage(const QString& text) {
@@ -53,7 +52,7 @@ void StatusStrip::throwPlayed(const rules::ThrowOutcome& outcome) {
 }
 
 void StatusStrip::gameWon() {
-    setMessage(BoardWindow::winText());
+    setMessage(winText());
 }
 
 void StatusStrip::onInfoClicked() {

@@ -86,10 +86,9 @@ void TargetGameWindow::onClockTick() {
 }
 
 void TargetGameWindow::showClock(const std::array<int, 6>& digits) {
-    const ImageBank& bank = ctx.windows.get<ImageBank>();
     const char* const rows[] = {"minuteDigits", "secondDigits", "hundredthDigits"};
     for (int i = 0; i < 6; ++i)
-        image(rows[i / 2], i % 2).setPicture(bank.redDigit(digits[i]));
+        image(rows[i / 2], i % 2).setPicture(images::redDigit(digits[i]));
     reading(*this, "clockReading").setReading(timeLeftReading(digits));
 }
 

@@ -46,7 +46,7 @@ private slots:
 
     void loadingPreparesTheEffectsAndStartsTheMusic() {
         startContext(false);
-        SoundHolder& snd = ctx_->windows.get<SoundHolder>();
+        SoundHolder& snd = ctx_->windows.load<SoundHolder>();
         QVERIFY(!snd.isVisible());
         QCOMPARE(snd.windowTitle(), QString("Sound: wave + midi"));
 
@@ -69,7 +69,7 @@ private slots:
 
     void theTuneStartsAgainAfterEachEndUntilUnloaded() {
         startContext(false);
-        SoundHolder& snd = ctx_->windows.get<SoundHolder>();
+        SoundHolder& snd = ctx_->windows.load<SoundHolder>();
         int ends = 0;
         connect(&snd.music, &SoundControl::done, this, [&] { ++ends; });
         QTRY_COMPARE_WITH_TIMEOUT(ends, 2, 3000);
@@ -84,9 +84,9 @@ private slots:
 
     void loadingAgainStartsFromTheLayout() {
         startContext(false);
-        ctx_->windows.get<SoundHolder>().rightSound.setCommand("Open");
+        ctx_->windows.load<SoundHolder>().rightSound.setCommand("Open");
         unloadSnd();
-        SoundHolder& snd = ctx_->windows.get<SoundHolder>();
+        SoundHolder& snd = ctx_->windows.load<SoundHolder>();
         QVERIFY(!snd.rightSound.isOpen());
         QVERIFY(snd.music.isPlaying());
     }
@@ -101,7 +101,7 @@ private slots:
         QFETCH(bool, mute);
         QFETCH(bool, withFiles);
         startContext(mute, withFiles);
-        SoundHolder& snd = ctx_->windows.get<SoundHolder>();
+        SoundHolder& snd = ctx_->windows.load<SoundHolder>();
         snd.rightSound.setCommand("Open");
         snd.rightSound.setWait(false);
         snd.rightSound.setCommand("Sound");

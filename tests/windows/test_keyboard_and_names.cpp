@@ -36,7 +36,7 @@ struct KeyboardGame : GameFixture {
 
     BoardWindow& start() {
         ctx->windows.show<StartWindow>().onStartClicked();
-        return ctx->windows.get<BoardWindow>();
+        return ctx->windows.load<BoardWindow>();
     }
 
     // A key as the player presses it, delivered to a control or window of the game.
@@ -92,9 +92,9 @@ private slots:
         BoardWindow& board = g.start();
         const auto& state = g.ctx->session.state();
         g.throwWithKey(board, 2);
-        QuizWindow& quiz = g.ctx->windows.get<QuizWindow>();
+        QuizWindow& quiz = g.ctx->windows.load<QuizWindow>();
         // Refused while the quiz is open, as a click is: the die holds the face.
-        g.throwWithKey(g.ctx->windows.get<StatusStrip>(), 4, Qt::Key_Return);
+        g.throwWithKey(g.ctx->windows.load<StatusStrip>(), 4, Qt::Key_Return);
         QCOMPARE(state.trial, 2);
         QVERIFY(state.dieHeld);
         KeyboardGame::press(quiz, Qt::Key_1, Qt::NoModifier, true); // held: no answer
@@ -105,11 +105,11 @@ private slots:
         // A held key throws once; the held face is thrown.
         KeyboardGame::press(board, Qt::Key_Space, Qt::NoModifier, true);
         QCOMPARE(state.trial, 2);
-        KeyboardGame::press(g.ctx->windows.get<DieWindow>(), Qt::Key_Enter, Qt::KeypadModifier);
+        KeyboardGame::press(g.ctx->windows.load<DieWindow>(), Qt::Key_Enter, Qt::KeypadModifier);
         QCOMPARE(state.square, 6);
         // Esc closes the target game as its close box does: no bonus.
         g.throwWithKey(board, 5);
-        TargetGameWindow& game = g.ctx->windows.get<TargetGameWindow>();
+        TargetGameWindow& game = g.ctx->windows.load<TargetGameWindow>();
         game.onTargetClicked(0);
         KeyboardGame::press(game, Qt::Key_Escape);
         QVERIFY(!g.ctx->windows.isLoaded<TargetGameWindow>());
@@ -117,7 +117,7 @@ private slots:
 
         for (int key : {Qt::Key_F1, Qt::Key_F2, Qt::Key_F3})
             KeyboardGame::press(board, key);
-        StatusStrip& status = g.ctx->windows.get<StatusStrip>();
+        StatusStrip& status = g.ctx->windows.load<StatusStrip>();
         status.onHelpClicked();
         status.onInfoClicked();
         status.onSearchClicked();
@@ -147,7 +147,7 @@ private slots:
         QCOMPARE(mark->followed(), start.control("startLink"));
 
         g.start();
-        DieWindow& die = g.ctx->windows.get<DieWindow>();
+        DieWindow& die = g.ctx->windows.load<DieWindow>();
         QCOMPARE(die.focusWidget(), die.control("dieFace"));
         QCOMPARE(die.button("spareButton").focusPolicy(), Qt::NoFocus); // outside the ball
         QCOMPARE(die.lineText("thrownFace").focusPolicy(), Qt::NoFocus);
@@ -169,7 +169,7 @@ private slots:
                               QString("%1 How to Play?").arg(QAccessible::EditableText),
                               QString("%1 START").arg(QAccessible::Button)}));
         g.start();
-        StatusStrip& status = g.ctx->windows.get<StatusStrip>();
+        StatusStrip& status = g.ctx->windows.load<StatusStrip>();
         QCOMPARE(reading(status, "scoreReading"), QString("分數 Score 1000"));
         g.throwWithKey(status, 5);
         QCOMPARE(childrenOf(status),
@@ -182,7 +182,7 @@ private slots:
                               QString("%1 步數 Throw 2 of 49").arg(QAccessible::StaticText)}));
         rules::SessionSetup(g.ctx->session).trial(50);
         QCOMPARE(reading(status, "throwReading"), QString("步數 Throw 50: no throws left"));
-        DieWindow& die = g.ctx->windows.get<DieWindow>();
+        DieWindow& die = g.ctx->windows.load<DieWindow>();
         for (int i = 0; i < 20; ++i) {
             die.onTurnTick();
             QCOMPARE(nameOf(die.image("dieFace")),
@@ -197,9 +197,9 @@ private slots:
         QVERIFY2(QString::fromUtf8(readme.readAll()).contains(keyListText()),
                  "README.md does not show the key list as the game has it");
         g.start();
-        QCOMPARE(g.ctx->windows.get<DieWindow>().image("dieFace").toolTip(),
+        QCOMPARE(g.ctx->windows.load<DieWindow>().image("dieFace").toolTip(),
                  QString("擲骰子(Click here to throw the dice)  [Space or Enter]"));
-        StatusStrip& status = g.ctx->windows.get<StatusStrip>();
+        StatusStrip& status = g.ctx->windows.load<StatusStrip>();
         QCOMPARE(QAccessible::queryAccessibleInterface(&status.image("exitShield"))
                      ->text(QAccessible::Description),
                  QString("離開(Exit)  [Esc or Ctrl+Q]"));

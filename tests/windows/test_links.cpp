@@ -22,7 +22,7 @@ namespace {
 
 StatusStrip& startGame(GameFixture& f) {
     f.ctx->windows.show<StartWindow>().onStartClicked();
-    return f.ctx->windows.get<StatusStrip>();
+    return f.ctx->windows.load<StatusStrip>();
 }
 
 EndWindow& endWindowLinks(GameFixture& f) {
@@ -126,7 +126,7 @@ private slots:
         QVERIFY(f.boxes[1].endsWith("\n\n" + QUrl(f.opened[1]).toEncoded()));
         QVERIFY(f.boxes[1].contains("/pages/info-" + language + ".html"));
         QVERIFY(f.ctx->session.state().takingThrows);
-        f.ctx->windows.get<EndWindow>().onInfoClicked();
+        f.ctx->windows.load<EndWindow>().onInfoClicked();
         QCOMPARE(f.boxes.size(), 3);
     }
 };

@@ -44,19 +44,19 @@ struct QuizFixture : GameFixture {
 
     // As a throw onto a quiz square opens it, with the die turning.
     QuizWindow& open() {
-        ctx->windows.get<DieWindow>();
+        ctx->windows.load<DieWindow>();
         ctx->session.openMiniGame(rules::MiniGame::Quiz);
         return ctx->windows.show<QuizWindow>();
     }
 
     // A real click on answer button `index`.
     void click(int index) {
-        QTest::mouseClick(&ctx->windows.get<QuizWindow>().button("answerButtons", index),
+        QTest::mouseClick(&ctx->windows.load<QuizWindow>().button("answerButtons", index),
                           Qt::LeftButton);
     }
 
     QString caption(const char* label) const {
-        return ctx->windows.get<QuizWindow>().label(label).caption();
+        return ctx->windows.load<QuizWindow>().label(label).caption();
     }
 
     QStringList log() const {
@@ -65,7 +65,7 @@ struct QuizFixture : GameFixture {
         return QString::fromUtf8(file.readAll()).split('\n', Qt::SkipEmptyParts);
     }
 
-    bool dieTurns() { return ctx->windows.get<DieWindow>().isTurning(); }
+    bool dieTurns() { return ctx->windows.load<DieWindow>().isTurning(); }
 
     QString scoreShownAtBox;
 };
@@ -102,8 +102,8 @@ private slots:
     void fiveWrongAnswersLoseTwoHundredFifty() {
         QuizFixture f;
         QuizWindow& quiz = f.open();
-        SoundControl& boo = f.ctx->windows.get<SoundHolder>().wrongSound;
-        SoundControl& yeah = f.ctx->windows.get<SoundHolder>().rightSound;
+        SoundControl& boo = f.ctx->windows.load<SoundHolder>().wrongSound;
+        SoundControl& yeah = f.ctx->windows.load<SoundHolder>().rightSound;
         QCOMPARE(boo.command(), QString("Open"));
         QCOMPARE(yeah.command(), QString("Open"));
         const QStringList scores = {"-50", "-100", "-150", "-200"};
@@ -111,7 +111,7 @@ private slots:
             f.click(0);
             QCOMPARE(boo.command(), QString("Sound"));
             QCOMPARE(f.caption("score"), "Score: " + scores[n - 1]);
-            const int k = f.ctx->windows.get<QuizWindow>().round()->questionNumber();
+            const int k = f.ctx->windows.load<QuizWindow>().round()->questionNumber();
             QCOMPARE(f.caption("choices"), expectedOptions(k, " "));
             QVERIFY(f.boxes.isEmpty());
         }
@@ -162,10 +162,10 @@ private slots:
         f.open();
         f.click(1);
         f.click(1);
-        f.ctx->windows.get<DieWindow>().dieReleased();      // as the board left it
-        QVERIFY(!f.ctx->windows.get<QuizWindow>().close()); // the registry destroys it later
+        f.ctx->windows.load<DieWindow>().dieReleased();      // as the board left it
+        QVERIFY(!f.ctx->windows.load<QuizWindow>().close()); // the registry destroys it later
         // The sound devices stay open: the next quiz opens them again.
-        QCOMPARE(f.ctx->windows.get<SoundHolder>().rightSound.command(), QString("Sound"));
+        QCOMPARE(f.ctx->windows.load<SoundHolder>().rightSound.command(), QString("Sound"));
         QVERIFY(!f.ctx->windows.isLoaded<QuizWindow>());
         QVERIFY(f.boxes.isEmpty());
         QCOMPARE(f.ctx->session.state().score, 1000LL);

@@ -31,7 +31,7 @@ void startOnTargetBoard(GameFixture& f) {
 // Throws a three through the die's own handler: the board opens the next target square.
 TargetGameWindow& openTargetGame(GameFixture& f) {
     rules::SessionSetup(f.ctx->session).dieFace(3);
-    f.ctx->windows.get<DieWindow>().onDieClicked();
+    f.ctx->windows.load<DieWindow>().onDieClicked();
     TargetGameWindow* game = f.ctx->windows.find<TargetGameWindow>();
     if (!game)
         throw std::runtime_error("the target game did not open");
@@ -50,7 +50,7 @@ void runOut(GameFixture& f, TargetGameWindow& game) {
 }
 
 QImage digitPicture(GameFixture& f, int d) {
-    return f.ctx->windows.get<ImageBank>().redDigit(d).toImage();
+    return images::redDigit(d).toImage();
 }
 
 // A context that really plays (SDL's dummy driver in the tests), so the devices can be watched.
@@ -109,10 +109,10 @@ private slots:
         QVERIFY(
             game.image("secondDigits", 0).picture().isNull()); // no digits before the first tick
         // The throw that opened the game still released the die afterwards.
-        QVERIFY(f.ctx->windows.get<DieWindow>().isTurning());
+        QVERIFY(f.ctx->windows.load<DieWindow>().isTurning());
         // The board takes no throw while the game is open.
         const int trial = f.ctx->session.state().trial;
-        f.ctx->windows.get<DieWindow>().onDieClicked();
+        f.ctx->windows.load<DieWindow>().onDieClicked();
         QCOMPARE(f.ctx->session.state().trial, trial);
     }
 
@@ -140,14 +140,14 @@ private slots:
         GameFixture f;
         startOnTargetBoard(f);
         TargetGameWindow& game = openTargetGame(f);
-        f.ctx->windows.get<DieWindow>().miniGameOpened(rules::MiniGame::Target); // held still
+        f.ctx->windows.load<DieWindow>().miniGameOpened(rules::MiniGame::Target); // held still
         game.onClockTick();
         QVERIFY(f.boxes.isEmpty());
         runOut(f, game);
         QCOMPARE(f.boxes, QStringList{"Tavrin: Bonus: 0"});
         QCOMPARE(f.ctx->session.state().score, 1000LL);
         QVERIFY(f.ctx->session.state().takingThrows);
-        QVERIFY(f.ctx->windows.get<DieWindow>().isTurning());
+        QVERIFY(f.ctx->windows.load<DieWindow>().isTurning());
         QVERIFY(!f.ctx->windows.isLoaded<TargetGameWindow>());
     }
 
@@ -237,7 +237,7 @@ private slots:
     void causesSoundTheHitAndHabitsTheBlip() {
         AudibleGame g;
         TargetGameWindow& game = g.ctx->windows.show<TargetGameWindow>();
-        SoundHolder& snd = g.ctx->windows.get<SoundHolder>();
+        SoundHolder& snd = g.ctx->windows.load<SoundHolder>();
         QVERIFY(snd.hitSound.isOpen() && snd.missSound.isOpen());
         QVERIFY(snd.hitSound.isPlaying()); // the opening shot
         QVERIFY(!snd.missSound.isPlaying());
@@ -258,13 +258,13 @@ private slots:
         startOnTargetBoard(f);
         TargetGameWindow& game = openTargetGame(f);
         click(game, 0, 2);
-        f.ctx->windows.get<DieWindow>().miniGameOpened(rules::MiniGame::Target); // held still
+        f.ctx->windows.load<DieWindow>().miniGameOpened(rules::MiniGame::Target); // held still
         game.close();
         QVERIFY(!f.ctx->windows.isLoaded<TargetGameWindow>());
         QVERIFY(f.boxes.isEmpty());
         QCOMPARE(f.ctx->session.state().score, 1000LL);
         QVERIFY(f.ctx->session.state().takingThrows);
-        QVERIFY(!f.ctx->windows.get<DieWindow>().isTurning()); // untouched
+        QVERIFY(!f.ctx->windows.load<DieWindow>().isTurning()); // untouched
         // A late tick before the window is deleted ends nothing, even with the time up.
         f.clock.now += 20;
         game.onClockTick();
@@ -273,7 +273,7 @@ private slots:
         QCOMPARE(logLines(log, "^(bonus|close|targets) "), QStringList{"close game=target"});
         // The board takes throws again.
         rules::SessionSetup(f.ctx->session).dieFace(1);
-        f.ctx->windows.get<DieWindow>().onDieClicked();
+        f.ctx->windows.load<DieWindow>().onDieClicked();
         QCOMPARE(f.ctx->session.state().trial, 3);
     }
 
@@ -294,7 +294,7 @@ private slots:
         startOnTargetBoard(f);
         TargetGameWindow& game = openTargetGame(f);
         QVERIFY(QTest::qWaitForWindowActive(&game)); // it takes the activation as it opens
-        StatusStrip& status = f.ctx->windows.get<StatusStrip>();
+        StatusStrip& status = f.ctx->windows.load<StatusStrip>();
         status.activateWindow();
         QTRY_COMPARE(QApplication::activeWindow(), static_cast<QWidget*>(&game));
         // A message box of the program keeps the activation.

@@ -11,7 +11,6 @@
 #include "windows/die_window.h"
 #include "windows/drag_handle.h"
 #include "windows/end_window.h"
-#include "windows/image_bank.h"
 #include "windows/quiz_window.h"
 #include "windows/sound_holder.h"
 #include "windows/start_window.h"
@@ -47,8 +46,8 @@ public:
     // The four playing windows where the handle puts them, as one picture.
     void savePlayingScreen(AppContext& ctx, const QString& name) const {
         std::vector<GameWindow*> windows{
-            &ctx.windows.get<BoardWindow>(), &ctx.windows.get<StatusStrip>(),
-            &ctx.windows.get<DieWindow>(), &ctx.windows.get<DragHandle>()};
+            &ctx.windows.load<BoardWindow>(), &ctx.windows.load<StatusStrip>(),
+            &ctx.windows.load<DieWindow>(), &ctx.windows.load<DragHandle>()};
         QRect area;
         for (GameWindow* w : windows)
             area |= w->geometry();
@@ -73,7 +72,7 @@ private:
 
 void throwDie(AppContext& ctx, int face) {
     rules::SessionSetup(ctx.session).dieFace(face);
-    ctx.windows.get<DieWindow>().onDieClicked();
+    ctx.windows.load<DieWindow>().onDieClicked();
 }
 
 } // namespace
@@ -99,17 +98,16 @@ int main(int argc, char* argv[]) {
     const Renderer render(argv[2]);
 
     render.save(ctx.windows.show<StartWindow>(), "start-window");
-    ctx.windows.get<StartWindow>().onStartClicked();
+    ctx.windows.load<StartWindow>().onStartClicked();
     render.savePlayingScreen(ctx, "playing-after-start");
     for (int face : {1, 5, 4, 1})
         throwDie(ctx, face);
     render.savePlayingScreen(ctx, "playing-in-play");
-    render.save(ctx.windows.get<BoardWindow>(), "board");
-    render.save(ctx.windows.get<StatusStrip>(), "status-strip");
-    render.save(ctx.windows.get<DieWindow>(), "die");
-    render.save(ctx.windows.get<DragHandle>(), "drag-handle");
-    render.save(ctx.windows.get<ImageBank>(), "image-bank");
-    render.save(ctx.windows.get<SoundHolder>(), "sound-holder");
+    render.save(ctx.windows.load<BoardWindow>(), "board");
+    render.save(ctx.windows.load<StatusStrip>(), "status-strip");
+    render.save(ctx.windows.load<DieWindow>(), "die");
+    render.save(ctx.windows.load<DragHandle>(), "drag-handle");
+    render.save(ctx.windows.load<SoundHolder>(), "sound-holder");
 
     QuizWindow& quiz = ctx.windows.show<QuizWindow>();
     render.save(quiz, "quiz");
