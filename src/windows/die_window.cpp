@@ -32,17 +32,12 @@ void DieWindow::onTurnTick() {
 
 void DieWindow::onDieClicked() {
     stopTurning();
-    lineText("thrownFace").setText(QString::number(ctx.session.state().dieFace));
     showFace(true);
     ctx.session.throwDie();
 }
 
 bool DieWindow::isTurning() const {
     return timer("turnTimer").interval() != 0;
-}
-
-void DieWindow::miniGameOpened(rules::MiniGame) {
-    stopTurning();
 }
 
 void DieWindow::dieReleased() {

@@ -84,7 +84,6 @@ private slots:
         QuizFixture f;
         QuizWindow& quiz = f.open();
         QVERIFY(!f.ctx->session.state().takingThrows);
-        QVERIFY(!f.dieTurns());
         QCOMPARE(quiz.windowTitle(), QString("Game1  -  冠 心 病 問 答 遊 戲"));
         QCOMPARE(f.caption("score"), QString("Score: 0 "));
         const int k = quiz.round()->questionNumber();

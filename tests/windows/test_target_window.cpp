@@ -49,7 +49,7 @@ void runOut(GameFixture& f, TargetGameWindow& game) {
     game.onClockTick();
 }
 
-QImage digitPicture(GameFixture& f, int d) {
+QImage digitPicture(int d) {
     return images::redDigit(d).toImage();
 }
 
@@ -126,13 +126,13 @@ private slots:
                                "secondDigits", "hundredthDigits", "hundredthDigits"};
         const int expected[] = {0, 0, 1, 9, 7, 5};
         for (int i = 0; i < 6; ++i)
-            QCOMPARE(game.image(names[i], i % 2).picture().toImage(), digitPicture(f, expected[i]));
+            QCOMPARE(game.image(names[i], i % 2).picture().toImage(), digitPicture(expected[i]));
         f.clock.now += 7.25; // 12.5 left
         game.onClockTick();
-        QCOMPARE(game.image("secondDigits", 0).picture().toImage(), digitPicture(f, 1));
-        QCOMPARE(game.image("secondDigits", 1).picture().toImage(), digitPicture(f, 2));
-        QCOMPARE(game.image("hundredthDigits", 0).picture().toImage(), digitPicture(f, 5));
-        QCOMPARE(game.image("hundredthDigits", 1).picture().toImage(), digitPicture(f, 0));
+        QCOMPARE(game.image("secondDigits", 0).picture().toImage(), digitPicture(1));
+        QCOMPARE(game.image("secondDigits", 1).picture().toImage(), digitPicture(2));
+        QCOMPARE(game.image("hundredthDigits", 0).picture().toImage(), digitPicture(5));
+        QCOMPARE(game.image("hundredthDigits", 1).picture().toImage(), digitPicture(0));
         QCOMPARE(game.image("minuteDigits", 1).size(), QSize(16, 21)); // the digit picture's size
     }
 
@@ -140,7 +140,6 @@ private slots:
         GameFixture f;
         startOnTargetBoard(f);
         TargetGameWindow& game = openTargetGame(f);
-        f.ctx->windows.load<DieWindow>().miniGameOpened(rules::MiniGame::Target); // held still
         game.onClockTick();
         QVERIFY(f.boxes.isEmpty());
         runOut(f, game);
@@ -258,13 +257,11 @@ private slots:
         startOnTargetBoard(f);
         TargetGameWindow& game = openTargetGame(f);
         click(game, 0, 2);
-        f.ctx->windows.load<DieWindow>().miniGameOpened(rules::MiniGame::Target); // held still
         game.close();
         QVERIFY(!f.ctx->windows.isLoaded<TargetGameWindow>());
         QVERIFY(f.boxes.isEmpty());
         QCOMPARE(f.ctx->session.state().score, 1000LL);
         QVERIFY(f.ctx->session.state().takingThrows);
-        QVERIFY(!f.ctx->windows.load<DieWindow>().isTurning()); // untouched
         // A late tick before the window is deleted ends nothing, even with the time up.
         f.clock.now += 20;
         game.onClockTick();
