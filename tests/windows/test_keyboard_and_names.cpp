@@ -152,8 +152,17 @@ private slots:
         EndWindow& end = g.ctx->windows.show<EndWindow>();
         QCOMPARE(end.focusWidget(), end.control("nextLink"));
         QCOMPARE(end.label("emailLink").focusPolicy(), Qt::NoFocus); // below the window yet
+        QApplication::setActiveWindow(&end);
+        end.label("nextLink").setFocus();
         KeyboardGame::press(end.label("nextLink"), Qt::Key_Space);
         QCOMPARE(end.label("emailLink").focusPolicy(), Qt::TabFocus);
+        // The outline fits "END ->" as a fresh one would, and the hint's words stay over it.
+        auto* endMark = end.findChild<FocusMark*>();
+        const QRect turned = endMark->geometry();
+        endMark->follow(nullptr);
+        endMark->follow(&end.label("nextLink"));
+        QCOMPARE(turned, endMark->geometry());
+        QVERIFY(end.children().indexOf(&end.label("linksHint")) > end.children().indexOf(endMark));
         KeyboardGame::press(end.label("nextLink"), Qt::Key_Space, Qt::NoModifier, true);
         QVERIFY(g.ctx->windows.isLoaded<EndWindow>()); // a held key is no second press
     }
