@@ -70,6 +70,17 @@ void DragHandle::onHandleDragged(double x, double y) {
 void DragHandle::onHandleReleased() {
     dragging_ = false;
     placeGroup();
+    keepPlace();
+}
+
+void DragHandle::moveGroupBy(QPoint offset) {
+    if (!windowsCanBePlaced())
+        return; // the compositor alone places windows there
+    moveFrameBy(offset);
+    placeGroup();
+}
+
+void DragHandle::keepPlace() {
     if (ctx.settings.handlePlace != pos()) {
         ctx.settings.handlePlace = pos();
         ctx.saveSettings();
@@ -156,9 +167,9 @@ void DragHandle::followMovedWindow(GameWindow* moved) {
         offset = kStatusOffset;
     else if (moved == g.die)
         offset = kDieOffset;
-    setLeftTwips(moved->leftTwips() - offset.x());
-    setTopTwips(moved->topTwips() - offset.y());
-    placeGroup();
+    const QPoint place(layout::px(moved->leftTwips() - offset.x()),
+                       layout::px(moved->topTwips() - offset.y()));
+    moveGroupBy(place - frameGeometry().topLeft());
 }
 
 void DragHandle::systemClose() {
