@@ -20,7 +20,7 @@ for group in "$@"; do
     # game's accessibility tree on a private AT-SPI bus; the desktop tests run a window manager
     # and a headless Wayland compositor.
     test) packages+=(reuse x11-utils dbus-daemon at-spi2-core python3-pyatspi dbus-x11 openbox
-        weston wmctrl gdb) ;;
+        weston wmctrl gdb clang-format) ;;
     package) packages+=(dpkg-dev file lintian desktop-file-utils appstream) ;;
     fuzz) packages+=(clang libclang-rt-dev) ;;
     *) echo "install-deps.sh: unknown group '$group' (test, package, fuzz)" >&2 && exit 2 ;;

@@ -66,9 +66,10 @@ QList<QCommandLineOption> qtOptions() {
 
 struct GameOptions {
     QCommandLineOption lang{"lang",
-                            "Play the content set <lang> (zh-TW, zh-HK or en) and show the game's "
-                            "texts in its language, whatever the system's language or the "
-                            "choice in the game's menu.",
+                            QString("Play the content set <lang> (%1) and show the game's texts "
+                                    "in its language, whatever the system's language or the "
+                                    "choice in the game's menu.")
+                                .arg(QString::fromStdString(rules::contentLanguageChoices())),
                             "lang"};
     QCommandLineOption dataDir{"data-dir",
                                "Read the three content files (board, messages, quiz) from <dir> "
@@ -211,8 +212,8 @@ bool chooseLanguage(const QCommandLineParser& parser, const GameOptions& game, O
     }
     const auto named = rules::contentLanguageNamed(parser.value(game.lang).toStdString());
     if (!named) {
-        std::fprintf(stderr, "tavrin: --lang takes zh-TW, zh-HK or en, not \"%s\"\n",
-                     qPrintable(parser.value(game.lang)));
+        std::fprintf(stderr, "tavrin: --lang takes %s, not \"%s\"\n",
+                     rules::contentLanguageChoices().c_str(), qPrintable(parser.value(game.lang)));
         exitCode = 1;
         return false;
     }

@@ -38,11 +38,14 @@ int reportContentChecks(const Options& options) {
     QStringList dirs{options.dataDir};
     if (options.dataDir.isEmpty()) {
         dirs.clear();
-        for (std::string_view set : rules::kContentLanguages) {
-            const QString language = QString::fromUtf8(set.data(), set.size());
+        // The designed set first, then the others.
+        QStringList languages{QString::fromUtf8(rules::kDesignedLanguage)};
+        for (const rules::ContentLanguage& set : rules::kContentLanguages)
+            if (set.code != rules::kDesignedLanguage)
+                languages << QString::fromUtf8(set.code);
+        for (const QString& language : languages)
             if (!options.languageGiven || options.language == language)
                 dirs << QDir(options.dataRoot).filePath(language);
-        }
     }
     int exitCode = 0;
     for (const QString& dir : dirs) {

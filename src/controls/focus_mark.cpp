@@ -1,6 +1,7 @@
 #include "controls/focus_mark.h"
 
 #include "controls/accessible.h"
+#include "controls/label_control.h"
 
 #include <QEvent>
 #include <QLabel>
@@ -33,8 +34,10 @@ FocusMark::FocusMark(QWidget* parent) : QWidget(parent) {
 }
 
 void FocusMark::follow(QWidget* control) {
-    if (control_)
+    if (control_) {
         control_->removeEventFilter(this);
+        disconnect(control_, nullptr, this, nullptr);
+    }
     control_ = control;
     if (!control || !control->parentWidget()) {
         hide();
@@ -43,6 +46,9 @@ void FocusMark::follow(QWidget* control) {
     if (parentWidget() != control->parentWidget())
         setParent(control->parentWidget());
     control->installEventFilter(this);
+    // A new caption has words of another width.
+    if (auto* label = qobject_cast<LabelControl*>(control))
+        connect(label, &LabelControl::captionChanged, this, &FocusMark::fit);
     fit();
 }
 
@@ -52,8 +58,23 @@ void FocusMark::fit() {
         return;
     }
     setGeometry(markedArea(*control_).adjusted(-kMargin, -kMargin, kMargin, kMargin));
-    raise();
+    stackJustAboveControl();
     show();
+}
+
+// Over its control, but under the captions in front of it: where the margin reaches a
+// neighbouring caption, its words stay whole over the outline.
+void FocusMark::stackJustAboveControl() {
+    const QObjectList& siblings = parentWidget()->children();
+    bool aboveControl = false;
+    for (QObject* sibling : siblings) {
+        if (aboveControl && sibling != this && sibling->isWidgetType()) {
+            stackUnder(static_cast<QWidget*>(sibling));
+            return;
+        }
+        aboveControl = aboveControl || sibling == control_;
+    }
+    raise();
 }
 
 bool FocusMark::eventFilter(QObject* watched, QEvent* event) {

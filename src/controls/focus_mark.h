@@ -25,6 +25,7 @@ protected:
 
 private:
     void fit();
+    void stackJustAboveControl();
 
     QPointer<QWidget> control_;
 };

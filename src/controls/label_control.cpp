@@ -20,8 +20,10 @@ LabelControl::LabelControl(QWidget* parent) : QLabel(parent) {
 void LabelControl::setCaption(const QString& caption) {
     const QString old = text();
     setText(caption);
-    if (old != caption)
+    if (old != caption) {
         accessible::textChanged(*this, old);
+        emit captionChanged();
+    }
 }
 
 void LabelControl::setSunkenBorder(bool sunken) {

@@ -21,6 +21,7 @@ public:
 
 signals:
     void clicked();
+    void captionChanged();
 
 protected:
     // A label that takes the focus acts on Enter and Space, as a button does.

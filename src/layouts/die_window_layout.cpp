@@ -17,16 +17,10 @@ WindowDesign dieWindowLayout() {
     w.clientWidth = 2670, w.clientHeight = 2055;
     w.background = "picGreenBall";
 
-    ControlDesign text =
-        box(ControlKind::TextBox, {"thrownFace", "Text1"}, -1, 2040, 1440, 2175, 405);
-    text.caption = "Text1";
-    ControlDesign command =
-        box(ControlKind::CommandButton, {"spareButton", "Command1"}, -1, 2040, 120, 2175, 1215);
-    command.caption = "Command1";
     ControlDesign dice = image({"dieFace", "imgDice"}, -1, 480, 240, 1050, 1500);
     dice.tooltip = QT_TRANSLATE_NOOP("dieWindow", "擲骰子(Click here to throw the dice)");
 
-    w.controls = {text, command, dice};
+    w.controls = {dice};
     w.timers = {{"turnTimer", "Timer1", 150, false}};
     return w;
 }

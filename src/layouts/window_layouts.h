@@ -13,7 +13,6 @@ WindowDesign dragHandleLayout();
 WindowDesign quizWindowLayout();
 WindowDesign targetGameWindowLayout();
 WindowDesign endWindowLayout();
-WindowDesign imageBankLayout();
 WindowDesign howToPlayWindowLayout();
 
 // The board's squares: index i is the i-th square of the path (left, top in twips).

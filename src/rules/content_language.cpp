@@ -33,9 +33,19 @@ std::pair<std::string, std::string> languageAndTerritory(std::string_view locale
 
 } // namespace
 
+std::string contentLanguageChoices() {
+    std::string choices;
+    for (std::size_t i = 0; i < kContentLanguages.size(); ++i) {
+        if (i > 0)
+            choices += i + 1 == kContentLanguages.size() ? " or " : ", ";
+        choices += kContentLanguages[i].code;
+    }
+    return choices;
+}
+
 std::optional<std::string> contentLanguageNamed(std::string_view name) {
-    if (std::find(kContentLanguages.begin(), kContentLanguages.end(), name) ==
-        kContentLanguages.end())
+    if (std::none_of(kContentLanguages.begin(), kContentLanguages.end(),
+                     [name](const ContentLanguage& set) { return set.code == name; }))
         return std::nullopt;
     return std::string(name);
 }
@@ -43,7 +53,7 @@ std::optional<std::string> contentLanguageNamed(std::string_view name) {
 std::string contentLanguageForLocale(std::string_view localeName) {
     const auto [language, territory] = languageAndTerritory(localeName);
     if (language.empty() || language == "c" || language == "posix")
-        return "zh-HK";
+        return std::string(kDesignedLanguage);
     if (language != "zh")
         return "en";
     return territory == "hk" || territory == "mo" ? "zh-HK" : "zh-TW";

@@ -7,8 +7,26 @@
 
 namespace tavrin::rules {
 
-// The content sets the game ships, one folder each under the data directory.
-inline constexpr std::array<std::string_view, 3> kContentLanguages = {"zh-HK", "zh-TW", "en"};
+// A content set the game ships: its folder under the data directory (and its name on the
+// command line), and the language named in its own words for the menu.
+struct ContentLanguage {
+    std::string_view code;
+    std::string_view ownName;
+};
+
+// Every content set, in the order the menu and the command line name them. The content tools
+// (tools/content) read the codes from the lines below: one set to a line.
+inline constexpr std::array<ContentLanguage, 3> kContentLanguages = {{
+    {"zh-TW", "繁體中文（台灣）"},
+    {"zh-HK", "繁體中文（香港）"},
+    {"en", "English"},
+}};
+
+// The set the game has always played, and the one a machine with no language chosen gets.
+inline constexpr std::string_view kDesignedLanguage = "zh-HK";
+
+// The codes as a sentence names them: "zh-TW, zh-HK or en".
+std::string contentLanguageChoices();
 
 // The set named exactly as on the command line ("zh-TW", "zh-HK" or "en"), or nothing.
 std::optional<std::string> contentLanguageNamed(std::string_view name);

@@ -15,12 +15,4 @@ long long targetPoints(int index) {
     return isCauseTarget(index) ? kPointsPerTarget : -kPointsPerTarget;
 }
 
-std::string targetScoreCaption(long long gameScore) {
-    return "Score: " + std::to_string(gameScore) + " ";
-}
-
-std::string targetBonusText(long long gameScore) {
-    return "Bonus: " + std::to_string(gameScore);
-}
-
 } // namespace tavrin::rules

@@ -1,7 +1,5 @@
 #pragma once
 
-#include <string>
-
 namespace tavrin::rules {
 
 inline constexpr int kTargetCount = 5;
@@ -11,11 +9,5 @@ bool isCauseTarget(int index);
 
 // What one click on a target is worth: a cause wins 100 points, a healthy habit loses 100.
 long long targetPoints(int index);
-
-// The score line of the target window: "Score: " and the points, then one blank.
-std::string targetScoreCaption(long long gameScore);
-
-// The message shown when the time is up.
-std::string targetBonusText(long long gameScore);
 
 } // namespace tavrin::rules

@@ -81,9 +81,6 @@ void describeBoard(GameWindow& w) {
 void describeDie(GameWindow& w) {
     w.setAccessibleName("骰子 Die");
     accessible::setRole(*w.control("dieFace"), Role::Button);
-    // Outside the ball: never seen, so never read either.
-    hide(w, "spareButton");
-    hide(w, "thrownFace");
 }
 
 void describeStatusStrip(GameWindow& w) {

@@ -6,14 +6,10 @@
 #include "rules/content_error.h"
 #include "rules/quiz_rules.h"
 #include "windows/app_context.h"
-#include "windows/die_window.h"
-#include "windows/drag_handle.h"
-#include "windows/end_window.h"
 #include "windows/game_menu.h"
 #include "windows/image_bank.h"
-#include "windows/quiz_window.h"
-#include "windows/status_strip.h"
-#include "windows/target_game_window.h"
+#include "windows/playing_screen.h"
+#include "windows/win_text.h"
 
 namespace tavrin {
 namespace {
@@ -29,7 +25,7 @@ BoardWindow::BoardWindow(AppContext& ctx) : GameWindow(ctx, layout::boardWindowL
 }
 
 void BoardWindow::onLoad() {
-    openCompanionWindows();
+    openCompanionWindows(ctx);
     ctx.rng.reseed();
     try {
         ctx.session.start(rules::readBoardFiles(ctx.contentDir()));
@@ -45,20 +41,11 @@ void BoardWindow::onLoad() {
     listenToSession();
 }
 
-void BoardWindow::openCompanionWindows() {
-    ctx.windows.show<StatusStrip>();
-    ctx.windows.show<DieWindow>();
-    ctx.windows.show<DragHandle>();
-    ctx.audio.startMusic();
-    ctx.windows.get<DragHandle>().placeGroupOnScreen();
-}
-
 void BoardWindow::showSquares() {
-    const ImageBank& bank = ctx.windows.get<ImageBank>();
     for (int i = 0; i < rules::kSquareCount; ++i) {
         ImageControl& square = image("squares", i);
         square.setPicture(
-            bank.squarePicture(rules::tilePictureIndex(ctx.session.board().values[i])));
+            images::squarePicture(rules::tilePictureIndex(ctx.session.board().values[i])));
         // Square boxes on a square grid; the unscaled picture sits in the middle of its box.
         square.setBorder(false);
         square.setCentered(true);
@@ -82,10 +69,7 @@ void BoardWindow::throwPlayed(const rules::ThrowOutcome& outcome) {
 }
 
 void BoardWindow::miniGameOpened(rules::MiniGame game) {
-    if (game == rules::MiniGame::Quiz)
-        ctx.windows.show<QuizWindow>();
-    else
-        ctx.windows.show<TargetGameWindow>();
+    openMiniGameWindow(ctx, game);
 }
 
 void BoardWindow::gameWon() {
@@ -105,15 +89,9 @@ void BoardWindow::onUnload() {
 }
 
 void BoardWindow::runEndSequence() {
-    ctx.windows.unload<DieWindow>();
-    ctx.windows.unload<DragHandle>();
-    ctx.windows.unload<QuizWindow>();
-    ctx.windows.unload<TargetGameWindow>();
-    ctx.audio.stopMusic();
-    ctx.windows.unload<ImageBank>();
-    ctx.windows.unload<StatusStrip>();
+    closeCompanionWindows(ctx);
     hide();
-    ctx.windows.show<EndWindow>();
+    showEndWindow(ctx);
 }
 
 } // namespace tavrin

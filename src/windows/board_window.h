@@ -4,10 +4,6 @@
 
 namespace tavrin {
 
-// The win text, shown in the message line and in a message box.
-inline constexpr const char* kWinText =
-    QT_TRANSLATE_NOOP("tavrin::BoardWindow", "恭喜你!你成功在50步內拿到5000分!!");
-
 // The board: 38 squares on a spiral path, the player's character and the heart in the middle.
 // It starts the game session when it loads, opens the mini-game a throw lands on, and leads to
 // the end window when the game is over (or when the board is closed).
@@ -24,11 +20,7 @@ public:
     void gameWon() override;
     void gameEnded() override;
 
-    // The win text in the game's language.
-    static QString winText() { return tr(kWinText); }
-
 private:
-    void openCompanionWindows();
     void showSquares();
     void placeCharacter(int square);
     void runEndSequence();

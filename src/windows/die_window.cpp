@@ -32,17 +32,12 @@ void DieWindow::onTurnTick() {
 
 void DieWindow::onDieClicked() {
     stopTurning();
-    lineText("thrownFace").setText(QString::number(ctx.session.state().dieFace));
     showFace(true);
     ctx.session.throwDie();
 }
 
 bool DieWindow::isTurning() const {
     return timer("turnTimer").interval() != 0;
-}
-
-void DieWindow::miniGameOpened(rules::MiniGame) {
-    stopTurning();
 }
 
 void DieWindow::dieReleased() {
@@ -66,7 +61,7 @@ void DieWindow::stopTurning() {
 
 void DieWindow::showFace(bool announce) {
     const int face = ctx.session.state().dieFace;
-    image("dieFace").setPicture(ctx.windows.get<ImageBank>().dieFace(face));
+    image("dieFace").setPicture(images::dieFace(face));
     accessible::setName(image("dieFace"), dieReading(face), announce);
 }
 

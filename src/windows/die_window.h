@@ -18,7 +18,6 @@ public:
 
     bool isTurning() const;
 
-    void miniGameOpened(rules::MiniGame game) override;
     void dieReleased() override;
     void miniGameClosed(rules::MiniGame game, rules::MiniGameEnd how) override;
 

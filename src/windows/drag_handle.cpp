@@ -4,11 +4,9 @@
 #include "layouts/window_layouts.h"
 #include "platform/window_system.h"
 #include "windows/app_context.h"
-#include "windows/board_window.h"
-#include "windows/die_window.h"
 #include "windows/group_place.h"
+#include "windows/playing_screen.h"
 #include "windows/screen_fit.h"
-#include "windows/status_strip.h"
 
 #include <QCoreApplication>
 #include <QMouseEvent>
@@ -72,6 +70,17 @@ void DragHandle::onHandleDragged(double x, double y) {
 void DragHandle::onHandleReleased() {
     dragging_ = false;
     placeGroup();
+    keepPlace();
+}
+
+void DragHandle::moveGroupBy(QPoint offset) {
+    if (!windowsCanBePlaced())
+        return; // the compositor alone places windows there
+    moveFrameBy(offset);
+    placeGroup();
+}
+
+void DragHandle::keepPlace() {
     if (ctx.settings.handlePlace != pos()) {
         ctx.settings.handlePlace = pos();
         ctx.saveSettings();
@@ -79,32 +88,34 @@ void DragHandle::onHandleReleased() {
 }
 
 void DragHandle::placeGroup() {
+    const HandleGroup g = handleGroup(ctx.windows);
+    if (!g.board || !g.status || !g.die)
+        return; // the group is being taken down
     // Each step reads the handle's position anew.
-    auto& board = ctx.windows.get<BoardWindow>();
-    auto& status = ctx.windows.get<StatusStrip>();
-    auto& die = ctx.windows.get<DieWindow>();
-    board.setTopTwips(topTwips() + kBoardOffset.y());
-    board.setLeftTwips(leftTwips() + kBoardOffset.x());
-    status.setLeftTwips(leftTwips() + kStatusOffset.x());
-    status.setTopTwips(topTwips() + kStatusOffset.y());
-    die.setLeftTwips(leftTwips() + kDieOffset.x());
-    die.setTopTwips(topTwips() + kDieOffset.y());
+    g.board->setTopTwips(topTwips() + kBoardOffset.y());
+    g.board->setLeftTwips(leftTwips() + kBoardOffset.x());
+    g.status->setLeftTwips(leftTwips() + kStatusOffset.x());
+    g.status->setTopTwips(topTwips() + kStatusOffset.y());
+    g.die->setLeftTwips(leftTwips() + kDieOffset.x());
+    g.die->setTopTwips(topTwips() + kDieOffset.y());
     keepGroupTogether();
 }
 
 std::vector<GameWindow*> DragHandle::group() {
-    return {this, &ctx.windows.get<BoardWindow>(), &ctx.windows.get<StatusStrip>(),
-            &ctx.windows.get<DieWindow>()};
+    const HandleGroup g = handleGroup(ctx.windows);
+    std::vector<GameWindow*> windows{this};
+    for (GameWindow* w : {g.board, g.status, g.die})
+        if (w)
+            windows.push_back(w);
+    return windows;
 }
 
 // The windows of the group that are loaded, without loading the others (the end sequence
 // unloads them one by one).
 std::vector<GameWindow*> DragHandle::loadedGroup() {
     std::vector<GameWindow*> loaded;
-    for (GameWindow* w : std::initializer_list<GameWindow*>{this, ctx.windows.find<BoardWindow>(),
-                                                            ctx.windows.find<StatusStrip>(),
-                                                            ctx.windows.find<DieWindow>()})
-        if (w && !w->isBeingDestroyed())
+    for (GameWindow* w : group())
+        if (!w->isBeingDestroyed())
             loaded.push_back(w);
     return loaded;
 }
@@ -130,8 +141,9 @@ void DragHandle::placeGroupOnScreen() {
 }
 
 void DragHandle::bringCompanionsToFront() {
+    const GameWindow* board = handleGroup(ctx.windows).board;
     for (GameWindow* w : loadedGroup())
-        if (w != ctx.windows.find<BoardWindow>())
+        if (w != board)
             w->raise();
 }
 
@@ -147,20 +159,21 @@ void DragHandle::followMovedWindow(GameWindow* moved) {
     // The handle's own drag places the group on release; a group being taken down stays put.
     if (dragging_ || loadedGroup().size() != 4)
         return;
+    const HandleGroup g = handleGroup(ctx.windows);
     QPoint offset;
-    if (moved == ctx.windows.find<BoardWindow>())
+    if (moved == g.board)
         offset = kBoardOffset;
-    else if (moved == ctx.windows.find<StatusStrip>())
+    else if (moved == g.status)
         offset = kStatusOffset;
-    else if (moved == ctx.windows.find<DieWindow>())
+    else if (moved == g.die)
         offset = kDieOffset;
-    setLeftTwips(moved->leftTwips() - offset.x());
-    setTopTwips(moved->topTwips() - offset.y());
-    placeGroup();
+    const QPoint place(layout::px(moved->leftTwips() - offset.x()),
+                       layout::px(moved->topTwips() - offset.y()));
+    moveGroupBy(place - frameGeometry().topLeft());
 }
 
 void DragHandle::systemClose() {
-    if (BoardWindow* board = ctx.windows.find<BoardWindow>())
+    if (GameWindow* board = handleGroup(ctx.windows).board)
         ctx.windows.unloadWindow(*board);
 }
 

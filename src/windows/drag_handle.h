@@ -20,6 +20,11 @@ public:
     void onHandlePressed(double x, double y);
     void onHandleDragged(double x, double y);
     void onHandleReleased();
+    // Moves the handle by `offset` pixels and the group with it: the arrow keys, and a window
+    // manager's move of one window of the group.
+    void moveGroupBy(QPoint offset);
+    // Keeps the handle's place for the next run.
+    void keepPlace();
     // Puts the board, the status strip and the die in their places around the handle.
     void placeGroup();
     // The group's first placement: around the handle, then moved as little as needed so that

@@ -1,5 +1,6 @@
 #include "windows/game_menu.h"
 
+#include "rules/content_language.h"
 #include "windows/about_box.h"
 #include "windows/app_context.h"
 #include "windows/how_to_play_window.h"
@@ -63,10 +64,9 @@ void GameMenu::addLanguages(AppContext& ctx) {
     QMenu* languages = addMenu(tr("語言 (Language)"));
     languages->setObjectName("language");
     auto* choices = new QActionGroup(languages);
-    const std::pair<QString, QString> named[] = {{QString(), tr("跟隨系統 (System language)")},
-                                                 {"zh-TW", "繁體中文（台灣）"},
-                                                 {"zh-HK", "繁體中文（香港）"},
-                                                 {"en", "English"}};
+    std::vector<std::pair<QString, QString>> named{{QString(), tr("跟隨系統 (System language)")}};
+    for (const rules::ContentLanguage& set : rules::kContentLanguages)
+        named.emplace_back(QString::fromUtf8(set.code), QString::fromUtf8(set.ownName));
     for (const auto& [language, text] : named) {
         QAction* choice = languages->addAction(text);
         choice->setObjectName("language-" + (language.isEmpty() ? "system" : language));

@@ -44,6 +44,8 @@ public:
     int topTwips() const;
     void setLeftTwips(int twips);
     void setTopTwips(int twips);
+    // Moves the window, frame included, by `offset` pixels.
+    void moveFrameBy(QPoint offset) { moveFrameTo(frameGeometry().topLeft() + offset); }
 
     // Controls by name and, for control arrays, index.
     QWidget* control(const QString& name, int index = -1) const;

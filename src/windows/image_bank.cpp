@@ -1,27 +1,22 @@
 #include "windows/image_bank.h"
 
 #include "art/pictures.h"
-#include "controls/image_control.h"
-#include "controls/picture_box.h"
-#include "layouts/window_layouts.h"
 #include "rules/status_digits.h"
 
-namespace tavrin {
+namespace tavrin::images {
 
-ImageBank::ImageBank(AppContext& ctx) : GameWindow(ctx, layout::imageBankLayout()) {}
-
-QPixmap ImageBank::redDigit(int index) const {
+QPixmap redDigit(int index) {
     if (index == rules::kLedMinus)
         return picture("RedDigit_minus");
-    return pictureBox("redDigits", index).picture();
+    return picture("RedDigit_" + QString::number(index));
 }
 
-QPixmap ImageBank::dieFace(int face) const {
-    return image("dieFaces", face).picture();
+QPixmap dieFace(int face) {
+    return picture("DiceGra_" + QString::number(face));
 }
 
-QPixmap ImageBank::squarePicture(int kind) const {
-    return image("squarePictures", kind).picture();
+QPixmap squarePicture(int kind) {
+    return picture("imgTiles_" + QString::number(kind));
 }
 
-} // namespace tavrin
+} // namespace tavrin::images

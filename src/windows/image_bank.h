@@ -1,20 +1,13 @@
 #pragma once
 
-#include "windows/game_window.h"
+#include <QPixmap>
 
-namespace tavrin {
+namespace tavrin::images {
 
-// The image bank: a window never shown that holds the LED digits, the die faces and the
-// square pictures; other windows copy pictures out of it by array and index.
-class ImageBank : public GameWindow {
-    Q_OBJECT
-public:
-    explicit ImageBank(AppContext& ctx);
+// The pictures the windows swap in play, by index, from the game's artwork.
+// Digits 0 to 9, the colon (10) and our LED minus sign (rules::kLedMinus).
+QPixmap redDigit(int index);
+QPixmap dieFace(int face);       // 1 to 6
+QPixmap squarePicture(int kind); // rules::tilePictureIndex
 
-    // Digits 0 to 9, the colon (10) and our LED minus sign (rules::kLedMinus).
-    QPixmap redDigit(int index) const;
-    QPixmap dieFace(int face) const;
-    QPixmap squarePicture(int kind) const;
-};
-
-} // namespace tavrin
+} // namespace tavrin::images

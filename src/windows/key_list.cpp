@@ -21,6 +21,8 @@ const KeyUse kKeyUses[] = {
     {"Playing screen", "F2", "Info Center", "statusStrip", "infoShield"},
     {"Playing screen", "F3", "Internet search", "statusStrip", "searchShield"},
     {"Playing screen", "Esc or Ctrl+Q", "quit (the game asks first)", "statusStrip", "exitShield"},
+    // A message box's own convention: Escape, like its close box, is the cautious answer.
+    {"Playing screen", "Esc or the close box in that question", "No, the game goes on"},
     {"Playing screen", "Arrow keys", "move the windows 10 pixels (with Shift: 1 pixel)",
      "dragHandle", "handle"},
     {"Quiz", "1, 2, 3", "answer (or Tab to a button and Space)"},

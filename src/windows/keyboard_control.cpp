@@ -112,9 +112,9 @@ void KeyboardControl::moveGroup(int dx, int dy) {
     DragHandle* handle = staying(ctx_.windows.find<DragHandle>());
     if (!handle)
         return;
-    handle->onHandlePressed(0, 0);
-    handle->onHandleDragged(dx * layout::kTwipsPerPixel, dy * layout::kTwipsPerPixel);
-    handle->onHandleReleased();
+    handle->raise(); // as when dragged
+    handle->moveGroupBy(QPoint(dx, dy));
+    handle->keepPlace();
 }
 
 bool KeyboardControl::inQuiz(QuizWindow& quiz, const QKeyEvent& key) {

@@ -55,9 +55,6 @@ void prepareForKeyboard(GameWindow& window) {
         // The instructions stay editable, but Tab leaves them instead of typing a tab.
         window.multiLineText("instructions").setTabChangesFocus(true);
     } else if (name == "dieWindow") {
-        // Outside the ball, out of sight: the keyboard must not land there.
-        window.button("spareButton").setFocusPolicy(Qt::NoFocus);
-        window.lineText("thrownFace").setFocusPolicy(Qt::NoFocus);
         takesFocus(*window.control("dieFace"), true);
     } else if (name == "endWindow") {
         // The links take the focus once the second page shows them.

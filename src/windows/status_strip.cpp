@@ -1,7 +1,6 @@
 #include "windows/status_strip.h"
 
 #include "controls/image_control.h"
-#include "controls/interval_timer.h"
 #include "controls/label_control.h"
 #include "controls/picture_box.h"
 #include "controls/reading_control.h"
@@ -9,15 +8,14 @@
 #include "rules/status_digits.h"
 #include "windows/accessible_names.h"
 #include "windows/app_context.h"
-#include "windows/board_window.h"
 #include "windows/game_menu.h"
 #include "windows/image_bank.h"
 #include "windows/links.h"
+#include "windows/win_text.h"
 
 namespace tavrin {
 
 StatusStrip::StatusStrip(AppContext& ctx) : GameWindow(ctx, layout::statusStripLayout()) {
-    connect(&timer("refreshTimer"), &IntervalTimer::ticked, this, &StatusStrip::onRefreshTick);
     connect(&image("infoShield"), &ImageControl::clicked, this, &StatusStrip::onInfoClicked);
     connect(&image("helpShield"), &ImageControl::clicked, this, &StatusStrip::onHelpClicked);
     connect(&image("searchShield"), &ImageControl::clicked, this, &StatusStrip::onSearchClicked);
@@ -27,10 +25,10 @@ StatusStrip::StatusStrip(AppContext& ctx) : GameWindow(ctx, layout::statusStripL
 
 void StatusStrip::onLoad() {
     listenToSession();
+    standingChanged();
 }
 
-// The digits follow the score on the strip's own beat, not at each event.
-void StatusStrip::onRefreshTick() {
+void StatusStrip::standingChanged() {
     const rules::GameState& state = ctx.session.state();
     showNumber("scoreDigits", state.score);
     showNumber("trialDigits", state.trial);
@@ -41,9 +39,8 @@ void StatusStrip::onRefreshTick() {
 
 void StatusStrip::showNumber(const QString& digitRow, long long number) {
     const auto digits = rules::statusDigits(number);
-    const ImageBank& bank = ctx.windows.get<ImageBank>();
     for (int i = 0; i < 6; ++i)
-        pictureBox(digitRow, i).setPicture(bank.redDigit(digits[i]));
+        pictureBox(digitRow, i).setPicture(images::redDigit(digits[i]));
 }
 
 void StatusStrip::setMessage(const QString& text) {
@@ -55,7 +52,7 @@ void StatusStrip::throwPlayed(const rules::ThrowOutcome& outcome) {
 }
 
 void StatusStrip::gameWon() {
-    setMessage(BoardWindow::winText());
+    setMessage(winText());
 }
 
 void StatusStrip::onInfoClicked() {

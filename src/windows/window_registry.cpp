@@ -5,65 +5,65 @@
 namespace tavrin {
 
 WindowRegistry::~WindowRegistry() {
-    for (GameWindow* form : loaded()) {
-        form->markDestroying();
-        delete form;
+    for (GameWindow* window : loaded()) {
+        window->markDestroying();
+        delete window;
     }
-    for (const QPointer<GameWindow>& form : leaving_)
-        delete form.data();
+    for (const QPointer<GameWindow>& window : leaving_)
+        delete window.data();
 }
 
-void WindowRegistry::showWindow(GameWindow& form) {
-    form.show();
+void WindowRegistry::showWindow(GameWindow& window) {
+    window.show();
     if (QGuiApplication::platformName() != "offscreen") // which cannot stack windows
-        form.raise();
+        window.raise();
 }
 
-void WindowRegistry::forget(GameWindow& form) {
-    for (auto it = forms_.begin(); it != forms_.end(); ++it)
-        if (it->second == &form) {
-            forms_.erase(it);
+void WindowRegistry::forget(GameWindow& window) {
+    for (auto it = windows_.begin(); it != windows_.end(); ++it)
+        if (it->second == &window) {
+            windows_.erase(it);
             return;
         }
 }
 
-void WindowRegistry::unloadWindow(GameWindow& form) {
-    if (form.isBeingDestroyed())
+void WindowRegistry::unloadWindow(GameWindow& window) {
+    if (window.isBeingDestroyed())
         return;
-    form.markDestroying();
-    form.onUnload();
-    forget(form);
-    form.hide();
-    deleteSoon(form);
+    window.markDestroying();
+    window.onUnload();
+    forget(window);
+    window.hide();
+    deleteSoon(window);
 }
 
 // Deferred: a window may unload itself from inside one of its own handlers.
-void WindowRegistry::deleteSoon(GameWindow& form) {
+void WindowRegistry::deleteSoon(GameWindow& window) {
     std::erase_if(leaving_, [](const QPointer<GameWindow>& gone) { return gone.isNull(); });
-    leaving_.emplace_back(&form);
-    form.deleteLater();
+    leaving_.emplace_back(&window);
+    window.deleteLater();
 }
 
 void WindowRegistry::hideAll() {
-    for (GameWindow* form : loaded())
-        form->hide();
+    for (GameWindow* window : loaded())
+        window->hide();
 }
 
 void WindowRegistry::endAtOnce(int exitCode) {
-    for (GameWindow* form : loaded()) {
-        form->markDestroying();
-        form->hide();
-        deleteSoon(*form);
+    for (GameWindow* window : loaded()) {
+        window->markDestroying();
+        window->hide();
+        deleteSoon(*window);
     }
-    forms_.clear();
+    windows_.clear();
     QCoreApplication::exit(exitCode);
 }
 
 std::vector<GameWindow*> WindowRegistry::loaded() const {
     std::vector<GameWindow*> result;
-    for (const auto& [type, form] : forms_)
-        if (form)
-            result.push_back(form.data());
+    for (const auto& [type, window] : windows_)
+        if (window)
+            result.push_back(window.data());
     return result;
 }
 

@@ -4,6 +4,8 @@
 
 #include <QPointer>
 #include <map>
+#include <stdexcept>
+#include <string>
 #include <typeindex>
 #include <vector>
 
@@ -11,9 +13,9 @@ namespace tavrin {
 
 class AppContext;
 
-// The registry of the game's windows: one instance per window class. Referring to a window
-// that is not loaded loads it, hidden, and runs its onLoad; unloading runs onUnload and
-// destroys it, so a later reference starts again from the layout.
+// The registry of the game's windows: one instance per window class. Loading a window builds
+// it, hidden, from its layout and runs its onLoad; unloading runs onUnload and destroys it, so
+// a later load starts again from the layout.
 class WindowRegistry {
 public:
     explicit WindowRegistry(AppContext& ctx) : ctx_(ctx) {}
@@ -21,35 +23,45 @@ public:
     WindowRegistry(const WindowRegistry&) = delete;
     WindowRegistry& operator=(const WindowRegistry&) = delete;
 
-    template <class F> F& get() {
-        if (F* loaded = find<F>())
+    // The window, loaded first if it is not.
+    template <class W> W& load() {
+        if (W* loaded = find<W>())
             return *loaded;
-        auto* form = new F(ctx_);
-        forms_[typeid(F)] = form;
-        form->onLoad();
-        return *form;
+        auto* window = new W(ctx_);
+        windows_[typeid(W)] = window;
+        window->onLoad();
+        return *window;
     }
 
-    template <class F> F& show() {
-        F& form = get<F>();
-        showWindow(form);
-        return form;
+    // A window that is loaded. Asking for one that is not is a fault of the caller (a timer
+    // tick must never bring a window back), not a reason to load it.
+    template <class W> W& get() const {
+        W* loaded = find<W>();
+        if (!loaded)
+            throw std::logic_error(std::string("window not loaded: ") + typeid(W).name());
+        return *loaded;
     }
 
-    template <class F> F* find() const {
-        const auto it = forms_.find(typeid(F));
-        return it == forms_.end() ? nullptr : static_cast<F*>(it->second.data());
+    template <class W> W& show() {
+        W& window = load<W>();
+        showWindow(window);
+        return window;
     }
 
-    template <class F> bool isLoaded() const { return find<F>() != nullptr; }
-
-    template <class F> void unload() {
-        if (F* form = find<F>())
-            unloadWindow(*form);
+    template <class W> W* find() const {
+        const auto it = windows_.find(typeid(W));
+        return it == windows_.end() ? nullptr : static_cast<W*>(it->second.data());
     }
 
-    void showWindow(GameWindow& form);
-    void unloadWindow(GameWindow& form);
+    template <class W> bool isLoaded() const { return find<W>() != nullptr; }
+
+    template <class W> void unload() {
+        if (W* window = find<W>())
+            unloadWindow(*window);
+    }
+
+    void showWindow(GameWindow& window);
+    void unloadWindow(GameWindow& window);
     // Ends the program at once: every window goes without its unload handler running.
     void endAtOnce(int exitCode = 0);
     // Hides every window without running handlers, e.g. before a fatal error is reported.
@@ -57,11 +69,11 @@ public:
     std::vector<GameWindow*> loaded() const;
 
 private:
-    void forget(GameWindow& form);
-    void deleteSoon(GameWindow& form);
+    void forget(GameWindow& window);
+    void deleteSoon(GameWindow& window);
 
     AppContext& ctx_;
-    std::map<std::type_index, QPointer<GameWindow>> forms_;
+    std::map<std::type_index, QPointer<GameWindow>> windows_;
     // Unloaded windows whose deletion waits for the event loop; deleted with the registry at
     // the latest, as they still refer to the game's context.
     std::vector<QPointer<GameWindow>> leaving_;

@@ -105,7 +105,7 @@ int main(int argc, char* argv[]) {
     TickMeter clockTicks;
     long moves = 0, clicks = 0;
     const Run game = wholeGame(ctx, clockTicks, moves, clicks);
-    report("target game clock (Timer2)", clockTicks, game);
+    report("target game clock", clockTicks, game);
     std::printf("%-28s %6.2f moves/s, %ld clicks\n", "target moves (jump timer)",
                 moves / game.wallSeconds, clicks);
     return 0;

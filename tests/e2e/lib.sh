@@ -563,6 +563,29 @@ window_wait_geometry() {
     fail "window $1 at '$(window_geometry "$1")', expected '$2' within ${3:-10} s"
 }
 
+# window_changed_wait ID BEFORE AFTER [SECONDS]: waits until the window's picture differs from
+# the picture file BEFORE in more than 500 pixels, leaving the new picture in the file AFTER.
+window_changed_wait() {
+    local i changed
+    for ((i = 0; i < $(_ticks "${4:-5}"); i++)); do
+        import -window "$1" "$3"
+        changed=$(compare -metric AE "$2" "$3" null: 2>&1)
+        [ "${changed%% *}" -gt 500 ] 2>/dev/null && return 0
+        sleep 0.1
+    done
+    fail "window $1 did not change within ${4:-5} s ($changed pixels changed)"
+}
+
+# window_focus_wait ID WHAT [SECONDS]: waits until the window has the keyboard focus.
+window_focus_wait() {
+    local i
+    for ((i = 0; i < $(_ticks "${3:-5}"); i++)); do
+        [ "$(xdotool getwindowfocus)" = "$1" ] && return 0
+        sleep 0.1
+    done
+    fail "the focus is on window $(xdotool getwindowfocus), not on the $2 $1"
+}
+
 # expect_geometry ID "X Y W H" WHAT: check the window's geometry now.
 expect_geometry() {
     local actual

@@ -34,9 +34,7 @@ screenshot quiz-open
 
 # The board is clicked: the quiz takes the keyboard focus back.
 click_in "$BOARD_WIN" 5 5
-sleep 0.5
-[ "$(xdotool getwindowfocus)" = "$quiz" ] ||
-    fail "the focus went to window $(xdotool getwindowfocus), not back to the quiz $quiz"
+window_focus_wait "$quiz" quiz
 
 # Five answers: only the middle button is right, by the question file.
 points=0

@@ -29,8 +29,9 @@ private slots:
     }
 
     void commandLineNamesASetExactly() {
-        for (std::string_view name : kContentLanguages)
-            QCOMPARE(contentLanguageNamed(name), std::optional<std::string>(name));
+        for (const ContentLanguage& set : kContentLanguages)
+            QCOMPARE(contentLanguageNamed(set.code), std::optional<std::string>(set.code));
+        QCOMPARE(contentLanguageChoices(), std::string("zh-TW, zh-HK or en"));
         for (const char* wrong : {"", "zh", "zh_TW", "zh-tw", "EN", "fr"})
             QCOMPARE(contentLanguageNamed(wrong), std::nullopt);
     }

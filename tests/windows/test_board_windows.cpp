@@ -6,6 +6,7 @@
 #include "game_fixture.h"
 #include "rules/board_rules.h"
 #include "rules/status_digits.h"
+#include "session_setup.h"
 #include "windows/board_window.h"
 #include "windows/die_window.h"
 #include "windows/drag_handle.h"
@@ -16,6 +17,7 @@
 #include "windows/start_window.h"
 #include "windows/status_strip.h"
 #include "windows/target_game_window.h"
+#include "windows/win_text.h"
 
 #include <QApplication>
 #include <QClipboard>
@@ -33,13 +35,13 @@ namespace {
 // Starts a game as the player does: the start window, then its START label.
 BoardWindow& startGame(GameFixture& f) {
     f.ctx->windows.show<StartWindow>().onStartClicked();
-    return f.ctx->windows.get<BoardWindow>();
+    return f.ctx->windows.load<BoardWindow>();
 }
 
 // Throws the die with a chosen face through the die's own click handler.
 void throwFace(GameFixture& f, int face) {
-    f.ctx->session.stateForSetup().dieFace = face;
-    f.ctx->windows.get<DieWindow>().onDieClicked();
+    rules::SessionSetup(f.ctx->session).dieFace(face);
+    f.ctx->windows.load<DieWindow>().onDieClicked();
 }
 
 QPoint twipsPos(const QWidget& w) {
@@ -77,84 +79,82 @@ private slots:
 
     void startOpensTheBoardAndItsCompanions() {
         GameFixture f;
-        BoardWindow& map = startGame(f);
-        auto& forms = f.ctx->windows;
-        QVERIFY(!forms.isLoaded<StartWindow>());
-        for (QWidget* w :
-             std::initializer_list<QWidget*>{&map, &forms.get<StatusStrip>(),
-                                             &forms.get<DieWindow>(), &forms.get<DragHandle>()})
+        BoardWindow& board = startGame(f);
+        auto& windows = f.ctx->windows;
+        QVERIFY(!windows.isLoaded<StartWindow>());
+        for (QWidget* w : std::initializer_list<QWidget*>{&board, &windows.load<StatusStrip>(),
+                                                          &windows.load<DieWindow>(),
+                                                          &windows.load<DragHandle>()})
             QVERIFY2(w->isVisible(), qPrintable(w->objectName()));
         QVERIFY(f.sound->musicPlaying);
-        QVERIFY(forms.isLoaded<ImageBank>() && !forms.get<ImageBank>().isVisible());
         QCOMPARE(f.ctx->session.state().score, 1000LL);
         QCOMPARE(f.ctx->session.state().trial, 1);
         QVERIFY(f.ctx->session.state().takingThrows);
         QCOMPARE(f.ctx->session.state().square, 0);
-        QCOMPARE(twipsPos(map.image("character")), QPoint(120, -60));
+        QCOMPARE(twipsPos(board.image("character")), QPoint(120, -60));
     }
 
     void windowsLoadImplicitlyAndUnloadQuietly() {
         GameFixture f;
-        auto& forms = f.ctx->windows;
-        forms.unload<QuizWindow>(); // never loaded: nothing happens
-        QVERIFY(!forms.isLoaded<QuizWindow>());
-        const QPixmap face = forms.get<ImageBank>().dieFace(6);
-        QVERIFY(forms.isLoaded<ImageBank>() && !forms.get<ImageBank>().isVisible());
-        QCOMPARE(face.deviceIndependentSize().toSize(), QSize(70, 100));
+        auto& windows = f.ctx->windows;
+        windows.unload<QuizWindow>(); // never loaded: nothing happens
+        QVERIFY(!windows.isLoaded<QuizWindow>());
         // Loading again starts from the layout.
-        StatusStrip& status = forms.get<StatusStrip>();
+        StatusStrip& status = windows.load<StatusStrip>();
         status.label("message").setCaption("changed");
-        forms.unload<StatusStrip>();
+        windows.unload<StatusStrip>();
         QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
-        QCOMPARE(forms.get<StatusStrip>().label("message").caption(), QString("!!歡迎!!"));
+        QCOMPARE(windows.load<StatusStrip>().label("message").caption(), QString("!!歡迎!!"));
     }
 
     void groupStandsAroundTheHandle() {
         GameFixture f;
         startGame(f);
-        auto& forms = f.ctx->windows;
-        DragHandle& face = forms.get<DragHandle>();
+        auto& windows = f.ctx->windows;
+        DragHandle& face = windows.load<DragHandle>();
         face.setLeftTwips(3000);
         face.setTopTwips(7500);
         face.onHandlePressed(0, 0);
         face.onHandleReleased(); // a press and release without moving places the group
-        QCOMPARE(QPoint(forms.get<BoardWindow>().leftTwips(), forms.get<BoardWindow>().topTwips()),
-                 QPoint(onPixel(4400), 2700));
-        QCOMPARE(QPoint(forms.get<StatusStrip>().leftTwips(), forms.get<StatusStrip>().topTwips()),
-                 QPoint(onPixel(4960), 8100));
-        QCOMPARE(QPoint(forms.get<DieWindow>().leftTwips(), forms.get<DieWindow>().topTwips()),
-                 QPoint(10500, 7500));
+        QCOMPARE(
+            QPoint(windows.load<BoardWindow>().leftTwips(), windows.load<BoardWindow>().topTwips()),
+            QPoint(onPixel(4400), 2700));
+        QCOMPARE(
+            QPoint(windows.load<StatusStrip>().leftTwips(), windows.load<StatusStrip>().topTwips()),
+            QPoint(onPixel(4960), 8100));
+        QCOMPARE(
+            QPoint(windows.load<DieWindow>().leftTwips(), windows.load<DieWindow>().topTwips()),
+            QPoint(10500, 7500));
     }
 
     void dragMovesOnlyTheHandleUntilRelease() {
         GameFixture f;
         startGame(f);
-        auto& forms = f.ctx->windows;
-        DragHandle& face = forms.get<DragHandle>();
-        const int mapLeft = forms.get<BoardWindow>().leftTwips();
+        auto& windows = f.ctx->windows;
+        DragHandle& face = windows.load<DragHandle>();
+        const int boardLeft = windows.load<BoardWindow>().leftTwips();
         const int handleLeft = face.leftTwips();
         face.onHandlePressed(300, 300);
         face.onHandleDragged(600, 450);
         QCOMPARE(face.leftTwips(), handleLeft + 300);
-        QCOMPARE(forms.get<BoardWindow>().leftTwips(), mapLeft);
+        QCOMPARE(windows.load<BoardWindow>().leftTwips(), boardLeft);
         face.onHandleReleased();
-        QCOMPARE(forms.get<BoardWindow>().leftTwips(), onPixel(face.leftTwips() + 1400));
+        QCOMPARE(windows.load<BoardWindow>().leftTwips(), onPixel(face.leftTwips() + 1400));
         face.onHandleDragged(900, 900); // no drag any more
-        QCOMPARE(forms.get<BoardWindow>().leftTwips(), onPixel(face.leftTwips() + 1400));
+        QCOMPARE(windows.load<BoardWindow>().leftTwips(), onPixel(face.leftTwips() + 1400));
     }
 
     void everyTileShowsThePictureOfItsKind() {
         GameFixture f;
         f.useBoard(
             {{1, "100"}, {2, "-40"}, {3, "33300"}, {4, "33301"}, {5, "33302"}, {6, "40000"}});
-        BoardWindow& map = startGame(f);
-        const ImageBank& bank = f.ctx->windows.get<ImageBank>();
+        BoardWindow& board = startGame(f);
         const int expected[] = {2, 0, 1, 0, 3, 3, 3, 2};
         for (int i = 0; i < 8; ++i)
-            QCOMPARE(map.image("squares", i).picture().cacheKey(),
-                     bank.squarePicture(expected[i]).cacheKey());
+            QCOMPARE(board.image("squares", i).picture().cacheKey(),
+                     images::squarePicture(expected[i]).cacheKey());
         for (int i = 0; i < rules::kSquareCount; ++i) {
-            const ImageControl& tile = map.image("squares", i);
+            const ImageControl& tile = board.image("squares", i);
             QVERIFY(!tile.hasBorder() && !tile.stretch());
             QCOMPARE(tile.width(), tile.height());
         }
@@ -162,7 +162,7 @@ private slots:
 
     void startWindowShowsTheInstructionsExactly() {
         GameFixture f;
-        StartWindow& start = f.ctx->windows.get<StartWindow>();
+        StartWindow& start = f.ctx->windows.load<StartWindow>();
         const QString text = start.multiLineText("instructions").toPlainText();
         QCOMPARE(text.count('\n'), 25);
         QVERIFY(text.startsWith("1, Moving the character\n     - Click on the green ball on \n"));
@@ -197,18 +197,17 @@ private slots:
     void throwWalksShowsMessageAndScores() {
         GameFixture f;
         f.useBoard({{3, "-120"}}, {{3, "<b>x</b>"}});
-        BoardWindow& map = startGame(f);
+        BoardWindow& board = startGame(f);
         throwFace(f, 3);
         QCOMPARE(f.ctx->session.state().square, 3);
         QCOMPARE(f.ctx->session.state().score, 880LL);
         QCOMPARE(f.ctx->session.state().trial, 2);
-        const LabelControl& message = f.ctx->windows.get<StatusStrip>().label("message");
+        const LabelControl& message = f.ctx->windows.load<StatusStrip>().label("message");
         QCOMPARE(message.caption(), QString("<b>x</b>"));
         QCOMPARE(message.textFormat(), Qt::PlainText);
-        const QPoint tile = twipsPos(map.image("squares", 3));
-        QCOMPARE(twipsPos(map.image("character")), tile - QPoint(0, 300));
-        DieWindow& dice = f.ctx->windows.get<DieWindow>();
-        QCOMPARE(dice.lineText("thrownFace").text(), QString("3"));
+        const QPoint tile = twipsPos(board.image("squares", 3));
+        QCOMPARE(twipsPos(board.image("character")), tile - QPoint(0, 300));
+        DieWindow& dice = f.ctx->windows.load<DieWindow>();
         QVERIFY(!f.ctx->session.state().dieHeld);
         QVERIFY(dice.isTurning());
     }
@@ -217,7 +216,7 @@ private slots:
         GameFixture f;
         f.useBoard({{2, "33301"}, {6, "50"}});
         startGame(f);
-        DieWindow& dice = f.ctx->windows.get<DieWindow>();
+        DieWindow& dice = f.ctx->windows.load<DieWindow>();
         throwFace(f, 2); // the quiz opens; the die turns again meanwhile
         QVERIFY(f.ctx->windows.isLoaded<QuizWindow>());
         QVERIFY(!f.ctx->session.state().takingThrows);
@@ -241,35 +240,34 @@ private slots:
     void turningDieShowsFacesOneToSix() {
         GameFixture f;
         startGame(f);
-        DieWindow& dice = f.ctx->windows.get<DieWindow>();
+        DieWindow& dice = f.ctx->windows.load<DieWindow>();
         QVERIFY(f.ctx->session.state().dieFace >= 1 &&
                 f.ctx->session.state().dieFace <= 6); // drawn at load
         QSet<int> seen;
         for (int i = 0; i < 200; ++i) {
             dice.onTurnTick();
             seen << f.ctx->session.state().dieFace;
-            QCOMPARE(
-                dice.image("dieFace").picture().cacheKey(),
-                f.ctx->windows.get<ImageBank>().dieFace(f.ctx->session.state().dieFace).cacheKey());
+            QCOMPARE(dice.image("dieFace").picture().cacheKey(),
+                     images::dieFace(f.ctx->session.state().dieFace).cacheKey());
         }
         QCOMPARE(seen, (QSet<int>{1, 2, 3, 4, 5, 6}));
     }
 
     void winAtTheStartOfAThrowOpensTheEndWindow() {
         GameFixture f;
-        BoardWindow& map = startGame(f);
-        f.ctx->session.stateForSetup().score = 5000;
+        BoardWindow& board = startGame(f);
+        rules::SessionSetup(f.ctx->session).score(5000);
         throwFace(f, 5);
         QCOMPARE(f.boxes, QStringList{QString("Tavrin: ") + kWinText});
-        QCOMPARE(twipsPos(map.image("character")), QPoint(onPixel(3430), onPixel(2120)));
+        QCOMPARE(twipsPos(board.image("character")), QPoint(onPixel(3430), onPixel(2120)));
         QCOMPARE(f.ctx->session.state().trial, 1);
-        QVERIFY(!map.isVisible());
+        QVERIFY(!board.isVisible());
         for (bool loaded :
              {f.ctx->windows.isLoaded<DieWindow>(), f.ctx->windows.isLoaded<DragHandle>(),
-              f.sound->musicPlaying, f.ctx->windows.isLoaded<ImageBank>(),
+              f.sound->musicPlaying,
               f.ctx->windows.isLoaded<StatusStrip>()})
             QVERIFY(!loaded);
-        EndWindow& end = f.ctx->windows.get<EndWindow>();
+        EndWindow& end = f.ctx->windows.load<EndWindow>();
         QVERIFY(end.isVisible());
         QCOMPARE(end.label("score").caption(), QString("5000"));
     }
@@ -277,7 +275,7 @@ private slots:
     void fiftiethClickEndsTheGameWithoutMoving() {
         GameFixture f;
         startGame(f);
-        f.ctx->session.stateForSetup().trial = 50;
+        rules::SessionSetup(f.ctx->session).trial(50);
         throwFace(f, 3);
         QCOMPARE(f.ctx->session.state().square, 0);
         QVERIFY(f.ctx->windows.isLoaded<EndWindow>());
@@ -287,50 +285,46 @@ private slots:
     void clicksAndTicksAfterTheEndDoNothing() {
         GameFixture f;
         startGame(f);
-        QPointer<DieWindow> dice = &f.ctx->windows.get<DieWindow>();
-        QPointer<StatusStrip> status = &f.ctx->windows.get<StatusStrip>();
-        f.ctx->session.stateForSetup().trial = 50;
+        QPointer<DieWindow> dice = &f.ctx->windows.load<DieWindow>();
+        QPointer<StatusStrip> status = &f.ctx->windows.load<StatusStrip>();
+        rules::SessionSetup(f.ctx->session).trial(50);
         throwFace(f, 3);         // the end: the die and the status strip go
         QVERIFY(dice && status); // destroyed only when the event loop next runs
         QTest::mouseClick(&dice->image("dieFace"), Qt::LeftButton);
         QCOMPARE(f.ctx->session.state().trial, 51);
         QVERIFY(!dice->isTurning());
-        QCOMPARE(status->timer("refreshTimer").interval(), 0);
-        QVERIFY(!f.ctx->windows.isLoaded<ImageBank>());
         QVERIFY(!f.ctx->windows.isLoaded<DieWindow>());
     }
 
     void statusStripDrawsScoreAndTrial() {
         GameFixture f;
         startGame(f);
-        StatusStrip& status = f.ctx->windows.get<StatusStrip>();
-        const ImageBank& bank = f.ctx->windows.get<ImageBank>();
+        StatusStrip& status = f.ctx->windows.load<StatusStrip>();
         auto shown = [&](const QString& row) {
             QString digits;
             for (int i = 5; i >= 0; --i) {
                 const qint64 key = status.pictureBox(row, i).picture().cacheKey();
-                digits +=
-                    key == bank.redDigit(rules::kLedMinus).cacheKey() ? QString("-") : QString("?");
+                digits += key == images::redDigit(rules::kLedMinus).cacheKey() ? QString("-")
+                                                                               : QString("?");
                 for (int d = 0; d <= 9; ++d)
-                    if (key == bank.redDigit(d).cacheKey())
+                    if (key == images::redDigit(d).cacheKey())
                         digits.back() = QChar('0' + d);
             }
             return digits;
         };
-        f.ctx->session.stateForSetup().score = 5030;
-        f.ctx->session.stateForSetup().trial = 12;
-        status.onRefreshTick();
+        QCOMPARE(shown("scoreDigits"), QString("001000")); // from its loading
+        QCOMPARE(shown("trialDigits"), QString("000001"));
+        rules::SessionSetup(f.ctx->session).score(5030).trial(12);
         QCOMPARE(shown("scoreDigits"), QString("005030"));
         QCOMPARE(shown("trialDigits"), QString("000012"));
-        f.ctx->session.stateForSetup().score = -120;
-        status.onRefreshTick();
+        rules::SessionSetup(f.ctx->session).score(-120);
         QCOMPARE(shown("scoreDigits"), QString("-00120"));
     }
 
     void shieldsOpenAddressesAndExitAsks() {
         GameFixture f;
         startGame(f);
-        StatusStrip& status = f.ctx->windows.get<StatusStrip>();
+        StatusStrip& status = f.ctx->windows.load<StatusStrip>();
         status.onInfoClicked();
         status.onHelpClicked();
         status.onSearchClicked();
@@ -352,7 +346,7 @@ private slots:
         startGame(f);
         throwFace(f, 1);
         QVERIFY(f.ctx->windows.isLoaded<QuizWindow>());
-        f.ctx->windows.get<DragHandle>().close(); // the handle's close box ends the game
+        f.ctx->windows.load<DragHandle>().close(); // the handle's close box ends the game
         QVERIFY(f.ctx->windows.isLoaded<EndWindow>());
         QVERIFY(!f.ctx->windows.isLoaded<QuizWindow>());
         QVERIFY(!f.ctx->windows.isLoaded<TargetGameWindow>());
@@ -360,7 +354,7 @@ private slots:
 
     void endWindowTurnsItsPageThenEnds() {
         GameFixture f;
-        f.ctx->session.stateForSetup().score = -120;
+        rules::SessionSetup(f.ctx->session).score(-120);
         EndWindow& end = f.ctx->windows.show<EndWindow>();
         QCOMPARE(end.label("score").caption(), QString("-120"));
         QVERIFY(!end.label("linksHint").isVisible() && end.label("homeLink").y() > end.height());
@@ -381,10 +375,10 @@ private slots:
 
     void captionsFitOnOneLineOfTheirBoxes() {
         GameFixture f;
-        std::vector<GameWindow*> windows{&f.ctx->windows.get<StartWindow>(),
-                                         &f.ctx->windows.get<StatusStrip>(),
-                                         &f.ctx->windows.get<EndWindow>()};
-        f.ctx->windows.get<EndWindow>().onNextClicked(); // the credit and links show on page two
+        std::vector<GameWindow*> windows{&f.ctx->windows.load<StartWindow>(),
+                                         &f.ctx->windows.load<StatusStrip>(),
+                                         &f.ctx->windows.load<EndWindow>()};
+        f.ctx->windows.load<EndWindow>().onNextClicked(); // the credit and links show on page two
         for (GameWindow* window : windows)
             for (LabelControl* label : window->findChildren<LabelControl*>()) {
                 const int width = QFontMetrics(label->font()).horizontalAdvance(label->caption());
@@ -402,8 +396,8 @@ private slots:
         QVERIFY_THROWS_EXCEPTION(FatalEnded, startGame(f));
         QCOMPARE(f.boxes,
                  QStringList{"Tavrin: mapdata.txt line 12: \"abc\" is not a whole number"});
-        for (GameWindow* form : f.ctx->windows.loaded())
-            QVERIFY2(!form->isVisible(), qPrintable(form->objectName()));
+        for (GameWindow* window : f.ctx->windows.loaded())
+            QVERIFY2(!window->isVisible(), qPrintable(window->objectName()));
     }
 
     // Not at the first quiz square, with the game half played.

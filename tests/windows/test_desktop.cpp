@@ -31,13 +31,13 @@ QPoint framePos(const QWidget& w) {
 
 // The group as the handle's table places it around a handle at `handle` (pixels).
 void verifyGroupAround(GameFixture& f, QPoint handle) {
-    auto& forms = f.ctx->windows;
+    auto& windows = f.ctx->windows;
     const auto at = [](int twips) { return layout::px(twips); };
     const QPoint h = handle * layout::kTwipsPerPixel;
-    QCOMPARE(framePos(forms.get<DragHandle>()), handle);
-    QCOMPARE(framePos(forms.get<BoardWindow>()), QPoint(at(h.x() + 1400), at(h.y() - 4800)));
-    QCOMPARE(framePos(forms.get<StatusStrip>()), QPoint(at(h.x() + 1960), at(h.y() + 600)));
-    QCOMPARE(framePos(forms.get<DieWindow>()), QPoint(at(h.x() + 7500), h.y() / 15));
+    QCOMPARE(framePos(windows.load<DragHandle>()), handle);
+    QCOMPARE(framePos(windows.load<BoardWindow>()), QPoint(at(h.x() + 1400), at(h.y() - 4800)));
+    QCOMPARE(framePos(windows.load<StatusStrip>()), QPoint(at(h.x() + 1960), at(h.y() + 600)));
+    QCOMPARE(framePos(windows.load<DieWindow>()), QPoint(at(h.x() + 7500), h.y() / 15));
 }
 
 // Moves a window as a window manager does, behind the game's back and reported later; a
@@ -150,22 +150,22 @@ private slots:
     void windowsMovedByTheSystemBringTheGroupAlong() {
         GameFixture f;
         f.ctx->windows.show<StartWindow>().onStartClicked();
-        auto& forms = f.ctx->windows;
-        moveBySystem(f, forms.get<BoardWindow>(), {200, 100});
-        QTRY_COMPARE(framePos(forms.get<DragHandle>()), QPoint(107, 420));
+        auto& windows = f.ctx->windows;
+        moveBySystem(f, windows.load<BoardWindow>(), {200, 100});
+        QTRY_COMPARE(framePos(windows.load<DragHandle>()), QPoint(107, 420));
         verifyGroupAround(f, {107, 420});
-        moveBySystem(f, forms.get<DieWindow>(), {520, 300});
-        QTRY_COMPARE(framePos(forms.get<DragHandle>()), QPoint(20, 300));
+        moveBySystem(f, windows.load<DieWindow>(), {520, 300});
+        QTRY_COMPARE(framePos(windows.load<DragHandle>()), QPoint(20, 300));
         verifyGroupAround(f, {20, 300});
-        moveBySystem(f, forms.get<DragHandle>(), {40, 380});
-        QTRY_COMPARE(framePos(forms.get<BoardWindow>()), QPoint(133, 60));
+        moveBySystem(f, windows.load<DragHandle>(), {40, 380});
+        QTRY_COMPARE(framePos(windows.load<BoardWindow>()), QPoint(133, 60));
         verifyGroupAround(f, {40, 380});
         // The game's own moves (a drag of the handle) are not taken for the system's.
-        DragHandle& handle = forms.get<DragHandle>();
+        DragHandle& handle = windows.load<DragHandle>();
         handle.onHandlePressed(0, 0);
         handle.onHandleDragged(600, 300);
         QTest::qWait(50);
-        QCOMPARE(framePos(forms.get<BoardWindow>()), QPoint(133, 60));
+        QCOMPARE(framePos(windows.load<BoardWindow>()), QPoint(133, 60));
         handle.onHandleReleased();
         QTest::qWait(50);
         verifyGroupAround(f, {80, 400});
@@ -183,7 +183,7 @@ private slots:
                 boxes.show(&parent, QString::fromUtf8(text), "Tavrin", buttons);
             };
         };
-        QCOMPARE(buttonsOfBox([&] { f.ctx->windows.get<StatusStrip>().onExitClicked(); }),
+        QCOMPARE(buttonsOfBox([&] { f.ctx->windows.load<StatusStrip>().onExitClicked(); }),
                  (QStringList{"是", "否"}));
         QVERIFY(f.ctx->windows.isLoaded<StatusStrip>()); // escaped: No, the game goes on
         QCOMPARE(buttonsOfBox(box("Bonus: 300", MessageBoxes::Buttons::Ok)), QStringList{"確定"});

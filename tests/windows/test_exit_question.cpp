@@ -24,7 +24,7 @@ private slots:
         GameFixture f;
         f.ctx->messages.answerer = nullptr;
         f.ctx->windows.show<StartWindow>().onStartClicked();
-        StatusStrip& status = f.ctx->windows.get<StatusStrip>();
+        StatusStrip& status = f.ctx->windows.load<StatusStrip>();
         const auto whenOpen = [](std::function<void(QMessageBox&)> act) {
             QTimer::singleShot(0, [act] {
                 QTRY_VERIFY(qobject_cast<QMessageBox*>(QApplication::activeModalWidget()));

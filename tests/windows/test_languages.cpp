@@ -9,6 +9,7 @@
 #include "controls/label_control.h"
 #include "game_fixture.h"
 #include "layouts/how_to_play_text.h"
+#include "session_setup.h"
 #include "windows/board_window.h"
 #include "windows/die_window.h"
 #include "windows/drag_handle.h"
@@ -18,6 +19,7 @@
 #include "windows/start_window.h"
 #include "windows/status_strip.h"
 #include "windows/target_game_window.h"
+#include "windows/win_text.h"
 
 #include <QApplication>
 #include <QLineEdit>
@@ -124,25 +126,25 @@ private slots:
         for (const auto& window : windowsAsBuilt(*game.ctx))
             for (const auto& [designed, shown] : designedAndShown(*window))
                 QVERIFY2(!hasChinese(shown), qPrintable(window->objectName() + ": " + shown));
-        QuizWindow& quiz = game.ctx->windows.get<QuizWindow>();
+        QuizWindow& quiz = game.ctx->windows.load<QuizWindow>();
         QCOMPARE(quiz.windowTitle(), QString("Heart Disease Quiz"));
         QCOMPARE(quiz.button("answerButtons", 1).text(), QString("Answer 2"));
         QVERIFY(!hasChinese(quiz.label("question").caption())); // the English set's question
-        TargetGameWindow& target = game.ctx->windows.get<TargetGameWindow>();
+        TargetGameWindow& target = game.ctx->windows.load<TargetGameWindow>();
         QCOMPARE(target.label("instruction").caption(),
                  QString("Shoot down the causes of heart disease"));
         QCOMPARE(target.image("targets", 2).toolTip(), QString("Fried food and fatty meat"));
-        QCOMPARE(game.ctx->windows.get<EndWindow>().label("thanks").caption(),
+        QCOMPARE(game.ctx->windows.load<EndWindow>().label("thanks").caption(),
                  QString("Thanks for playing Tavrin"));
     }
 
     void englishAsksAndCongratulatesInEnglish() {
         LanguageGame game("en");
         game.answer = MessageBoxes::Answer::No;
-        game.ctx->windows.get<StatusStrip>().onExitClicked();
-        game.ctx->session.stateForSetup().score = 5000;
-        game.ctx->session.stateForSetup().dieFace = 2;
-        game.ctx->windows.get<DieWindow>().onDieClicked();
+        game.ctx->windows.load<StatusStrip>().onExitClicked();
+        rules::SessionSetup(game.ctx->session).score(5000);
+        rules::SessionSetup(game.ctx->session).dieFace(2);
+        game.ctx->windows.load<DieWindow>().onDieClicked();
         QCOMPARE(game.boxes,
                  (QStringList{"Tavrin:  * * * * * Do you really want to leave? * * * * * ",
                               "Tavrin: Congratulations! You reached 5000 points within 49 "
@@ -164,17 +166,17 @@ private slots:
         for (const auto& window : windowsAsBuilt(*game.ctx))
             for (const auto& [designed, shown] : designedAndShown(*window))
                 QCOMPARE(shown.toUtf8(), designed.toUtf8());
-        const GameWindow& quiz = game.ctx->windows.get<QuizWindow>();
+        const GameWindow& quiz = game.ctx->windows.load<QuizWindow>();
         QCOMPARE(quiz.windowTitle().toUtf8(), QByteArray("Game1  -  冠 心 病 問 答 遊 戲"));
         QCOMPARE(quiz.button("answerButtons", 0).text().toUtf8(), QByteArray("選擇一(Answer1)"));
-        QCOMPARE(game.ctx->windows.get<TargetGameWindow>().windowTitle().toUtf8(),
+        QCOMPARE(game.ctx->windows.load<TargetGameWindow>().windowTitle().toUtf8(),
                  QByteArray("Game2  -  冠 心 病 射 擊 遊 戲"));
         game.answer = MessageBoxes::Answer::No;
-        game.ctx->windows.get<StatusStrip>().onExitClicked();
+        game.ctx->windows.load<StatusStrip>().onExitClicked();
         QCOMPARE(game.boxes.value(0).toUtf8(),
                  QByteArray("Tavrin:  * * * * * 你真的要離開嗎? * * * * * "));
-        QCOMPARE(BoardWindow::winText().toUtf8(), QByteArray("恭喜你!你成功在50步內拿到5000分!!"));
-        const EndWindow& end = game.ctx->windows.get<EndWindow>();
+        QCOMPARE(winText().toUtf8(), QByteArray("恭喜你!你成功在50步內拿到5000分!!"));
+        const EndWindow& end = game.ctx->windows.load<EndWindow>();
         QCOMPARE(end.label("cheer").caption().toUtf8(), QByteArray("加油！下次再努力呀！"));
     }
 };

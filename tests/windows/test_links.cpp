@@ -31,7 +31,7 @@ namespace {
 
 StatusStrip& startGame(GameFixture& f) {
     f.ctx->windows.show<StartWindow>().onStartClicked();
-    return f.ctx->windows.get<StatusStrip>();
+    return f.ctx->windows.load<StatusStrip>();
 }
 
 EndWindow& endWindowLinks(GameFixture& f) {
@@ -260,23 +260,6 @@ private slots:
         QCOMPARE(linkLines(f), QStringList{"opened=0 " + QUrl::fromLocalFile(page).toString()});
         QVERIFY(pageShown(status).isEmpty());
         QVERIFY(f.opened.isEmpty());
-    }
-
-    // A page missing from the installation is said, and logged as not opened, without asking
-    // the desktop (which would report its opener started).
-    void missingPageIsShownAndLoggedAsNotOpened() {
-        GameFixture f("en");
-        QTemporaryDir empty;
-        f.ctx->log.open(empty.filePath("events.log").toStdString());
-        StatusStrip& status = startGame(f);
-        f.ctx->options.dataRoot = empty.path(); // as if the pages were not installed
-        status.onHelpClicked();
-        QVERIFY(f.opened.isEmpty());
-        QCOMPARE(f.boxes.size(), 1);
-        QVERIFY(f.boxes[0].endsWith("/pages/help-en.html"));
-        QFile log(empty.filePath("events.log"));
-        QVERIFY(log.open(QIODevice::ReadOnly));
-        QVERIFY(log.readAll().contains("help-en.html opened=0"));
     }
 };
 

@@ -41,7 +41,7 @@ struct Run {
     }
     BoardWindow& startGame() {
         ctx->windows.show<StartWindow>().onStartClicked();
-        return ctx->windows.get<BoardWindow>();
+        return ctx->windows.load<BoardWindow>();
     }
     // Right-clicks a control of a window and returns the menu that opens.
     GameMenu& openMenu(QWidget& control) {
@@ -89,7 +89,7 @@ private slots:
         QFETCH(bool, onBoard);
         Run run(settingsPath());
         BoardWindow& board = run.startGame();
-        StatusStrip& strip = run.ctx->windows.get<StatusStrip>();
+        StatusStrip& strip = run.ctx->windows.load<StatusStrip>();
         // A click on a control reaches its window's menu.
         QWidget& control =
             onBoard ? static_cast<QWidget&>(board.image("heart")) : strip.label("message");
@@ -128,7 +128,7 @@ private slots:
     void theLanguageChosenInTheMenuIsKeptForTheNextGame() {
         Run run(settingsPath());
         run.startGame();
-        QWidget& control = run.ctx->windows.get<StatusStrip>().label("message");
+        QWidget& control = run.ctx->windows.load<StatusStrip>().label("message");
         GameMenu& menu = run.openMenu(control);
         QVERIFY(entry(menu, "language-system").isChecked());
         QVERIFY(!entry(menu, "language-en").isChecked());
@@ -151,7 +151,7 @@ private slots:
         const auto stateBefore = run.ctx->session.state().trial;
         entry(run.openMenu(board), "howToPlay").trigger();
         QTRY_VERIFY(run.ctx->windows.isLoaded<HowToPlayWindow>());
-        HowToPlayWindow& help = run.ctx->windows.get<HowToPlayWindow>();
+        HowToPlayWindow& help = run.ctx->windows.load<HowToPlayWindow>();
         QVERIFY(help.isVisible());
         const QPlainTextEdit& text = help.multiLineText("howToPlay");
         QVERIFY(text.toPlainText().startsWith(layout::howToPlayText().replace("\r\n", "\n")));
@@ -164,7 +164,7 @@ private slots:
         QVERIFY(board.isVisible() && run.ctx->session.state().takingThrows);
         QCOMPARE(run.ctx->session.state().trial, stateBefore);
 
-        entry(run.openMenu(run.ctx->windows.get<StatusStrip>().label("message")), "about")
+        entry(run.openMenu(run.ctx->windows.load<StatusStrip>().label("message")), "about")
             .trigger();
         QTRY_COMPARE(run.boxes.size(), 1);
         const QString about = run.boxes.first();
@@ -190,20 +190,20 @@ private slots:
         QVERIFY(!sound.effectsOn() && !sound.musicOn());
         start.onStartClicked();
 
-        QTest::keyClick(&run.ctx->windows.get<BoardWindow>(), Qt::Key_M);
+        QTest::keyClick(&run.ctx->windows.load<BoardWindow>(), Qt::Key_M);
         QVERIFY(sound.effectsOn() && sound.musicOn());
         QCOMPARE(run.sound->musicVolume, 1.0);
         run.ctx->sound.setMusicOn(false);
         // Any sound on: all goes off; none: all comes on.
-        QTest::keyClick(&run.ctx->windows.get<DragHandle>(), Qt::Key_M, Qt::ShiftModifier);
+        QTest::keyClick(&run.ctx->windows.load<DragHandle>(), Qt::Key_M, Qt::ShiftModifier);
         QVERIFY(!sound.effectsOn() && !sound.musicOn());
         QCOMPARE(run.sound->effectsVolume, 0.0);
-        QTest::keyClick(&run.ctx->windows.get<StatusStrip>().label("message"), Qt::Key_M);
+        QTest::keyClick(&run.ctx->windows.load<StatusStrip>().label("message"), Qt::Key_M);
         QVERIFY(sound.effectsOn() && sound.musicOn());
         QVERIFY(stored().effectsOn && stored().musicOn);
         // Other keys and M with Ctrl are not the sound key.
-        QTest::keyClick(&run.ctx->windows.get<BoardWindow>(), Qt::Key_M, Qt::ControlModifier);
-        QTest::keyClick(&run.ctx->windows.get<BoardWindow>(), Qt::Key_N);
+        QTest::keyClick(&run.ctx->windows.load<BoardWindow>(), Qt::Key_M, Qt::ControlModifier);
+        QTest::keyClick(&run.ctx->windows.load<BoardWindow>(), Qt::Key_N);
         QVERIFY(sound.effectsOn() && sound.musicOn());
         qApp->removeEventFilter(&key);
     }
@@ -250,7 +250,7 @@ private slots:
         {
             Run first(settingsPath());
             first.startGame();
-            DragHandle& handle = first.ctx->windows.get<DragHandle>();
+            DragHandle& handle = first.ctx->windows.load<DragHandle>();
             dragged = handle.pos() + QPoint(0, 30); // the group still on the small test screen
             handle.onHandlePressed(0, 0);
             handle.onHandleDragged(0, 450);
@@ -259,10 +259,10 @@ private slots:
         }
         Run next(settingsPath());
         next.startGame();
-        const DragHandle& handle = next.ctx->windows.get<DragHandle>();
+        const DragHandle& handle = next.ctx->windows.load<DragHandle>();
         QCOMPARE(handle.pos(), dragged);
         // The others stand around it as after a drag.
-        QCOMPARE(next.ctx->windows.get<StatusStrip>().pos(),
+        QCOMPARE(next.ctx->windows.load<StatusStrip>().pos(),
                  dragged + QPoint(layout::px(1960), layout::px(600)));
         next.ctx.reset();
 
@@ -271,7 +271,7 @@ private slots:
         QVERIFY(SettingsFile(settingsPath()).write(offScreen));
         Run elsewhere(settingsPath());
         elsewhere.startGame();
-        QCOMPARE(elsewhere.ctx->windows.get<DragHandle>().pos(), QPoint(3, 349)); // as designed
+        QCOMPARE(elsewhere.ctx->windows.load<DragHandle>().pos(), QPoint(3, 349)); // as designed
     }
 };
 

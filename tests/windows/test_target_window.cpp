@@ -3,6 +3,7 @@
 #include "controls/label_control.h"
 #include "game_fixture.h"
 #include "rules/target_positions.h"
+#include "session_setup.h"
 #include "windows/board_window.h"
 #include "windows/die_window.h"
 #include "windows/image_bank.h"
@@ -28,8 +29,8 @@ void startOnTargetBoard(GameFixture& f) {
 
 // Throws a three through the die's own handler: the board opens the next target square.
 TargetGameWindow& openTargetGame(GameFixture& f) {
-    f.ctx->session.stateForSetup().dieFace = 3;
-    f.ctx->windows.get<DieWindow>().onDieClicked();
+    rules::SessionSetup(f.ctx->session).dieFace(3);
+    f.ctx->windows.load<DieWindow>().onDieClicked();
     TargetGameWindow* game = f.ctx->windows.find<TargetGameWindow>();
     if (!game)
         throw std::runtime_error("the target game did not open");
@@ -47,8 +48,8 @@ void runOut(GameFixture& f, TargetGameWindow& game) {
     game.onClockTick();
 }
 
-QImage digitPicture(GameFixture& f, int d) {
-    return f.ctx->windows.get<ImageBank>().redDigit(d).toImage();
+QImage digitPicture(int d) {
+    return images::redDigit(d).toImage();
 }
 
 QString logTo(GameFixture& f) {
@@ -78,7 +79,7 @@ private slots:
         TargetGameWindow& game = openTargetGame(f);
         QVERIFY(game.isVisible());
         QVERIFY(!f.ctx->session.state().takingThrows);
-        QCOMPARE(game.gameScore(), 0LL);
+        QCOMPARE(game.round().score(), 0LL);
         QCOMPARE(game.label("score").caption(), QString("Score: 0 "));
         for (int i = 0; i < 5; ++i) {
             const bool cause = i % 2 == 0;
@@ -90,10 +91,10 @@ private slots:
         QVERIFY(
             game.image("secondDigits", 0).picture().isNull()); // no digits before the first tick
         // The throw that opened the game still released the die afterwards.
-        QVERIFY(f.ctx->windows.get<DieWindow>().isTurning());
+        QVERIFY(f.ctx->windows.load<DieWindow>().isTurning());
         // The board takes no throw while the game is open.
         const int trial = f.ctx->session.state().trial;
-        f.ctx->windows.get<DieWindow>().onDieClicked();
+        f.ctx->windows.load<DieWindow>().onDieClicked();
         QCOMPARE(f.ctx->session.state().trial, trial);
     }
 
@@ -107,13 +108,13 @@ private slots:
                                "secondDigits", "hundredthDigits", "hundredthDigits"};
         const int expected[] = {0, 0, 1, 9, 7, 5};
         for (int i = 0; i < 6; ++i)
-            QCOMPARE(game.image(names[i], i % 2).picture().toImage(), digitPicture(f, expected[i]));
+            QCOMPARE(game.image(names[i], i % 2).picture().toImage(), digitPicture(expected[i]));
         f.clock.now += 7.25; // 12.5 left
         game.onClockTick();
-        QCOMPARE(game.image("secondDigits", 0).picture().toImage(), digitPicture(f, 1));
-        QCOMPARE(game.image("secondDigits", 1).picture().toImage(), digitPicture(f, 2));
-        QCOMPARE(game.image("hundredthDigits", 0).picture().toImage(), digitPicture(f, 5));
-        QCOMPARE(game.image("hundredthDigits", 1).picture().toImage(), digitPicture(f, 0));
+        QCOMPARE(game.image("secondDigits", 0).picture().toImage(), digitPicture(1));
+        QCOMPARE(game.image("secondDigits", 1).picture().toImage(), digitPicture(2));
+        QCOMPARE(game.image("hundredthDigits", 0).picture().toImage(), digitPicture(5));
+        QCOMPARE(game.image("hundredthDigits", 1).picture().toImage(), digitPicture(0));
         QCOMPARE(game.image("minuteDigits", 1).size(), QSize(16, 21)); // the digit picture's size
     }
 
@@ -121,14 +122,13 @@ private slots:
         GameFixture f;
         startOnTargetBoard(f);
         TargetGameWindow& game = openTargetGame(f);
-        f.ctx->windows.get<DieWindow>().miniGameOpened(rules::MiniGame::Target); // held still
         game.onClockTick();
         QVERIFY(f.boxes.isEmpty());
         runOut(f, game);
         QCOMPARE(f.boxes, QStringList{"Tavrin: Bonus: 0"});
         QCOMPARE(f.ctx->session.state().score, 1000LL);
         QVERIFY(f.ctx->session.state().takingThrows);
-        QVERIFY(f.ctx->windows.get<DieWindow>().isTurning());
+        QVERIFY(f.ctx->windows.load<DieWindow>().isTurning());
         QVERIFY(!f.ctx->windows.isLoaded<TargetGameWindow>());
     }
 
@@ -205,7 +205,7 @@ private slots:
         runOut(f, first);
         QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
         TargetGameWindow& second = openTargetGame(f);
-        QCOMPARE(second.gameScore(), 0LL);
+        QCOMPARE(second.round().score(), 0LL);
         QCOMPARE(second.label("score").caption(), QString("Score: 0 "));
         second.onClockTick();
         QVERIFY(f.boxes.size() == 1); // its own 20 seconds start at its opening
@@ -238,13 +238,11 @@ private slots:
         startOnTargetBoard(f);
         TargetGameWindow& game = openTargetGame(f);
         click(game, 0, 2);
-        f.ctx->windows.get<DieWindow>().miniGameOpened(rules::MiniGame::Target); // held still
         game.close();
         QVERIFY(!f.ctx->windows.isLoaded<TargetGameWindow>());
         QVERIFY(f.boxes.isEmpty());
         QCOMPARE(f.ctx->session.state().score, 1000LL);
         QVERIFY(f.ctx->session.state().takingThrows);
-        QVERIFY(!f.ctx->windows.get<DieWindow>().isTurning()); // untouched
         // A late tick before the window is deleted ends nothing, even with the time up.
         f.clock.now += 20;
         game.onClockTick();
@@ -252,8 +250,8 @@ private slots:
         QVERIFY(f.boxes.isEmpty());
         QCOMPARE(logLines(log, "^(bonus|close|targets) "), QStringList{"close game=target"});
         // The board takes throws again.
-        f.ctx->session.stateForSetup().dieFace = 1;
-        f.ctx->windows.get<DieWindow>().onDieClicked();
+        rules::SessionSetup(f.ctx->session).dieFace(1);
+        f.ctx->windows.load<DieWindow>().onDieClicked();
         QCOMPARE(f.ctx->session.state().trial, 3);
     }
 
@@ -274,7 +272,7 @@ private slots:
         startOnTargetBoard(f);
         TargetGameWindow& game = openTargetGame(f);
         QVERIFY(QTest::qWaitForWindowActive(&game)); // it takes the activation as it opens
-        StatusStrip& status = f.ctx->windows.get<StatusStrip>();
+        StatusStrip& status = f.ctx->windows.load<StatusStrip>();
         status.activateWindow();
         QTRY_COMPARE(QApplication::activeWindow(), static_cast<QWidget*>(&game));
         // A message box of the program keeps the activation.

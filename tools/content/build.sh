@@ -14,7 +14,7 @@ set -eu
 here=$(cd "$(dirname "$0")" && pwd)
 repo=$(cd "$here/../.." && pwd)
 data=$repo/data
-all_sets="zh-HK zh-TW en"
+all_sets=$(sed -n 's/^ *{"\([A-Za-z-]*\)", ".*},$/\1/p' "$repo/src/rules/content_language.h" | paste -sd' ')
 
 usage() {
     echo "usage: build.sh [LANG [OUTDIR]], LANG one of: $all_sets" >&2

@@ -10,8 +10,9 @@ from dataclasses import dataclass
 from pathlib import Path
 
 HERE = Path(__file__).resolve().parent
-# One folder of sources per content set, named after the set's language.
-LANGUAGES = ("zh-HK", "zh-TW", "en")
+# One folder of sources per content set, named after the set's language; the sets are the
+# game's own list (src/rules/content_language.h, one set to a line).
+LANGUAGES = tuple(re.findall(r'^ *\{"([A-Za-z-]+)", ', (HERE.parents[1] / "src/rules/content_language.h").read_text(encoding="utf-8"), re.M))
 
 QUIZ_SQUARE = 33301
 TARGET_SQUARE = 33302

@@ -232,6 +232,8 @@ class Build(unittest.TestCase):
         self.addCleanup(shutil.rmtree, self.scratch)
         self.tools = self.scratch / "tools" / "content"
         shutil.copytree(HERE, self.tools, ignore=shutil.ignore_patterns("__pycache__"))
+        (self.scratch / "src" / "rules").mkdir(parents=True)  # the list of sets
+        shutil.copy(HERE.parents[1] / "src" / "rules" / "content_language.h", self.scratch / "src" / "rules")
         self.data = self.scratch / "data"
 
     def build(self, *args):

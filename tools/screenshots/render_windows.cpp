@@ -5,12 +5,12 @@
 
 #include "app/app_setup.h"
 #include "app/translations.h"
+#include "session_setup.h"
 #include "windows/app_context.h"
 #include "windows/board_window.h"
 #include "windows/die_window.h"
 #include "windows/drag_handle.h"
 #include "windows/end_window.h"
-#include "windows/image_bank.h"
 #include "windows/quiz_window.h"
 #include "windows/start_window.h"
 #include "windows/status_strip.h"
@@ -45,8 +45,8 @@ public:
     // The four playing windows where the handle puts them, as one picture.
     void savePlayingScreen(AppContext& ctx, const QString& name) const {
         std::vector<GameWindow*> windows{
-            &ctx.windows.get<BoardWindow>(), &ctx.windows.get<StatusStrip>(),
-            &ctx.windows.get<DieWindow>(), &ctx.windows.get<DragHandle>()};
+            &ctx.windows.load<BoardWindow>(), &ctx.windows.load<StatusStrip>(),
+            &ctx.windows.load<DieWindow>(), &ctx.windows.load<DragHandle>()};
         QRect area;
         for (GameWindow* w : windows)
             area |= w->geometry();
@@ -70,8 +70,8 @@ private:
 };
 
 void throwDie(AppContext& ctx, int face) {
-    ctx.session.stateForSetup().dieFace = face;
-    ctx.windows.get<DieWindow>().onDieClicked();
+    rules::SessionSetup(ctx.session).dieFace(face);
+    ctx.windows.load<DieWindow>().onDieClicked();
 }
 
 } // namespace
@@ -97,18 +97,15 @@ int main(int argc, char* argv[]) {
     const Renderer render(argv[2]);
 
     render.save(ctx.windows.show<StartWindow>(), "start-window");
-    ctx.windows.get<StartWindow>().onStartClicked();
-    ctx.windows.get<StatusStrip>().onRefreshTick();
+    ctx.windows.load<StartWindow>().onStartClicked();
     render.savePlayingScreen(ctx, "playing-after-start");
     for (int face : {1, 5, 4, 1})
         throwDie(ctx, face);
-    ctx.windows.get<StatusStrip>().onRefreshTick();
     render.savePlayingScreen(ctx, "playing-in-play");
-    render.save(ctx.windows.get<BoardWindow>(), "board");
-    render.save(ctx.windows.get<StatusStrip>(), "status-strip");
-    render.save(ctx.windows.get<DieWindow>(), "die");
-    render.save(ctx.windows.get<DragHandle>(), "drag-handle");
-    render.save(ctx.windows.get<ImageBank>(), "image-bank");
+    render.save(ctx.windows.load<BoardWindow>(), "board");
+    render.save(ctx.windows.load<StatusStrip>(), "status-strip");
+    render.save(ctx.windows.load<DieWindow>(), "die");
+    render.save(ctx.windows.load<DragHandle>(), "drag-handle");
 
     QuizWindow& quiz = ctx.windows.show<QuizWindow>();
     render.save(quiz, "quiz");
@@ -127,7 +124,7 @@ int main(int argc, char* argv[]) {
     render.save(target, "target-game-in-play");
     ctx.windows.unload<TargetGameWindow>();
 
-    ctx.session.stateForSetup().score = 5030;
+    rules::SessionSetup(ctx.session).score(5030);
     EndWindow& end = ctx.windows.show<EndWindow>();
     render.save(end, "end-window");
     end.onNextClicked();
