@@ -264,8 +264,7 @@ private slots:
         QVERIFY(!board.isVisible());
         for (bool loaded :
              {f.ctx->windows.isLoaded<DieWindow>(), f.ctx->windows.isLoaded<DragHandle>(),
-              f.sound->musicPlaying,
-              f.ctx->windows.isLoaded<StatusStrip>()})
+              f.sound->musicPlaying, f.ctx->windows.isLoaded<StatusStrip>()})
             QVERIFY(!loaded);
         EndWindow& end = f.ctx->windows.load<EndWindow>();
         QVERIFY(end.isVisible());

@@ -153,10 +153,10 @@ private slots:
 
     void taiwanShowsTaiwanWords() {
         LanguageGame game("zh-TW");
-        const TargetGameWindow& target = game.ctx->windows.get<TargetGameWindow>();
+        const TargetGameWindow& target = game.ctx->windows.load<TargetGameWindow>();
         QCOMPARE(target.image("targets", 0).toolTip().toUtf8(), QByteArray("吸 菸"));
         QCOMPARE(target.image("targets", 3).toolTip().toUtf8(), QByteArray("作 息 規 律"));
-        QCOMPARE(game.ctx->windows.get<EndWindow>().label("thanks").caption().toUtf8(),
+        QCOMPARE(game.ctx->windows.load<EndWindow>().label("thanks").caption().toUtf8(),
                  QByteArray("謝 謝 使 用 Tavrin"));
         QVERIFY(layout::instructionsText().startsWith(QString::fromUtf8("目標：在 49 次擲骰內")));
     }
