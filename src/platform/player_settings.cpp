@@ -15,6 +15,7 @@ const QString kVolume = "sound/volume";
 const QString kHandleX = "group/handleX";
 const QString kHandleY = "group/handleY";
 const QString kLanguage = "game/language";
+const QString kLearningMode = "game/learningMode";
 
 // Only the words the game writes count: QVariant would take "maybe" for true.
 std::optional<bool> readFlag(const QSettings& file, const QString& key) {
@@ -55,6 +56,7 @@ PlayerSettings SettingsFile::read() const {
     if (x && y)
         settings.handlePlace = QPoint(*x, *y);
     settings.language = readLanguage(file);
+    settings.learningMode = readFlag(file, kLearningMode).value_or(settings.learningMode);
     return settings;
 }
 
@@ -74,6 +76,7 @@ bool SettingsFile::write(const PlayerSettings& settings) const {
         }
         if (settings.language)
             file.setValue(kLanguage, *settings.language);
+        file.setValue(kLearningMode, settings.learningMode);
     }
     // QSettings' status keeps only the first problem it meets, a damaged old file among them,
     // and would then hide a failed write: what the file now reads as tells instead.

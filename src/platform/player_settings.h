@@ -19,6 +19,9 @@ struct PlayerSettings {
     // The content set chosen in the menu for the games to come (zh-TW, zh-HK or en); none:
     // the one the system's language asks for.
     std::optional<QString> language;
+    // Learning mode (explanations, no repeated questions, a target game that rewards knowing)
+    // or, switched off, the classic game.
+    bool learningMode = true;
 
     bool operator==(const PlayerSettings&) const = default;
 };

@@ -116,6 +116,25 @@ private slots:
         QCOMPARE(targetScoreCaption(-12345600), std::string("Score: -12345600 "));
         QCOMPARE(targetBonusText(-200), std::string("Bonus: -200"));
     }
+
+    // Classic: every click counts. Learning: a target shot falls until the targets jump, and a
+    // healthy habit costs more than a cause earns.
+    void shotTargetsFallOnlyInLearningMode() {
+        StandingTargets classic(targetRules(GameMode::Classic));
+        for (int shot = 0; shot < 3; ++shot) {
+            QCOMPARE(classic.shoot(0), std::optional(100LL));
+            QCOMPARE(classic.shoot(1), std::optional(-100LL));
+        }
+        QVERIFY(targetRules(GameMode::Classic).crosshairOverCauses);
+        StandingTargets learning(targetRules(GameMode::Learning));
+        QCOMPARE(learning.shoot(2), std::optional(150LL));
+        QCOMPARE(learning.shoot(2), std::nullopt);
+        QCOMPARE(learning.shoot(3), std::optional(-250LL));
+        QVERIFY(!learning.isStanding(3) && learning.isStanding(4));
+        learning.jumped();
+        QCOMPARE(learning.shoot(2), std::optional(150LL));
+        QVERIFY(!targetRules(GameMode::Learning).crosshairOverCauses);
+    }
 };
 
 QTEST_APPLESS_MAIN(TargetRulesTest)
