@@ -57,3 +57,6 @@ install(FILES ${CMAKE_CURRENT_BINARY_DIR}/install/copyright DESTINATION ${doc_di
 
 tavrin_gzip(${PROJECT_SOURCE_DIR}/dist/debian/changelog changelog)
 install(FILES ${CMAKE_CURRENT_BINARY_DIR}/install/changelog.gz DESTINATION ${doc_dir})
+
+# Where each fact of the content sets comes from; the help pages' section for teachers links here.
+install(FILES tools/content/SOURCES.md DESTINATION ${doc_dir})

@@ -42,6 +42,65 @@
     </message>
 </context>
 <context>
+    <name>howToPlay</name>
+    <message>
+        <source>1, Moving the character<byte value="xd"/>
+     - Click on the green ball on <byte value="xd"/>
+the bottom right hand side(the <byte value="xd"/>
+dice)<byte value="xd"/>
+<byte value="xd"/>
+2, Moving the window<byte value="xd"/>
+     - Drag the green ball on the <byte value="xd"/>
+bottom left hand side<byte value="xd"/>
+<byte value="xd"/>
+3, Browsing Info Center<byte value="xd"/>
+     - Click on the first button in <byte value="xd"/>
+the status window<byte value="xd"/>
+<byte value="xd"/>
+4, Getting help<byte value="xd"/>
+     - Click on the second <byte value="xd"/>
+button in the status window<byte value="xd"/>
+<byte value="xd"/>
+5, Starting Online www Search <byte value="xd"/>
+Engine<byte value="xd"/>
+     - Click on the third button in <byte value="xd"/>
+the status window<byte value="xd"/>
+<byte value="xd"/>
+6, Quitting the game<byte value="xd"/>
+     - Click on the fourth button <byte value="xd"/>
+in the status window<byte value="xd"/>
+</source>
+        <translation>Goal: reach 5000 points within 49 throws. You start with 1000.<byte value="xd"/>
+<byte value="xd"/>
+1. Throw the die<byte value="xd"/>
+Click the green ball at the bottom right. Your character walks 1 to 6 squares. Healthy habits add points, risks take them away.<byte value="xd"/>
+<byte value="xd"/>
+2. The quiz<byte value="xd"/>
+A quiz square asks five questions about heart disease: +100 for each right answer, -50 for each wrong one.<byte value="xd"/>
+<byte value="xd"/>
+3. The target game<byte value="xd"/>
+A target square gives you 20 seconds: click the causes of heart disease (+100 each), but not the healthy habits (-100 each).<byte value="xd"/>
+<byte value="xd"/>
+4. Moving the windows<byte value="xd"/>
+Drag the green ball at the bottom left.<byte value="xd"/>
+<byte value="xd"/>
+5. The four shields<byte value="xd"/>
+Under the board: Info Center, Help, web search and Exit.<byte value="xd"/>
+</translation>
+    </message>
+    <message>
+        <source><byte value="xd"/>
+7, Sound, volume and this help<byte value="xd"/>
+     - Right-click the board or the status window: sound effects and music on or off, the volume, &quot;How to play&quot; and &quot;About Tavrin&quot;<byte value="xd"/>
+     - Press M to turn all sound off or on again<byte value="xd"/>
+</source>
+        <translation><byte value="xd"/>
+6. Sound and this help<byte value="xd"/>
+Right-click the board or the status strip to turn sound effects and music on or off, set the volume, or open How to play and About Tavrin. Press M to turn all sound off or on.<byte value="xd"/>
+</translation>
+    </message>
+</context>
+<context>
     <name>links</name>
     <message>
         <source>無法開啟以下網址 (Cannot open this address):</source>
@@ -52,7 +111,7 @@
     <name>quizWindow</name>
     <message>
         <source>Game1  -  冠 心 病 問 答 遊 戲</source>
-        <translation>Game1  -  Heart Disease Quiz</translation>
+        <translation>Heart Disease Quiz</translation>
     </message>
     <message>
         <source>冠 心 病 問 答 遊 戲</source>
@@ -75,7 +134,7 @@
     <name>statusStrip</name>
     <message>
         <source>步數(Trial)</source>
-        <translation>Trial</translation>
+        <translation>Throws</translation>
     </message>
     <message>
         <source>分數(Score)</source>
@@ -83,11 +142,11 @@
     </message>
     <message>
         <source>!!歡迎!!</source>
-        <translation>!!Welcome!!</translation>
+        <translation>Welcome</translation>
     </message>
     <message>
         <source>遊戲訊息(Message Window)</source>
-        <translation>Message Window</translation>
+        <translation>Game messages</translation>
     </message>
     <message>
         <source>萬維網搜尋(Internet Search)</source>
@@ -103,14 +162,14 @@
     </message>
     <message>
         <source>資訊中心(Information Center)</source>
-        <translation>Information Center</translation>
+        <translation>Info Center</translation>
     </message>
 </context>
 <context>
     <name>targetGameWindow</name>
     <message>
         <source>Game2  -  冠 心 病 射 擊 遊 戲</source>
-        <translation>Game2  -  Heart Disease Target Game</translation>
+        <translation>Heart Disease Target Game</translation>
     </message>
     <message>
         <source>請 把 引 致 冠 心 病 的 誘 因 射 下 來</source>
@@ -126,11 +185,11 @@
     </message>
     <message>
         <source>高 脂 肪<byte value="xd"/>、<byte value="xd"/> 高 膽 固<byte value="xd"/> 醇 </source>
-        <translation>High fat<byte value="xd"/>and<byte value="xd"/>high cholesterol</translation>
+        <translation>Fried food and fatty meat</translation>
     </message>
     <message>
         <source>避 免 過 量 脂 肪 、 膽 固 醇 食 物</source>
-        <translation>Avoiding too much fatty food and cholesterol</translation>
+        <translation>Eating less fried and fatty food</translation>
     </message>
     <message>
         <source>吸 煙</source>
@@ -141,7 +200,7 @@
     <name>tavrin::BoardWindow</name>
     <message>
         <source>恭喜你!你成功在50步內拿到5000分!!</source>
-        <translation>Congratulations! You reached 5000 points in under 50 throws!!</translation>
+        <translation>Congratulations! You reached 5000 points within 49 throws!</translation>
     </message>
 </context>
 <context>

@@ -10,13 +10,14 @@ bool Translations::use(const QString& language, const QString& dataRoot) {
     if (installed_)
         QCoreApplication::removeTranslator(&translator_);
     installed_ = false;
-    if (language.startsWith("zh"))
+    // The Hong Kong edition shows the texts as written in the code; the others are translations.
+    if (language == QLatin1String("zh-HK"))
         return true;
     const QString directory = QDir(dataRoot).filePath("translations");
-    if (!translator_.load("tavrin_" + language, directory)) {
-        std::fprintf(stderr,
-                     "tavrin: no translation tavrin_%s.qm in %s; the texts stay in Chinese\n",
-                     qPrintable(language), qPrintable(directory));
+    const QString file = "tavrin_" + QString(language).replace('-', '_');
+    if (!translator_.load(file, directory)) {
+        std::fprintf(stderr, "tavrin: no translation %s.qm in %s; the texts stay in Chinese\n",
+                     qPrintable(file), qPrintable(directory));
         return false;
     }
     installed_ = QCoreApplication::installTranslator(&translator_);

@@ -5,9 +5,9 @@
 
 namespace tavrin {
 
-// The game's own texts in the language of its content. The Chinese sets show the texts as
-// designed (they are the source texts); English installs the translation built with the game,
-// tavrin_en.qm in the data root's translations/ folder.
+// The game's own texts in the language of its content. The Hong Kong set shows the texts as
+// designed (they are the source texts); Taiwan and English install the translation built with
+// the game, tavrin_zh_TW.qm or tavrin_en.qm in the data root's translations/ folder.
 class Translations {
 public:
     // False when the language needs a translation file that cannot be loaded: the texts then

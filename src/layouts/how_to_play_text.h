@@ -5,7 +5,7 @@
 namespace tavrin::layout {
 
 // The start window's instructions, line for line as designed (CR LF line ends, trailing blanks
-// included).
+// included), or their translation in the Taiwan and English editions.
 QString instructionsText();
 
 // The "How to play" window's text: the instructions, then what the game offers beyond them.

@@ -34,6 +34,10 @@ RESOURCE_ATTRIBUTES = {"src", "srcset", "data", "poster", "background", "action"
                        "manifest", "ping"}
 FORBIDDEN_ELEMENTS = {"script", "iframe", "frame", "frameset", "object", "embed", "applet",
                       "base", "form", "noscript"}
+# Links from the pages into the installed documentation folder (share/doc/tavrin beside
+# share/tavrin/pages), and the file in the source tree that the install rule puts there.
+INSTALLED_DOCS = {"../../doc/tavrin/SOURCES.md": Path("tools/content/SOURCES.md")}
+REPO = Path(__file__).resolve().parents[2]
 CSS_URL = re.compile(r"url\(\s*['\"]?([^'\")\s]+)|@import\s+['\"]([^'\"]+)", re.IGNORECASE)
 
 
@@ -173,6 +177,14 @@ def emergency_numbers_in(text):
     return set(re.findall(r"(?<!\d)(\d{3})(?!\d)", text))
 
 
+def installed_doc_faults(line, href):
+    source = INSTALLED_DOCS[href]
+    install_rules = (REPO / "cmake" / "Install.cmake").read_text(encoding="utf-8")
+    if not (REPO / source).is_file() or str(source) not in install_rules:
+        return [f"line {line}: link {href!r}: {source} is not installed into the doc folder"]
+    return []
+
+
 def link_faults(page, reader, readers):
     """Links must reach an existing local file (and its fragment) or an https address."""
     faults = []
@@ -182,6 +194,9 @@ def link_faults(page, reader, readers):
             continue
         if not is_local(href):
             faults.append(f"line {line}: link {href!r} is neither a local file nor https")
+            continue
+        if href in INSTALLED_DOCS:
+            faults += installed_doc_faults(line, href)
             continue
         target = local_target(page, href)
         if not target.is_file() or page.parent.resolve() not in target.parents:
@@ -254,6 +269,17 @@ class Pages(unittest.TestCase):
                 urls = [m.group(1) or m.group(2)
                         for m in CSS_URL.finditer(sheet.read_text(encoding="utf-8"))]
                 self.assertEqual([u for u in urls if not is_local(u)], [])
+
+    def test_sources_are_pages_stating_facts_and_each_page_says_when_they_were_reviewed(self):
+        # A teacher must be able to check a fact: an agency's home page does not show it.
+        reviewed = re.compile(r'<p class="reviewed">[^<]*<time datetime="\d{4}-\d{2}-\d{2}">')
+        for _, _, path, reader in self.each_page():
+            with self.subTest(page=path.name):
+                home_pages = [href for _, href in reader.links
+                              if urlsplit(href).scheme and urlsplit(href).path in ("", "/")]
+                self.assertEqual(home_pages, [])
+                self.assertTrue(reviewed.search(path.read_text(encoding="utf-8")),
+                                f"{path.name} does not say when its facts were last reviewed")
 
     def test_links_reach_local_files_or_https(self):
         for _, _, path, reader in self.each_page():

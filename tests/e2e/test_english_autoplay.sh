@@ -15,10 +15,10 @@ english_titles=
 deadline=$((SECONDS + 200))
 while game_running; do
     ((SECONDS < deadline)) || fail "the demo game still runs after 200 s"
-    for id in $(windows_named '^Game[12] '); do
+    for id in $(windows_named '^(Game[12] |Heart Disease )'); do
         title=$(xdotool getwindowname "$id" 2>/dev/null) || continue
         case $title in
-        "Game1  -  Heart Disease Quiz" | "Game2  -  Heart Disease Target Game")
+        "Heart Disease Quiz" | "Heart Disease Target Game")
             [[ $english_titles == *"$title"* ]] || english_titles+="$title;" ;;
         *) fail "a mini-game window is titled '$title'" ;;
         esac

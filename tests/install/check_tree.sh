@@ -19,8 +19,9 @@ export -n DISPLAY WAYLAND_DISPLAY
 
 expected=(bin/tavrin "share/applications/$id.desktop" "share/metainfo/$id.metainfo.xml"
     "share/icons/hicolor/scalable/apps/$id.svg" share/man/man6/tavrin.6.gz
-    share/doc/tavrin/copyright share/doc/tavrin/changelog.gz)
-for file in hit3.WAV blip2.WAV yeah.WAV boo.WAV p_samy.mid translations/tavrin_en.qm; do
+    share/doc/tavrin/copyright share/doc/tavrin/changelog.gz share/doc/tavrin/SOURCES.md)
+for file in hit3.WAV blip2.WAV yeah.WAV boo.WAV p_samy.mid translations/tavrin_en.qm \
+    translations/tavrin_zh_TW.qm; do
     expected+=("share/tavrin/$file")
 done
 for language in zh-TW zh-HK en; do

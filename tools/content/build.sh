@@ -1,8 +1,9 @@
 #!/bin/sh
-# Builds mapdata.txt, mapmsg.txt and gm1_data.txt of each content set from the
-# UTF-8 sources board.txt and quiz.txt in the set's folder here (zh-HK, zh-TW,
-# en). Every line ends with CR LF; the Chinese sets are written in Big5, the
-# English set in UTF-8 without a byte order mark. Each set is checked by the
+# Builds mapdata.txt, mapmsg.txt, gm1_data.txt and gm1_why.txt (one explanation
+# per question) of each content set from the UTF-8 sources board.txt, quiz.txt
+# and why.txt in the set's folder here (zh-HK, zh-TW, en). Every line ends with
+# CR LF; the Chinese sets are written in Big5, the English set in UTF-8 without
+# a byte order mark. Each set is checked by the
 # game itself (tavrin --check-content) before anything is written: a fault or a
 # warning in any set leaves every data file as it was.
 # Usage: build.sh                  every set, into data/LANG/
@@ -37,7 +38,7 @@ the_game() {
 render_and_check() {
     lang=$1 out=$2
     mkdir -p "$out"
-    for name in mapdata mapmsg gm1_data; do
+    for name in mapdata mapmsg gm1_data gm1_why; do
         python3 "$here/render.py" "$here/$lang" "$name" >"$out/$name.txt" || {
             echo "build.sh: $lang: nothing was built" >&2
             exit 1
@@ -79,8 +80,8 @@ for lang in $sets; do
     out=$data/$lang
     [ $# -eq 2 ] && out=$2
     mkdir -p "$out"
-    for name in mapdata mapmsg gm1_data; do
+    for name in mapdata mapmsg gm1_data gm1_why; do
         mv "$scratch/$lang/$name.txt" "$out/$name.txt"
     done
-    echo "build.sh: wrote $lang: mapdata.txt, mapmsg.txt, gm1_data.txt to $(cd "$out" && pwd)"
+    echo "build.sh: wrote $lang: mapdata.txt, mapmsg.txt, gm1_data.txt, gm1_why.txt to $(cd "$out" && pwd)"
 done

@@ -29,9 +29,16 @@ def quiz_lines(questions):
     return lines
 
 
+def why_lines(folder):
+    questions = len(sources.parse_quiz(sources.quiz_source(folder)))
+    return [explanation.text for explanation in sources.parse_why(sources.why_source(folder), questions)]
+
+
 def render(folder, name):
     if name == "gm1_data":
         return quiz_lines(sources.parse_quiz(sources.quiz_source(folder)))
+    if name == "gm1_why":
+        return why_lines(folder)
     squares = sources.parse_board(sources.board_source(folder))
     return {"mapdata": mapdata_lines, "mapmsg": mapmsg_lines}[name](squares)
 
@@ -54,8 +61,8 @@ def encode(folder, name, lines):
 
 
 def main():
-    if len(sys.argv) != 3 or sys.argv[2] not in ("mapdata", "mapmsg", "gm1_data"):
-        print("usage: render.py SET_FOLDER mapdata|mapmsg|gm1_data", file=sys.stderr)
+    if len(sys.argv) != 3 or sys.argv[2] not in ("mapdata", "mapmsg", "gm1_data", "gm1_why"):
+        print("usage: render.py SET_FOLDER mapdata|mapmsg|gm1_data|gm1_why", file=sys.stderr)
         return 2
     folder, name = sys.argv[1], sys.argv[2]
     try:

@@ -5,6 +5,7 @@ edits a source sees at once where the problem is.
 """
 
 import re
+from urllib.parse import urlsplit
 from dataclasses import dataclass
 from pathlib import Path
 
@@ -36,6 +37,10 @@ def quiz_source(folder):
     return Path(folder) / "quiz.txt"
 
 
+def why_source(folder):
+    return Path(folder) / "why.txt"
+
+
 def is_chinese(folder):
     """Chinese sets are written in Big5 and in Chinese wording; every other set is English."""
     return Path(folder).name.startswith("zh")
@@ -52,6 +57,14 @@ class Square:
     number: int
     value: int
     message: str
+    line: int
+
+
+@dataclass
+class Explanation:
+    number: int
+    text: str
+    source: str
     line: int
 
 
@@ -151,3 +164,36 @@ def parse_question(path, block, ordinal):
 def parse_quiz(path):
     """Blocks of four lines: the question, then three choices marked - or *."""
     return [parse_question(path, block, i) for i, block in enumerate(split_blocks(path), start=1)]
+
+
+# An explanation must fit one or two lines of the quiz window.
+EXPLANATION_LIMIT = {True: 70, False: 140}  # characters, for Chinese and for English
+
+
+def parse_explanation(path, number, text, expected, limit):
+    parts = text.split("|", 1)
+    if len(parts) != 2 or "|" not in parts[1]:
+        raise ContentError(path, number, 'expected "question number | explanation | source address"')
+    label = parts[0].strip()
+    explanation, source = (part.strip() for part in parts[1].rsplit("|", 1))
+    if not label.isdigit() or int(label) != expected:
+        raise ContentError(path, number, f'question number "{label}" should be {expected}')
+    if not explanation:
+        raise ContentError(path, number, f"question {expected} has no explanation")
+    if len(explanation) > limit:
+        raise ContentError(path, number, f"the explanation has {len(explanation)} characters; at most {limit} fit")
+    address = urlsplit(source)
+    if address.scheme != "https" or not address.netloc or address.path in ("", "/"):
+        raise ContentError(path, number, f'"{source}" is not the https address of the page that states the fact')
+    return Explanation(expected, explanation, source, number)
+
+
+def parse_why(path, questions):
+    """One explanation per question, in the quiz's order: number | explanation | source."""
+    limit = EXPLANATION_LIMIT[is_chinese(Path(path).parent)]
+    lines = [(n, t) for n, t in content_lines(path) if t.strip()]
+    explanations = [parse_explanation(path, n, t, i, limit) for i, (n, t) in enumerate(lines, start=1)]
+    if len(explanations) != questions:
+        last = lines[-1][0] if lines else 1
+        raise ContentError(path, last, f"{len(explanations)} explanations for {questions} questions")
+    return explanations

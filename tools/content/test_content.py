@@ -24,7 +24,7 @@ import sources  # noqa: E402
 
 SHIPPED = HERE.parents[1] / "data"
 GAME = os.environ.get("TAVRIN", str(HERE.parents[1] / "build" / "tavrin"))
-OUTPUTS = {"mapdata": 38, "mapmsg": 38, "gm1_data": 180}  # file and number of lines
+OUTPUTS = {"mapdata": 38, "mapmsg": 38, "gm1_data": 180, "gm1_why": 30}  # file and number of lines
 
 
 def decode(data, lang):
@@ -103,6 +103,31 @@ class SourceChecks(SourceFiles):
                 line = question.choice_lines[index] if on_choice else question.line
                 self.assertEqual(self.problems(folder), [f"quiz.txt line {line}: {problem}"])
 
+    def test_each_explanation_has_its_question_number_and_the_page_it_comes_from(self):
+        long_text = "心" * 71
+        cases = [  # (explanation, new line or None to delete, problem reported on line of)
+            (2, "3 | 吸煙有害。 | https://www.nhs.uk/conditions/angina/", 'question number "3" should be 2', 2),
+            (1, "1 | 冠狀動脈收窄。 | https://www.chp.gov.hk/", '"https://www.chp.gov.hk/" is not the https '
+                'address of the page that states the fact', 1),
+            (1, "1 | 冠狀動脈收窄。 | http://www.chp.gov.hk/tc/a.html", '"http://www.chp.gov.hk/tc/a.html" is not '
+                'the https address of the page that states the fact', 1),
+            (1, f"1 | {long_text} | https://www.nhs.uk/conditions/angina/",
+             "the explanation has 71 characters; at most 70 fit", 1),
+            (1, "1 |  | https://www.nhs.uk/conditions/angina/", "question 1 has no explanation", 1),
+            (1, "1 冠狀動脈收窄。", 'expected "question number | explanation | source address"', 1),
+            (30, None, "29 explanations for 30 questions", 29),
+        ]
+        for index, text, problem, reported in cases:
+            with self.subTest(problem):
+                folder = self.copy_of("zh-HK")
+                path = sources.why_source(folder)
+                lines = [n for n, t in sources.content_lines(path) if t.strip()]
+                self.with_line(path, lines[index - 1], text)
+                line = lines[reported - 1]
+                with self.assertRaises(sources.ContentError) as raised:
+                    sources.parse_why(path, 30)
+                self.assertEqual(str(raised.exception), f"why.txt line {line}: {problem}")
+
     def test_file_that_is_not_utf8_is_reported(self):
         folder = self.copy_of("zh-HK")
         sources.quiz_source(folder).write_bytes("冠心病\n".encode("big5"))
@@ -156,6 +181,26 @@ class ShippedSets(unittest.TestCase):
         for lang, quiz in self.quizzes.items():
             with self.subTest(lang):
                 self.assertEqual(Counter(q.answer for q in quiz), {0: 10, 1: 10, 2: 10})
+
+    def test_no_answer_length_gives_the_right_answer_away(self):
+        # A pupil who always picks the longest answer (or the middle one, or the shortest),
+        # choosing at random among equals, must not do much better than chance (one in three).
+        for lang, quiz in self.quizzes.items():
+            for rank, strategy in enumerate(("longest", "middle", "shortest")):
+                with self.subTest(lang=lang, picks=strategy):
+                    score = 0.0
+                    for question in quiz:
+                        lengths = [len(choice) for choice in question.choices]
+                        length = sorted(lengths, reverse=True)[rank]
+                        picked = [i for i, n in enumerate(lengths) if n == length]
+                        score += (question.answer in picked) / len(picked)
+                    self.assertLessEqual(score / len(quiz), 0.38)
+
+    def test_every_set_asks_about_e_cigarettes_and_heated_tobacco(self):
+        words = {"zh-HK": ("電子煙", "加熱煙"), "zh-TW": ("電子煙", "加熱菸"), "en": ("E-cigarettes", "heated tobacco")}
+        for lang, quiz in self.quizzes.items():
+            with self.subTest(lang):
+                self.assertTrue(any(all(w in q.text for w in words[lang]) for q in quiz))
 
     def test_each_region_is_taught_its_own_emergency_number(self):
         # (set, numbers it must name, numbers it must never name), read from the shipped files.

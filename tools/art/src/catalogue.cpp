@@ -21,7 +21,7 @@ std::vector<Picture> catalogue() {
             [kind](QPainter& p) { drawHeartTile(p, kind); });
     add("imgTarget_0", 74, 48, true, drawAshtray);
     add("imgTarget_1", 85, 66, true, drawFattyFoods);
-    add("imgTarget_2", 86, 50, true, drawPlacards);
+    add("imgTarget_2", 86, 50, true, drawFriedFood);
     add("imgTarget_3", 70, 57, true, drawSleeper);
     add("imgTarget_4", 63, 54, true, drawArmchair);
     add("picCharacter", 128, 200, true, drawCharacter);

@@ -22,7 +22,7 @@ void drawShieldSearch(QPainter& painter);
 void drawShieldExit(QPainter& painter);
 void drawAshtray(QPainter& painter);
 void drawFattyFoods(QPainter& painter);
-void drawPlacards(QPainter& painter);
+void drawFriedFood(QPainter& painter);
 void drawSleeper(QPainter& painter);
 void drawArmchair(QPainter& painter);
 // In a 256-unit square, for an icon of the given size in pixels.
