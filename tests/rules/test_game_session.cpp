@@ -1,3 +1,4 @@
+#include "rules/best_games.h"
 #include "rules/game_session.h"
 #include "rules/random.h"
 #include "rules/session_log.h"
@@ -175,6 +176,28 @@ private slots:
                          "close game=target\n"
                          "throw face=2 trial=3 from=3 to=5 value=-120 score=880\n"
                          "limit trial=51\n"));
+    }
+
+    // The ten best games on this computer: highest score first, a win before a loss on the
+    // same score, an earlier game before a later one; stored lines read back, damaged ones not.
+    void bestGamesKeepTheTenHighest() {
+        std::vector<GameRecord> best;
+        for (int i = 0; i < 12; ++i)
+            best = withGame(
+                best, {"2026-12-0" + std::to_string(i % 10), 4000 + 100 * (i % 6), false, i, 15});
+        best = withGame(best, {"2026-12-31", 4500, true, 15, 15});
+        QCOMPARE(best.size(), std::size_t(10));
+        QCOMPARE(best[0].score, 4500LL);
+        QVERIFY(best[0].won && !best[1].won && best[1].date == "2026-12-05");
+        QCOMPARE(best[2].date, std::string("2026-12-01")); // i = 11 came later
+        for (const GameRecord& game : best) {
+            QCOMPARE(recordFromLine(recordLine(game)), std::optional(game));
+        }
+        QCOMPARE(recordLine({"2026-12-07", -250, false, 3, 10}),
+                 std::string("2026-12-07 -250 lost 3/10"));
+        for (const char* damaged : {"", "2026-12-07 5100 won 16/15", "2026-12-07 5100 maybe 1/2",
+                                    "2026-12-07 99999999999999 won 1/2", "x 1 won 1/2"})
+            QVERIFY2(!recordFromLine(damaged), damaged);
     }
 };
 
