@@ -16,7 +16,7 @@ constexpr int kReadingPauseMs = 1800;
 int chooseButton(const rules::QuizRound& round) {
     const auto right = rules::parseNumber(round.current().answer);
     const int rightButton = right && (*right == 1 || *right == 2) ? static_cast<int>(*right) : 0;
-    const bool slip = (round.questionNumber + round.ordinal) % 3 == 0;
+    const bool slip = (round.questionNumber() + round.ordinal()) % 3 == 0;
     return slip ? (rightButton + 1) % 3 : rightButton;
 }
 

@@ -55,7 +55,6 @@ WindowDesign statusStripLayout() {
                               QT_TRANSLATE_NOOP("statusStrip", "離開(Exit)")),
                        shield({"infoShield", "imgInfo"}, 120, "picShieldInfo",
                               QT_TRANSLATE_NOOP("statusStrip", "資訊中心(Information Center)"))});
-    w.timers = {{"refreshTimer", "Timer1", 200, false}};
     return w;
 }
 

@@ -40,12 +40,17 @@ template <class Call> void GameSession::tell(Call call) {
             call(*listener);
 }
 
+void GameSession::tellStanding() {
+    tell([](GameListener& l) { l.standingChanged(); });
+}
+
 void GameSession::start(const BoardContent& board) {
     board_ = board;
     state_.square = 0;
     state_.trial = 1;
     state_.score = kStartScore;
     state_.takingThrows = true;
+    tellStanding();
 }
 
 void GameSession::throwDie() {
@@ -61,12 +66,14 @@ void GameSession::throwDie() {
         tell([](GameListener& l) { l.gameEnded(); });
         return;
     case ThrowOutcome::Kind::LimitReached:
+        tellStanding();
         tell([](GameListener& l) { l.outOfThrows(); });
         tell([](GameListener& l) { l.gameEnded(); });
         return;
     case ThrowOutcome::Kind::Moved:
         break;
     }
+    tellStanding();
     tell([&](GameListener& l) { l.throwPlayed(outcome); });
     if (outcome.effect == SquareEffect::OpenQuiz)
         openMiniGame(MiniGame::Quiz);
@@ -81,10 +88,22 @@ void GameSession::openMiniGame(MiniGame game) {
     tell([&](GameListener& l) { l.miniGameOpened(game); });
 }
 
+QuizRound::Answered GameSession::answerQuiz(QuizRound& round, int button) {
+    const QuizRound::Answered answered = round.answer(button);
+    tell([&](GameListener& l) { l.quizAnswered(round, button, answered.right); });
+    return answered;
+}
+
+void GameSession::hitTarget(TargetRound& round, int target) {
+    round.hit(target);
+    tell([&](GameListener& l) { l.targetHit(round, target); });
+}
+
 void GameSession::finishMiniGame(MiniGame game, long long points) {
     state_.score += points;
+    tellStanding();
     tell([&](GameListener& l) { l.bonusAdded(game, points); });
-    state_.takingThrows = true;
+    leaveMiniGame();
     tell([&](GameListener& l) { l.miniGameClosed(game, MiniGameEnd::Finished); });
 }
 

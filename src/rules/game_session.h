@@ -3,11 +3,15 @@
 #include "rules/board_content.h"
 #include "rules/board_rules.h"
 #include "rules/game_state.h"
+#include "rules/quiz_rules.h"
+#include "rules/target_round.h"
 
 #include <string>
 #include <vector>
 
 namespace tavrin::rules {
+
+class SessionSetup;
 
 enum class MiniGame { Quiz, Target };
 // The mini-game's name in the event log.
@@ -24,9 +28,16 @@ class GameListener {
 public:
     virtual void throwRefused(int face) { (void)face; }
     virtual void throwPlayed(const ThrowOutcome& outcome) { (void)outcome; }
+    // The score or the throw count changed.
+    virtual void standingChanged() {}
     virtual void miniGameOpened(MiniGame game) { (void)game; }
     // A moving throw is over: the die turns again (even while a mini-game it opened is open).
     virtual void dieReleased() {}
+    // An answer in the quiz, or a click on a target: `round` has scored it.
+    virtual void quizAnswered(const QuizRound& round, int button, bool right) {
+        (void)round, (void)button, (void)right;
+    }
+    virtual void targetHit(const MiniGameRound& round, int target) { (void)round, (void)target; }
     virtual void bonusAdded(MiniGame game, long long points) { (void)game, (void)points; }
     virtual void miniGameClosed(MiniGame game, MiniGameEnd how) { (void)game, (void)how; }
     virtual void gameWon() {}
@@ -68,21 +79,28 @@ public:
 
     // A throw landed on a mini-game's square: the board takes no throws while it is open.
     void openMiniGame(MiniGame game);
+    // The quiz's answer or the target game's hit, scored by its round and told to listeners.
+    // An answer line that is not a number throws ContentError, and nothing is told.
+    QuizRound::Answered answerQuiz(QuizRound& round, int button);
+    void hitTarget(TargetRound& round, int target);
     // The mini-game ends with its points added.
     void finishMiniGame(MiniGame game, long long points);
     // The player closes a mini-game before its end: no bonus, the die is left as it is.
     void closeMiniGameEarly(MiniGame game);
-    // A mini-game window is gone, however it went: the board takes throws again.
+    // A mini-game is over, however it went (played to its end or its window gone): the board
+    // takes throws again.
     void leaveMiniGame();
 
     const GameState& state() const { return state_; }
-    // Puts the game in a given position, for tests and the screenshot renderer.
-    GameState& stateForSetup() { return state_; }
     const BoardContent& board() const { return board_; }
     const std::string& message(int square) const { return board_.messages[square]; }
 
 private:
+    // Puts the game in a chosen position, for tests and the screenshot renderer.
+    friend class SessionSetup;
+
     template <class Call> void tell(Call call);
+    void tellStanding();
 
     GameState state_;
     BoardContent board_;

@@ -37,22 +37,26 @@ QuizRound::QuizRound(QuizContent content, Random& rng) : content_(std::move(cont
 }
 
 void QuizRound::pickQuestion() {
-    questionNumber = rng_.wholeUpTo(kQuizQuestionCount);
+    questionNumber_ = rng_.wholeUpTo(kQuizQuestionCount);
 }
 
 std::string QuizRound::optionsText() const {
-    return rules::optionsText(current(), ordinal == 1);
+    return rules::optionsText(current(), ordinal_ == 1);
 }
 
 QuizRound::Answered QuizRound::answer(int buttonIndex) {
     Answered result;
     result.right = isRightAnswer(current(), buttonIndex);
-    score += result.right ? kRightAnswerPoints : kWrongAnswerPoints;
-    ++ordinal;
+    addPoints(result.right ? kRightAnswerPoints : kWrongAnswerPoints);
+    ++ordinal_;
     result.finished = finished();
     if (!result.finished)
         pickQuestion();
     return result;
+}
+
+std::string QuizRound::scoreCaption() const {
+    return "Score: " + std::to_string(score());
 }
 
 } // namespace tavrin::rules

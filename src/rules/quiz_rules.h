@@ -1,5 +1,6 @@
 #pragma once
 
+#include "rules/mini_game_round.h"
 #include "rules/quiz_content.h"
 
 #include <string>
@@ -28,7 +29,7 @@ std::string optionsText(const QuizQuestion& question, bool firstOfRound);
 
 // One quiz: five questions, each drawn at random from the 30 (a question may come again, even
 // twice in a row), +100 for a right answer and -50 for a wrong one.
-class QuizRound {
+class QuizRound : public MiniGameRound {
 public:
     struct Answered {
         bool right = false;
@@ -43,19 +44,23 @@ public:
     // nothing changes.
     Answered answer(int buttonIndex);
 
-    const QuizQuestion& current() const { return content_[questionNumber - 1]; }
+    const QuizQuestion& current() const { return content_[questionNumber_ - 1]; }
     std::string optionsText() const;
-    bool finished() const { return ordinal > kQuizQuestionsPerRound; }
+    bool finished() const { return ordinal_ > kQuizQuestionsPerRound; }
+    int questionNumber() const { return questionNumber_; } // 1 to 30
+    // The ordinal of the question being asked; 6 once the round is over.
+    int ordinal() const { return ordinal_; }
 
-    int questionNumber = 0; // 1 to 30
-    int ordinal = 1;        // ordinal of the question being asked; 6 once the round is over
-    long long score = 0;
+    // "Score: " and the points.
+    std::string scoreCaption() const override;
 
 private:
     void pickQuestion();
 
     QuizContent content_;
     Random& rng_;
+    int questionNumber_ = 0;
+    int ordinal_ = 1;
 };
 
 } // namespace tavrin::rules

@@ -18,6 +18,19 @@ void SessionLog::miniGameOpened(MiniGame game) {
     log_.write("open", {EventLog::field("game", miniGameName(game))});
 }
 
+// The question just answered, counted from 1; the points of the round so far.
+void SessionLog::quizAnswered(const QuizRound& round, int button, bool right) {
+    log_.write("answer",
+               {EventLog::field("question", round.ordinal() - 1), EventLog::field("button", button),
+                EventLog::field("right", right ? 1 : 0),
+                EventLog::field("gamescore", round.score())});
+}
+
+void SessionLog::targetHit(const MiniGameRound& round, int target) {
+    log_.write("hit",
+               {EventLog::field("target", target), EventLog::field("gamescore", round.score())});
+}
+
 void SessionLog::bonusAdded(MiniGame game, long long points) {
     log_.write("bonus",
                {EventLog::field("game", miniGameName(game)), EventLog::field("points", points),

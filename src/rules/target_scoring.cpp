@@ -32,12 +32,4 @@ std::optional<long long> StandingTargets::shoot(int index) {
     return isCauseTarget(index) ? rules_.causePoints : rules_.habitPoints;
 }
 
-std::string targetScoreCaption(long long gameScore) {
-    return "Score: " + std::to_string(gameScore) + " ";
-}
-
-std::string targetBonusText(long long gameScore) {
-    return "Bonus: " + std::to_string(gameScore);
-}
-
 } // namespace tavrin::rules

@@ -4,7 +4,6 @@
 
 #include <bitset>
 #include <optional>
-#include <string>
 
 namespace tavrin::rules {
 
@@ -44,11 +43,5 @@ private:
     const TargetRules& rules_;
     std::bitset<kTargetCount> down_;
 };
-
-// The score line of the target window: "Score: " and the points, then one blank.
-std::string targetScoreCaption(long long gameScore);
-
-// The message shown when the time is up.
-std::string targetBonusText(long long gameScore);
 
 } // namespace tavrin::rules

@@ -17,9 +17,10 @@ SoundHolder& MiniGameWindow::openSounds() {
 }
 
 // The points count once the player has seen them: the box comes first.
-void MiniGameWindow::finish(long long points, const QString& bonusText) {
-    ctx.messages.show(this, bonusText, "Tavrin", MessageBoxes::Buttons::Ok);
-    ctx.session.finishMiniGame(game_, points);
+void MiniGameWindow::finish(const rules::MiniGameRound& round) {
+    ctx.messages.show(this, QString::fromStdString(round.bonusText()), "Tavrin",
+                      MessageBoxes::Buttons::Ok);
+    ctx.session.finishMiniGame(game_, round.score());
     ctx.windows.unloadWindow(*this);
 }
 

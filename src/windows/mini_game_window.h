@@ -20,7 +20,8 @@ public:
 protected:
     // Opens the game's two sound effects.
     SoundHolder& openSounds();
-    void finish(long long points, const QString& bonusText);
+    // Played to its end: the bonus box, then the points to the game.
+    void finish(const rules::MiniGameRound& round);
     void systemClose() override;
 
 private:

@@ -10,13 +10,6 @@
 #include <QTimer>
 
 namespace tavrin {
-namespace {
-
-QString number(long long value) {
-    return QString::number(value);
-}
-
-} // namespace
 
 QuizWindow::QuizWindow(AppContext& ctx)
     : MiniGameWindow(ctx, layout::quizWindowLayout(), rules::MiniGame::Quiz) {
@@ -48,19 +41,15 @@ void QuizWindow::onAnswerClicked(int button) {
         return;
     rules::QuizRound::Answered answered;
     try {
-        answered = round_->answer(button);
+        answered = ctx.session.answerQuiz(*round_, button);
     } catch (const rules::ContentError& error) {
         abandon(error);
         return;
     }
     ctx.windows.get<SoundHolder>().play(answered.right ? Effect::Right : Effect::Wrong);
-    label("score").setCaption("Score: " + number(round_->score));
-    ctx.log.write("answer", {rules::EventLog::field("question", round_->ordinal - 1),
-                             rules::EventLog::field("button", button),
-                             rules::EventLog::field("right", answered.right ? 1 : 0),
-                             rules::EventLog::field("gamescore", round_->score)});
+    label("score").setCaption(QString::fromStdString(round_->scoreCaption()));
     if (answered.finished)
-        finish(round_->score, "Bonus: " + number(round_->score));
+        finish(*round_);
     else
         showQuestion();
 }

@@ -1,7 +1,6 @@
 #include "windows/status_strip.h"
 
 #include "controls/image_control.h"
-#include "controls/interval_timer.h"
 #include "controls/label_control.h"
 #include "controls/picture_box.h"
 #include "controls/reading_control.h"
@@ -17,7 +16,6 @@
 namespace tavrin {
 
 StatusStrip::StatusStrip(AppContext& ctx) : GameWindow(ctx, layout::statusStripLayout()) {
-    connect(&timer("refreshTimer"), &IntervalTimer::ticked, this, &StatusStrip::onRefreshTick);
     connect(&image("infoShield"), &ImageControl::clicked, this, &StatusStrip::onInfoClicked);
     connect(&image("helpShield"), &ImageControl::clicked, this, &StatusStrip::onHelpClicked);
     connect(&image("searchShield"), &ImageControl::clicked, this, &StatusStrip::onSearchClicked);
@@ -27,10 +25,10 @@ StatusStrip::StatusStrip(AppContext& ctx) : GameWindow(ctx, layout::statusStripL
 
 void StatusStrip::onLoad() {
     listenToSession();
+    standingChanged();
 }
 
-// The digits follow the score on the strip's own beat, not at each event.
-void StatusStrip::onRefreshTick() {
+void StatusStrip::standingChanged() {
     const rules::GameState& state = ctx.session.state();
     showNumber("scoreDigits", state.score);
     showNumber("trialDigits", state.trial);

@@ -16,12 +16,12 @@ public:
     explicit StatusStrip(AppContext& ctx);
 
     void onLoad() override;
-    void onRefreshTick();
     void onInfoClicked();
     void onHelpClicked();
     void onSearchClicked();
     void onExitClicked();
 
+    void standingChanged() override;
     void throwPlayed(const rules::ThrowOutcome& outcome) override;
     void gameWon() override;
 

@@ -46,16 +46,13 @@ void TargetGameWindow::onLoad() {
         if (rules::isCauseTarget(i))
             image("targets", i).setCursor(Qt::CrossCursor);
     openSounds().play(Effect::Hit); // the game opens with a shot
-    countdown_.emplace(ctx.clock);
-    gameScore_ = 0;
+    round_.emplace(ctx.clock);
 }
 
 void TargetGameWindow::onTargetClicked(int target) {
-    gameScore_ += rules::targetPoints(target);
+    ctx.session.hitTarget(*round_, target);
     ctx.windows.get<SoundHolder>().play(rules::isCauseTarget(target) ? Effect::Hit : Effect::Miss);
-    label("score").setCaption(QString::fromStdString(rules::targetScoreCaption(gameScore_)));
-    ctx.log.write("hit", {rules::EventLog::field("target", target),
-                          rules::EventLog::field("gamescore", gameScore_)});
+    label("score").setCaption(QString::fromStdString(round_->scoreCaption()));
 }
 
 // Both timers may still tick between the unload and the window's deferred deletion; such a
@@ -75,13 +72,13 @@ void TargetGameWindow::onJumpTick() {
 void TargetGameWindow::onClockTick() {
     if (isBeingDestroyed())
         return;
-    const rules::TargetCountdown::Tick tick = countdown_->tick();
+    const rules::TargetCountdown::Tick tick = round_->tick();
     switch (tick.state) {
     case rules::TargetCountdown::State::Running:
         showClock(rules::countdownDigits(tick.secondsLeft));
         break;
     case rules::TargetCountdown::State::TimeUp: // the digits keep the last time shown
-        finish(gameScore_, QString::fromStdString(rules::targetBonusText(gameScore_)));
+        finish(*round_);
         break;
     case rules::TargetCountdown::State::AlreadyOver:
         break; // a tick while the bonus message is open

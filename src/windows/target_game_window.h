@@ -1,6 +1,6 @@
 #pragma once
 
-#include "rules/target_clock.h"
+#include "rules/target_round.h"
 #include "windows/mini_game_window.h"
 
 #include <array>
@@ -22,7 +22,8 @@ public:
     void onJumpTick();
     void onClockTick();
 
-    long long gameScore() const { return gameScore_; }
+    // The round in play, from the window's opening.
+    const rules::TargetRound& round() const { return *round_; }
 
 protected:
     bool eventFilter(QObject* watched, QEvent* event) override;
@@ -30,8 +31,7 @@ protected:
 private:
     void showClock(const std::array<int, 6>& digits);
 
-    long long gameScore_ = 0;
-    std::optional<rules::TargetCountdown> countdown_; // starts when the window opens
+    std::optional<rules::TargetRound> round_; // its countdown starts when the window opens
 };
 
 } // namespace tavrin

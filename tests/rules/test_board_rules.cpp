@@ -86,15 +86,15 @@ private slots:
     }
 
     void winIsRecognisedAtStartOfThrowWithoutCounting() {
-        auto state = readyState(2);
-        state.score = 4990;
+        auto state = readyState(1);
+        state.score = 4999; // one short: the throw moves
         state.square = 0;
-        const auto board = boardWithValues({{2, 10}});
+        const auto board = boardWithValues({{1, 1}});
         QCOMPARE(playThrow(state, board).kind, Kind::Moved);
         QCOMPARE(state.score, 5000LL); // reached now, recognised on the next click
         QCOMPARE(playThrow(state, board).kind, Kind::Won);
         QCOMPARE(state.trial, 2);
-        QCOMPARE(state.square, 2);
+        QCOMPARE(state.square, 1);
     }
 
     void fiftiethClickEndsWithoutMoving() {

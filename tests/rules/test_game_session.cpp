@@ -1,7 +1,10 @@
+#include "quiz_test_files.h"
 #include "rules/best_games.h"
+#include "rules/clock.h"
 #include "rules/game_session.h"
 #include "rules/random.h"
 #include "rules/session_log.h"
+#include "session_setup.h"
 
 #include <QTemporaryDir>
 #include <QtTest>
@@ -45,7 +48,7 @@ BoardContent boardWith(std::initializer_list<std::pair<int, long long>> values) 
 }
 
 void throwFace(GameSession& session, int face) {
-    session.stateForSetup().dieFace = face;
+    SessionSetup(session).dieFace(face);
     session.throwDie();
 }
 
@@ -111,12 +114,12 @@ private slots:
         Recorder recorder;
         session.addListener(recorder);
         session.start(boardWith({}));
-        session.stateForSetup().score = 5000;
+        SessionSetup(session).score(5000);
         throwFace(session, 1);
         QCOMPARE(recorder.heard, (Heard{"won", "ended"}));
         session.start(boardWith({}));
         recorder.heard.clear();
-        session.stateForSetup().trial = 50;
+        SessionSetup(session).trial(50);
         throwFace(session, 1);
         QCOMPARE(recorder.heard, (Heard{"out", "ended"}));
         QCOMPARE(session.state().square, 0);
@@ -150,6 +153,31 @@ private slots:
         QCOMPARE(leaver.heard, (Heard{"played 0>1", "released"}));
     }
 
+    // The score digits and the throw count are drawn on this news alone: every change of
+    // either is told, after it happened.
+    void standingIsToldOnEveryChangeOfScoreOrThrow() {
+        struct Standing : GameListener {
+            const GameSession* session = nullptr;
+            std::vector<std::pair<long long, int>> seen;
+            void standingChanged() override {
+                seen.emplace_back(session->state().score, session->state().trial);
+            }
+        } standing;
+        GameSession session;
+        standing.session = &session;
+        session.addListener(standing);
+        session.start(boardWith({{2, 40}, {3, kQuizSquare}}));
+        throwFace(session, 2);
+        throwFace(session, 1);
+        session.finishMiniGame(MiniGame::Quiz, 150);
+        throwFace(session, 1); // no points there: only the throw count changes
+        using Seen = std::vector<std::pair<long long, int>>;
+        QCOMPARE(standing.seen, (Seen{{1000, 1}, {1040, 2}, {1040, 3}, {1190, 3}, {1190, 4}}));
+        SessionSetup(session).trial(50);
+        throwFace(session, 1);
+        QCOMPARE(standing.seen.back(), (std::pair<long long, int>{1190, 51}));
+    }
+
     void sessionLogWritesTheLinesTestsAndDemosRead() {
         QTemporaryDir dir;
         const std::string path = dir.filePath("events.log").toStdString();
@@ -161,10 +189,19 @@ private slots:
         session.start(boardWith({{3, kTargetSquare}, {5, -120}}));
         throwFace(session, 3);
         throwFace(session, 2);
+        SystemClock clock;
+        TargetRound target(clock);
+        session.hitTarget(target, 4);
+        session.hitTarget(target, 1);
+        session.hitTarget(target, 1);
         session.closeMiniGameEarly(MiniGame::Target);
         session.leaveMiniGame();
         throwFace(session, 2);
-        session.stateForSetup().trial = 50;
+        Random random(fixedSeedSource(1));
+        QuizRound quiz(parseQuiz(quizLines()), random); // every answer is the second button
+        session.answerQuiz(quiz, 1);
+        session.answerQuiz(quiz, 0);
+        SessionSetup(session).trial(50);
         throwFace(session, 1);
         std::ifstream in(path);
         std::stringstream text;
@@ -173,8 +210,13 @@ private slots:
                  QString("throw face=3 trial=2 from=0 to=3 value=33302 score=1000\n"
                          "open game=target\n"
                          "refused face=2\n"
+                         "hit target=4 gamescore=100\n"
+                         "hit target=1 gamescore=0\n"
+                         "hit target=1 gamescore=-100\n"
                          "close game=target\n"
                          "throw face=2 trial=3 from=3 to=5 value=-120 score=880\n"
+                         "answer question=1 button=1 right=1 gamescore=100\n"
+                         "answer question=2 button=0 right=0 gamescore=50\n"
                          "limit trial=51\n"));
     }
 

@@ -24,8 +24,8 @@ QuizQuestion questionWithAnswer(const std::string& answer) {
 long long playRound(Random& rng, const std::function<bool(int)>& right) {
     QuizRound round(parseQuiz(quizLines()), rng); // every answer line is "1"
     while (!round.finished())
-        round.answer(right(round.ordinal) ? 1 : 2);
-    return round.score;
+        round.answer(right(round.ordinal()) ? 1 : 2);
+    return round.score();
 }
 
 } // namespace
@@ -92,9 +92,9 @@ private slots:
         Random twin(fixedSeedSource(11));
         QuizRound round(parseQuiz(quizLines()), rng);
         for (int n = 1; n <= 5; ++n) {
-            QCOMPARE(round.ordinal, n);
-            QCOMPARE(round.questionNumber, twin.wholeUpTo(30));
-            QCOMPARE(round.current().text, "Q" + std::to_string(round.questionNumber));
+            QCOMPARE(round.ordinal(), n);
+            QCOMPARE(round.questionNumber(), twin.wholeUpTo(30));
+            QCOMPARE(round.current().text, "Q" + std::to_string(round.questionNumber()));
             QCOMPARE(round.answer(1).finished, n == 5);
         }
         // The fifth answer draws no sixth question: the game's next draw is left alone.
@@ -139,11 +139,11 @@ private slots:
     void badAnswerLineChangesNothing() {
         Random rng(fixedSeedSource(5));
         QuizRound round(parseQuiz(quizLines(std::vector<std::string>(30, "x"))), rng);
-        const int question = round.questionNumber;
+        const int question = round.questionNumber();
         QVERIFY(errorOf([&] { round.answer(0); }).starts_with("gm1_data.txt line "));
-        QCOMPARE(round.score, 0LL);
-        QCOMPARE(round.ordinal, 1);
-        QCOMPARE(round.questionNumber, question);
+        QCOMPARE(round.score(), 0LL);
+        QCOMPARE(round.ordinal(), 1);
+        QCOMPARE(round.questionNumber(), question);
     }
 };
 

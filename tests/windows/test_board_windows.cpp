@@ -6,6 +6,7 @@
 #include "game_fixture.h"
 #include "rules/board_rules.h"
 #include "rules/status_digits.h"
+#include "session_setup.h"
 #include "windows/board_window.h"
 #include "windows/die_window.h"
 #include "windows/drag_handle.h"
@@ -37,7 +38,7 @@ BoardWindow& startGame(GameFixture& f) {
 
 // Throws the die with a chosen face through the die's own click handler.
 void throwFace(GameFixture& f, int face) {
-    f.ctx->session.stateForSetup().dieFace = face;
+    rules::SessionSetup(f.ctx->session).dieFace(face);
     f.ctx->windows.get<DieWindow>().onDieClicked();
 }
 
@@ -249,7 +250,7 @@ private slots:
     void winAtTheStartOfAThrowOpensTheEndWindow() {
         GameFixture f;
         BoardWindow& map = startGame(f);
-        f.ctx->session.stateForSetup().score = 5000;
+        rules::SessionSetup(f.ctx->session).score(5000);
         throwFace(f, 5);
         QCOMPARE(f.boxes, QStringList{QString("Tavrin: ") + kWinText});
         QCOMPARE(twipsPos(map.image("character")), QPoint(onPixel(3430), onPixel(2120)));
@@ -268,7 +269,7 @@ private slots:
     void fiftiethClickEndsTheGameWithoutMoving() {
         GameFixture f;
         startGame(f);
-        f.ctx->session.stateForSetup().trial = 50;
+        rules::SessionSetup(f.ctx->session).trial(50);
         throwFace(f, 3);
         QCOMPARE(f.ctx->session.state().square, 0);
         QVERIFY(f.ctx->windows.isLoaded<EndWindow>());
@@ -280,13 +281,12 @@ private slots:
         startGame(f);
         QPointer<DieWindow> dice = &f.ctx->windows.get<DieWindow>();
         QPointer<StatusStrip> status = &f.ctx->windows.get<StatusStrip>();
-        f.ctx->session.stateForSetup().trial = 50;
+        rules::SessionSetup(f.ctx->session).trial(50);
         throwFace(f, 3);         // the end: the die and the status strip go
         QVERIFY(dice && status); // destroyed only when the event loop next runs
         QTest::mouseClick(&dice->image("dieFace"), Qt::LeftButton);
         QCOMPARE(f.ctx->session.state().trial, 51);
         QVERIFY(!dice->isTurning());
-        QCOMPARE(status->timer("refreshTimer").interval(), 0);
         QVERIFY(!f.ctx->windows.isLoaded<ImageBank>());
         QVERIFY(!f.ctx->windows.isLoaded<DieWindow>());
     }
@@ -308,13 +308,12 @@ private slots:
             }
             return digits;
         };
-        f.ctx->session.stateForSetup().score = 5030;
-        f.ctx->session.stateForSetup().trial = 12;
-        status.onRefreshTick();
+        QCOMPARE(shown("scoreDigits"), QString("001000")); // from its loading
+        QCOMPARE(shown("trialDigits"), QString("000001"));
+        rules::SessionSetup(f.ctx->session).score(5030).trial(12);
         QCOMPARE(shown("scoreDigits"), QString("005030"));
         QCOMPARE(shown("trialDigits"), QString("000012"));
-        f.ctx->session.stateForSetup().score = -120;
-        status.onRefreshTick();
+        rules::SessionSetup(f.ctx->session).score(-120);
         QCOMPARE(shown("scoreDigits"), QString("-00120"));
     }
 
@@ -353,7 +352,7 @@ private slots:
 
     void endWindowTurnsItsPageThenEnds() {
         GameFixture f;
-        f.ctx->session.stateForSetup().score = -120;
+        rules::SessionSetup(f.ctx->session).score(-120);
         EndWindow& end = f.ctx->windows.show<EndWindow>();
         QCOMPARE(end.label("score").caption(), QString("-120"));
         QVERIFY(!end.label("linksHint").isVisible() && end.label("homeLink").y() > end.height());

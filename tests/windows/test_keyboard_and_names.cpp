@@ -5,6 +5,7 @@
 #include "controls/label_control.h"
 #include "controls/reading_control.h"
 #include "game_fixture.h"
+#include "session_setup.h"
 #include "windows/accessible_window.h"
 #include "windows/board_window.h"
 #include "windows/die_window.h"
@@ -46,7 +47,7 @@ struct KeyboardGame : GameFixture {
     }
 
     void throwWithKey(QWidget& on, int face, int key = Qt::Key_Space) {
-        ctx->session.stateForSetup().dieFace = face;
+        rules::SessionSetup(ctx->session).dieFace(face);
         press(on, key);
     }
 
@@ -99,7 +100,7 @@ private slots:
         KeyboardGame::press(quiz, Qt::Key_1, Qt::NoModifier, true); // held: no answer
         KeyboardGame::press(quiz, Qt::Key_3, Qt::KeypadModifier);
         KeyboardGame::press(quiz, Qt::Key_Escape); // the quiz has no such key
-        QCOMPARE(quiz.round()->ordinal, 2);
+        QCOMPARE(quiz.round()->ordinal(), 2);
         g.ctx->windows.unload<QuizWindow>();
         // A held key throws once; the held face is thrown.
         KeyboardGame::press(board, Qt::Key_Space, Qt::NoModifier, true);
@@ -169,10 +170,8 @@ private slots:
                               QString("%1 START").arg(QAccessible::Button)}));
         g.start();
         StatusStrip& status = g.ctx->windows.get<StatusStrip>();
-        status.onRefreshTick();
+        QCOMPARE(reading(status, "scoreReading"), QString("分數 Score 1000"));
         g.throwWithKey(status, 5);
-        QCOMPARE(reading(status, "scoreReading"), QString("分數 Score 1000")); // as still shown
-        status.onRefreshTick();
         QCOMPARE(childrenOf(status),
                  (QStringList{QString("%1 m5").arg(QAccessible::StatusBar),
                               QString("%1 資訊中心(Information Center)").arg(QAccessible::Button),
@@ -181,8 +180,7 @@ private slots:
                               QString("%1 離開(Exit)").arg(QAccessible::Button),
                               QString("%1 分數 Score -200").arg(QAccessible::StaticText),
                               QString("%1 步數 Throw 2 of 49").arg(QAccessible::StaticText)}));
-        g.ctx->session.stateForSetup().trial = 50;
-        status.onRefreshTick();
+        rules::SessionSetup(g.ctx->session).trial(50);
         QCOMPARE(reading(status, "throwReading"), QString("步數 Throw 50: no throws left"));
         DieWindow& die = g.ctx->windows.get<DieWindow>();
         for (int i = 0; i < 20; ++i) {

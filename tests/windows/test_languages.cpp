@@ -9,6 +9,7 @@
 #include "controls/label_control.h"
 #include "game_fixture.h"
 #include "layouts/how_to_play_text.h"
+#include "session_setup.h"
 #include "windows/board_window.h"
 #include "windows/die_window.h"
 #include "windows/drag_handle.h"
@@ -132,8 +133,8 @@ private slots:
         LanguageGame game("en");
         game.answer = MessageBoxes::Answer::No;
         game.ctx->windows.get<StatusStrip>().onExitClicked();
-        game.ctx->session.stateForSetup().score = 5000;
-        game.ctx->session.stateForSetup().dieFace = 2;
+        rules::SessionSetup(game.ctx->session).score(5000);
+        rules::SessionSetup(game.ctx->session).dieFace(2);
         game.ctx->windows.get<DieWindow>().onDieClicked();
         QCOMPARE(game.boxes,
                  (QStringList{"Tavrin:  * * * * * Do you really want to leave? * * * * * ",

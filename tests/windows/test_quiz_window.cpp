@@ -3,6 +3,7 @@
 #include "controls/interval_timer.h"
 #include "controls/label_control.h"
 #include "game_fixture.h"
+#include "session_setup.h"
 #include "windows/die_window.h"
 #include "windows/quiz_window.h"
 #include "windows/sound_holder.h"
@@ -24,8 +25,8 @@ struct QuizFixture : GameFixture {
         writeQuiz(quizLines());
         useOwnContent();
         ctx->log.open(dir.filePath("events.log").toStdString());
-        ctx->session.stateForSetup().score = 1000;
-        ctx->session.stateForSetup().takingThrows = true;
+        rules::SessionSetup(ctx->session).score(1000);
+        rules::SessionSetup(ctx->session).takingThrows(true);
         // The bonus box reports what the score label showed while it was open.
         ctx->messages.answerer = [this](const QString& text, const QString& title,
                                         MessageBoxes::Buttons) {
@@ -86,7 +87,7 @@ private slots:
         QVERIFY(!f.dieTurns());
         QCOMPARE(quiz.windowTitle(), QString("Game1  -  冠 心 病 問 答 遊 戲"));
         QCOMPARE(f.caption("score"), QString("Score: 0 "));
-        const int k = quiz.round()->questionNumber;
+        const int k = quiz.round()->questionNumber();
         QCOMPARE(f.caption("question"), "Q" + QString::number(k));
         QCOMPARE(f.caption("choices"), expectedOptions(k, ""));
         // Button i stands i-th from the left and answers choice i + 1.
@@ -110,7 +111,7 @@ private slots:
             f.click(0);
             QCOMPARE(boo.command(), QString("Sound"));
             QCOMPARE(f.caption("score"), "Score: " + scores[n - 1]);
-            const int k = f.ctx->windows.get<QuizWindow>().round()->questionNumber;
+            const int k = f.ctx->windows.get<QuizWindow>().round()->questionNumber();
             QCOMPARE(f.caption("choices"), expectedOptions(k, " "));
             QVERIFY(f.boxes.isEmpty());
         }
@@ -148,8 +149,8 @@ private slots:
         f.writeQuiz(quizLines(std::vector<std::string>(30, "2")));
         QuizWindow& second = f.open();
         QCOMPARE(f.caption("score"), QString("Score: 0 "));
-        QCOMPARE(second.round()->ordinal, 1);
-        QCOMPARE(f.caption("choices"), expectedOptions(second.round()->questionNumber, ""));
+        QCOMPARE(second.round()->ordinal(), 1);
+        QCOMPARE(f.caption("choices"), expectedOptions(second.round()->questionNumber(), ""));
         for (int button : {2, 0, 2, 1, 2})
             f.click(button);
         QCOMPARE(f.boxes.last(), QString("Tavrin: Bonus: 200"));
@@ -202,7 +203,7 @@ private slots:
         QuizFixture f;
         f.writeQuiz(quizLines(std::vector<std::string>(30, "two")));
         QuizWindow& quiz = f.open(); // opening does not look at the answers
-        const int line = 6 * quiz.round()->questionNumber - 1;
+        const int line = 6 * quiz.round()->questionNumber() - 1;
         f.click(1);
         f.click(1); // before the box: counts for nothing
         QTRY_VERIFY(!f.ctx->windows.isLoaded<QuizWindow>());

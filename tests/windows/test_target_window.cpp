@@ -3,6 +3,7 @@
 #include "controls/label_control.h"
 #include "game_fixture.h"
 #include "rules/target_positions.h"
+#include "session_setup.h"
 #include "windows/board_window.h"
 #include "windows/die_window.h"
 #include "windows/image_bank.h"
@@ -29,7 +30,7 @@ void startOnTargetBoard(GameFixture& f) {
 
 // Throws a three through the die's own handler: the board opens the next target square.
 TargetGameWindow& openTargetGame(GameFixture& f) {
-    f.ctx->session.stateForSetup().dieFace = 3;
+    rules::SessionSetup(f.ctx->session).dieFace(3);
     f.ctx->windows.get<DieWindow>().onDieClicked();
     TargetGameWindow* game = f.ctx->windows.find<TargetGameWindow>();
     if (!game)
@@ -96,7 +97,7 @@ private slots:
         TargetGameWindow& game = openTargetGame(f);
         QVERIFY(game.isVisible());
         QVERIFY(!f.ctx->session.state().takingThrows);
-        QCOMPARE(game.gameScore(), 0LL);
+        QCOMPARE(game.round().score(), 0LL);
         QCOMPARE(game.label("score").caption(), QString("Score: 0 "));
         for (int i = 0; i < 5; ++i) {
             const bool cause = i % 2 == 0;
@@ -223,7 +224,7 @@ private slots:
         runOut(f, first);
         QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
         TargetGameWindow& second = openTargetGame(f);
-        QCOMPARE(second.gameScore(), 0LL);
+        QCOMPARE(second.round().score(), 0LL);
         QCOMPARE(second.label("score").caption(), QString("Score: 0 "));
         second.onClockTick();
         QVERIFY(f.boxes.size() == 1); // its own 20 seconds start at its opening
@@ -271,7 +272,7 @@ private slots:
         QVERIFY(f.boxes.isEmpty());
         QCOMPARE(logLines(log, "^(bonus|close|targets) "), QStringList{"close game=target"});
         // The board takes throws again.
-        f.ctx->session.stateForSetup().dieFace = 1;
+        rules::SessionSetup(f.ctx->session).dieFace(1);
         f.ctx->windows.get<DieWindow>().onDieClicked();
         QCOMPARE(f.ctx->session.state().trial, 3);
     }

@@ -5,6 +5,7 @@
 
 #include "app/app_setup.h"
 #include "app/translations.h"
+#include "session_setup.h"
 #include "windows/app_context.h"
 #include "windows/board_window.h"
 #include "windows/die_window.h"
@@ -71,7 +72,7 @@ private:
 };
 
 void throwDie(AppContext& ctx, int face) {
-    ctx.session.stateForSetup().dieFace = face;
+    rules::SessionSetup(ctx.session).dieFace(face);
     ctx.windows.get<DieWindow>().onDieClicked();
 }
 
@@ -99,11 +100,9 @@ int main(int argc, char* argv[]) {
 
     render.save(ctx.windows.show<StartWindow>(), "start-window");
     ctx.windows.get<StartWindow>().onStartClicked();
-    ctx.windows.get<StatusStrip>().onRefreshTick();
     render.savePlayingScreen(ctx, "playing-after-start");
     for (int face : {1, 5, 4, 1})
         throwDie(ctx, face);
-    ctx.windows.get<StatusStrip>().onRefreshTick();
     render.savePlayingScreen(ctx, "playing-in-play");
     render.save(ctx.windows.get<BoardWindow>(), "board");
     render.save(ctx.windows.get<StatusStrip>(), "status-strip");
@@ -129,7 +128,7 @@ int main(int argc, char* argv[]) {
     render.save(target, "target-game-in-play");
     ctx.windows.unload<TargetGameWindow>();
 
-    ctx.session.stateForSetup().score = 5030;
+    rules::SessionSetup(ctx.session).score(5030);
     EndWindow& end = ctx.windows.show<EndWindow>();
     render.save(end, "end-window");
     end.onNextClicked();

@@ -35,7 +35,7 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
     Random rng(fixedSeedSource(static_cast<std::uint32_t>(size)));
     QuizRound round(quiz, rng);
     for (int button = 0; !round.finished(); button = (button + 1) % kQuizChoiceCount) {
-        fuzz::require(round.questionNumber >= 1 && round.questionNumber <= kQuizQuestionCount,
+        fuzz::require(round.questionNumber() >= 1 && round.questionNumber() <= kQuizQuestionCount,
                       "no such question");
         try {
             round.answer(button);
@@ -44,7 +44,8 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
             return 0;
         }
     }
-    fuzz::require(round.score >= 5 * kWrongAnswerPoints && round.score <= 5 * kRightAnswerPoints,
+    fuzz::require(round.score() >= 5 * kWrongAnswerPoints &&
+                      round.score() <= 5 * kRightAnswerPoints,
                   "a round scored out of bounds");
     return 0;
 }
