@@ -36,6 +36,7 @@ double quantile(const std::vector<double>& sorted, double q) {
 GameSimulator::GameSimulator(const BoardContent& board, const PlayerModel& player, GameMode mode)
     : player_(player), mode_(mode), listener_(std::make_unique<SimulatedPlayer>()) {
     board_.values = board.values; // the messages play no part
+    session_.setMode(mode);
     session_.addListener(*listener_);
 }
 

@@ -21,7 +21,7 @@ QuizWindow::QuizWindow(AppContext& ctx)
 void QuizWindow::onLoad() {
     openSounds();
     try {
-        round_.emplace(rules::readQuizFile(ctx.contentDir()), ctx.rng);
+        round_.emplace(rules::readQuizFile(ctx.contentDir()), ctx.rng, ctx.session.questionDraw());
     } catch (const rules::ContentError& error) {
         abandon(error);
         return;

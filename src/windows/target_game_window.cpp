@@ -46,7 +46,7 @@ void TargetGameWindow::onLoad() {
         if (rules::isCauseTarget(i))
             image("targets", i).setCursor(Qt::CrossCursor);
     openSounds().play(Effect::Hit); // the game opens with a shot
-    round_.emplace(ctx.clock);
+    round_.emplace(ctx.clock, ctx.session.mode());
 }
 
 void TargetGameWindow::onTargetClicked(int target) {

@@ -190,7 +190,7 @@ private slots:
         throwFace(session, 3);
         throwFace(session, 2);
         SystemClock clock;
-        TargetRound target(clock);
+        TargetRound target(clock, GameMode::Classic);
         session.hitTarget(target, 4);
         session.hitTarget(target, 1);
         session.hitTarget(target, 1);
@@ -198,11 +198,19 @@ private slots:
         session.leaveMiniGame();
         throwFace(session, 2);
         Random random(fixedSeedSource(1));
-        QuizRound quiz(parseQuiz(quizLines()), random); // every answer is the second button
+        QuizRound quiz(parseQuiz(quizLines()), random, session.questionDraw()); // answers: "1"
         session.answerQuiz(quiz, 1);
         session.answerQuiz(quiz, 0);
         SessionSetup(session).trial(50);
         throwFace(session, 1);
+        // Learning mode: the feedback shown after each answer, and a fallen target not hit again.
+        session.setMode(GameMode::Learning);
+        session.start(boardWith({}));
+        QuizRound learning(parseQuiz(quizLines()), random, session.questionDraw());
+        const int asked = learning.questionNumber();
+        session.answerQuiz(learning, 2);
+        TargetRound falling(clock, GameMode::Learning);
+        QVERIFY(session.hitTarget(falling, 0) && !session.hitTarget(falling, 0));
         std::ifstream in(path);
         std::stringstream text;
         text << in.rdbuf();
@@ -217,7 +225,12 @@ private slots:
                          "throw face=2 trial=3 from=3 to=5 value=-120 score=880\n"
                          "answer question=1 button=1 right=1 gamescore=100\n"
                          "answer question=2 button=0 right=0 gamescore=50\n"
-                         "limit trial=51\n"));
+                         "limit trial=51\n"
+                         "answer question=1 button=2 right=0 gamescore=-50\n"
+                         "feedback number=" +
+                         QString::number(asked) +
+                         " right=0 answer=1\n"
+                         "hit target=0 gamescore=150\n"));
     }
 
     // The ten best games on this computer: highest score first, a win before a loss on the

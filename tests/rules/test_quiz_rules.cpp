@@ -22,7 +22,8 @@ QuizQuestion questionWithAnswer(const std::string& answer) {
 
 // Plays a whole round, pressing the right button when `right(questionNo)` says so.
 long long playRound(Random& rng, const std::function<bool(int)>& right) {
-    QuizRound round(parseQuiz(quizLines()), rng); // every answer line is "1"
+    QuestionDraw draw(GameMode::Classic, kQuizQuestionCount);
+    QuizRound round(parseQuiz(quizLines()), rng, draw); // every answer line is "1"
     while (!round.finished())
         round.answer(right(round.ordinal()) ? 1 : 2);
     return round.score();
@@ -90,7 +91,8 @@ private slots:
     void fiveQuestionsEachDrawnOnce() {
         Random rng(fixedSeedSource(11));
         Random twin(fixedSeedSource(11));
-        QuizRound round(parseQuiz(quizLines()), rng);
+        QuestionDraw draw(GameMode::Classic, kQuizQuestionCount);
+        QuizRound round(parseQuiz(quizLines()), rng, draw);
         for (int n = 1; n <= 5; ++n) {
             QCOMPARE(round.ordinal(), n);
             QCOMPARE(round.questionNumber(), twin.wholeUpTo(30));
@@ -138,7 +140,8 @@ private slots:
 
     void badAnswerLineChangesNothing() {
         Random rng(fixedSeedSource(5));
-        QuizRound round(parseQuiz(quizLines(std::vector<std::string>(30, "x"))), rng);
+        QuestionDraw draw(GameMode::Classic, kQuizQuestionCount);
+        QuizRound round(parseQuiz(quizLines(std::vector<std::string>(30, "x"))), rng, draw);
         const int question = round.questionNumber();
         QVERIFY(errorOf([&] { round.answer(0); }).starts_with("gm1_data.txt line "));
         QCOMPARE(round.score(), 0LL);

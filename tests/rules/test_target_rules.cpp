@@ -111,17 +111,19 @@ private slots:
 
     void causesWinAndHabitsLose() {
         SteppedClock clock;
-        TargetRound round(clock);
+        TargetRound round(clock, GameMode::Classic);
         QCOMPARE(round.scoreCaption(), std::string("Score: 0 "));
         const long long points[] = {100, -100, 100, -100, 100};
         for (int i = 0; i < 5; ++i) {
             QCOMPARE(targetPoints(i), points[i]);
-            QCOMPARE(round.hit(i), points[i] > 0);
+            QVERIFY(round.hit(i));
         }
         round.hit(1);
         round.hit(3);
         round.hit(3);
         QCOMPARE(round.scoreCaption(), std::string("Score: -200 "));
+        QCOMPARE(round.causesHit(), 3);
+        QCOMPARE(round.habitsHit(), 5);
         QCOMPARE(round.bonusText(), std::string("Bonus: -200"));
     }
 
