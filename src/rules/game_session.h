@@ -63,9 +63,12 @@ public:
 
     // The board is loaded: 1000 points, throw 1, the first square, throws taken.
     void start(const BoardContent& board);
-    // Classic or learning: how the quizzes draw their questions and how the target game
-    // scores. Chosen before the game starts.
-    void setMode(GameMode mode) { mode_ = mode; }
+    // Classic or learning: how the quizzes draw their questions, how the target game scores
+    // and whether answers are explained. A change applies from the next question or game on.
+    void setMode(GameMode mode) {
+        mode_ = mode;
+        draw_.setMode(mode);
+    }
     GameMode mode() const { return mode_; }
     // The questions of this game's quizzes.
     QuestionDraw& questionDraw() { return draw_; }

@@ -24,6 +24,8 @@ public:
     // The next question of the current quiz, 1-based.
     int next(Random& rng);
     void answered(int number, bool right);
+    // What was asked and answered so far is kept: a game may change its mode as it goes.
+    void setMode(GameMode mode) { mode_ = mode; }
 
 private:
     enum class Standing { NotAsked, Missed, Right };

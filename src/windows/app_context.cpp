@@ -34,7 +34,16 @@ AppContext::AppContext(Options opts, const rules::Clock& c)
       windows(*this) {
     if (!options.logFile.isEmpty() && !log.open(options.logFile.toStdString()))
         std::cerr << "tavrin: cannot write the log file " << options.logFile.toStdString() << "\n";
+    session.setMode(gameModeOf(options, settings.learningMode));
     session.addListener(sessionLog);
+}
+
+void AppContext::chooseLearningMode(bool on) {
+    settings.learningMode = on;
+    saveSettings();
+    const rules::GameMode mode = on ? rules::GameMode::Learning : rules::GameMode::Classic;
+    session.setMode(mode);
+    log.write("mode", {rules::EventLog::field("mode", std::string(rules::gameModeName(mode)))});
 }
 
 void AppContext::saveSettings() {

@@ -38,6 +38,7 @@ public:
         options.language = language;
         options.seed = 11;
         options.mute = true;
+        options.classic = true; // the game as first made; learning-mode tests switch it on
         ctx = std::make_unique<AppContext>(options, clock);
         ctx->messages.answerer = [this](const QString& text, const QString& title,
                                         MessageBoxes::Buttons) {
