@@ -48,6 +48,7 @@ public:
     Answered answer(int buttonIndex);
 
     const QuizQuestion& current() const { return content_[questionNumber_ - 1]; }
+    const QuizQuestion& question(int number) const { return content_[number - 1]; }
     std::string optionsText() const;
     bool finished() const { return ordinal_ > kQuizQuestionsPerRound; }
     int questionNumber() const { return questionNumber_; } // 1 to 30
