@@ -6,7 +6,38 @@ install(TARGETS tavrin RUNTIME DESTINATION ${CMAKE_INSTALL_BINDIR})
 install(DIRECTORY data/ DESTINATION ${CMAKE_INSTALL_DATADIR}/tavrin)
 install(FILES ${tavrin_qm} DESTINATION ${CMAKE_INSTALL_DATADIR}/tavrin/translations)
 install(FILES dist/${TAVRIN_APP_ID}.desktop DESTINATION ${CMAKE_INSTALL_DATADIR}/applications)
-install(FILES dist/${TAVRIN_APP_ID}.metainfo.xml DESTINATION ${CMAKE_INSTALL_DATADIR}/metainfo)
+
+# The metainfo names a home page and screenshots only when the build was given their addresses:
+# a software centre shows nothing rather than a dead link.
+set_property(DIRECTORY APPEND PROPERTY CMAKE_CONFIGURE_DEPENDS
+             ${PROJECT_SOURCE_DIR}/dist/${TAVRIN_APP_ID}.metainfo.xml)
+file(READ ${PROJECT_SOURCE_DIR}/dist/${TAVRIN_APP_ID}.metainfo.xml metainfo)
+if(NOT TAVRIN_HOME_PAGE STREQUAL "")
+    string(REPLACE "  </provides>\n" "  </provides>\n  <url type=\"homepage\">${TAVRIN_HOME_PAGE}</url>\n"
+           metainfo "${metainfo}")
+endif()
+if(NOT TAVRIN_SCREENSHOTS_URL STREQUAL "")
+    string(REGEX REPLACE "/$" "" shots "${TAVRIN_SCREENSHOTS_URL}")
+    string(REPLACE "  <releases>" "  <screenshots>
+    <screenshot type=\"default\">
+      <caption>The board, the score and the die during a game</caption>
+      <image>${shots}/playing-in-play.png</image>
+    </screenshot>
+    <screenshot>
+      <caption>The quiz</caption>
+      <image>${shots}/quiz.png</image>
+    </screenshot>
+    <screenshot>
+      <caption>The target game</caption>
+      <image>${shots}/target-game-in-play.png</image>
+    </screenshot>
+  </screenshots>
+
+  <releases>" metainfo "${metainfo}")
+endif()
+file(WRITE ${CMAKE_CURRENT_BINARY_DIR}/install/${TAVRIN_APP_ID}.metainfo.xml "${metainfo}")
+install(FILES ${CMAKE_CURRENT_BINARY_DIR}/install/${TAVRIN_APP_ID}.metainfo.xml
+        DESTINATION ${CMAKE_INSTALL_DATADIR}/metainfo)
 install(DIRECTORY dist/icons/ DESTINATION ${CMAKE_INSTALL_DATADIR}/icons)
 
 # Manual pages and changelogs are installed compressed, without a time stamp in the gzip

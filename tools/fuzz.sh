@@ -1,7 +1,7 @@
 #!/usr/bin/env bash
-# Fuzzes the content file readers and the MIDI readers with libFuzzer.
+# Fuzzes the content file readers and the effects' check with libFuzzer.
 #
-#   tools/fuzz.sh SECONDS [TARGET...]   run each target (text board quiz midi) for SECONDS
+#   tools/fuzz.sh SECONDS [TARGET...]   run each target (text board quiz wave) for SECONDS
 #   tools/fuzz.sh --build               only build them
 #
 # The targets are built with clang, AddressSanitizer and UndefinedBehaviorSanitizer into
@@ -14,7 +14,7 @@ set -euo pipefail
 root=$(cd "$(dirname "$0")/.." && pwd)
 build=${FUZZ_BUILD_DIR:-$root/build-fuzz}
 fuzz=$root/tests/fuzz
-all_targets=(text board quiz midi)
+all_targets=(text board quiz wave)
 
 usage() {
     echo "usage: $0 SECONDS [TARGET...] | $0 --build   (targets: ${all_targets[*]})" >&2

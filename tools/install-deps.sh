@@ -8,10 +8,10 @@ set -euo pipefail
 
 packages=(
     cmake g++ make pkg-config python3 qt6-l10n-tools
-    qt6-base-dev qt6-base-dev-tools qt6-svg-dev libxcb1-dev libfontconfig-dev
-    libsdl2-mixer-dev libfluidsynth-dev timgm6mb-soundfont
+    qt6-base-dev qt6-base-dev-tools qt6-svg-dev libxcb1-dev
+    libsdl2-mixer-dev libfluidsynth-dev libasound2-dev timgm6mb-soundfont
     fonts-arphic-uming fonts-comic-neue
-    qt6-translations-l10n qt6-wayland
+    qt6-wayland
     xvfb xauth xdotool imagemagick
 )
 for group in "$@"; do

@@ -8,6 +8,10 @@ tools/install-deps.sh package
 build=${TAVRIN_PACKAGE_BUILD_DIR:-build-package}
 launcher=()
 command -v ccache >/dev/null && launcher=(-DCMAKE_CXX_COMPILER_LAUNCHER=ccache)
+# File times in the package are the commit's, so that two builds of one commit are the same
+# bytes.
+SOURCE_DATE_EPOCH=${SOURCE_DATE_EPOCH:-$(git log -1 --format=%ct 2>/dev/null || echo 0)}
+export SOURCE_DATE_EPOCH
 # Debian's compiler and linker flags, with every hardening feature.
 export DEB_BUILD_MAINT_OPTIONS=hardening=+all
 cmake -S . -B "$build" -DCMAKE_BUILD_TYPE=RelWithDebInfo -DBUILD_TESTING=OFF "${launcher[@]}" \

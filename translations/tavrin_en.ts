@@ -108,6 +108,21 @@ Right-click the board or the status strip to turn sound effects and music on or 
     </message>
 </context>
 <context>
+    <name>messageBoxes</name>
+    <message>
+        <source>是(&amp;Y)</source>
+        <translation>&amp;Yes</translation>
+    </message>
+    <message>
+        <source>否(&amp;N)</source>
+        <translation>&amp;No</translation>
+    </message>
+    <message>
+        <source>確定</source>
+        <translation>OK</translation>
+    </message>
+</context>
+<context>
     <name>quizWindow</name>
     <message>
         <source>Game1  -  冠 心 病 問 答 遊 戲</source>

@@ -41,4 +41,9 @@ void setUpIdentity() {
     QApplication::setWindowIcon(icon);
 }
 
+void startNoSessionBus() {
+    if (qEnvironmentVariableIsEmpty("DBUS_SESSION_BUS_ADDRESS"))
+        qputenv("DBUS_SESSION_BUS_ADDRESS", "disabled:"); // no such transport: fails at once
+}
+
 } // namespace tavrin

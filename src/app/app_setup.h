@@ -12,4 +12,10 @@ void setUpAppearance(QApplication& app);
 // entry so that a taskbar groups the windows under the installed launcher.
 void setUpIdentity();
 
+// Without a session bus, D-Bus would start one for the display (dbus-launch), which outlives
+// the game and writes under ~/.dbus. The game then plays without a bus, as it does without
+// assistive technology: a desktop session, and a screen reader, always have one. Before the
+// application, whose first text connects.
+void startNoSessionBus();
+
 } // namespace tavrin

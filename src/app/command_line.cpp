@@ -5,8 +5,13 @@
 
 #include <QCommandLineParser>
 #include <QCoreApplication>
+#include <QFile>
+#include <QLocale>
 #include <cstdio>
 #include <cstdlib>
+#include <fcntl.h>
+#include <sys/stat.h>
+#include <unistd.h>
 
 namespace tavrin {
 namespace {
@@ -144,14 +149,71 @@ bool readSimulation(const QCommandLineParser& parser, const GameOptions& game, O
     return true;
 }
 
+// What --log names that is no log: empty when it is a regular file, a terminal, /dev/null or
+// not there yet (the game makes it; a folder that cannot take it is said when it opens). A
+// FIFO nobody reads would hold the game before its first window; a device, a socket or a
+// folder is no log.
+QString notALogBecause(const QString& path) {
+    const QByteArray name = QFile::encodeName(path);
+    struct stat info {};
+    if (::stat(name.constData(), &info) != 0 || S_ISREG(info.st_mode))
+        return {};
+    if (S_ISFIFO(info.st_mode))
+        return "a FIFO";
+    if (S_ISDIR(info.st_mode))
+        return "a folder";
+    if (!S_ISCHR(info.st_mode))
+        return "a device or a socket";
+    struct stat null {};
+    if (::stat("/dev/null", &null) == 0 && null.st_rdev == info.st_rdev)
+        return {};
+    const int fd = ::open(name.constData(), O_WRONLY | O_NONBLOCK | O_NOCTTY | O_CLOEXEC);
+    const bool terminal = fd >= 0 && ::isatty(fd);
+    if (fd >= 0)
+        ::close(fd);
+    return terminal ? QString() : "a device";
+}
+
+bool chooseLog(const QCommandLineParser& parser, const GameOptions& game, Options& options,
+               int& exitCode) {
+    options.logFile = parser.value(game.log);
+    if (options.logFile.isEmpty())
+        return true;
+    const QString why = notALogBecause(options.logFile);
+    if (why.isEmpty())
+        return true;
+    std::fprintf(stderr, "tavrin: --log needs a file or a terminal; %s is %s\n",
+                 qPrintable(options.logFile), qPrintable(why));
+    exitCode = 1;
+    return false;
+}
+
+// The set for the first of the user's languages that is Chinese or English, English when none
+// is: the languages of LANGUAGE in their order, then the locale's (the first of LC_ALL,
+// LC_MESSAGES and LANG that is set), as Qt's and the C library's messages read them on Unix;
+// read here at each call, where Qt keeps the locale it met first. A machine with no language
+// chosen ("C", "POSIX" or none) plays zh-HK, the set the game has always played; there, as for
+// the C library's messages, LANGUAGE does not count.
+QString systemContentLanguage() {
+    const QString locale = QString::fromUtf8(rules::messagesLocale(
+        std::getenv("LC_ALL"), std::getenv("LC_MESSAGES"), std::getenv("LANG")));
+    const QString name = locale.section('.', 0, 0).section('@', 0, 0);
+    if (name.isEmpty() || name == "C" || name == "POSIX")
+        return "zh-HK";
+    const QStringList languages = qEnvironmentVariable("LANGUAGE").split(':', Qt::SkipEmptyParts);
+    for (const QString& language : languages + QStringList{locale})
+        if (const QLocale::Language named = QLocale(language.section('.', 0, 0)).language();
+            named == QLocale::Chinese || named == QLocale::English)
+            return QString::fromStdString(rules::contentLanguageForLocale(language.toStdString()));
+    return "en";
+}
+
 // --lang, or else the set that the system's language asks for.
 bool chooseLanguage(const QCommandLineParser& parser, const GameOptions& game, Options& options,
                     int& exitCode) {
     options.languageGiven = parser.isSet(game.lang);
     if (!options.languageGiven) {
-        options.language =
-            QString::fromStdString(rules::contentLanguageForLocale(rules::messagesLocale(
-                std::getenv("LC_ALL"), std::getenv("LC_MESSAGES"), std::getenv("LANG"))));
+        options.language = systemContentLanguage();
         return true;
     }
     const auto named = rules::contentLanguageNamed(parser.value(game.lang).toStdString());
@@ -187,7 +249,8 @@ std::optional<Options> readOptions(const QCommandLineParser& parser, const GameO
         }
         options.seed = value;
     }
-    options.logFile = parser.value(game.log);
+    if (!chooseLog(parser, game, options, exitCode))
+        return std::nullopt;
     options.autoplay = parser.isSet(game.autoplay);
     options.screenshotDir = parser.value(game.screenshots);
     options.mute = parser.isSet(game.mute);

@@ -2,6 +2,7 @@
 
 #include "rules/content_check.h"
 #include "rules/content_language.h"
+#include "rules/page_check.h"
 
 #include <QDir>
 #include <algorithm>
@@ -24,6 +25,15 @@ int reportContentCheck(const QString& dir) {
     return 0;
 }
 
+// The help and Info Center pages the game opens in this language.
+int reportPageCheck(const QString& pagesDir, const QString& language) {
+    const std::vector<std::string> problems =
+        rules::checkPages(pagesDir.toStdString(), language.toStdString());
+    for (const std::string& problem : problems)
+        std::printf("error: %s\n", problem.c_str());
+    return problems.empty() ? 0 : 2;
+}
+
 int reportContentChecks(const Options& options) {
     QStringList dirs{options.dataDir};
     if (options.dataDir.isEmpty()) {
@@ -35,8 +45,12 @@ int reportContentChecks(const Options& options) {
         }
     }
     int exitCode = 0;
-    for (const QString& dir : dirs)
+    for (const QString& dir : dirs) {
         exitCode = std::max(exitCode, reportContentCheck(dir));
+        if (options.dataDir.isEmpty()) // a shipped set: its pages are shipped with it
+            exitCode = std::max(exitCode, reportPageCheck(QDir(options.dataRoot).filePath("pages"),
+                                                          QDir(dir).dirName()));
+    }
     return exitCode;
 }
 

@@ -9,8 +9,9 @@
 namespace tavrin {
 namespace {
 
-// Every content set plays the same background tune, so the tune marks a data directory.
-const QString kMarkerFile = "p_samy.mid";
+// Every edition's pages are there, so their folder marks a data directory (the sound files may
+// be missing: the game then plays in silence).
+const QString kMarkerFile = "pages";
 
 } // namespace
 
@@ -32,7 +33,7 @@ DataLocation findDataDirectory(const QStringList& candidates) {
     DataLocation location;
     for (const QString& candidate : candidates) {
         location.tried << candidate;
-        if (QFileInfo(QDir(candidate).filePath(kMarkerFile)).isFile()) {
+        if (QFileInfo(QDir(candidate).filePath(kMarkerFile)).isDir()) {
             location.found = candidate;
             break;
         }

@@ -4,9 +4,7 @@
 #include "app/command_line.h"
 #include "app/content_check_report.h"
 #include "app/data_location.h"
-#include "app/font_config_warm_up.h"
 #include "app/lost_window_watch.h"
-#include "app/session_bus_warm_up.h"
 #include "app/simulate_command.h"
 #include "app/translations.h"
 #include "app/window_system_choice.h"
@@ -74,11 +72,9 @@ int main(int argc, char* argv[]) {
     if (!options)
         return exitCode;
 
-    tavrin::FontConfigWarmUp fontConfig;
+    tavrin::startNoSessionBus();
     tavrin::ApplicationArguments arguments(argc, argv);
     QApplication app(arguments.argc(), arguments.argv());
-    fontConfig.wait();
-    const tavrin::SessionBusWarmUp sessionBus;
     QApplication::setApplicationName("tavrin");
     tavrin::noteWhenWindowsCannotBePlaced();
     tavrin::setUpAppearance(app);

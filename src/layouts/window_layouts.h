@@ -13,7 +13,6 @@ WindowDesign dragHandleLayout();
 WindowDesign quizWindowLayout();
 WindowDesign targetGameWindowLayout();
 WindowDesign endWindowLayout();
-WindowDesign soundHolderLayout();
 WindowDesign imageBankLayout();
 WindowDesign howToPlayWindowLayout();
 

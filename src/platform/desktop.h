@@ -9,7 +9,8 @@ namespace tavrin {
 // stand in for the desktop through `opener`.
 class Desktop {
 public:
-    // False when the desktop could not open it (no browser, no handler for the address).
+    // False when the desktop could not open it (no browser, no handler for the address) or
+    // when it is a local page that is not there.
     bool openAddress(const QUrl& address);
 
     std::function<bool(const QUrl&)> opener;

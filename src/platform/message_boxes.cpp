@@ -1,11 +1,10 @@
 #include "platform/message_boxes.h"
 
-#include <QLibraryInfo>
+#include <QCoreApplication>
 #include <QMessageBox>
 #include <QPushButton>
 #include <QScreen>
 #include <QTimer>
-#include <QTranslator>
 
 namespace tavrin {
 namespace {
@@ -30,11 +29,18 @@ private:
     QPointer<QScreen> screen_;
 };
 
-bool isChinese(const QString& text) {
-    for (const QChar c : text)
-        if (c.script() == QChar::Script_Han)
-            return true;
-    return false;
+// The buttons' words in the game's language, from the game's own translation (Qt's would need
+// a package of translations for three words).
+const char* const kYes = QT_TRANSLATE_NOOP("messageBoxes", "是(&Y)");
+const char* const kNo = QT_TRANSLATE_NOOP("messageBoxes", "否(&N)");
+const char* const kOk = QT_TRANSLATE_NOOP("messageBoxes", "確定");
+
+void labelButtons(QMessageBox& box) {
+    const std::pair<QMessageBox::StandardButton, const char*> texts[] = {
+        {QMessageBox::Yes, kYes}, {QMessageBox::No, kNo}, {QMessageBox::Ok, kOk}};
+    for (const auto& [which, source] : texts)
+        if (QAbstractButton* button = box.button(which))
+            button->setText(QCoreApplication::translate("messageBoxes", source));
 }
 
 } // namespace
@@ -60,8 +66,7 @@ MessageBoxes::Answer MessageBoxes::show(QWidget* parent, const QString& text, co
         box.setStandardButtons(QMessageBox::Ok);
         box.setEscapeButton(QMessageBox::Ok); // every way of dismissing it counts as OK
     }
-    if (isChinese(text))
-        labelButtonsInChinese(box);
+    labelButtons(box);
     if (autoAnswerAfterMs >= 0)
         QTimer::singleShot(autoAnswerAfterMs, &box, [&box] {
             if (auto* button = box.defaultButton() ? box.defaultButton() : box.buttons().value(0))
@@ -73,27 +78,6 @@ MessageBoxes::Answer MessageBoxes::show(QWidget* parent, const QString& text, co
     if (buttons == Buttons::Ok)
         return Answer::Ok;
     return result == QMessageBox::Yes ? Answer::Yes : Answer::No;
-}
-
-// Qt's translation of its own button texts (是(&Y), 否(&N), 確定), applied to this box only:
-// installed for the whole program it would also turn the rest of Qt's texts into Chinese.
-// Without the translation file the buttons stay English.
-void MessageBoxes::labelButtonsInChinese(QMessageBox& box) {
-    if (!chinese_) {
-        chinese_ = std::make_unique<QTranslator>();
-        if (!chinese_->load("qtbase_zh_TW", QLibraryInfo::path(QLibraryInfo::TranslationsPath)))
-            return;
-    }
-    if (chinese_->isEmpty())
-        return;
-    const std::pair<QMessageBox::StandardButton, const char*> texts[] = {
-        {QMessageBox::Yes, "&Yes"}, {QMessageBox::No, "&No"}, {QMessageBox::Ok, "OK"}};
-    for (const auto& [which, english] : texts) {
-        QAbstractButton* button = box.button(which);
-        const QString translated = chinese_->translate("QPlatformTheme", english);
-        if (button && !translated.isEmpty())
-            button->setText(translated);
-    }
 }
 
 } // namespace tavrin

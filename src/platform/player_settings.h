@@ -1,5 +1,7 @@
 #pragma once
 
+#include "rules/best_games.h"
+
 #include <QPoint>
 #include <QString>
 #include <array>
@@ -22,25 +24,42 @@ struct PlayerSettings {
     // Learning mode (explanations, no repeated questions, a target game that rewards knowing)
     // or, switched off, the classic game.
     bool learningMode = true;
+    // The best games played on this computer, best first (rules/best_games.h).
+    std::vector<rules::GameRecord> bestGames;
 
     bool operator==(const PlayerSettings&) const = default;
 };
 
 // The settings file, in INI format. Reading never fails: a missing, unreadable or damaged file
-// gives the defaults, and so does, for its own setting, a value the game would not write.
-// Writing replaces the file as a whole (a new file renamed over the old one), so that a crash
-// or a full disk leaves the previous settings rather than half a file.
+// gives the defaults, and so does, for its own setting, a value the game would not write. Only
+// a regular file of at most kMaxBytes is read, and opening never waits (a FIFO gives the
+// defaults).
+// Writing merges: only the settings changed since this game read or wrote the file are set, so
+// that two games at once do not undo each other's choices. The file is replaced as a whole (a
+// new file renamed over the old one), so that a crash or a full disk leaves the previous
+// settings rather than half a file. A link is followed only to a regular file, which is then
+// replaced and the link kept; a link to anything else, or a path that is not a regular file,
+// is left untouched and the write fails.
 class SettingsFile {
 public:
+    static constexpr qint64 kMaxBytes = 64 * 1024;
+
     // An empty path keeps nothing: reading gives the defaults, writing does nothing.
     explicit SettingsFile(QString path) : path_(std::move(path)) {}
 
     const QString& path() const { return path_; }
-    PlayerSettings read() const;
-    bool write(const PlayerSettings& settings) const;
+    PlayerSettings read();
+    bool write(const PlayerSettings& settings);
+    // Why the last read or write did not use the file, for the player; empty when it did (a
+    // missing file is no problem).
+    const QString& problem() const { return problem_; }
 
 private:
+    PlayerSettings readFile();
+
     QString path_;
+    QString problem_;
+    PlayerSettings known_; // as this game last read or wrote them
 };
 
 // The player's own settings file: tavrin/tavrin.conf in the user's configuration folder

@@ -1,27 +1,37 @@
 #include "sound/audio_engine.h"
 
-#include "sound/mixer_library.h"
-#include "sound/soundfont_loader.h"
-#include "sound/tune_presets.h"
+#include "sound/sound_file.h"
+#include "sound/tune_player.h"
+#include "sound/wave_check.h"
 
-#include <QFile>
+#include <QDir>
+#include <SDL_mixer.h>
+#include <SDL_thread.h>
 #include <algorithm>
+#include <cstdio>
 
 namespace tavrin {
 
 namespace {
 // FluidSynth at full volume peaks near the top of the range; the background music leaves
 // headroom for the effects mixed over it.
-constexpr int kFullMusicLevel = MIX_MAX_VOLUME / 2;
+constexpr int kFullMusicLevel = TunePlayer::kFullLevel / 2;
 } // namespace
 
 std::atomic<AudioEngine*> AudioEngine::outputOwner_{nullptr};
 
-void ChunkDeleter::operator()(Mix_Chunk* chunk) const {
-    mixer().freeChunk(chunk);
-}
-void MusicDeleter::operator()(Mix_Music* music) const {
-    mixer().freeMusic(music);
+QString AudioEngine::soundFileName(Effect effect) {
+    switch (effect) {
+    case Effect::Hit:
+        return "hit3.WAV";
+    case Effect::Miss:
+        return "blip2.WAV";
+    case Effect::Right:
+        return "yeah.WAV";
+    case Effect::Wrong:
+        break;
+    }
+    return "boo.WAV";
 }
 
 AudioEngine::AudioEngine(Settings settings)
@@ -29,16 +39,18 @@ AudioEngine::AudioEngine(Settings settings)
       musicRamp_(kFullMusicLevel, [this](int level) { applyMusicLevel(level); }) {}
 
 AudioEngine::~AudioEngine() {
-    if (opener_.joinable()) { // still opening, or opened without the UI thread hearing of it
-        opener_.join();
+    if (opener_) { // still opening, or opened without the UI thread hearing of it
+        joinOpener();
         if (output_.open)
             state_ = State::Open;
-        preloadedTune_ = std::move(output_.preloadedTune);
+        tune_ = std::move(output_.tune);
     }
     if (isOpen()) {
-        mixer().hookMusicFinished(nullptr);
-        mixer().haltMusic();
-        preloadedTune_.reset();
+        Mix_HookMusic(nullptr, nullptr); // waits for a render in progress
+        Mix_HaltChannel(-1);
+        for (EffectSlot& slot : effects_)
+            Mix_FreeChunk(std::exchange(slot.chunk, nullptr));
+        tune_.reset();
         closeOutput();
     }
     AudioEngine* self = this;
@@ -59,11 +71,19 @@ void AudioEngine::start() {
         return;
     }
     state_ = State::Starting;
-    setSynthTuning(settings_.synth);
-    opener_ = std::thread([this] {
-        output_ = openOutput(settings_);
-        QMetaObject::invokeMethod(this, &AudioEngine::finishStart, Qt::QueuedConnection);
-    });
+    const auto open = [](void* engine) {
+        auto* self = static_cast<AudioEngine*>(engine);
+        self->output_ = openOutput(self->settings_);
+        QMetaObject::invokeMethod(self, &AudioEngine::finishStart, Qt::QueuedConnection);
+        return 0;
+    };
+    opener_ = SDL_CreateThread(open, "audio opener", this);
+    if (!opener_)
+        finishStart(); // silent
+}
+
+void AudioEngine::joinOpener() {
+    SDL_WaitThread(std::exchange(opener_, nullptr), nullptr);
 }
 
 bool AudioEngine::waitForStart() {
@@ -77,7 +97,7 @@ bool AudioEngine::waitForStart() {
 void AudioEngine::finishStart() {
     if (state_ != State::Starting)
         return;
-    opener_.join();
+    joinOpener();
     if (!output_.open) {
         state_ = State::Silent;
         AudioEngine* self = this;
@@ -86,14 +106,99 @@ void AudioEngine::finishStart() {
         return;
     }
     state_ = State::Open;
-    musicAvailable_ = output_.musicAvailable;
-    preloadedTune_ = std::move(output_.preloadedTune);
-    if (!channelInUse_.empty())
-        mixer().allocateChannels(int(channelInUse_.size()));
+    tune_ = std::move(output_.tune);
+    Mix_AllocateChannels(int(effects_.size()));
     applyEffectsLevel();
-    mixer().volumeMusic(musicRamp_.level());
-    mixer().hookMusicFinished(&AudioEngine::onMusicFinished);
+    applyMusicLevel(musicRamp_.level());
+    for (int i = 0; i < int(effects_.size()); ++i)
+        if (effects_[i].open)
+            loadEffect(Effect(i));
+    if (tune_) {
+        Mix_HookMusic(&TunePlayer::render, tune_.get());
+        if (musicWanted_)
+            tune_->start();
+    }
     emit started(true);
+}
+
+void AudioEngine::openEffectsOf(rules::MiniGame game) {
+    for (Effect effect : effectsOf(game)) {
+        EffectSlot& slot = effects_[index(effect)];
+        if (slot.open) // closed early, a mini-game leaves them open
+            continue;
+        slot.open = true;
+        if (isOpen())
+            loadEffect(effect);
+    }
+}
+
+void AudioEngine::closeEffectsOf(rules::MiniGame game) {
+    for (Effect effect : effectsOf(game)) {
+        effects_[index(effect)].open = false;
+        freeEffect(effect);
+    }
+}
+
+// A damaged file is said once and the effect stays silent.
+void AudioEngine::loadEffect(Effect effect) {
+    const QString path = QDir(settings_.soundFolder).filePath(soundFileName(effect));
+    QString problem;
+    const std::optional<QByteArray> bytes = readSoundFile(path, problem);
+    if (!bytes) {
+        reportOnce(path, problem);
+        return;
+    }
+    const auto* data = reinterpret_cast<const unsigned char*>(bytes->constData());
+    const std::string damage = waveProblem(std::span(data, std::size_t(bytes->size())));
+    if (!damage.empty()) {
+        reportOnce(path, QString::fromStdString(damage));
+        return;
+    }
+    effects_[index(effect)].chunk =
+        Mix_LoadWAV_RW(SDL_RWFromConstMem(bytes->constData(), int(bytes->size())), 1);
+    if (!effects_[index(effect)].chunk)
+        reportOnce(path, SDL_GetError());
+}
+
+void AudioEngine::freeEffect(Effect effect) {
+    EffectSlot& slot = effects_[index(effect)];
+    if (!slot.chunk)
+        return;
+    Mix_HaltChannel(index(effect));
+    Mix_FreeChunk(std::exchange(slot.chunk, nullptr));
+}
+
+void AudioEngine::reportOnce(const QString& file, const QString& problem) {
+    if (reported_.contains(file))
+        return;
+    reported_.insert(file);
+    std::fprintf(stderr, "tavrin: cannot play %s (%s); the game goes on without it\n",
+                 qPrintable(file), qPrintable(problem));
+}
+
+void AudioEngine::play(Effect effect) {
+    if (Mix_Chunk* chunk = effects_[index(effect)].chunk; isOpen() && chunk)
+        Mix_PlayChannel(index(effect), chunk, 0);
+}
+
+bool AudioEngine::isEffectPlaying(Effect effect) const {
+    return isOpen() && Mix_Playing(index(effect));
+}
+
+void AudioEngine::startMusic() {
+    musicWanted_ = true;
+    if (isOpen() && tune_)
+        tune_->start();
+}
+
+void AudioEngine::stopMusic() {
+    musicWanted_ = false;
+    if (isOpen() && tune_)
+        tune_->stop();
+}
+
+bool AudioEngine::isMusicPlaying() const {
+    return isOpen() && tune_ && tune_->isPlaying();
 }
 
 void AudioEngine::setEffectsVolume(double volume) {
@@ -101,13 +206,9 @@ void AudioEngine::setEffectsVolume(double volume) {
     applyEffectsLevel();
 }
 
-int AudioEngine::effectsLevel() const {
-    return qRound(effectsVolume_ * MIX_MAX_VOLUME);
-}
-
 void AudioEngine::applyEffectsLevel() {
     if (isOpen())
-        mixer().volume(-1, effectsLevel()); // every channel there is; new ones start at full
+        Mix_Volume(-1, qRound(effectsVolume_ * MIX_MAX_VOLUME));
 }
 
 void AudioEngine::setMusicVolume(double volume, int fadeMs) {
@@ -116,101 +217,8 @@ void AudioEngine::setMusicVolume(double volume, int fadeMs) {
 }
 
 void AudioEngine::applyMusicLevel(int level) {
-    if (isOpen())
-        mixer().volumeMusic(level);
-}
-
-// Runs on SDL's audio thread (or inside Mix_HaltMusic): it must not call SDL_mixer, so it
-// only posts the news to the UI thread.
-void AudioEngine::onMusicFinished() {
-    AudioEngine* engine = outputOwner_.load();
-    if (!engine || engine->haltingMusic_.load())
-        return;
-    const unsigned play = engine->musicPlay_.load();
-    QMetaObject::invokeMethod(
-        engine, [engine, play] { emit engine->musicFinished(play); }, Qt::QueuedConnection);
-}
-
-int AudioEngine::reserveChannel() {
-    for (std::size_t i = 0; i < channelInUse_.size(); ++i) {
-        if (!channelInUse_[i]) {
-            channelInUse_[i] = true;
-            return int(i);
-        }
-    }
-    channelInUse_.push_back(true);
-    if (isOpen()) {
-        mixer().allocateChannels(int(channelInUse_.size()));
-        applyEffectsLevel();
-    }
-    return int(channelInUse_.size()) - 1;
-}
-
-void AudioEngine::releaseChannel(int channel) {
-    if (channel < 0 || channel >= int(channelInUse_.size()))
-        return;
-    haltChannel(channel);
-    channelInUse_[channel] = false;
-}
-
-ChunkPtr AudioEngine::loadChunk(const QString& path) const {
-    if (!isOpen())
-        return nullptr;
-    return ChunkPtr(mixer().loadWav(QFile::encodeName(path).constData()));
-}
-
-void AudioEngine::playChunk(int channel, Mix_Chunk* chunk) {
-    if (isOpen() && chunk)
-        mixer().playChannel(channel, chunk, 0);
-}
-
-void AudioEngine::haltChannel(int channel) {
-    if (isOpen())
-        mixer().haltChannel(channel);
-}
-
-bool AudioEngine::isChannelPlaying(int channel) const {
-    return isOpen() && mixer().playing(channel);
-}
-
-MusicPtr AudioEngine::loadMusic(const QString& path) {
-    if (!isOpen() || !musicAvailable_)
-        return nullptr;
-    if (preloadedTune_ && path == settings_.preloadTune)
-        return std::move(preloadedTune_);
-    return MusicPtr(loadTune(path));
-}
-
-// A file that cannot be read will not load either; one that is not a MIDI file this can read
-// may still be played by FluidSynth, with any preset.
-Mix_Music* AudioEngine::loadTune(const QString& path) {
-    QFile file(path);
-    if (file.open(QIODevice::ReadOnly)) {
-        const QByteArray bytes = file.readAll();
-        keepPresetsOf(tunePresets(std::span(
-            reinterpret_cast<const unsigned char*>(bytes.constData()), std::size_t(bytes.size()))));
-    }
-    return mixer().loadMusic(QFile::encodeName(path).constData());
-}
-
-unsigned AudioEngine::playMusic(Mix_Music* music) {
-    if (!isOpen() || !music)
-        return 0;
-    haltMusic();
-    const unsigned play = ++musicPlay_;
-    return mixer().playMusic(music, 0) == 0 ? play : 0;
-}
-
-void AudioEngine::haltMusic() {
-    if (!isOpen())
-        return;
-    haltingMusic_.store(true);
-    mixer().haltMusic();
-    haltingMusic_.store(false);
-}
-
-bool AudioEngine::isMusicPlaying() const {
-    return isOpen() && mixer().playingMusic();
+    if (isOpen() && tune_)
+        tune_->setLevel(level);
 }
 
 } // namespace tavrin

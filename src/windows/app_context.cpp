@@ -1,7 +1,7 @@
 #include "windows/app_context.h"
 
 #include "rules/content_error.h"
-#include "windows/sound_holder.h"
+#include "sound/audio_engine.h"
 
 #include <QDir>
 #include <QGuiApplication>
@@ -18,22 +18,25 @@ rules::Random::SeedSource seedSourceFor(const Options& options, const rules::Clo
     return rules::timeOfDaySeedSource([&clock] { return clock.secondsSinceMidnight(); });
 }
 
-AudioEngine::Settings audioSettingsFor(const Options& options) {
+std::unique_ptr<SoundService> audioFor(const Options& options) {
     AudioEngine::Settings settings;
     settings.mute = options.mute;
-    settings.preloadTune = SoundHolder::musicFile(options.dataRoot);
-    return settings;
+    settings.soundFolder = options.dataRoot; // the sounds come from the data root
+    return std::make_unique<AudioEngine>(settings);
 }
 
 } // namespace
 
-AppContext::AppContext(Options opts, const rules::Clock& c)
+AppContext::AppContext(Options opts, const rules::Clock& c, std::unique_ptr<SoundService> sound)
     : options(std::move(opts)), clock(c), rng(seedSourceFor(options, clock)),
       settingsFile(options.settingsFile), settings(settingsFile.read()),
-      audio(audioSettingsFor(options)), sound(audio, settings, [this] { saveSettings(); }),
-      windows(*this) {
+      audioService_(sound ? std::move(sound) : audioFor(options)), audio(*audioService_),
+      sound(audio, settings, [this] { saveSettings(); }), windows(*this) {
     if (!options.logFile.isEmpty() && !log.open(options.logFile.toStdString()))
         std::cerr << "tavrin: cannot write the log file " << options.logFile.toStdString() << "\n";
+    if (!settingsFile.problem().isEmpty())
+        std::cerr << "tavrin: the settings start as the defaults: "
+                  << settingsFile.problem().toStdString() << "\n";
     session.setMode(gameModeOf(options, settings.learningMode));
     session.addListener(sessionLog);
 }
@@ -49,7 +52,7 @@ void AppContext::chooseLearningMode(bool on) {
 void AppContext::saveSettings() {
     if (!settingsFile.write(settings) && !settingsWriteFailed_) {
         settingsWriteFailed_ = true; // said once; the game goes on with its choices in memory
-        std::cerr << "tavrin: cannot save the settings to " << settingsFile.path().toStdString()
+        std::cerr << "tavrin: cannot save the settings: " << settingsFile.problem().toStdString()
                   << "\n";
     }
 }

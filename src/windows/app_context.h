@@ -8,7 +8,7 @@
 #include "rules/game_session.h"
 #include "rules/random.h"
 #include "rules/session_log.h"
-#include "sound/audio_engine.h"
+#include "sound/sound_service.h"
 #include "windows/options.h"
 #include "windows/sound_choices.h"
 #include "windows/window_registry.h"
@@ -16,6 +16,7 @@
 #include <QPointer>
 #include <QScreen>
 #include <functional>
+#include <memory>
 
 namespace tavrin {
 
@@ -27,7 +28,9 @@ class ContentError;
 // event log, the player's settings, the window registry and the platform adapters.
 class AppContext {
 public:
-    AppContext(Options options, const rules::Clock& clock);
+    // Without a sound service of its own, the context plays through SDL_mixer.
+    AppContext(Options options, const rules::Clock& clock,
+               std::unique_ptr<SoundService> sound = nullptr);
     AppContext(const AppContext&) = delete;
     AppContext& operator=(const AppContext&) = delete;
 
@@ -64,8 +67,13 @@ public:
     Desktop desktop;
     SettingsFile settingsFile;
     PlayerSettings settings;
-    // Before the windows: the sound holder's devices use it until they are destroyed.
-    AudioEngine audio;
+
+private:
+    std::unique_ptr<SoundService> audioService_;
+
+public:
+    // Before the windows, which use it until they are destroyed.
+    SoundService& audio;
     SoundChoices sound;
     WindowRegistry windows;
     // How a fatal error ends the run; tests replace it with one that throws.

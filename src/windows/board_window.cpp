@@ -12,7 +12,6 @@
 #include "windows/game_menu.h"
 #include "windows/image_bank.h"
 #include "windows/quiz_window.h"
-#include "windows/sound_holder.h"
 #include "windows/status_strip.h"
 #include "windows/target_game_window.h"
 
@@ -50,7 +49,7 @@ void BoardWindow::openCompanionWindows() {
     ctx.windows.show<StatusStrip>();
     ctx.windows.show<DieWindow>();
     ctx.windows.show<DragHandle>();
-    ctx.windows.get<SoundHolder>();
+    ctx.audio.startMusic();
     ctx.windows.get<DragHandle>().placeGroupOnScreen();
 }
 
@@ -110,7 +109,7 @@ void BoardWindow::runEndSequence() {
     ctx.windows.unload<DragHandle>();
     ctx.windows.unload<QuizWindow>();
     ctx.windows.unload<TargetGameWindow>();
-    ctx.windows.unload<SoundHolder>();
+    ctx.audio.stopMusic();
     ctx.windows.unload<ImageBank>();
     ctx.windows.unload<StatusStrip>();
     hide();

@@ -6,6 +6,7 @@
 #include "controls/label_control.h"
 #include "controls/multi_line_text_box.h"
 #include "controls/picture_box.h"
+#include "controls/plain_tool_tip.h"
 #include "platform/window_system.h"
 #include "windows/accessible_names.h"
 #include "windows/app_context.h"
@@ -127,8 +128,7 @@ void GameWindow::buildControls() {
             if (isWindowedKind(it->kind) == windowed)
                 controls_.insert(key(it->name, it->index), createControl(*it));
     // Texts last: Qt tells assistive technology of each text set, and the first time it does
-    // it connects to the session bus, on which the start window waits (see
-    // app/session_bus_warm_up.h); the controls are built meanwhile.
+    // it connects to the session bus; the controls are built meanwhile.
     for (const auto& c : design_.controls)
         showText(c);
     for (const auto& t : design_.timers) {
@@ -192,7 +192,7 @@ QWidget* GameWindow::createControl(const layout::ControlDesign& c) {
     if (c.font)
         w->setFont(fontFor(*c.font));
     if (!c.tooltip.isEmpty())
-        w->setToolTip(translated(c.tooltip));
+        w->setToolTip(plainToolTip(translated(c.tooltip)));
     w->setGeometry(layout::px(c.left), layout::px(c.top), layout::px(c.width),
                    layout::px(c.height));
     if (c.kind == K::Image && !c.picture.isEmpty())

@@ -1,6 +1,7 @@
 #include "windows/keyboard_focus.h"
 
 #include "controls/focus_mark.h"
+#include "controls/plain_tool_tip.h"
 #include "windows/app_context.h"
 #include "windows/die_window.h"
 #include "windows/end_window.h"
@@ -30,7 +31,8 @@ void addKeyHints(GameWindow& window) {
     for (const layout::ControlDesign& c : window.design().controls) {
         const QString hint = keyHint(window.design().name, c.name);
         if (!c.tooltip.isEmpty() && !hint.isEmpty())
-            window.control(c.name, c.index)->setToolTip(window.translated(c.tooltip) + "  " + hint);
+            window.control(c.name, c.index)
+                ->setToolTip(plainToolTip(window.translated(c.tooltip) + "  " + hint));
     }
 }
 

@@ -1,7 +1,6 @@
 #include "windows/mini_game_window.h"
 
 #include "windows/app_context.h"
-#include "windows/sound_holder.h"
 
 namespace tavrin {
 
@@ -10,10 +9,9 @@ MiniGameWindow::MiniGameWindow(AppContext& ctx, layout::WindowDesign design, rul
     setKeepsActivation(true);
 }
 
-SoundHolder& MiniGameWindow::openSounds() {
-    SoundHolder& sounds = ctx.windows.get<SoundHolder>();
-    sounds.openEffectsOf(game_);
-    return sounds;
+SoundService& MiniGameWindow::openSounds() {
+    ctx.audio.openEffectsOf(game_);
+    return ctx.audio;
 }
 
 // The points count once the player has seen them: the box comes first.
@@ -23,6 +21,7 @@ void MiniGameWindow::finish(const rules::MiniGameRound& round, const QString& le
         text += "\n\n" + lesson;
     ctx.messages.show(this, text, "Tavrin", MessageBoxes::Buttons::Ok);
     ctx.session.finishMiniGame(game_, round.score());
+    ctx.audio.closeEffectsOf(game_);
     ctx.windows.unloadWindow(*this);
 }
 

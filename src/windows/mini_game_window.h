@@ -4,7 +4,7 @@
 
 namespace tavrin {
 
-class SoundHolder;
+class SoundService;
 
 // What the quiz and the target game share: while open, the board takes no throws and the
 // window keeps the activation against the game's other windows; played to its end, it shows
@@ -19,7 +19,7 @@ public:
 
 protected:
     // Opens the game's two sound effects.
-    SoundHolder& openSounds();
+    SoundService& openSounds();
     // Played to its end: the bonus box (with a line of what the round taught, if given), then
     // the points to the game.
     void finish(const rules::MiniGameRound& round, const QString& lesson = {});

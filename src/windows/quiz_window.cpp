@@ -4,7 +4,6 @@
 #include "layouts/window_layouts.h"
 #include "rules/content_error.h"
 #include "windows/app_context.h"
-#include "windows/sound_holder.h"
 
 #include <QPushButton>
 #include <QTimer>
@@ -67,7 +66,7 @@ void QuizWindow::onAnswerClicked(int button) {
         abandon(error);
         return;
     }
-    ctx.windows.get<SoundHolder>().play(answered.right ? Effect::Right : Effect::Wrong);
+    ctx.audio.play(answered.right ? Effect::Right : Effect::Wrong);
     label("score").setCaption(QString::fromStdString(round_->scoreCaption()));
     if (ctx.session.mode() == rules::GameMode::Learning) {
         finishAfterFeedback_ = answered.finished;

@@ -1,6 +1,6 @@
 #include "windows/sound_choices.h"
 
-#include "sound/audio_engine.h"
+#include "sound/sound_service.h"
 
 #include <algorithm>
 #include <utility>
@@ -11,7 +11,7 @@ namespace {
 constexpr int kVolumeChangeFadeMs = 150; // short enough to feel at once, long enough not to click
 }
 
-SoundChoices::SoundChoices(AudioEngine& engine, PlayerSettings& settings,
+SoundChoices::SoundChoices(SoundService& engine, PlayerSettings& settings,
                            std::function<void()> save)
     : engine_(engine), settings_(settings), save_(std::move(save)) {
     apply(0); // before any sound: music turned off stays silent from its very start

@@ -7,7 +7,7 @@
 
 namespace tavrin {
 
-class AudioEngine;
+class SoundService;
 
 // The player's sound choices: effects on or off, music on or off, and one volume for both.
 // A choice reaches the engine at once and is kept in the settings (through `save`).
@@ -16,7 +16,7 @@ class SoundChoices : public QObject {
 public:
     static constexpr int kMusicFadeMs = 600;
 
-    SoundChoices(AudioEngine& engine, PlayerSettings& settings, std::function<void()> save);
+    SoundChoices(SoundService& engine, PlayerSettings& settings, std::function<void()> save);
 
     bool effectsOn() const { return settings_.effectsOn; }
     bool musicOn() const { return settings_.musicOn; }
@@ -36,7 +36,7 @@ private:
     void apply(int musicFadeMs);
     void commit(int musicFadeMs);
 
-    AudioEngine& engine_;
+    SoundService& engine_;
     PlayerSettings& settings_;
     std::function<void()> save_;
 };

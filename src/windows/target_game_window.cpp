@@ -10,7 +10,6 @@
 #include "windows/accessible_names.h"
 #include "windows/app_context.h"
 #include "windows/image_bank.h"
-#include "windows/sound_holder.h"
 
 #include <QHelpEvent>
 #include <QRegularExpression>
@@ -67,7 +66,7 @@ void TargetGameWindow::onTargetClicked(int target) {
     if (!ctx.session.hitTarget(*round_, target))
         return;
     const bool cause = rules::isCauseTarget(target);
-    ctx.windows.get<SoundHolder>().play(cause ? Effect::Hit : Effect::Miss);
+    ctx.audio.play(cause ? Effect::Hit : Effect::Miss);
     label("score").setCaption(QString::fromStdString(round_->scoreCaption()));
     if (!cause)
         lastHabitShot_ = target;

@@ -15,10 +15,8 @@ class TestDataLocation : public QObject {
     QString makeDir(const QString& name, bool withData) {
         const QString path = QDir::cleanPath(root_.filePath(name));
         QDir().mkpath(path);
-        if (withData) {
-            QFile tune(QDir(path).filePath("p_samy.mid"));
-            tune.open(QIODevice::WriteOnly);
-        }
+        if (withData)
+            QDir(path).mkdir("pages");
         return path;
     }
 

@@ -5,7 +5,6 @@
 //   bench_sound [--data-dir DIR] [--seconds N] [--repeats N]
 
 #include "sound/audio_engine.h"
-#include "sound/sound_control.h"
 
 #include <QCommandLineParser>
 #include <QCoreApplication>
@@ -60,16 +59,13 @@ struct OutputWatch {
 };
 
 void measureLatency(const QString& dataDir, int repeats) {
-    AudioEngine engine({});
+    AudioEngine engine({.soundFolder = dataDir});
     engine.start();
     if (!engine.waitForStart()) {
         std::printf("latency: no audio output could be opened\n");
         return;
     }
-    SoundControl hit(engine);
-    hit.setDeviceType("WaveAudio");
-    hit.setFileName(QDir(dataDir).filePath("hit3.WAV"));
-    hit.setCommand("Open");
+    engine.openEffectsOf(rules::MiniGame::Target);
     OutputWatch watch;
     Mix_SetPostMix(&OutputWatch::onMixed, &watch);
 
@@ -78,8 +74,7 @@ void measureLatency(const QString& dataDir, int repeats) {
         QTest::qWait(350 + QRandomGenerator::global()->bounded(30)); // the hit has ended
         watch.armed.store(true);
         const auto sent = Clock::now();
-        hit.setWait(false);
-        hit.setCommand("Sound");
+        engine.play(Effect::Hit);
         QElapsedTimer waited;
         waited.start();
         while (watch.armed.load() && waited.elapsed() < 1000)
@@ -97,7 +92,7 @@ void measureLatency(const QString& dataDir, int repeats) {
     int frequency = 0, channels = 0;
     Uint16 format = 0;
     Mix_QuerySpec(&frequency, &format, &channels);
-    std::printf("\"Sound\" to first mixed non-silent sample, %zu runs: min %.1f ms, median %.1f "
+    std::printf("play(Hit) to first mixed non-silent sample, %zu runs: min %.1f ms, median %.1f "
                 "ms, max %.1f ms\n",
                 delaysMs.size(), delaysMs.front(), delaysMs[delaysMs.size() / 2], delaysMs.back());
     std::printf("  (the device then plays it after its own buffer; SDL's is %d frames, %.1f ms)\n",
@@ -121,19 +116,15 @@ void measureIdleCost(const QString& dataDir, double seconds) {
         std::printf("CPU, muted (no device):          %5.2f %% of a core\n",
                     cpuPercentWhile(seconds));
     }
-    AudioEngine engine({});
+    AudioEngine engine({.soundFolder = dataDir});
     engine.start();
     if (!engine.waitForStart()) {
         std::printf("CPU: no audio output could be opened\n");
         return;
     }
     std::printf("CPU, device open, nothing plays: %5.2f %% of a core\n", cpuPercentWhile(seconds));
-    SoundControl music(engine);
-    music.setDeviceType("Sequencer");
-    music.setFileName(QDir(dataDir).filePath("p_samy.mid"));
-    music.setCommand("Open");
-    music.setCommand("play");
-    if (!music.isPlaying()) {
+    engine.startMusic();
+    if (!engine.isMusicPlaying()) {
         std::printf("CPU: the music did not start (soundfont missing?)\n");
         return;
     }

@@ -164,16 +164,27 @@ xvfb_start() {
 # GCC 12) the child can deadlock before its exec, and the game with it. A test that made its
 # own bus already (dbus-run-session) sets TAVRIN_PRIVATE_BUS=1. E2E_SESSION_BUS=0 before
 # e2e_init plays in an X session started without a bus, as a bare window manager's can be,
-# except on a sanitized build.
+# except on a sanitized build; expect_no_bus_started then checks the game started none.
 session_bus_start() {
     [ "${TAVRIN_PRIVATE_BUS:-0}" = 1 ] && return 0
     if [ "${E2E_SESSION_BUS:-1}" = 0 ] && ! ldd "$E2E_EXE" | grep -q libasan; then
-        note "no session bus: the game has D-Bus start one for the display"
+        note "no session bus: the game plays without one"
         unset DBUS_SESSION_BUS_ADDRESS
         return 0
     fi
     start_session_bus "$XDG_RUNTIME_DIR" || fail "no session bus (dbus-daemon)"
     BUS_PID=$SESSION_BUS_PID
+}
+
+# expect_no_bus_started: no D-Bus process runs for this display (dbus-launch starts one when a
+# program asks for a bus where there is none), and nothing was written under $HOME/.dbus.
+expect_no_bus_started() {
+    local pid
+    for pid in $(pgrep -x dbus-launch) $(pgrep -x dbus-daemon); do
+        tr '\0' '\n' <"/proc/$pid/environ" 2>/dev/null | grep -qx "DISPLAY=$DISPLAY" &&
+            fail "a D-Bus process for this display runs: $(tr '\0' ' ' <"/proc/$pid/cmdline")"
+    done
+    [ ! -e "$HOME/.dbus" ] || fail "$HOME/.dbus was written"
 }
 
 # wm_start [OPTIONS]: run openbox on the X server and wait until it manages windows.
@@ -441,16 +452,31 @@ window_visible() {
 
 # window_geometry ID: "X Y WIDTH HEIGHT" in screen pixels.
 window_geometry() {
-    local WINDOW X Y WIDTH HEIGHT SCREEN
-    eval "$(xdotool getwindowgeometry --shell "$1" 2>/dev/null)" || fail "no window $1"
-    echo "$X $Y $WIDTH $HEIGHT"
+    geometry_if_there "$1" || fail "no window $1 (gone, or never there)"
+}
+
+# geometry_if_there ID: as window_geometry, or status 1 when the window is not there. A window
+# that goes away while it is read gives xdotool's output in part or not at all: read again a
+# few times before giving up.
+geometry_if_there() {
+    local WINDOW X Y WIDTH HEIGHT SCREEN i
+    for i in 1 2 3; do
+        WINDOW='' X='' Y='' WIDTH='' HEIGHT='' SCREEN=''
+        eval "$(xdotool getwindowgeometry --shell "$1" 2>/dev/null)"
+        if [ -n "$X" ] && [ -n "$Y" ] && [ -n "$WIDTH" ] && [ -n "$HEIGHT" ]; then
+            echo "$X $Y $WIDTH $HEIGHT"
+            return 0
+        fi
+        sleep 0.1
+    done
+    return 1
 }
 
 # window_find_by_geometry X Y W H: the game's visible window with exactly this geometry.
 window_find_by_geometry() {
     local id
     for id in $(windows_of_game); do
-        [ "$(window_geometry "$id")" = "$1 $2 $3 $4" ] && { echo "$id"; return 0; }
+        [ "$(geometry_if_there "$id")" = "$1 $2 $3 $4" ] && { echo "$id"; return 0; }
     done
     return 1
 }
@@ -459,7 +485,7 @@ window_find_by_geometry() {
 window_find_by_size() {
     local id x y w h found=
     for id in $(windows_of_game); do
-        read -r x y w h <<<"$(window_geometry "$id")"
+        read -r x y w h <<<"$(geometry_if_there "$id")"
         if [ "$w $h" = "$*" ]; then
             [ -z "$found" ] || return 1
             found=$id
@@ -533,7 +559,7 @@ PY
 window_wait_geometry() {
     local i
     for ((i = 0; i < $(_ticks "${3:-10}"); i++)); do
-        [ "$(window_geometry "$1")" = "$2" ] && return 0
+        [ "$(geometry_if_there "$1")" = "$2" ] && return 0
         sleep 0.1
     done
     fail "window $1 at '$(window_geometry "$1")', expected '$2' within ${3:-10} s"

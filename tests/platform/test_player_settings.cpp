@@ -3,6 +3,7 @@
 #include <QDir>
 #include <QFile>
 #include <QtTest>
+#include <sys/stat.h>
 
 using namespace tavrin;
 
@@ -35,7 +36,7 @@ private slots:
     void cleanup() { QDir(dir_.filePath("tavrin")).removeRecursively(); }
 
     void choicesAreWrittenAndReadBack() {
-        const SettingsFile file(path());
+        SettingsFile file(path());
         QCOMPARE(file.read(), PlayerSettings{}); // no file yet: the defaults
         QVERIFY(file.write(chosen()));           // its folder is made on the way
         QCOMPARE(file.read(), chosen());
@@ -61,7 +62,7 @@ private slots:
     void damagedFilesGiveTheDefaults() {
         QFETCH(QByteArray, content);
         writeRaw(content);
-        const SettingsFile file(path());
+        SettingsFile file(path());
         QCOMPARE(file.read(), PlayerSettings{});
         // The next choice replaces the damaged file as a whole.
         QVERIFY(file.write(chosen()));
@@ -81,16 +82,103 @@ private slots:
         QCOMPARE(SettingsFile(path()).read(), PlayerSettings{});
     }
 
-    void aFileThatCannotBeUsedIsQuietlyLeftAlone() {
-        QVERIFY(QDir().mkpath(path())); // a folder where the file should be
-        const SettingsFile file(path());
+    // What stands at the settings file's place that is no settings file: read without waiting
+    // (the defaults, and a reason), never replaced by a save.
+    void placesThatAreNoSettingsFileAreLeftAlone_data() {
+        QTest::addColumn<QString>("kind");
+        QTest::newRow("link to a device") << "device";
+        QTest::newRow("FIFO nobody writes") << "fifo";
+        QTest::newRow("folder") << "folder";
+        QTest::newRow("broken link") << "broken";
+    }
+    void placesThatAreNoSettingsFileAreLeftAlone() {
+        QFETCH(QString, kind);
+        QDir().mkpath(QFileInfo(path()).path());
+        const QByteArray name = QFile::encodeName(path());
+        const QString missing = dir_.filePath("nowhere.conf");
+        if (kind == "device")
+            QVERIFY(QFile::link("/dev/null", path()));
+        else if (kind == "fifo")
+            QCOMPARE(::mkfifo(name.constData(), 0600), 0);
+        else if (kind == "folder")
+            QVERIFY(QDir().mkpath(path()));
+        else
+            QVERIFY(QFile::link(missing, path()));
+        struct stat before {};
+        QCOMPARE(::lstat(name.constData(), &before), 0);
+        SettingsFile file(path());
         QCOMPARE(file.read(), PlayerSettings{});
+        QCOMPARE(file.problem().isEmpty(), kind == "broken"); // a broken link: no file yet
         QVERIFY(!file.write(chosen()));
-        QVERIFY(QFileInfo(path()).isDir());
+        QVERIFY2(file.problem().contains("not a regular file"), qPrintable(file.problem()));
+        struct stat after {};
+        QCOMPARE(::lstat(name.constData(), &after), 0);
+        QCOMPARE(after.st_mode, before.st_mode);
+        QCOMPARE(after.st_ino, before.st_ino);
+        QVERIFY(!QFileInfo::exists(missing));
+        QFile::remove(path());
+    }
+
+    void aLinkToAFileIsFollowedAndKept() {
+        const QString elsewhere = dir_.filePath("shared.conf");
+        QFile target(elsewhere);
+        QVERIFY(target.open(QIODevice::WriteOnly | QIODevice::Truncate));
+        target.close();
+        QDir().mkpath(QFileInfo(path()).path());
+        QVERIFY(QFile::link(elsewhere, path()));
+        QVERIFY(SettingsFile(path()).write(chosen()));
+        QVERIFY(QFileInfo(path()).isSymLink());
+        QCOMPARE(SettingsFile(elsewhere).read(), chosen());
+    }
+
+    void aHugeFileIsNotReadButReplaced() {
+        writeRaw("[sound]\nmusic=false\n" + QByteArray(SettingsFile::kMaxBytes, ';'));
+        SettingsFile file(path());
+        QCOMPARE(file.read(), PlayerSettings{});
+        QVERIFY(file.problem().contains("64 KiB"));
+        QVERIFY(file.write(chosen()));
+        QVERIFY(QFileInfo(path()).size() < 200);
+    }
+
+    // Two games at once: each save sets only what that game changed, so neither undoes the
+    // other's choice; a later change of the same setting wins.
+    void savesOfTwoGamesMerge() {
+        SettingsFile first(path()), second(path());
+        PlayerSettings a = first.read(), b = second.read();
+        a.musicOn = false;
+        QVERIFY(first.write(a));
+        b.volumePercent = 50;
+        b.language = "en";
+        QVERIFY(second.write(b));
+        a.musicOn = true; // changed back: written although it is the default again
+        a.handlePlace = QPoint(3, 4);
+        QVERIFY(first.write(a));
+        PlayerSettings expected;
+        expected.volumePercent = 50;
+        expected.language = "en";
+        expected.handlePlace = QPoint(3, 4);
+        QCOMPARE(SettingsFile(path()).read(), expected);
+    }
+
+    // A lock file left by a game on another host (whose process cannot be asked) costs at most
+    // a second, and the choice is saved.
+    void aStaleLockFromAnotherHostCostsASecondAtMost() {
+        writeRaw("");
+        QFile lock(path() + ".lock");
+        QVERIFY(lock.open(QIODevice::WriteOnly));
+        lock.write("4242\ntavrin\nanother-host.example\n");
+        lock.close();
+        SettingsFile file(path());
+        file.read();
+        QElapsedTimer timer;
+        timer.start();
+        QVERIFY(file.write(chosen()));
+        QVERIFY2(timer.elapsed() < 1500, qPrintable(QString::number(timer.elapsed())));
+        QCOMPARE(SettingsFile(path()).read(), chosen());
     }
 
     void noPathKeepsNothing() {
-        const SettingsFile file{QString()};
+        SettingsFile file{QString()};
         QVERIFY(file.write(chosen()));
         QCOMPARE(file.read(), PlayerSettings{});
     }

@@ -5,6 +5,7 @@
 #include "rules/board_content.h"
 #include "rules/content_check.h"
 #include "rules/content_file.h"
+#include "rules/page_check.h"
 #include "rules/quiz_rules.h"
 #include "rules/text_excerpt.h"
 
@@ -172,6 +173,57 @@ private slots:
         QVERIFY(errorOf([&] {
                     readContentLines(folder.path(), "gm1_data.txt");
                 }).starts_with("gm1_data.txt: cannot read "));
+    }
+
+    // The shipped pages of every edition are there and their links lead somewhere; damaged
+    // copies are named, page and link, without waiting on a FIFO.
+    void pagesCheck_data() {
+        QTest::addColumn<QString>("damage");
+        QTest::addColumn<QStringList>("expected"); // after the folder's name
+        QTest::newRow("as shipped") << "" << QStringList();
+        QTest::newRow("page missing")
+            << "rm info-en.html"
+            << QStringList{"/help-en.html links to info-en.html, which is missing",
+                           "/info-en.html is missing"};
+        QTest::newRow("FIFO as page")
+            << "fifo help-en.html"
+            << QStringList{"/help-en.html is not a regular file",
+                           "/info-en.html links to help-en.html, which is not a regular file"};
+        QTest::newRow("linked file missing")
+            << "rm style.css"
+            << QStringList{"/help-en.html links to style.css, which is missing",
+                           "/info-en.html links to style.css, which is missing"};
+        QTest::newRow("section missing")
+            << "unname quiz"
+            << QStringList{"/help-en.html links to #quiz, a section that is not there"};
+    }
+    void pagesCheck() {
+        QFETCH(QString, damage);
+        QFETCH(QStringList, expected);
+        const QDir shipped(qEnvironmentVariable("TAVRIN_DATA_DIR") + "/pages");
+        for (const char* language : {"zh-HK", "zh-TW", "en"})
+            if (damage.isEmpty())
+                QCOMPARE(checkPages(shipped.path().toStdString(), language),
+                         std::vector<std::string>{});
+        QTemporaryDir copy;
+        for (const QString& name : shipped.entryList(QDir::Files))
+            QVERIFY(QFile::copy(shipped.filePath(name), copy.filePath(name)));
+        const QString what = damage.section(' ', 0, 0), name = damage.section(' ', 1);
+        if (what == "rm" || what == "fifo")
+            QVERIFY(QFile::remove(copy.filePath(name)));
+        if (what == "fifo")
+            QCOMPARE(::mkfifo(copy.filePath(name).toLocal8Bit().constData(), 0600), 0);
+        if (what == "unname") {
+            QFile page(copy.filePath("help-en.html"));
+            QVERIFY(page.open(QIODevice::ReadWrite));
+            const QByteArray html = page.readAll().replace("id=\"" + name.toUtf8() + "\"", "");
+            page.resize(0);
+            page.write(html);
+        }
+        QStringList problems;
+        for (const std::string& problem : checkPages(copy.path().toStdString(), "en"))
+            problems << QString::fromStdString(problem).remove(copy.path());
+        QCOMPARE(problems, expected);
     }
 
     void mixedLineEndsAreNamedByTheEditorsLineNumber() {

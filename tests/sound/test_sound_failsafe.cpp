@@ -1,11 +1,9 @@
-#include "midi_builder.h"
-#include "sound/audio_engine.h"
-#include "sound/sound_control.h"
-#include "started_engine.h"
+#include "sound/wave_check.h"
+#include "sound_folder.h"
 
+#include <QElapsedTimer>
 #include <QtTest>
 #include <csignal>
-#include <memory>
 
 using namespace tavrin;
 
@@ -18,27 +16,48 @@ void collectWarnings(QtMsgType type, const QMessageLogContext&, const QString& m
         qtWarnings << message;
 }
 
+long peakMemoryKb() {
+    QFile status("/proc/self/status");
+    status.open(QIODevice::ReadOnly);
+    for (const QByteArray& line : status.readAll().split('\n'))
+        if (line.startsWith("VmHWM:"))
+            return line.mid(6).trimmed().split(' ').first().toLong();
+    return -1;
+}
+
+QByteArray riff(const QByteArray& chunks) {
+    QByteArray out = "RIFF";
+    const auto length = std::uint32_t(chunks.size() + 4);
+    for (int i = 0; i < 4; ++i)
+        out += char(length >> (8 * i) & 0xFF);
+    return out + "WAVE" + chunks;
+}
+
+QByteArray chunk(const char* id, std::uint32_t length, int bytesPresent) {
+    QByteArray out = id;
+    for (int i = 0; i < 4; ++i)
+        out += char(length >> (8 * i) & 0xFF);
+    return out + QByteArray(bytesPresent, '\x01');
+}
+
 } // namespace
 
-// Sound never stops the game: whatever is missing, every command is taken quietly.
+// Sound never stops the game: whatever is missing or damaged, everything is taken quietly, and
+// no file costs more than its size.
 class SoundFailsafeTest : public QObject {
     Q_OBJECT
 
-    QTemporaryDir scratch_;
-
-    QString oneSecondTune() {
-        midi_builder::Track track;
-        track.noteOn(0, 60).noteOff(960, 60).end();
-        const QString path = scratch_.filePath("one_second.mid");
-        midi_builder::save(path, midi_builder::file({track}));
-        return path;
-    }
-
-    static void prepare(SoundControl& device, const char* type, const QString& file) {
-        device.setNotify(false);
-        device.setShareable(false);
-        device.setDeviceType(type);
-        device.setFileName(file);
+    static void driveAsTheGameDoes(AudioEngine& engine) {
+        engine.startMusic();
+        for (int round = 0; round < 2; ++round) {
+            engine.openEffectsOf(rules::MiniGame::Target);
+            engine.play(Effect::Hit);
+            engine.play(Effect::Miss);
+        }
+        engine.closeEffectsOf(rules::MiniGame::Target);
+        engine.play(Effect::Hit);
+        engine.stopMusic();
+        engine.startMusic();
     }
 
 private slots:
@@ -51,7 +70,7 @@ private slots:
         qputenv("SDL_AUDIODRIVER", "dummy");
     }
 
-    void everyCommandIsTakenQuietlyWithoutSound_data() {
+    void everythingIsTakenQuietlyWithoutSound_data() {
         QTest::addColumn<QString>("driver");
         QTest::addColumn<bool>("mute");
         QTest::addColumn<QString>("files"); // "missing", "garbage" or "real"
@@ -60,150 +79,80 @@ private slots:
         QTest::newRow("files missing") << "dummy" << false << "missing";
         QTest::newRow("files unreadable") << "dummy" << false << "garbage";
     }
-    void everyCommandIsTakenQuietlyWithoutSound() {
+    void everythingIsTakenQuietlyWithoutSound() {
         QFETCH(QString, driver);
         QFETCH(bool, mute);
         QFETCH(QString, files);
         qputenv("SDL_AUDIODRIVER", driver.toUtf8());
-        QDir dir(qEnvironmentVariable("TAVRIN_SOURCE_DIR") + "/data");
-        if (files != "real")
-            dir = QDir(scratch_.filePath(files));
-        if (files == "garbage") {
-            dir.mkpath(".");
-            for (const char* name : {"hit3.WAV", "p_samy.mid"}) {
-                QFile file(dir.filePath(name));
-                QVERIFY(file.open(QIODevice::WriteOnly));
-                file.write("this is not a sound file");
-            }
+        SoundFolder folder;
+        for (Effect effect : {Effect::Hit, Effect::Miss}) {
+            const QString name = AudioEngine::soundFileName(effect);
+            if (files == "missing")
+                QFile::remove(folder.path(name));
+            if (files == "garbage")
+                folder.write(name, "this is not a sound file");
         }
-
-        AudioEngine::Settings settings;
+        if (files == "missing")
+            QFile::remove(folder.path(AudioEngine::tuneFileName()));
+        if (files == "garbage")
+            folder.write(AudioEngine::tuneFileName(), "MThd this is not a tune");
+        auto settings = folder.settings();
         settings.mute = mute;
         StartedEngine engine(settings);
         QCOMPARE(engine.isOpen(), files != "real");
-        SoundControl music(engine);
-        SoundControl hit(engine);
-        int done = 0;
-        connect(&music, &SoundControl::done, this, [&] { ++done; });
 
-        // The holder's start, a target game closed early and opened again, then the music's
-        // restart sequence, and some commands the game never sends.
-        prepare(hit, "WaveAudio", dir.filePath("hit3.WAV"));
-        prepare(music, "Sequencer", dir.filePath("p_samy.mid"));
-        music.setWait(true);
-        music.setCommand("Open");
-        music.setNotify(true);
-        music.setCommand("play");
-        for (int round = 0; round < 2; ++round) {
-            hit.setCommand("Open");
-            hit.setCommand("sound");
-            hit.setWait(false);
-            hit.setCommand("sound");
-        }
-        hit.setCommand("Close");
-        hit.setCommand("Close");
-        hit.setCommand("Play");
-        for (const char* command : {"Next", "Prev", "Play", "Sound", "Eject", ""}) {
-            music.setNotify(true);
-            music.setCommand(command);
-        }
+        driveAsTheGameDoes(engine);
         QTest::qWait(300);
-
-        QVERIFY(!music.isOpen() && !hit.isOpen());
-        QCOMPARE(done, 0); // no end is reported for a play that never started
-        QVERIFY2(qtWarnings.isEmpty(), qPrintable(qtWarnings.join('\n')));
-    }
-
-    void openOnAnOpenDeviceKeepsItPlayable() {
-        StartedEngine engine;
-        SoundControl hit(engine);
-        hit.setDeviceType("waveaudio");
-        hit.setFileName(qEnvironmentVariable("TAVRIN_SOURCE_DIR") + "/data/boo.WAV");
-        hit.setCommand("Sound");
-        QVERIFY(!hit.isPlaying()); // not open yet
-        hit.setCommand("oPeN");
-        hit.setCommand("OPEN");
-        QVERIFY(hit.isOpen());
-        hit.setCommand("SOUND");
-        QVERIFY(hit.isPlaying());
-        hit.setCommand("close");
-        QVERIFY(!hit.isOpen() && !hit.isPlaying());
-        hit.setCommand("Close");
-        hit.setCommand("Open");
-        hit.setCommand("play");
-        QVERIFY(hit.isPlaying());
-        QVERIFY(qtWarnings.isEmpty());
-    }
-
-    void restartingTheMusicIsNotTakenForItsEnd() {
-        // SDL reports a halt as the end of the music; a restart halts the old play first.
-        StartedEngine engine;
-        SoundControl music(engine);
-        int done = 0;
-        connect(&music, &SoundControl::done, this, [&] { ++done; });
-        prepare(music, "Sequencer", oneSecondTune());
-        music.setCommand("Open");
-        music.setNotify(true);
-        music.setCommand("Play");
-        QTest::qWait(50);
-        music.setCommand("Prev");
-        music.setNotify(true);
-        music.setCommand("Play");
-        QTest::qWait(500);
-        QCOMPARE(done, 0);
-        QVERIFY(music.isPlaying());
-        QTRY_COMPARE_WITH_TIMEOUT(done, 1, 1500);
-    }
-
-    void tuneTooLongToTimePlaysUntilTheSynthesizerEndsIt() {
-        midi_builder::Track track;
-        track.tempo(0, 0xFFFFFF).noteOn(0, 60).noteOff(0x0FFFFFFF, 60).end();
-        const QString path = scratch_.filePath("days_long.mid");
-        midi_builder::save(path, midi_builder::file({track}, 1));
-        AudioEngine engine({});
-        SoundControl music(engine);
-        prepare(music, "Sequencer", path);
-        music.setCommand("Open");
-        music.setNotify(true);
-        music.setCommand("Play");
-        QTest::qWait(100);
-        QVERIFY(music.isPlaying());
-        QVERIFY2(qtWarnings.isEmpty(), qPrintable(qtWarnings.join('\n')));
-    }
-
-    void doneIsALaterEventAndDiesWithItsDevice() {
-        StartedEngine engine;
-        auto music = std::make_unique<SoundControl>(engine);
-        int done = 0;
-        connect(music.get(), &SoundControl::done, this, [&](int code) {
-            QCOMPARE(code, SoundControl::kNotifySuccessful);
-            ++done;
-        });
-        prepare(*music, "Sequencer", oneSecondTune());
-        music->setCommand("Open");
-        music->setCommand("Next");
-        music->setNotify(true);
-        music->setCommand("Play"); // from the end: ends at once
-        QCOMPARE(done, 0);
-        QCoreApplication::processEvents();
-        QCOMPARE(done, 1);
-
-        music->setNotify(true);
-        music->setCommand("Play");
-        music.reset(); // its report is still queued
-        QCoreApplication::processEvents();
-        QCOMPARE(done, 1);
-    }
-
-    void destroyingAPlayingSequencerStopsTheMusic() {
-        StartedEngine engine;
-        auto music = std::make_unique<SoundControl>(engine);
-        prepare(*music, "Sequencer", oneSecondTune());
-        music->setCommand("Open");
-        music->setCommand("Play");
-        QVERIFY(engine.isMusicPlaying());
-        music.reset();
         QVERIFY(!engine.isMusicPlaying());
+        QVERIFY(!engine.isEffectPlaying(Effect::Hit) && !engine.isEffectPlaying(Effect::Miss));
+        QVERIFY2(qtWarnings.isEmpty(), qPrintable(qtWarnings.join('\n')));
+    }
+
+    void damagedFilesCostNoMoreThanTheirSize() {
+        SoundFolder folder;
+        // A soundfont whose preset list claims 4 GB, and an effect whose samples do.
+        QByteArray font = "RIFF\x18\0\0\0sfbkLIST\xf8\xff\xff\xffpdta";
+        font += QByteArray(32 - font.size(), '\0');
+        folder.write("damaged.sf2", font);
+        folder.write(AudioEngine::soundFileName(Effect::Hit),
+                     riff(chunk("fmt ", 16, 16) + chunk("data", 0xFFFFFFF0, 8)));
+        auto settings = folder.settings();
+        settings.soundFont = folder.path("damaged.sf2");
+        QElapsedTimer took;
+        took.start();
+        {
+            StartedEngine engine(settings);
+            QVERIFY(engine.isOpen());
+            driveAsTheGameDoes(engine);
+            QVERIFY(!engine.isMusicPlaying() && !engine.isEffectPlaying(Effect::Hit));
+            engine.openEffectsOf(rules::MiniGame::Target);
+            engine.play(Effect::Miss); // the undamaged effect plays on
+            QVERIFY(engine.isEffectPlaying(Effect::Miss));
+        }
+        QVERIFY2(took.elapsed() < 5000, qPrintable(QString::number(took.elapsed())));
+        QVERIFY2(peakMemoryKb() < 200 * 1024, qPrintable(QString::number(peakMemoryKb())));
+    }
+
+    void waveFilesAreReadOnlyWithinTheirLength_data() {
+        QTest::addColumn<QByteArray>("bytes");
+        QTest::addColumn<bool>("sound");
+        const QByteArray format = chunk("fmt ", 16, 16);
+        QTest::newRow("whole") << riff(format + chunk("data", 4, 4)) << true;
+        QTest::newRow("odd chunk padded")
+            << riff(chunk("LIST", 3, 4) + format + chunk("data", 2, 2)) << true;
+        QTest::newRow("samples past the end") << riff(format + chunk("data", 9, 4)) << false;
+        QTest::newRow("chunk claims 4 GB") << riff(chunk("LIST", 0xFFFFFFFF, 4) + format) << false;
+        QTest::newRow("file claims more") << riff(format + chunk("data", 4, 4)).left(30) << false;
+        QTest::newRow("no samples") << riff(format) << false;
+        QTest::newRow("short format") << riff(chunk("fmt ", 8, 8) + chunk("data", 4, 4)) << false;
+        QTest::newRow("not RIFF") << QByteArray("RIFX\4\0\0\0WAVE") << false;
+        QTest::newRow("empty") << QByteArray() << false;
+    }
+    void waveFilesAreReadOnlyWithinTheirLength() {
+        QFETCH(QByteArray, bytes);
+        QFETCH(bool, sound);
+        const auto* data = reinterpret_cast<const unsigned char*>(bytes.constData());
+        QCOMPARE(waveProblem(std::span(data, std::size_t(bytes.size()))).empty(), sound);
     }
 
     void terminationSignalsStillEndTheProgram() {
@@ -214,7 +163,8 @@ private slots:
         for (int i = 0; i < 2; ++i)
             sigaction(caught[i], &defaults, &saved[i]);
         {
-            StartedEngine engine;
+            SoundFolder folder;
+            StartedEngine engine(folder.settings());
             QVERIFY(engine.isOpen());
             for (int signal : caught) {
                 sigaction(signal, nullptr, &now);
@@ -223,22 +173,6 @@ private slots:
         }
         for (int i = 0; i < 2; ++i)
             sigaction(caught[i], &saved[i], nullptr);
-    }
-
-    void devicesMayOutliveTheEngine() {
-        auto engine = std::make_unique<StartedEngine>();
-        SoundControl music(*engine);
-        SoundControl hit(*engine);
-        prepare(music, "Sequencer", oneSecondTune());
-        prepare(hit, "WaveAudio", qEnvironmentVariable("TAVRIN_SOURCE_DIR") + "/data/hit3.WAV");
-        music.setCommand("Open");
-        music.setCommand("Play");
-        hit.setCommand("Open");
-        hit.setCommand("Sound");
-        engine.reset(); // e.g. windows deleted after the game's context at exit
-        hit.setCommand("Sound");
-        music.setCommand("Prev");
-        QVERIFY(!hit.isPlaying() && !music.isPlaying());
     }
 };
 

@@ -1,8 +1,5 @@
 #include "disk_capture.h"
-#include "midi_builder.h"
-#include "sound/sound_control.h"
-#include "started_engine.h"
-#include "wave_builder.h"
+#include "sound_folder.h"
 
 #include <QtTest>
 
@@ -11,14 +8,6 @@ using namespace tavrin;
 // What the player's volumes do to the output, read back from SDL's disk driver.
 class SoundVolumesTest : public QObject {
     Q_OBJECT
-
-    QTemporaryDir scratch_;
-
-    static void open(SoundControl& device, const char* type, const QString& file) {
-        device.setDeviceType(type);
-        device.setFileName(file);
-        device.setCommand("Open");
-    }
 
     static int loudest(const std::vector<int>& peaks, int fromMs, int toMs, int windowMs) {
         int peak = 0;
@@ -33,21 +22,20 @@ private slots:
         std::vector<std::int16_t> samples;
         for (int i = 0; i < 4410; ++i)
             samples.push_back((i / 25) % 2 ? 16000 : -16000);
-        const QString path = scratch_.filePath("square.wav");
-        QVERIFY(saveWave(path, samples));
+        SoundFolder folder;
+        folder.setEffect(Effect::Wrong, samples);
 
         DiskCapture capture;
         {
-            StartedEngine engine;
-            SoundControl effect(engine);
-            open(effect, "WaveAudio", path);
+            StartedEngine engine(folder.settings());
+            engine.openEffectsOf(rules::MiniGame::Quiz);
             for (double volume : {1.0, 0.0, 0.5, 1.0}) {
                 engine.setEffectsVolume(volume);
-                effect.setCommand("Sound");
+                engine.play(Effect::Wrong);
                 QTest::qWait(300);
             }
             // Turned off while it plays, it stops being heard at once.
-            effect.setCommand("Sound");
+            engine.play(Effect::Wrong);
             QTest::qWait(60);
             engine.setEffectsVolume(0);
             QTest::qWait(300);
@@ -70,22 +58,20 @@ private slots:
         // 2.5 s: an organ note for the first second, a rest, another note from 2 s.
         midi_builder::Track track;
         track.program(0, 19).noteOn(0, 60).noteOff(960, 60).noteOn(960, 67).noteOff(480, 67).end();
-        const QString tune = scratch_.filePath("two_notes.mid");
-        QVERIFY(midi_builder::save(tune, midi_builder::file({track})));
+        SoundFolder folder;
+        folder.setTune(track);
 
         DiskCapture capture;
         QElapsedTimer sincePlay;
         {
-            StartedEngine engine;
-            SoundControl music(engine);
-            open(music, "Sequencer", tune);
-            music.setCommand("Play");
+            StartedEngine engine(folder.settings());
+            engine.startMusic();
             sincePlay.start();
             QTest::qWait(300);
             engine.setMusicVolume(0, 400);
             QVERIFY(engine.isMusicPlaying());
             QTest::qWait(1100 - int(sincePlay.elapsed()));
-            QVERIFY(music.isPlaying()); // silent, and playing on
+            QVERIFY(engine.isMusicPlaying()); // silent, and playing on
             QTest::qWait(1450 - int(sincePlay.elapsed()));
             engine.setMusicVolume(1, 100);
             QTest::qWait(2400 - int(sincePlay.elapsed()));

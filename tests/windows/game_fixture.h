@@ -1,5 +1,6 @@
 #pragma once
 
+#include "recorded_sound.h"
 #include "rules/clock.h"
 #include "rules/content_error.h"
 #include "windows/app_context.h"
@@ -39,7 +40,9 @@ public:
         options.seed = 11;
         options.mute = true;
         options.classic = true; // the game as first made; learning-mode tests switch it on
-        ctx = std::make_unique<AppContext>(options, clock);
+        auto recorded = std::make_unique<RecordedSound>();
+        sound = recorded.get();
+        ctx = std::make_unique<AppContext>(options, clock, std::move(recorded));
         ctx->messages.answerer = [this](const QString& text, const QString& title,
                                         MessageBoxes::Buttons) {
             boxes << title + ": " + text;
@@ -76,6 +79,7 @@ public:
     }
 
     FakeClock clock;
+    RecordedSound* sound; // the context's
     std::unique_ptr<AppContext> ctx;
     MessageBoxes::Answer answer = MessageBoxes::Answer::Ok;
     QStringList boxes;

@@ -13,7 +13,6 @@
 #include "windows/end_window.h"
 #include "windows/image_bank.h"
 #include "windows/quiz_window.h"
-#include "windows/sound_holder.h"
 #include "windows/start_window.h"
 #include "windows/status_strip.h"
 #include "windows/target_game_window.h"
@@ -84,7 +83,7 @@ private slots:
              std::initializer_list<QWidget*>{&map, &forms.get<StatusStrip>(),
                                              &forms.get<DieWindow>(), &forms.get<DragHandle>()})
             QVERIFY2(w->isVisible(), qPrintable(w->objectName()));
-        QVERIFY(forms.isLoaded<SoundHolder>() && !forms.get<SoundHolder>().isVisible());
+        QVERIFY(f.sound->musicPlaying);
         QVERIFY(forms.isLoaded<ImageBank>() && !forms.get<ImageBank>().isVisible());
         QCOMPARE(f.ctx->session.state().score, 1000LL);
         QCOMPARE(f.ctx->session.state().trial, 1);
@@ -171,7 +170,8 @@ private slots:
         QCOMPARE(start.size(), QSize(317, 208));
     }
 
-    // The box stays editable; a paste of nothing (a fresh session's clipboard) does nothing.
+    // The box stays editable; a paste of nothing (a fresh session's clipboard) does nothing,
+    // and a huge one brings its first 64 KiB, cut between characters.
     void instructionsTakeAPasteOnlyOfSomething() {
         GameFixture f;
         StartWindow& start = f.ctx->windows.show<StartWindow>();
@@ -184,6 +184,13 @@ private slots:
         QGuiApplication::clipboard()->setText("pasted");
         QTest::keyClick(&text, Qt::Key_V, Qt::ControlModifier);
         QCOMPARE(text.toPlainText(), "pasted" + before);
+        for (const QString& huge : {QString(1'000'000, 'x'), QString(30'000, QChar(0x4E2D))}) {
+            text.setPlainText(before);
+            QGuiApplication::clipboard()->setText(huge);
+            QTest::keyClick(&text, Qt::Key_V, Qt::ControlModifier);
+            const QString pasted = text.toPlainText().chopped(before.size());
+            QCOMPARE(pasted, huge.left(huge[0] == 'x' ? 65536 : 21845)); // 21845 * 3 bytes
+        }
     }
 
     void throwWalksShowsMessageAndScores() {
@@ -258,7 +265,7 @@ private slots:
         QVERIFY(!map.isVisible());
         for (bool loaded :
              {f.ctx->windows.isLoaded<DieWindow>(), f.ctx->windows.isLoaded<DragHandle>(),
-              f.ctx->windows.isLoaded<SoundHolder>(), f.ctx->windows.isLoaded<ImageBank>(),
+              f.sound->musicPlaying, f.ctx->windows.isLoaded<ImageBank>(),
               f.ctx->windows.isLoaded<StatusStrip>()})
             QVERIFY(!loaded);
         EndWindow& end = f.ctx->windows.get<EndWindow>();

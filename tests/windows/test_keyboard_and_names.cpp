@@ -3,6 +3,7 @@
 #include "controls/focus_mark.h"
 #include "controls/image_control.h"
 #include "controls/label_control.h"
+#include "controls/plain_tool_tip.h"
 #include "controls/reading_control.h"
 #include "game_fixture.h"
 #include "session_setup.h"
@@ -23,6 +24,7 @@
 #include <QLineEdit>
 #include <QPlainTextEdit>
 #include <QPushButton>
+#include <QTextDocument>
 #include <QtTest>
 
 using namespace tavrin;
@@ -204,6 +206,15 @@ private slots:
                      ->text(QAccessible::Description),
                  QString("離開(Exit)  [Esc or Ctrl+Q]"));
         QCOMPARE(status.label("message").toolTip(), QString("遊戲訊息(Message Window)"));
+        // A translation's tooltip that looks like markup shows as written, never read as HTML
+        // (an image tag would have Qt open its file); any other stays as it is.
+        for (const QString text : {"<img src=/etc/passwd>", "a <b>c</b>  [Esc]"}) {
+            QTextDocument shown;
+            shown.setHtml(plainToolTip(text));
+            QCOMPARE(shown.toPlainText(), text);
+            QVERIFY(!plainToolTip(text).contains("<img"));
+        }
+        QCOMPARE(plainToolTip("<3 [Space]"), QString("<3 [Space]"));
     }
 
 private:

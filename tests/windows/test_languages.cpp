@@ -110,6 +110,14 @@ private slots:
         QCOMPARE(languageOf({"--lang", "en"}, "zh_TW.UTF-8"), QString("en"));
         QCOMPARE(languageOf({"--lang", "zh-TW"}), QString("zh-TW"));
         QCOMPARE(languageOf({"--lang", "zh_TW"}), QString("exit 1"));
+        // The user's language order: the first Chinese or English one counts, before the
+        // locale; under the C locale it does not count at all.
+        qputenv("LANGUAGE", "fr_FR:zh_TW:en");
+        QCOMPARE(languageOf({}, "en_US.UTF-8"), QString("zh-TW"));
+        QCOMPARE(languageOf({}), QString("zh-HK"));
+        qputenv("LANGUAGE", "de");
+        QCOMPARE(languageOf({}, "zh_TW.UTF-8"), QString("zh-TW"));
+        qunsetenv("LANGUAGE");
     }
 
     void englishShowsEveryDesignedTextInEnglish() {

@@ -129,6 +129,23 @@ private slots:
         f.ctx->windows.get<EndWindow>().onInfoClicked();
         QCOMPARE(f.boxes.size(), 3);
     }
+
+    // A page missing from the installation is said, and logged as not opened, without asking
+    // the desktop (which would report its opener started).
+    void missingPageIsShownAndLoggedAsNotOpened() {
+        GameFixture f("en");
+        QTemporaryDir empty;
+        f.ctx->log.open(empty.filePath("events.log").toStdString());
+        StatusStrip& status = startGame(f);
+        f.ctx->options.dataRoot = empty.path(); // as if the pages were not installed
+        status.onHelpClicked();
+        QVERIFY(f.opened.isEmpty());
+        QCOMPARE(f.boxes.size(), 1);
+        QVERIFY(f.boxes[0].endsWith("/pages/help-en.html"));
+        QFile log(empty.filePath("events.log"));
+        QVERIFY(log.open(QIODevice::ReadOnly));
+        QVERIFY(log.readAll().contains("help-en.html opened=0"));
+    }
 };
 
 QTEST_MAIN(LinksTest)

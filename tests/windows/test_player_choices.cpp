@@ -22,8 +22,7 @@ using namespace tavrin::testing;
 
 namespace {
 
-// A run of the game keeping its settings in the test's own file, muted as the program is with
-// --mute: the sound engine then opens no device but still takes every volume.
+// A run of the game keeping its settings in the test's own file, its sound recorded.
 struct Run {
     explicit Run(const QString& settingsFile) {
         Options options;
@@ -31,7 +30,9 @@ struct Run {
         options.seed = 3;
         options.mute = true;
         options.settingsFile = settingsFile;
-        ctx = std::make_unique<AppContext>(options, clock);
+        auto recorded = std::make_unique<RecordedSound>();
+        sound = recorded.get();
+        ctx = std::make_unique<AppContext>(options, clock, std::move(recorded));
         ctx->messages.answerer = [this](const QString& text, const QString& title,
                                         MessageBoxes::Buttons) {
             boxes << title + ": " + text;
@@ -54,6 +55,7 @@ struct Run {
     }
 
     FakeClock clock;
+    RecordedSound* sound; // the context's
     std::unique_ptr<AppContext> ctx;
     QStringList boxes;
 };
@@ -91,31 +93,31 @@ private slots:
         // A click on a control reaches its window's menu.
         QWidget& control =
             onBoard ? static_cast<QWidget&>(board.image("heart")) : strip.label("message");
-        const AudioEngine& engine = run.ctx->audio;
+        const RecordedSound& engine = *run.sound;
 
         GameMenu& menu = run.openMenu(control);
         QVERIFY(menu.isVisible());
         QVERIFY(entry(menu, "effects").isChecked() && entry(menu, "music").isChecked());
         QVERIFY(entry(menu, "volume100").isChecked() && !entry(menu, "volume50").isChecked());
         entry(menu, "music").trigger();
-        QCOMPARE(engine.musicVolume(), 0.0);
-        QCOMPARE(engine.effectsVolume(), 1.0);
+        QCOMPARE(engine.musicVolume, 0.0);
+        QCOMPARE(engine.effectsVolume, 1.0);
         QVERIFY(!stored().musicOn);
         menu.close();
 
         GameMenu& again = run.openMenu(control); // shows the choices as they stand now
         QVERIFY(entry(again, "effects").isChecked() && !entry(again, "music").isChecked());
         entry(again, "volume50").trigger();
-        QCOMPARE(engine.effectsVolume(), 0.5);
-        QCOMPARE(engine.musicVolume(), 0.0); // music stays off at any volume
+        QCOMPARE(engine.effectsVolume, 0.5);
+        QCOMPARE(engine.musicVolume, 0.0); // music stays off at any volume
         entry(again, "effects").trigger();
-        QCOMPARE(engine.effectsVolume(), 0.0);
+        QCOMPARE(engine.effectsVolume, 0.0);
         again.close();
 
         GameMenu& third = run.openMenu(control);
         QVERIFY(entry(third, "volume50").isChecked() && !entry(third, "volume100").isChecked());
         entry(third, "music").trigger();
-        QCOMPARE(engine.musicVolume(), 0.5);
+        QCOMPARE(engine.musicVolume, 0.5);
         PlayerSettings expected;
         expected.effectsOn = false;
         expected.volumePercent = 50;
@@ -190,12 +192,12 @@ private slots:
 
         QTest::keyClick(&run.ctx->windows.get<BoardWindow>(), Qt::Key_M);
         QVERIFY(sound.effectsOn() && sound.musicOn());
-        QCOMPARE(run.ctx->audio.musicVolume(), 1.0);
+        QCOMPARE(run.sound->musicVolume, 1.0);
         run.ctx->sound.setMusicOn(false);
         // Any sound on: all goes off; none: all comes on.
         QTest::keyClick(&run.ctx->windows.get<DragHandle>(), Qt::Key_M, Qt::ShiftModifier);
         QVERIFY(!sound.effectsOn() && !sound.musicOn());
-        QCOMPARE(run.ctx->audio.effectsVolume(), 0.0);
+        QCOMPARE(run.sound->effectsVolume, 0.0);
         QTest::keyClick(&run.ctx->windows.get<StatusStrip>().label("message"), Qt::Key_M);
         QVERIFY(sound.effectsOn() && sound.musicOn());
         QVERIFY(stored().effectsOn && stored().musicOn);
@@ -221,8 +223,8 @@ private slots:
         QVERIFY(next.ctx->sound.effectsOn() && !next.ctx->sound.musicOn());
         QCOMPARE(next.ctx->sound.volumePercent(), 75);
         // Applied before any sound: the music is silent from its start.
-        QCOMPARE(next.ctx->audio.musicVolume(), 0.0);
-        QCOMPARE(next.ctx->audio.effectsVolume(), 0.75);
+        QCOMPARE(next.sound->musicVolume, 0.0);
+        QCOMPARE(next.sound->effectsVolume, 0.75);
         next.startGame();
         next.ctx.reset();
         QVERIFY(file.open(QIODevice::ReadOnly));
@@ -236,7 +238,7 @@ private slots:
         file.close();
         Run run(settingsPath());
         QCOMPARE(run.ctx->settings, PlayerSettings{});
-        QCOMPARE(run.ctx->audio.musicVolume(), 1.0);
+        QCOMPARE(run.sound->musicVolume, 1.0);
         run.ctx->sound.setEffectsOn(false); // the next choice makes the file whole again
         PlayerSettings expected;
         expected.effectsOn = false;

@@ -7,7 +7,6 @@
 #include "windows/board_window.h"
 #include "windows/die_window.h"
 #include "windows/image_bank.h"
-#include "windows/sound_holder.h"
 #include "windows/start_window.h"
 #include "windows/status_strip.h"
 #include "windows/target_game_window.h"
@@ -52,23 +51,6 @@ void runOut(GameFixture& f, TargetGameWindow& game) {
 QImage digitPicture(GameFixture& f, int d) {
     return f.ctx->windows.get<ImageBank>().redDigit(d).toImage();
 }
-
-// A context that really plays (SDL's dummy driver in the tests), so the devices can be watched.
-struct AudibleGame {
-    AudibleGame() {
-        Options options;
-        options.dataRoot = qEnvironmentVariable("TAVRIN_DATA_DIR");
-        options.seed = 5;
-        ctx = std::make_unique<AppContext>(options, clock);
-        ctx->messages.answerer = [](const QString&, const QString&, MessageBoxes::Buttons) {
-            return MessageBoxes::Answer::Ok;
-        };
-        ctx->audio.start(); // as the program does once its start window shows
-        ctx->audio.waitForStart();
-    }
-    FakeClock clock;
-    std::unique_ptr<AppContext> ctx;
-};
 
 QString logTo(GameFixture& f) {
     const QString path = f.dir.filePath("events.log");
@@ -259,21 +241,20 @@ private slots:
     }
 
     void causesSoundTheHitAndHabitsTheBlip() {
-        AudibleGame g;
-        TargetGameWindow& game = g.ctx->windows.show<TargetGameWindow>();
-        SoundHolder& snd = g.ctx->windows.get<SoundHolder>();
-        QVERIFY(snd.hitSound.isOpen() && snd.missSound.isOpen());
-        QVERIFY(snd.hitSound.isPlaying()); // the opening shot
-        QVERIFY(!snd.missSound.isPlaying());
+        GameFixture f;
+        TargetGameWindow& game = f.ctx->windows.show<TargetGameWindow>();
+        const std::set<Effect> both{Effect::Hit, Effect::Miss};
+        QVERIFY(f.sound->open == both);
+        QVERIFY(f.sound->played == std::vector{Effect::Hit}); // the opening shot
         click(game, 3);
-        QVERIFY(snd.missSound.isPlaying());
-        g.clock.now += 20;
+        QVERIFY(f.sound->played.back() == Effect::Miss);
+        f.clock.now += 20;
         game.onClockTick();
-        QVERIFY(!snd.hitSound.isOpen() && !snd.missSound.isOpen());
-        // The close box leaves the devices open; the next opening's "Open" finds them so.
-        g.ctx->windows.show<TargetGameWindow>().close();
-        QVERIFY(snd.hitSound.isOpen() && snd.missSound.isOpen());
-        QVERIFY(snd.hitSound.isPlaying());
+        QVERIFY(f.sound->open.empty());
+        // The close box leaves them open; the next opening finds them so.
+        f.ctx->windows.show<TargetGameWindow>().close();
+        QVERIFY(f.sound->open == both);
+        QVERIFY(f.sound->played.back() == Effect::Hit);
     }
 
     void closeBoxGivesNoBonus() {

@@ -13,7 +13,6 @@
 #include "windows/end_window.h"
 #include "windows/image_bank.h"
 #include "windows/quiz_window.h"
-#include "windows/sound_holder.h"
 #include "windows/start_window.h"
 #include "windows/status_strip.h"
 #include "windows/target_game_window.h"
@@ -109,7 +108,6 @@ int main(int argc, char* argv[]) {
     render.save(ctx.windows.get<DieWindow>(), "die");
     render.save(ctx.windows.get<DragHandle>(), "drag-handle");
     render.save(ctx.windows.get<ImageBank>(), "image-bank");
-    render.save(ctx.windows.get<SoundHolder>(), "sound-holder");
 
     QuizWindow& quiz = ctx.windows.show<QuizWindow>();
     render.save(quiz, "quiz");
