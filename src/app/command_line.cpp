@@ -92,9 +92,13 @@ struct GameOptions {
         "the win rate, the median throws to a win and the final scores' quartiles.",
         "n"};
     QCommandLineOption player{"player", playerHelp(), "model", "fair"};
+    QCommandLineOption classic{
+        "classic", "Play this run in classic mode (no explanations, the first rules of the quiz "
+                   "and the target game), whatever the mode chosen in the game's menu."};
 
     QList<QCommandLineOption> all() const {
-        return {lang, dataDir, seed, log, autoplay, screenshots, mute, check, simulate, player};
+        return {lang, dataDir, seed,     log,    autoplay, screenshots,
+                mute, check,   simulate, player, classic};
     }
 };
 
@@ -126,7 +130,10 @@ bool readSimulation(const QCommandLineParser& parser, const GameOptions& game, O
                     int& exitCode) {
     options.player = parser.value(game.player);
     if (!rules::findPlayerModel(options.player.toStdString())) {
-        std::fprintf(stderr, "tavrin: --player must be one of weak, fair, strong, fast\n");
+        QStringList names;
+        for (const rules::PlayerModel& model : rules::playerModels())
+            names << QString::fromUtf8(model.name.data(), model.name.size());
+        std::fprintf(stderr, "tavrin: --player must be one of %s\n", qPrintable(names.join(", ")));
         exitCode = 1;
         return false;
     }
@@ -248,6 +255,7 @@ std::optional<Options> readOptions(const QCommandLineParser& parser, const GameO
     options.autoplay = parser.isSet(game.autoplay);
     options.screenshotDir = parser.value(game.screenshots);
     options.mute = parser.isSet(game.mute);
+    options.classic = parser.isSet(game.classic);
     options.checkContent = parser.isSet(game.check);
     if (!readSimulation(parser, game, options, exitCode))
         return std::nullopt;

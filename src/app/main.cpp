@@ -90,7 +90,9 @@ int main(int argc, char* argv[]) {
     tavrin::FocusKeeper focus(ctx);
     ctx.log.write("start",
                   {tavrin::rules::EventLog::field("seed", ctx.rng.lastSeed()),
-                   tavrin::rules::EventLog::field("lang", options->language.toStdString())});
+                   tavrin::rules::EventLog::field("lang", options->language.toStdString()),
+                   tavrin::rules::EventLog::field(
+                       "mode", std::string(tavrin::rules::gameModeName(ctx.session.mode())))});
 
     const tavrin::LostWindowWatch lostWindowWatch(ctx.log);
     tavrin::Autoplay autoplay(ctx);

@@ -1,5 +1,6 @@
 #include "app/simulate_command.h"
 
+#include "platform/player_settings.h"
 #include "rules/board_content.h"
 #include "rules/content_error.h"
 #include "rules/simulation.h"
@@ -12,9 +13,11 @@ namespace tavrin {
 namespace {
 
 void printSummary(const rules::SimulationSummary& s, const rules::PlayerModel& player,
-                  std::uint32_t seed) {
-    std::printf("%d games, player %.*s, seed %u\n", s.games, static_cast<int>(player.name.size()),
-                player.name.data(), seed);
+                  rules::GameMode mode, std::uint32_t seed) {
+    const std::string_view modeName = rules::gameModeName(mode);
+    std::printf("%d games, player %.*s, %.*s mode, seed %u\n", s.games,
+                static_cast<int>(player.name.size()), player.name.data(),
+                static_cast<int>(modeName.size()), modeName.data(), seed);
     std::printf("win rate: %.1f%% (%d of %d)\n", 100.0 * s.wins / s.games, s.wins, s.games);
     if (s.medianThrowsToWin)
         std::printf("median throws to a win: %.1f\n", *s.medianThrowsToWin);
@@ -40,10 +43,12 @@ int runSimulation(const Options& options) {
     rules::SimulationRandom random(seed);
     std::vector<rules::SimulatedGame> games;
     games.reserve(static_cast<std::size_t>(*options.simulateGames));
-    rules::GameSimulator simulator(board, player);
+    const rules::GameMode mode =
+        gameModeOf(options, SettingsFile(defaultSettingsPath()).read().learningMode);
+    rules::GameSimulator simulator(board, player, mode);
     for (int i = 0; i < *options.simulateGames; ++i)
         games.push_back(simulator.play(random));
-    printSummary(rules::summarize(games), player, seed);
+    printSummary(rules::summarize(games), player, mode, seed);
     return 0;
 }
 

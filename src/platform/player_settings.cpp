@@ -1,5 +1,6 @@
 #include "platform/player_settings.h"
 
+#include "rules/best_games.h"
 #include "rules/content_language.h"
 
 #include <QDir>
@@ -21,6 +22,7 @@ namespace {
 const QString kSound = "sound", kGroup = "group", kGame = "game";
 const QString kEffects = "effects", kMusic = "music", kVolume = "volume";
 const QString kHandleX = "handleX", kHandleY = "handleY", kLanguage = "language";
+const QString kLearningMode = "learningMode", kBest = "best";
 
 // section -> key -> value, as the INI text has them.
 using IniValues = QMap<QString, QMap<QString, QString>>;
@@ -55,6 +57,15 @@ std::optional<int> readNumber(const QString& text) {
     return ok ? std::optional(number) : std::nullopt;
 }
 
+// best1 to best10, best first; a damaged entry drops out.
+std::vector<rules::GameRecord> bestGamesFrom(const QMap<QString, QString>& section) {
+    std::vector<rules::GameRecord> best;
+    for (std::size_t i = 1; i <= rules::kBestGamesKept; ++i)
+        if (auto game = rules::recordFromLine(section.value(QString::number(i)).toStdString()))
+            best = rules::withGame(std::move(best), *game);
+    return best;
+}
+
 PlayerSettings settingsFrom(const IniValues& ini) {
     PlayerSettings settings;
     const auto value = [&ini](const QString& section, const QString& key) {
@@ -72,14 +83,23 @@ PlayerSettings settingsFrom(const IniValues& ini) {
     const auto named = rules::contentLanguageNamed(value(kGame, kLanguage).toStdString());
     if (named)
         settings.language = QString::fromStdString(*named);
+    settings.learningMode = readFlag(value(kGame, kLearningMode)).value_or(settings.learningMode);
+    settings.bestGames = bestGamesFrom(ini.value(kBest));
     return settings;
 }
 
 QByteArray iniText(const PlayerSettings& settings) {
     const auto flag = [](bool on) { return QByteArray(on ? "true" : "false"); };
     QByteArray text;
+    for (std::size_t i = 0; i < settings.bestGames.size(); ++i)
+        text += (i == 0 ? "[best]\n" : "") + QByteArray::number(qulonglong(i + 1)) + "=" +
+                QByteArray::fromStdString(rules::recordLine(settings.bestGames[i])) + "\n";
+    if (!settings.bestGames.empty())
+        text += "\n";
+    text += "[game]\n";
     if (settings.language)
-        text += "[game]\nlanguage=" + settings.language->toUtf8() + "\n\n";
+        text += "language=" + settings.language->toUtf8() + "\n";
+    text += "learningMode=" + flag(settings.learningMode) + "\n\n";
     if (settings.handlePlace)
         text += "[group]\nhandleX=" + QByteArray::number(settings.handlePlace->x()) +
                 "\nhandleY=" + QByteArray::number(settings.handlePlace->y()) + "\n\n";
@@ -196,6 +216,11 @@ bool SettingsFile::write(const PlayerSettings& settings) {
         merged.handlePlace = settings.handlePlace;
     if (settings.language != known_.language)
         merged.language = settings.language;
+    if (settings.learningMode != known_.learningMode)
+        merged.learningMode = settings.learningMode;
+    for (const rules::GameRecord& game : settings.bestGames) // the games this one added
+        if (std::ranges::find(known_.bestGames, game) == known_.bestGames.end())
+            merged.bestGames = rules::withGame(std::move(merged.bestGames), game);
     QSaveFile file(*target);
     if (!file.open(QIODevice::WriteOnly) || file.write(iniText(merged)) < 0 || !file.commit()) {
         problem_ = *target + ": " + file.errorString();

@@ -1,5 +1,7 @@
 #pragma once
 
+#include "rules/best_games.h"
+
 #include <QPoint>
 #include <QString>
 #include <array>
@@ -19,6 +21,11 @@ struct PlayerSettings {
     // The content set chosen in the menu for the games to come (zh-TW, zh-HK or en); none:
     // the one the system's language asks for.
     std::optional<QString> language;
+    // Learning mode (explanations, no repeated questions, a target game that rewards knowing)
+    // or, switched off, the classic game.
+    bool learningMode = true;
+    // The best games played on this computer, best first (rules/best_games.h).
+    std::vector<rules::GameRecord> bestGames;
 
     bool operator==(const PlayerSettings&) const = default;
 };

@@ -6,6 +6,7 @@
 #include "rules/content_rules.h"
 #include "rules/content_warnings.h"
 #include "rules/quiz_content.h"
+#include "rules/quiz_explanations.h"
 #include "rules/quiz_rules.h"
 #include "rules/whole_number.h"
 
@@ -55,6 +56,15 @@ void checkFile(const std::string& dir, const std::string& fileName, ContentRepor
     }
 }
 
+void checkExplanations(const std::string& dir, ContentReport& report) {
+    std::optional<std::vector<std::string>> lines;
+    if (!readsCleanly(report, [&] { lines = readExplanationLines(dir); }))
+        return;
+    append(report.warnings, explanationWarnings(lines));
+    if (lines)
+        checkFile(dir, kExplanationsFile, report);
+}
+
 } // namespace
 
 ContentReport checkContent(const std::string& dir) {
@@ -77,6 +87,7 @@ ContentReport checkContent(const std::string& dir) {
     }
     for (const char* file : {kMapDataFile, kMapMsgFile, kQuizFile})
         checkFile(dir, file, report);
+    checkExplanations(dir, report);
     return report;
 }
 

@@ -50,6 +50,7 @@ void GameSession::start(const BoardContent& board) {
     state_.trial = 1;
     state_.score = kStartScore;
     state_.takingThrows = true;
+    draw_ = QuestionDraw(mode_, kQuizQuestionCount);
     tellStanding();
 }
 
@@ -90,13 +91,15 @@ void GameSession::openMiniGame(MiniGame game) {
 
 QuizRound::Answered GameSession::answerQuiz(QuizRound& round, int button) {
     const QuizRound::Answered answered = round.answer(button);
-    tell([&](GameListener& l) { l.quizAnswered(round, button, answered.right); });
+    tell([&](GameListener& l) { l.quizAnswered(round, button, answered); });
     return answered;
 }
 
-void GameSession::hitTarget(TargetRound& round, int target) {
-    round.hit(target);
+bool GameSession::hitTarget(TargetRound& round, int target) {
+    if (!round.hit(target))
+        return false;
     tell([&](GameListener& l) { l.targetHit(round, target); });
+    return true;
 }
 
 void GameSession::finishMiniGame(MiniGame game, long long points) {

@@ -2,7 +2,9 @@
 
 #include "rules/board_content.h"
 #include "rules/board_rules.h"
+#include "rules/game_mode.h"
 #include "rules/game_state.h"
+#include "rules/question_draw.h"
 #include "rules/quiz_rules.h"
 #include "rules/target_round.h"
 
@@ -34,8 +36,9 @@ public:
     // A moving throw is over: the die turns again (even while a mini-game it opened is open).
     virtual void dieReleased() {}
     // An answer in the quiz, or a click on a target: `round` has scored it.
-    virtual void quizAnswered(const QuizRound& round, int button, bool right) {
-        (void)round, (void)button, (void)right;
+    virtual void quizAnswered(const QuizRound& round, int button,
+                              const QuizRound::Answered& answered) {
+        (void)round, (void)button, (void)answered;
     }
     virtual void targetHit(const MiniGameRound& round, int target) { (void)round, (void)target; }
     virtual void bonusAdded(MiniGame game, long long points) { (void)game, (void)points; }
@@ -60,6 +63,15 @@ public:
 
     // The board is loaded: 1000 points, throw 1, the first square, throws taken.
     void start(const BoardContent& board);
+    // Classic or learning: how the quizzes draw their questions, how the target game scores
+    // and whether answers are explained. A change applies from the next question or game on.
+    void setMode(GameMode mode) {
+        mode_ = mode;
+        draw_.setMode(mode);
+    }
+    GameMode mode() const { return mode_; }
+    // The questions of this game's quizzes.
+    QuestionDraw& questionDraw() { return draw_; }
 
     // The die is loaded: released, with a face from the start, so that a throw before the
     // first turn still moves 1 to 6. `random` is the game's generator or a simulation's.
@@ -82,7 +94,8 @@ public:
     // The quiz's answer or the target game's hit, scored by its round and told to listeners.
     // An answer line that is not a number throws ContentError, and nothing is told.
     QuizRound::Answered answerQuiz(QuizRound& round, int button);
-    void hitTarget(TargetRound& round, int target);
+    // A shot at a target that has fallen hits nothing and is not told: false.
+    bool hitTarget(TargetRound& round, int target);
     // The mini-game ends with its points added.
     void finishMiniGame(MiniGame game, long long points);
     // The player closes a mini-game before its end: no bonus, the die is left as it is.
@@ -104,6 +117,8 @@ private:
 
     GameState state_;
     BoardContent board_;
+    GameMode mode_ = GameMode::Classic;
+    QuestionDraw draw_{mode_, kQuizQuestionCount};
     // A listener removed while the news goes round leaves a gap, closed when it is over.
     std::vector<GameListener*> listeners_;
     int telling_ = 0;

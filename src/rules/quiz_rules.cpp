@@ -1,6 +1,7 @@
 #include "rules/quiz_rules.h"
 
 #include "rules/content_error.h"
+#include "rules/question_draw.h"
 #include "rules/random.h"
 #include "rules/whole_number.h"
 
@@ -32,13 +33,27 @@ std::string optionsText(const QuizQuestion& question, bool firstOfRound) {
     return text;
 }
 
-QuizRound::QuizRound(QuizContent content, Random& rng) : content_(std::move(content)), rng_(rng) {
+QuizRound::QuizRound(QuizContent content, Random& rng, QuestionDraw& draw)
+    : content_(std::move(content)), rng_(rng), draw_(draw) {
+    draw_.startQuiz();
     pickQuestion();
 }
 
 void QuizRound::pickQuestion() {
-    questionNumber_ = rng_.wholeUpTo(kQuizQuestionCount);
+    questionNumber_ = draw_.next(rng_);
 }
+
+namespace {
+
+// The button whose index the answer line names, if any.
+int rightButtonOf(const QuizQuestion& question) {
+    for (int button = 0; button < kQuizChoiceCount; ++button)
+        if (isRightAnswer(question, button))
+            return button;
+    return -1;
+}
+
+} // namespace
 
 std::string QuizRound::optionsText() const {
     return rules::optionsText(current(), ordinal_ == 1);
@@ -47,6 +62,9 @@ std::string QuizRound::optionsText() const {
 QuizRound::Answered QuizRound::answer(int buttonIndex) {
     Answered result;
     result.right = isRightAnswer(current(), buttonIndex);
+    result.questionNumber = questionNumber_;
+    result.rightButton = rightButtonOf(current());
+    draw_.answered(questionNumber_, result.right);
     addPoints(result.right ? kRightAnswerPoints : kWrongAnswerPoints);
     ++ordinal_;
     result.finished = finished();

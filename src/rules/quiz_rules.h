@@ -8,6 +8,7 @@
 namespace tavrin::rules {
 
 class Random;
+class QuestionDraw;
 
 inline constexpr int kQuizQuestionsPerRound = 5;
 inline constexpr int kRightAnswerPoints = 100;
@@ -27,17 +28,19 @@ void checkQuizFile(const std::string& dir);
 // blank after the ")", later ones have one.
 std::string optionsText(const QuizQuestion& question, bool firstOfRound);
 
-// One quiz: five questions, each drawn at random from the 30 (a question may come again, even
-// twice in a row), +100 for a right answer and -50 for a wrong one.
+// One quiz: five questions, drawn by the game's question draw (in classic mode a question may
+// come again, even twice in a row), +100 for a right answer and -50 for a wrong one.
 class QuizRound : public MiniGameRound {
 public:
     struct Answered {
         bool right = false;
-        bool finished = false; // that was the fifth answer
+        bool finished = false;  // that was the fifth answer
+        int questionNumber = 0; // the question answered, 1 to 30
+        int rightButton = -1;   // the button with the right answer; -1 when none is
     };
 
     // Opens the round: the first question is drawn; ordinal is 1 and score 0.
-    QuizRound(QuizContent content, Random& rng);
+    QuizRound(QuizContent content, Random& rng, QuestionDraw& draw);
 
     // Scores the answer and, unless it was the fifth, draws the next question.
     // Throws ContentError when the current question's answer line is not a number; then
@@ -45,6 +48,7 @@ public:
     Answered answer(int buttonIndex);
 
     const QuizQuestion& current() const { return content_[questionNumber_ - 1]; }
+    const QuizQuestion& question(int number) const { return content_[number - 1]; }
     std::string optionsText() const;
     bool finished() const { return ordinal_ > kQuizQuestionsPerRound; }
     int questionNumber() const { return questionNumber_; } // 1 to 30
@@ -59,6 +63,7 @@ private:
 
     QuizContent content_;
     Random& rng_;
+    QuestionDraw& draw_;
     int questionNumber_ = 0;
     int ordinal_ = 1;
 };

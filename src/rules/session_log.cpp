@@ -18,12 +18,18 @@ void SessionLog::miniGameOpened(MiniGame game) {
     log_.write("open", {EventLog::field("game", miniGameName(game))});
 }
 
-// The question just answered, counted from 1; the points of the round so far.
-void SessionLog::quizAnswered(const QuizRound& round, int button, bool right) {
+// The question just answered, counted from 1; the points of the round so far. Learning mode
+// adds what the player is shown: the question's place in the file and the right button.
+void SessionLog::quizAnswered(const QuizRound& round, int button,
+                              const QuizRound::Answered& answered) {
+    const int right = answered.right ? 1 : 0;
     log_.write("answer",
                {EventLog::field("question", round.ordinal() - 1), EventLog::field("button", button),
-                EventLog::field("right", right ? 1 : 0),
-                EventLog::field("gamescore", round.score())});
+                EventLog::field("right", right), EventLog::field("gamescore", round.score())});
+    if (session_.mode() == GameMode::Learning)
+        log_.write("feedback", {EventLog::field("number", answered.questionNumber),
+                                EventLog::field("right", right),
+                                EventLog::field("answer", answered.rightButton)});
 }
 
 void SessionLog::targetHit(const MiniGameRound& round, int target) {

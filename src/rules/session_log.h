@@ -14,7 +14,8 @@ public:
     void throwRefused(int face) override;
     void throwPlayed(const ThrowOutcome& outcome) override;
     void miniGameOpened(MiniGame game) override;
-    void quizAnswered(const QuizRound& round, int button, bool right) override;
+    void quizAnswered(const QuizRound& round, int button,
+                      const QuizRound::Answered& answered) override;
     void targetHit(const MiniGameRound& round, int target) override;
     void bonusAdded(MiniGame game, long long points) override;
     void miniGameClosed(MiniGame game, MiniGameEnd how) override;

@@ -33,9 +33,10 @@ double quantile(const std::vector<double>& sorted, double q) {
 
 } // namespace
 
-GameSimulator::GameSimulator(const BoardContent& board, const PlayerModel& player)
-    : player_(player), listener_(std::make_unique<SimulatedPlayer>()) {
+GameSimulator::GameSimulator(const BoardContent& board, const PlayerModel& player, GameMode mode)
+    : player_(player), mode_(mode), listener_(std::make_unique<SimulatedPlayer>()) {
     board_.values = board.values; // the messages play no part
+    session_.setMode(mode);
     session_.addListener(*listener_);
 }
 
@@ -54,14 +55,14 @@ SimulatedGame GameSimulator::play(SimulationRandom& random) {
         const MiniGame game = *listener.opened;
         listener.opened.reset();
         session_.finishMiniGame(game, game == MiniGame::Quiz ? quizBonus(player_, random)
-                                                             : targetBonus(player_, random));
+                                                             : targetBonus(player_, mode_, random));
     }
     return {listener.won, listener.movingThrows, session_.state().score};
 }
 
-SimulatedGame simulateGame(const BoardContent& board, const PlayerModel& player,
+SimulatedGame simulateGame(const BoardContent& board, const PlayerModel& player, GameMode mode,
                            SimulationRandom& random) {
-    return GameSimulator(board, player).play(random);
+    return GameSimulator(board, player, mode).play(random);
 }
 
 SimulationSummary summarize(std::span<const SimulatedGame> games) {

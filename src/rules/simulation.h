@@ -23,18 +23,19 @@ class SimulatedPlayer;
 // die for each throw, and the mini-game a throw opens played by the modelled player.
 class GameSimulator {
 public:
-    GameSimulator(const BoardContent& board, const PlayerModel& player);
+    GameSimulator(const BoardContent& board, const PlayerModel& player, GameMode mode);
     ~GameSimulator();
     SimulatedGame play(SimulationRandom& random);
 
 private:
     BoardContent board_;
     const PlayerModel& player_;
+    GameMode mode_;
     GameSession session_;
     std::unique_ptr<SimulatedPlayer> listener_;
 };
 
-SimulatedGame simulateGame(const BoardContent& board, const PlayerModel& player,
+SimulatedGame simulateGame(const BoardContent& board, const PlayerModel& player, GameMode mode,
                            SimulationRandom& random);
 
 struct SimulationSummary {

@@ -1,12 +1,14 @@
 #include "rules/target_round.h"
 
-#include "rules/target_scoring.h"
-
 namespace tavrin::rules {
 
 bool TargetRound::hit(int target) {
-    addPoints(targetPoints(target));
-    return isCauseTarget(target);
+    const std::optional<long long> points = standing_.shoot(target);
+    if (!points)
+        return false;
+    addPoints(*points);
+    ++(isCauseTarget(target) ? causesHit_ : habitsHit_);
+    return true;
 }
 
 std::string TargetRound::scoreCaption() const {

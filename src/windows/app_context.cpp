@@ -37,7 +37,16 @@ AppContext::AppContext(Options opts, const rules::Clock& c, std::unique_ptr<Soun
     if (!settingsFile.problem().isEmpty())
         std::cerr << "tavrin: the settings start as the defaults: "
                   << settingsFile.problem().toStdString() << "\n";
+    session.setMode(gameModeOf(options, settings.learningMode));
     session.addListener(sessionLog);
+}
+
+void AppContext::chooseLearningMode(bool on) {
+    settings.learningMode = on;
+    saveSettings();
+    const rules::GameMode mode = on ? rules::GameMode::Learning : rules::GameMode::Classic;
+    session.setMode(mode);
+    log.write("mode", {rules::EventLog::field("mode", std::string(rules::gameModeName(mode)))});
 }
 
 void AppContext::saveSettings() {

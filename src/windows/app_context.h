@@ -47,6 +47,9 @@ public:
 
     // Keeps the settings as they stand now for the next run.
     void saveSettings();
+    // The player's choice in the menu: kept for the games to come, and followed from the next
+    // quiz or target game of this one on.
+    void chooseLearningMode(bool on);
     // The screen the game is played on: the start window's. The playing screen, the mini-games
     // and the message boxes open there. Until it is chosen, or once it is unplugged, the
     // primary screen.

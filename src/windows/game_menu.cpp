@@ -20,6 +20,9 @@ GameMenu::GameMenu(AppContext& ctx, GameWindow& window) : QMenu(&window) {
               [&sound](bool on) { sound.setMusicOn(on); });
     addVolumeSteps(ctx);
     addLanguages(ctx);
+    addChoice("learningMode", tr("學習模式 (Learning mode)"),
+              ctx.session.mode() == rules::GameMode::Learning,
+              [&ctx](bool on) { ctx.chooseLearningMode(on); });
     addSeparator();
     // The windows open once the menu has gone, from an event of their own.
     QAction* howToPlay = addAction(tr("玩法 (How to play)"));

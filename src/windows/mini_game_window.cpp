@@ -15,9 +15,11 @@ SoundService& MiniGameWindow::openSounds() {
 }
 
 // The points count once the player has seen them: the box comes first.
-void MiniGameWindow::finish(const rules::MiniGameRound& round) {
-    ctx.messages.show(this, QString::fromStdString(round.bonusText()), "Tavrin",
-                      MessageBoxes::Buttons::Ok);
+void MiniGameWindow::finish(const rules::MiniGameRound& round, const QString& lesson) {
+    QString text = QString::fromStdString(round.bonusText());
+    if (!lesson.isEmpty())
+        text += "\n\n" + lesson;
+    ctx.messages.show(this, text, "Tavrin", MessageBoxes::Buttons::Ok);
     ctx.session.finishMiniGame(game_, round.score());
     ctx.audio.closeEffectsOf(game_);
     ctx.windows.unloadWindow(*this);

@@ -20,8 +20,9 @@ public:
 protected:
     // Opens the game's two sound effects.
     SoundService& openSounds();
-    // Played to its end: the bonus box, then the points to the game.
-    void finish(const rules::MiniGameRound& round);
+    // Played to its end: the bonus box (with a line of what the round taught, if given), then
+    // the points to the game.
+    void finish(const rules::MiniGameRound& round, const QString& lesson = {});
     void systemClose() override;
 
 private:

@@ -1,5 +1,7 @@
 #pragma once
 
+#include "rules/game_mode.h"
+
 #include <QString>
 #include <cstdint>
 #include <optional>
@@ -26,12 +28,19 @@ struct Options {
     bool checkContent = false;        // check the content files and exit, for teachers editing them
     std::optional<int> simulateGames; // play this many games without a display and exit
     QString player = "fair";          // the modelled player of simulated games
+    bool classic = false; // --classic: this run in classic mode, whatever the stored choice
     // Where the player's choices are kept between runs; empty: they last for this run only.
     QString settingsFile;
 };
 
 // Where the three content files are read: the --data-dir folder, or the language's folder in
 // the data root.
+// Classic for --classic, otherwise the mode the player chose in the menu.
+inline rules::GameMode gameModeOf(const Options& options, bool learningModeChosen) {
+    return options.classic || !learningModeChosen ? rules::GameMode::Classic
+                                                  : rules::GameMode::Learning;
+}
+
 inline QString contentFolder(const Options& options) {
     return options.dataDir.isEmpty() ? options.dataRoot + "/" + options.language : options.dataDir;
 }

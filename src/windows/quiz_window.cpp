@@ -10,20 +10,41 @@
 
 namespace tavrin {
 
+namespace {
+
+// The question and its choices, down to just above the answer buttons.
+QRect feedbackBox(QWidget& question, QWidget& choices, QWidget& button) {
+    QRect box = question.geometry().united(choices.geometry());
+    box.setBottom(button.geometry().top() - 5);
+    return box;
+}
+
+} // namespace
+
 QuizWindow::QuizWindow(AppContext& ctx)
-    : MiniGameWindow(ctx, layout::quizWindowLayout(), rules::MiniGame::Quiz) {
-    for (int i = 0; i < rules::kQuizChoiceCount; ++i)
+    : MiniGameWindow(ctx, layout::quizWindowLayout(), rules::MiniGame::Quiz),
+      feedback_(*this,
+                feedbackBox(label("question"), label("choices"), button("answerButtons", 0))) {
+    for (int i = 0; i < rules::kQuizChoiceCount; ++i) {
         connect(&button("answerButtons", i), &QPushButton::clicked, this,
                 [this, i] { onAnswerClicked(i); });
+        buttonCaptions_ << button("answerButtons", i).text();
+    }
+    connect(&feedback_, &QuizFeedback::goOn, this, &QuizWindow::goOn);
 }
 
 void QuizWindow::onLoad() {
     openSounds();
     try {
-        round_.emplace(rules::readQuizFile(ctx.contentDir()), ctx.rng);
+        round_.emplace(rules::readQuizFile(ctx.contentDir()), ctx.rng, ctx.session.questionDraw());
     } catch (const rules::ContentError& error) {
         abandon(error);
         return;
+    }
+    try { // without its explanations the quiz plays on, naming only the right answer
+        if (auto lines = rules::readExplanationLines(ctx.contentDir()))
+            explanations_ = rules::QuizExplanations(std::move(*lines));
+    } catch (const rules::ContentError&) {
     }
     showQuestion();
 }
@@ -47,10 +68,53 @@ void QuizWindow::onAnswerClicked(int button) {
     }
     ctx.audio.play(answered.right ? Effect::Right : Effect::Wrong);
     label("score").setCaption(QString::fromStdString(round_->scoreCaption()));
-    if (answered.finished)
+    if (ctx.session.mode() == rules::GameMode::Learning) {
+        finishAfterFeedback_ = answered.finished;
+        explain(answered);
+    } else if (answered.finished)
         finish(*round_);
     else
         showQuestion();
+}
+
+void QuizWindow::explain(const rules::QuizRound::Answered& answered) {
+    const rules::QuizQuestion& question = round_->question(answered.questionNumber);
+    const QString rightChoice =
+        answered.rightButton < 0
+            ? QString()
+            : QString("%1) %2")
+                  .arg(answered.rightButton + 1)
+                  .arg(QString::fromStdString(question.choices[answered.rightButton]));
+    markRightButton(answered.rightButton);
+    feedback_.present(
+        feedbackText(answered.right, rightChoice,
+                     QString::fromStdString(explanations_.of(answered.questionNumber))));
+}
+
+// The right answer's button says so in a word and a tick, not only in colour (the choice's
+// number is in the feedback); none can be pressed until the player goes on.
+void QuizWindow::markRightButton(int rightButton) {
+    for (int i = 0; i < rules::kQuizChoiceCount; ++i) {
+        QPushButton& b = button("answerButtons", i);
+        b.setEnabled(false);
+        if (i == rightButton)
+            b.setText(tr("✔ 正確"));
+    }
+}
+
+void QuizWindow::goOn() {
+    for (int i = 0; i < rules::kQuizChoiceCount; ++i) {
+        button("answerButtons", i).setText(buttonCaptions_[i]);
+        button("answerButtons", i).setEnabled(true);
+    }
+    if (!round_)
+        return;
+    if (finishAfterFeedback_) {
+        finish(*round_);
+        return;
+    }
+    showQuestion();
+    button("answerButtons", 0).setFocus(Qt::OtherFocusReason);
 }
 
 // The question file was checked when the board loaded, so it broke during the game (edited

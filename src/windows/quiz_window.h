@@ -1,7 +1,9 @@
 #pragma once
 
+#include "rules/quiz_explanations.h"
 #include "rules/quiz_rules.h"
 #include "windows/mini_game_window.h"
+#include "windows/quiz_feedback.h"
 
 #include <optional>
 
@@ -24,12 +26,21 @@ public:
 
     // The round in play; empty once the question file could not be read.
     const rules::QuizRound* round() const { return round_ ? &*round_ : nullptr; }
+    // Learning mode's explanation of the last answer, while it waits for the player.
+    QuizFeedback& feedback() { return feedback_; }
 
 private:
     void showQuestion();
     void abandon(const rules::ContentError& error);
+    void explain(const rules::QuizRound::Answered& answered);
+    void goOn();
+    void markRightButton(int rightButton);
 
     std::optional<rules::QuizRound> round_;
+    rules::QuizExplanations explanations_;
+    QuizFeedback feedback_;
+    QStringList buttonCaptions_; // as the layout gives them, while one is marked
+    bool finishAfterFeedback_ = false;
 };
 
 } // namespace tavrin

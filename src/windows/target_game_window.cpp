@@ -12,6 +12,7 @@
 #include "windows/image_bank.h"
 
 #include <QHelpEvent>
+#include <QRegularExpression>
 #include <QToolTip>
 #include <string>
 
@@ -24,6 +25,16 @@ std::string joined(const std::array<rules::TargetPosition, rules::kTargetCount>&
     for (const rules::TargetPosition& p : positions)
         values += (values.empty() ? "" : ",") + std::to_string(p.*of);
     return values;
+}
+
+// A target's tooltip as words in a sentence: the design spaces Chinese characters apart and
+// breaks lines with carriage returns.
+QString habitName(QString tooltip) {
+    tooltip.replace('\r', ' ');
+    static const QRegularExpression spaceBetweenChinese(
+        "(?<=[\\x{3000}-\\x{9fff}\\x{ff00}-\\x{ffef}]) "
+        "+(?=[\\x{3000}-\\x{9fff}\\x{ff00}-\\x{ffef}])");
+    return tooltip.remove(spaceBetweenChinese).simplified();
 }
 
 } // namespace
@@ -39,19 +50,37 @@ TargetGameWindow::TargetGameWindow(AppContext& ctx)
     connect(&timer("clockTimer"), &IntervalTimer::ticked, this, &TargetGameWindow::onClockTick);
 }
 
+// In learning mode the crosshair shows over every target, so that only knowing tells the
+// causes from the healthy habits.
 void TargetGameWindow::onLoad() {
     ctx.rng.reseed();
+    round_.emplace(ctx.clock, ctx.session.mode());
     for (int i = 0; i < rules::kTargetCount; ++i)
-        if (rules::isCauseTarget(i))
+        if (rules::isCauseTarget(i) || !round_->rules().crosshairOverCauses)
             image("targets", i).setCursor(Qt::CrossCursor);
     openSounds().play(Effect::Hit); // the game opens with a shot
-    round_.emplace(ctx.clock);
 }
 
+// In learning mode a target shot falls: it is gone until the targets next jump.
 void TargetGameWindow::onTargetClicked(int target) {
-    ctx.session.hitTarget(*round_, target);
-    ctx.audio.play(rules::isCauseTarget(target) ? Effect::Hit : Effect::Miss);
+    if (!ctx.session.hitTarget(*round_, target))
+        return;
+    const bool cause = rules::isCauseTarget(target);
+    ctx.audio.play(cause ? Effect::Hit : Effect::Miss);
     label("score").setCaption(QString::fromStdString(round_->scoreCaption()));
+    if (!cause)
+        lastHabitShot_ = target;
+    if (round_->rules().shotTargetFalls)
+        image("targets", target).hide();
+}
+
+QString TargetGameWindow::lesson() const {
+    if (ctx.session.mode() != rules::GameMode::Learning)
+        return {};
+    return tr("你射中了 %1 個誘因和 %2 個健康習慣。記住：%3，對心臟有益！")
+        .arg(round_->causesHit())
+        .arg(round_->habitsHit())
+        .arg(habitName(image("targets", lastHabitShot_).toolTip()));
 }
 
 // Both timers may still tick between the unload and the window's deferred deletion; such a
@@ -59,9 +88,12 @@ void TargetGameWindow::onTargetClicked(int target) {
 void TargetGameWindow::onJumpTick() {
     if (isBeingDestroyed())
         return;
+    round_->jumped();
     const auto positions = rules::drawTargetPositions(ctx.rng);
-    for (int i = 0; i < rules::kTargetCount; ++i)
+    for (int i = 0; i < rules::kTargetCount; ++i) {
         moveControl(image("targets", i), positions[i].left, positions[i].top);
+        image("targets", i).show();
+    }
     // Where the targets stand, so that a test driving the real window can aim at them.
     ctx.log.write("targets",
                   {rules::EventLog::field("left", joined(positions, &rules::TargetPosition::left)),
@@ -77,7 +109,7 @@ void TargetGameWindow::onClockTick() {
         showClock(rules::countdownDigits(tick.secondsLeft));
         break;
     case rules::TargetCountdown::State::TimeUp: // the digits keep the last time shown
-        finish(*round_);
+        finish(*round_, lesson());
         break;
     case rules::TargetCountdown::State::AlreadyOver:
         break; // a tick while the bonus message is open

@@ -30,8 +30,11 @@ protected:
 
 private:
     void showClock(const std::array<int, 6>& digits);
+    // Learning mode's line after the bonus: what was shot, and a habit good for the heart.
+    QString lesson() const;
 
     std::optional<rules::TargetRound> round_; // its countdown starts when the window opens
+    int lastHabitShot_ = 1;                   // the healthy habit the lesson names
 };
 
 } // namespace tavrin

@@ -15,7 +15,7 @@ int main(int argc, char* argv[]) {
     const BoardContent board = readBoardFiles(dataDir);
     for (const PlayerModel& player : playerModels()) {
         SimulationRandom random(1);
-        GameSimulator simulator(board, player);
+        GameSimulator simulator(board, player, GameMode::Classic);
         int wins = 0;
         const std::clock_t start = std::clock();
         for (int i = 0; i < games; ++i)

@@ -299,19 +299,20 @@ opened_wait() {
 # a test made a folder of its own with content_copy); with E2E_LANG set, it plays the shipped
 # set of that language instead (--lang). With E2E_GAME_PATH set, the game (not the test) has
 # that PATH, e.g. with a stand-in browser. Muted unless E2E_SOUND=1 (SDL_AUDIODRIVER then
-# says where the sound goes).
+# says where the sound goes). Classic mode unless E2E_MODE=learning.
 game_start() {
     : >"$E2E_LOG"
     GAME_STATUS=
-    local folder=${GAME_CONTENT:-$E2E_DATA} content=() mute=--mute
+    local folder=${GAME_CONTENT:-$E2E_DATA} content=() mute=--mute mode=--classic
     [ "${E2E_SOUND:-0}" = 1 ] && mute=
+    [ "${E2E_MODE:-classic}" = learning ] && mode=
     [ -z "$folder" ] || content=(--data-dir "$folder")
     [ -z "${E2E_LANG:-}" ] || content=(--lang "$E2E_LANG")
     # shellcheck disable=SC2086 # no option at all when the game is not muted
-    PATH=${E2E_GAME_PATH:-$PATH} "$E2E_EXE" --log "$E2E_LOG" $mute "${content[@]}" "$@" \
+    PATH=${E2E_GAME_PATH:-$PATH} "$E2E_EXE" --log "$E2E_LOG" $mute $mode "${content[@]}" "$@" \
         >"$E2E_WORK/game.stdout" 2>"$E2E_WORK/game.stderr" &
     GAME_PID=$!
-    note "game pid $GAME_PID: $(basename "$E2E_EXE") --log ... $mute ${content[*]} $*"
+    note "game pid $GAME_PID: $(basename "$E2E_EXE") --log ... $mute $mode ${content[*]} $*"
     log_wait '^start ' 20 >/dev/null
 }
 
@@ -320,7 +321,8 @@ game_start() {
 content_copy() {
     GAME_CONTENT=$E2E_WORK/content
     mkdir -p "$GAME_CONTENT"
-    cp "$E2E_DATA/mapdata.txt" "$E2E_DATA/mapmsg.txt" "$E2E_DATA/gm1_data.txt" "$GAME_CONTENT/"
+    cp "$E2E_DATA/mapdata.txt" "$E2E_DATA/mapmsg.txt" "$E2E_DATA/gm1_data.txt" \
+        "$E2E_DATA/gm1_why.txt" "$GAME_CONTENT/"
 }
 
 # set_squares FIRST LAST VALUE: squares FIRST to LAST of the board are worth VALUE.

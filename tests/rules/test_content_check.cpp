@@ -17,7 +17,7 @@ class SetCopy {
 public:
     explicit SetCopy(const char* set) {
         const QDir shipped(qEnvironmentVariable("TAVRIN_DATA_DIR") + "/" + set);
-        for (const char* name : {"mapdata.txt", "mapmsg.txt", "gm1_data.txt"})
+        for (const char* name : {"mapdata.txt", "mapmsg.txt", "gm1_data.txt", "gm1_why.txt"})
             QFile::copy(shipped.filePath(name), dir_.filePath(name));
     }
 
@@ -140,6 +140,23 @@ private slots:
             QCOMPARE(warnings.size(), std::size_t(1));
             QVERIFY(warnings[0].starts_with("gm1_data.txt: the right answers are unevenly spread"));
         }
+    }
+
+    // The game plays without explanations, so each problem is a warning.
+    void missingShortEmptyOrTooWideExplanationsAreWarned() {
+        SetCopy copy("en");
+        copy.setLine("gm1_why.txt", 2, " ");
+        copy.setLine("gm1_why.txt", 3, std::string(170, 'w'));
+        copy.keepLines("gm1_why.txt", 29);
+        QCOMPARE(checkContent(copy.path()).warnings,
+                 (Findings{"gm1_why.txt has 29 lines, not one for each of the 30 questions",
+                           "gm1_why.txt line 2: the explanation is empty",
+                           "gm1_why.txt line 3: the explanation is about 1020 px wide; the quiz "
+                           "window shows 1012 px"}));
+        QVERIFY(QFile::remove(QString::fromStdString(copy.path()) + "/gm1_why.txt"));
+        QCOMPARE(checkContent(copy.path()).warnings,
+                 Findings{"gm1_why.txt is missing: learning mode shows the right answers without "
+                          "a reason"});
     }
 };
 

@@ -164,6 +164,10 @@ private slots:
         writeFile(dir.filePath("mapdata.txt"), data);
         writeFile(dir.filePath("mapmsg.txt"), data);
         writeFile(dir.filePath("gm1_data.txt"), quiz);
+        std::string why;
+        for (int k = 1; k <= 30; ++k)
+            why += "Because.\r\n";
+        writeFile(dir.filePath("gm1_why.txt"), why);
         auto report = checkContent(d);
         QCOMPARE(report.errors,
                  (std::vector<std::string>{"mapdata.txt line 5: \"x\" is not a whole number",

@@ -1,4 +1,5 @@
 #include "quiz_test_files.h"
+#include "rules/best_games.h"
 #include "rules/clock.h"
 #include "rules/game_session.h"
 #include "rules/random.h"
@@ -189,7 +190,7 @@ private slots:
         throwFace(session, 3);
         throwFace(session, 2);
         SystemClock clock;
-        TargetRound target(clock);
+        TargetRound target(clock, GameMode::Classic);
         session.hitTarget(target, 4);
         session.hitTarget(target, 1);
         session.hitTarget(target, 1);
@@ -197,11 +198,19 @@ private slots:
         session.leaveMiniGame();
         throwFace(session, 2);
         Random random(fixedSeedSource(1));
-        QuizRound quiz(parseQuiz(quizLines()), random); // every answer is the second button
+        QuizRound quiz(parseQuiz(quizLines()), random, session.questionDraw()); // answers: "1"
         session.answerQuiz(quiz, 1);
         session.answerQuiz(quiz, 0);
         SessionSetup(session).trial(50);
         throwFace(session, 1);
+        // Learning mode: the feedback shown after each answer, and a fallen target not hit again.
+        session.setMode(GameMode::Learning);
+        session.start(boardWith({}));
+        QuizRound learning(parseQuiz(quizLines()), random, session.questionDraw());
+        const int asked = learning.questionNumber();
+        session.answerQuiz(learning, 2);
+        TargetRound falling(clock, GameMode::Learning);
+        QVERIFY(session.hitTarget(falling, 0) && !session.hitTarget(falling, 0));
         std::ifstream in(path);
         std::stringstream text;
         text << in.rdbuf();
@@ -216,7 +225,34 @@ private slots:
                          "throw face=2 trial=3 from=3 to=5 value=-120 score=880\n"
                          "answer question=1 button=1 right=1 gamescore=100\n"
                          "answer question=2 button=0 right=0 gamescore=50\n"
-                         "limit trial=51\n"));
+                         "limit trial=51\n"
+                         "answer question=1 button=2 right=0 gamescore=-50\n"
+                         "feedback number=" +
+                         QString::number(asked) +
+                         " right=0 answer=1\n"
+                         "hit target=0 gamescore=150\n"));
+    }
+
+    // The ten best games on this computer: highest score first, a win before a loss on the
+    // same score, an earlier game before a later one; stored lines read back, damaged ones not.
+    void bestGamesKeepTheTenHighest() {
+        std::vector<GameRecord> best;
+        for (int i = 0; i < 12; ++i)
+            best = withGame(
+                best, {"2026-12-0" + std::to_string(i % 10), 4000 + 100 * (i % 6), false, i, 15});
+        best = withGame(best, {"2026-12-31", 4500, true, 15, 15});
+        QCOMPARE(best.size(), std::size_t(10));
+        QCOMPARE(best[0].score, 4500LL);
+        QVERIFY(best[0].won && !best[1].won && best[1].date == "2026-12-05");
+        QCOMPARE(best[2].date, std::string("2026-12-01")); // i = 11 came later
+        for (const GameRecord& game : best) {
+            QCOMPARE(recordFromLine(recordLine(game)), std::optional(game));
+        }
+        QCOMPARE(recordLine({"2026-12-07", -250, false, 3, 10}),
+                 std::string("2026-12-07 -250 lost 3/10"));
+        for (const char* damaged : {"", "2026-12-07 5100 won 16/15", "2026-12-07 5100 maybe 1/2",
+                                    "2026-12-07 99999999999999 won 1/2", "x 1 won 1/2"})
+            QVERIFY2(!recordFromLine(damaged), damaged);
     }
 };
 

@@ -43,7 +43,7 @@ bool hasControlCharacters(const std::string& message) {
 class ContentFolder {
 public:
     ContentFolder() {
-        for (const char* name : {"mapdata.txt", "mapmsg.txt", "gm1_data.txt"})
+        for (const char* name : {"mapdata.txt", "mapmsg.txt", "gm1_data.txt", "gm1_why.txt"})
             QFile::copy(QDir(qEnvironmentVariable("TAVRIN_DATA_DIR") + "/zh-HK").filePath(name),
                         dir_.filePath(name));
     }

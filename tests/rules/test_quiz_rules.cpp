@@ -1,11 +1,13 @@
 #include "content_error_of.h"
 #include "quiz_test_files.h"
 #include "rules/content_error.h"
+#include "rules/question_draw.h"
 #include "rules/quiz_content.h"
 #include "rules/quiz_rules.h"
 #include "rules/random.h"
 
 #include <QtTest>
+#include <set>
 
 using namespace tavrin;
 using namespace tavrin::rules;
@@ -20,7 +22,8 @@ QuizQuestion questionWithAnswer(const std::string& answer) {
 
 // Plays a whole round, pressing the right button when `right(questionNo)` says so.
 long long playRound(Random& rng, const std::function<bool(int)>& right) {
-    QuizRound round(parseQuiz(quizLines()), rng); // every answer line is "1"
+    QuestionDraw draw(GameMode::Classic, kQuizQuestionCount);
+    QuizRound round(parseQuiz(quizLines()), rng, draw); // every answer line is "1"
     while (!round.finished())
         round.answer(right(round.ordinal()) ? 1 : 2);
     return round.score();
@@ -88,7 +91,8 @@ private slots:
     void fiveQuestionsEachDrawnOnce() {
         Random rng(fixedSeedSource(11));
         Random twin(fixedSeedSource(11));
-        QuizRound round(parseQuiz(quizLines()), rng);
+        QuestionDraw draw(GameMode::Classic, kQuizQuestionCount);
+        QuizRound round(parseQuiz(quizLines()), rng, draw);
         for (int n = 1; n <= 5; ++n) {
             QCOMPARE(round.ordinal(), n);
             QCOMPARE(round.questionNumber(), twin.wholeUpTo(30));
@@ -99,9 +103,45 @@ private slots:
         QCOMPARE(rng.next(), twin.next());
     }
 
+    // Learning: no repeat within a quiz; a missed question comes back in the next quiz before
+    // any other, then questions never asked before those answered right. Classic draws as ever.
+    void learningDrawNeverRepeatsAndBringsMissedQuestionsBack() {
+        Random rng(fixedSeedSource(3));
+        Random twin(fixedSeedSource(3));
+        QuestionDraw classic(GameMode::Classic, 30);
+        for (int i = 0; i < 50; ++i)
+            QCOMPARE(classic.next(rng), twin.wholeUpTo(30));
+
+        QuestionDraw draw(GameMode::Learning, 30);
+        std::set<int> asked, missed;
+        for (int quiz = 0; quiz < 6; ++quiz) {
+            draw.startQuiz();
+            std::set<int> thisQuiz;
+            for (int q = 0; q < 5; ++q) {
+                const int number = draw.next(rng);
+                QVERIFY(thisQuiz.insert(number).second);
+                if (q < static_cast<int>(missed.size()))
+                    QVERIFY2(missed.count(number), "a missed question comes back first");
+                else
+                    QVERIFY2(!asked.count(number), "then one never asked");
+            }
+            for (int number : thisQuiz) { // the first of each quiz is missed, the rest right
+                const bool right = number != *thisQuiz.begin();
+                draw.answered(number, right);
+                asked.insert(number);
+                right ? (void)missed.erase(number) : (void)missed.insert(number);
+            }
+        }
+        QuestionDraw small(GameMode::Learning, 3); // fewer than a quiz asks: repeats allowed
+        small.startQuiz();
+        for (int q = 0; q < 5; ++q)
+            QVERIFY(small.next(rng) >= 1);
+    }
+
     void badAnswerLineChangesNothing() {
         Random rng(fixedSeedSource(5));
-        QuizRound round(parseQuiz(quizLines(std::vector<std::string>(30, "x"))), rng);
+        QuestionDraw draw(GameMode::Classic, kQuizQuestionCount);
+        QuizRound round(parseQuiz(quizLines(std::vector<std::string>(30, "x"))), rng, draw);
         const int question = round.questionNumber();
         QVERIFY(errorOf([&] { round.answer(0); }).starts_with("gm1_data.txt line "));
         QCOMPARE(round.score(), 0LL);

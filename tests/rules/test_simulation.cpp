@@ -26,11 +26,13 @@ private slots:
     // Whatever the die shows: 1000 + 49 x 82 = 5018 wins at the 50th click, 49 x 81 falls short.
     void fortyNineMovingThrowsAndTheWinTestedBeforeEachThrow() {
         SimulationRandom random(1);
-        const SimulatedGame won = simulateGame(everySquareWorth(82), fair(), random);
+        const SimulatedGame won =
+            simulateGame(everySquareWorth(82), fair(), GameMode::Classic, random);
         QCOMPARE(won.won, true);
         QCOMPARE(won.movingThrows, 49);
         QCOMPARE(won.finalScore, 5018LL);
-        const SimulatedGame lost = simulateGame(everySquareWorth(81), fair(), random);
+        const SimulatedGame lost =
+            simulateGame(everySquareWorth(81), fair(), GameMode::Learning, random);
         QCOMPARE(lost.won, false);
         QCOMPARE(lost.movingThrows, 49);
         QCOMPARE(lost.finalScore, 4969LL);
@@ -45,7 +47,7 @@ private slots:
             const long long quiz = quizBonus(fair(), random);
             quizValues.insert(quiz);
             quizSum += quiz;
-            const long long target = targetBonus(fair(), random);
+            const long long target = targetBonus(fair(), GameMode::Classic, random);
             QVERIFY(target % 100 == 0 && target >= -1500 && target <= 1500);
             targetSum += target;
         }
@@ -54,10 +56,22 @@ private slots:
         QVERIFY(std::abs(targetSum / kRounds - 15 * (0.75 - 0.25) * 100) < 30);
     }
 
+    // Learning mode: whoever knows the causes shoots only those, and a fallen one cannot be
+    // shot again; clicking fast at anything loses points.
+    void learningTargetGameRewardsKnowingOverClicking() {
+        SimulationRandom random(5);
+        double clickerSum = 0;
+        for (int i = 0; i < 2000; ++i) {
+            QCOMPARE(targetBonus(*findPlayerModel("expert"), GameMode::Learning, random), 2250LL);
+            clickerSum += targetBonus(*findPlayerModel("clicker"), GameMode::Learning, random);
+        }
+        QVERIFY(clickerSum / 2000 < -500);
+    }
+
     void everyModelIsFoundByName() {
         for (const PlayerModel& model : playerModels())
             QCOMPARE(findPlayerModel(model.name), &model);
-        QVERIFY(!findPlayerModel("expert"));
+        QVERIFY(!findPlayerModel("pro"));
     }
 
     void summaryGivesWinRateMedianThrowsAndScoreQuartiles() {

@@ -111,18 +111,39 @@ private slots:
 
     void causesWinAndHabitsLose() {
         SteppedClock clock;
-        TargetRound round(clock);
+        TargetRound round(clock, GameMode::Classic);
         QCOMPARE(round.scoreCaption(), std::string("Score: 0 "));
         const long long points[] = {100, -100, 100, -100, 100};
         for (int i = 0; i < 5; ++i) {
             QCOMPARE(targetPoints(i), points[i]);
-            QCOMPARE(round.hit(i), points[i] > 0);
+            QVERIFY(round.hit(i));
         }
         round.hit(1);
         round.hit(3);
         round.hit(3);
         QCOMPARE(round.scoreCaption(), std::string("Score: -200 "));
+        QCOMPARE(round.causesHit(), 3);
+        QCOMPARE(round.habitsHit(), 5);
         QCOMPARE(round.bonusText(), std::string("Bonus: -200"));
+    }
+
+    // Classic: every click counts. Learning: a target shot falls until the targets jump, and a
+    // healthy habit costs more than a cause earns.
+    void shotTargetsFallOnlyInLearningMode() {
+        StandingTargets classic(targetRules(GameMode::Classic));
+        for (int shot = 0; shot < 3; ++shot) {
+            QCOMPARE(classic.shoot(0), std::optional(100LL));
+            QCOMPARE(classic.shoot(1), std::optional(-100LL));
+        }
+        QVERIFY(targetRules(GameMode::Classic).crosshairOverCauses);
+        StandingTargets learning(targetRules(GameMode::Learning));
+        QCOMPARE(learning.shoot(2), std::optional(150LL));
+        QCOMPARE(learning.shoot(2), std::nullopt);
+        QCOMPARE(learning.shoot(3), std::optional(-250LL));
+        QVERIFY(!learning.isStanding(3) && learning.isStanding(4));
+        learning.jumped();
+        QCOMPARE(learning.shoot(2), std::optional(150LL));
+        QVERIFY(!targetRules(GameMode::Learning).crosshairOverCauses);
     }
 };
 

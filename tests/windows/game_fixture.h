@@ -39,6 +39,7 @@ public:
         options.language = language;
         options.seed = 11;
         options.mute = true;
+        options.classic = true; // the game as first made; learning-mode tests switch it on
         auto recorded = std::make_unique<RecordedSound>();
         sound = recorded.get();
         ctx = std::make_unique<AppContext>(options, clock, std::move(recorded));

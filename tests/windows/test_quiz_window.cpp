@@ -131,6 +131,33 @@ private slots:
         QCOMPARE(f.ctx->session.state().score, 750LL);
     }
 
+    // Learning mode: every answer is explained, and waits for the player; no question twice.
+    void learningModeExplainsEachAnswerUntilThePlayerGoesOn() {
+        QuizFixture f;
+        f.ctx->session.setMode(rules::GameMode::Learning);
+        std::string why;
+        for (int k = 1; k <= 30; ++k)
+            why += "Why " + std::to_string(k) + "\r\n";
+        std::ofstream(f.dir.filePath("gm1_why.txt").toStdString(), std::ios::binary) << why;
+        QuizWindow& quiz = f.open();
+        QSet<int> asked;
+        for (int n = 1; n <= 5; ++n) {
+            const QString k = QString::number(quiz.round()->questionNumber());
+            QVERIFY(!asked.contains(k.toInt()));
+            asked << k.toInt();
+            f.click(0); // the answer line is "1": the second button is right
+            QVERIFY(quiz.feedback().isVisible() && quiz.focusWidget() == &quiz.feedback());
+            QCOMPARE(quiz.feedback().text().section('\n', 0, 1),
+                     "答錯了。 正確答案：2) Q" + k + "-b\nWhy " + k);
+            QVERIFY(!quiz.button("answerButtons", 1).isEnabled());
+            QCOMPARE(quiz.button("answerButtons", 1).text(), QString("✔ 正確"));
+            QVERIFY(f.boxes.isEmpty()); // nothing moves on by itself
+            QCOMPARE(f.log().last(), "feedback number=" + k + " right=0 answer=1");
+            QTest::keyClick(&quiz.feedback(), n % 2 ? Qt::Key_Return : Qt::Key_Space);
+        }
+        QCOMPARE(f.boxes, QStringList{"Tavrin: Bonus: -250"});
+    }
+
     void aSecondQuizStartsAgainAndReadsTheFileAgain() {
         QuizFixture f;
         f.open();

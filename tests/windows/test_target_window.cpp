@@ -163,6 +163,30 @@ private slots:
         QCOMPARE(f.ctx->session.state().score, 1500LL);
     }
 
+    // Learning mode: a target shot falls until the next jump, the crosshair is over every
+    // target, and the bonus box says what was shot and names a healthy habit.
+    void learningModeTargetsFallAndTheBonusTeaches() {
+        GameFixture f;
+        f.ctx->session.setMode(rules::GameMode::Learning);
+        startOnTargetBoard(f);
+        TargetGameWindow& game = openTargetGame(f);
+        for (int i = 0; i < 5; ++i)
+            QCOMPARE(game.image("targets", i).cursor().shape(), Qt::CrossCursor);
+        game.onJumpTick();
+        click(game, 0, 3);
+        QVERIFY(game.image("targets", 0).isHidden());
+        game.onTargetClicked(0); // one that slips through to the fallen target hits nothing
+        click(game, 3);
+        QCOMPARE(game.label("score").caption(), QString("Score: -100 "));
+        game.onJumpTick();
+        QVERIFY(!game.image("targets", 0).isHidden());
+        click(game, 0);
+        runOut(f, game);
+        QCOMPARE(f.boxes,
+                 QStringList{"Tavrin: Bonus: 50\n\n你射中了 2 個誘因和 1 個健康習慣。記住："
+                             "作息定時，對心臟有益！"});
+    }
+
     void targetsMoveToTheDrawnPlaces() {
         GameFixture f;
         startOnTargetBoard(f);

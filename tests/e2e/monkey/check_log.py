@@ -22,7 +22,8 @@ START_SCORE = 1000
 QUESTIONS = 5
 RIGHT, WRONG = 100, -50
 CAUSE_TARGETS = {0, 2, 4}  # the others are healthy habits
-TARGET_POINTS = 100
+# A cause shot and a healthy habit shot, by mode.
+TARGET_POINTS = {"classic": (100, -100), "learning": (150, -250)}
 
 
 def read_board(path):
@@ -74,6 +75,8 @@ class Replay:
         self.ended = False  # the end window was shown
         self.last = None
         self.count = {}
+        self.mode = self.round_mode = "classic"
+        self.feedback_due = False  # learning mode explains each answer next
 
     def problem(self, number, line, text):
         self.problems.append(f"line {number} ({line}): {text}")
@@ -102,6 +105,20 @@ class Replay:
     def on_start(self, f, say):
         if self.last is not None:
             say("a second start in one run")
+        self.on_mode(f, say)
+
+    def on_mode(self, f, say):
+        self.mode = f.get("mode", "classic")
+        if self.mode not in TARGET_POINTS:
+            say(f"no mode {self.mode}")
+            self.mode = "classic"
+
+    def on_feedback(self, f, say):
+        if not self.feedback_due:
+            say("feedback with no answer to explain")
+        self.feedback_due = False
+        if not 1 <= f.get("number", 0) <= 30 or f.get("answer") not in (-1, 0, 1, 2):
+            say("no such question or right button")
 
     def on_throw(self, f, say):
         if self.mini_game:
@@ -135,6 +152,7 @@ class Replay:
             say(f"no {f.get('game')} square was reached")
         self.pending_open = None
         self.mini_game = f.get("game")
+        self.round_mode = self.mode
         self.points = self.answers = 0
         self.abandoned = False
 
@@ -156,6 +174,7 @@ class Replay:
         self.points += RIGHT if f.get("right") == 1 else WRONG
         if f.get("gamescore") != self.points:
             say(f"quiz score {f.get('gamescore')}, expected {self.points}")
+        self.feedback_due = self.mode == "learning"
 
     def on_hit(self, f, say):
         if self.mini_game != "target":
@@ -164,7 +183,8 @@ class Replay:
         target = f.get("target")
         if target not in range(5):
             say(f"no target {target}")
-        self.points += TARGET_POINTS if target in CAUSE_TARGETS else -TARGET_POINTS
+        cause, habit = TARGET_POINTS[self.round_mode]  # a round keeps the rules it opened with
+        self.points += cause if target in CAUSE_TARGETS else habit
         if f.get("gamescore") != self.points:
             say(f"target score {f.get('gamescore')}, expected {self.points}")
 

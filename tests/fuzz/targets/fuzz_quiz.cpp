@@ -3,6 +3,7 @@
 #include "invariants.h"
 #include "rules/content_error.h"
 #include "rules/content_file.h"
+#include "rules/question_draw.h"
 #include "rules/quiz_content.h"
 #include "rules/quiz_rules.h"
 #include "rules/random.h"
@@ -33,7 +34,8 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
         }
     }
     Random rng(fixedSeedSource(static_cast<std::uint32_t>(size)));
-    QuizRound round(quiz, rng);
+    QuestionDraw draw(GameMode::Classic, kQuizQuestionCount);
+    QuizRound round(quiz, rng, draw);
     for (int button = 0; !round.finished(); button = (button + 1) % kQuizChoiceCount) {
         fuzz::require(round.questionNumber() >= 1 && round.questionNumber() <= kQuizQuestionCount,
                       "no such question");
