@@ -76,10 +76,10 @@ in the status window<byte value="xd"/>
 Click the green ball at the bottom right. Your character walks 1 to 6 squares. Healthy habits add points, risks take them away.<byte value="xd"/>
 <byte value="xd"/>
 2. The quiz<byte value="xd"/>
-A quiz square asks five questions about heart disease: +100 for each right answer, -50 for each wrong one.<byte value="xd"/>
+A quiz square asks five questions about heart disease: +100 for each right answer, -50 for each wrong one. In learning mode (the default) the game explains every answer; press Enter or Space, or click, to go on.<byte value="xd"/>
 <byte value="xd"/>
 3. The target game<byte value="xd"/>
-A target square gives you 20 seconds: click the causes of heart disease (+100 each), but not the healthy habits (-100 each).<byte value="xd"/>
+A target square gives you 20 seconds: shoot the causes of heart disease, not the healthy habits. In learning mode a cause shot falls until the targets jump (+150) and a healthy habit shot costs 250; in classic mode every click counts, +100 or -100.<byte value="xd"/>
 <byte value="xd"/>
 4. Moving the windows<byte value="xd"/>
 Drag the green ball at the bottom left.<byte value="xd"/>
@@ -96,7 +96,7 @@ Under the board: Info Center, Help, web search and Exit.<byte value="xd"/>
 </source>
         <translation><byte value="xd"/>
 6. Sound and this help<byte value="xd"/>
-Right-click the board or the status strip to turn sound effects and music on or off, set the volume, or open How to play and About Tavrin. Press M to turn all sound off or on.<byte value="xd"/>
+Right-click the board or the status strip to turn sound effects and music on or off, set the volume, switch learning mode off for the classic game, or open How to play and About Tavrin. Press M to turn all sound off or on.<byte value="xd"/>
 </translation>
     </message>
 </context>
@@ -279,6 +279,10 @@ Right-click the board or the status strip to turn sound effects and music on or 
         <source>下一局起生效 (From the next game on)</source>
         <translation>From the next game on</translation>
     </message>
+    <message>
+        <source>學習模式 (Learning mode)</source>
+        <translation>Learning mode</translation>
+    </message>
 </context>
 <context>
     <name>tavrin::HelpWindow</name>
@@ -308,10 +312,37 @@ Right-click the board or the status strip to turn sound effects and music on or 
     </message>
 </context>
 <context>
+    <name>tavrin::QuizFeedback</name>
+    <message>
+        <source>解釋 (Explanation)</source>
+        <translation>Explanation</translation>
+    </message>
+    <message>
+        <source>答對了！</source>
+        <translation>Right!</translation>
+    </message>
+    <message>
+        <source>答錯了。</source>
+        <translation>Not quite.</translation>
+    </message>
+    <message>
+        <source>正確答案：%1</source>
+        <translation>The right answer: %1</translation>
+    </message>
+    <message>
+        <source>（按 Enter、空白鍵或按一下繼續）</source>
+        <translation>(Enter, Space or a click to go on)</translation>
+    </message>
+</context>
+<context>
     <name>tavrin::QuizWindow</name>
     <message>
         <source>The quiz ends here without a bonus; the game goes on.</source>
         <translation>The quiz ends here without a bonus; the game goes on.</translation>
+    </message>
+    <message>
+        <source>✔ 正確</source>
+        <translation>✔ Right</translation>
     </message>
 </context>
 <context>
@@ -319,6 +350,13 @@ Right-click the board or the status strip to turn sound effects and music on or 
     <message>
         <source> * * * * * 你真的要離開嗎? * * * * * </source>
         <translation> * * * * * Do you really want to leave? * * * * * </translation>
+    </message>
+</context>
+<context>
+    <name>tavrin::TargetGameWindow</name>
+    <message>
+        <source>你射中了 %1 個誘因和 %2 個健康習慣。記住：%3，對心臟有益！</source>
+        <translation>You shot %1 causes and %2 healthy habits. Remember: %3 is good for your heart!</translation>
     </message>
 </context>
 </TS>

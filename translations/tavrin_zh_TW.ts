@@ -76,10 +76,10 @@ in the status window<byte value="xd"/>
 按一下右下角的綠色圓球，角色會前進 1 到 6 格。健康的習慣加分，危險因子扣分。<byte value="xd"/>
 <byte value="xd"/>
 2. 問答遊戲<byte value="xd"/>
-停在問答格，要回答五題冠心病問題：答對一題加 100 分，答錯一題扣 50 分。<byte value="xd"/>
+停在問答格，要回答五題冠心病問題：答對一題加 100 分，答錯一題扣 50 分。學習模式（預設）會解釋每一題的答案，按 Enter、空白鍵或點一下繼續。<byte value="xd"/>
 <byte value="xd"/>
 3. 射擊遊戲<byte value="xd"/>
-停在射擊格，有 20 秒的時間：點擊冠心病的誘因（每次加 100 分），不要點到健康的習慣（每次扣 100 分）。<byte value="xd"/>
+停在射擊格，有 20 秒的時間：射下冠心病的誘因，不要射健康的習慣。學習模式中，射中的誘因會掉下來直到目標跳走（加 150 分），射中健康的習慣扣 250 分；傳統模式每次點擊都算，加或扣 100 分。<byte value="xd"/>
 <byte value="xd"/>
 4. 移動視窗<byte value="xd"/>
 拖曳左下角的綠色圓球。<byte value="xd"/>
@@ -96,7 +96,7 @@ in the status window<byte value="xd"/>
 </source>
         <translation><byte value="xd"/>
 6. 聲音和這份說明<byte value="xd"/>
-在棋盤或狀態列上按滑鼠右鍵，可以開關音效和音樂、調整音量，或開啟「玩法」和「關於 Tavrin」。按 M 可以關閉或開啟所有聲音。<byte value="xd"/>
+在棋盤或狀態列上按滑鼠右鍵，可以開關音效和音樂、調整音量、關閉學習模式改玩傳統模式，或開啟「玩法」和「關於 Tavrin」。按 M 可以關閉或開啟所有聲音。<byte value="xd"/>
 </translation>
     </message>
 </context>
@@ -279,6 +279,10 @@ in the status window<byte value="xd"/>
         <source>下一局起生效 (From the next game on)</source>
         <translation>下一局開始生效 (From the next game on)</translation>
     </message>
+    <message>
+        <source>學習模式 (Learning mode)</source>
+        <translation>學習模式 (Learning mode)</translation>
+    </message>
 </context>
 <context>
     <name>tavrin::HelpWindow</name>
@@ -308,10 +312,37 @@ in the status window<byte value="xd"/>
     </message>
 </context>
 <context>
+    <name>tavrin::QuizFeedback</name>
+    <message>
+        <source>解釋 (Explanation)</source>
+        <translation>解釋 (Explanation)</translation>
+    </message>
+    <message>
+        <source>答對了！</source>
+        <translation>答對了！</translation>
+    </message>
+    <message>
+        <source>答錯了。</source>
+        <translation>答錯了。</translation>
+    </message>
+    <message>
+        <source>正確答案：%1</source>
+        <translation>正確答案：%1</translation>
+    </message>
+    <message>
+        <source>（按 Enter、空白鍵或按一下繼續）</source>
+        <translation>（按 Enter、空白鍵或點一下繼續）</translation>
+    </message>
+</context>
+<context>
     <name>tavrin::QuizWindow</name>
     <message>
         <source>The quiz ends here without a bonus; the game goes on.</source>
         <translation>問答到此結束，沒有獎勵分數；遊戲繼續。</translation>
+    </message>
+    <message>
+        <source>✔ 正確</source>
+        <translation>✔ 正確</translation>
     </message>
 </context>
 <context>
@@ -319,6 +350,13 @@ in the status window<byte value="xd"/>
     <message>
         <source> * * * * * 你真的要離開嗎? * * * * * </source>
         <translation> * * * * * 你真的要離開嗎？ * * * * * </translation>
+    </message>
+</context>
+<context>
+    <name>tavrin::TargetGameWindow</name>
+    <message>
+        <source>你射中了 %1 個誘因和 %2 個健康習慣。記住：%3，對心臟有益！</source>
+        <translation>你射中了 %1 個誘因和 %2 個健康習慣。記住：%3，對心臟有益！</translation>
     </message>
 </context>
 </TS>

@@ -26,6 +26,11 @@ void autoplayQuizStep(AppContext& ctx, AutoplayPace& pace) {
     if (pace.idleMs() < kReadingPauseMs)
         return;
     QuizWindow& quiz = ctx.windows.get<QuizWindow>();
+    if (quiz.feedback().isShown()) { // learning mode: read the explanation, then go on
+        pace.acted();
+        clickWidget(quiz.feedback());
+        return;
+    }
     const rules::QuizRound* round = quiz.round();
     if (!round || round->finished())
         return;
