@@ -40,6 +40,10 @@
         <source>(分 數)</source>
         <translation>(score)</translation>
     </message>
+    <message>
+        <source>回顧 -&gt;</source>
+        <translation>REVIEW</translation>
+    </message>
 </context>
 <context>
     <name>howToPlay</name>
@@ -223,6 +227,13 @@ Right-click the board or the status strip to turn sound effects and music on or 
     </message>
 </context>
 <context>
+    <name>tavrin::EndWindow</name>
+    <message>
+        <source>恭喜你贏了！做得好！</source>
+        <translation>Congratulations, you won! Well done!</translation>
+    </message>
+</context>
+<context>
     <name>tavrin::FindBar</name>
     <message>
         <source>尋找 (Find):</source>
@@ -343,6 +354,101 @@ Right-click the board or the status strip to turn sound effects and music on or 
     <message>
         <source>✔ 正確</source>
         <translation>✔ Right</translation>
+    </message>
+</context>
+<context>
+    <name>tavrin::ReviewWindow</name>
+    <message>
+        <source>你贏了！</source>
+        <translation>You won!</translation>
+    </message>
+    <message>
+        <source>擲骰次數用完了。</source>
+        <translation>You ran out of throws.</translation>
+    </message>
+    <message>
+        <source>結果 (Result)</source>
+        <translation>Result</translation>
+    </message>
+    <message>
+        <source>最後得分：%1。問答答對 %2 題，共 %3 題。</source>
+        <translation>Final score: %1. Quiz answers right: %2 of %3.</translation>
+    </message>
+    <message>
+        <source>再讀一次 (Questions to read again)</source>
+        <translation>Questions to read again</translation>
+    </message>
+    <message>
+        <source>沒有答錯的題目。</source>
+        <translation>No answer was wrong.</translation>
+    </message>
+    <message>
+        <source>正確答案：%1</source>
+        <translation>The right answer: %1</translation>
+    </message>
+    <message>
+        <source>沒有。</source>
+        <translation>None.</translation>
+    </message>
+    <message>
+        <source>健康習慣 (Healthy habits)</source>
+        <translation>Healthy habits</translation>
+    </message>
+    <message>
+        <source>風險因素 (Risks)</source>
+        <translation>Risks</translation>
+    </message>
+    <message>
+        <source>甚麼是冠心病 (What it is)</source>
+        <translation>What coronary heart disease is</translation>
+    </message>
+    <message>
+        <source>風險因素 (Risk factors)</source>
+        <translation>Risk factors</translation>
+    </message>
+    <message>
+        <source>警告徵狀 (Warning signs)</source>
+        <translation>Warning signs and what to do</translation>
+    </message>
+    <message>
+        <source>預防 (Prevention)</source>
+        <translation>Prevention</translation>
+    </message>
+    <message>
+        <source>資訊中心 (Info Center)</source>
+        <translation>Info Center</translation>
+    </message>
+    <message>
+        <source>這部電腦上的最佳成績 (Best games)</source>
+        <translation>Best games on this computer</translation>
+    </message>
+    <message>
+        <source>日期 (Date)</source>
+        <translation>Date</translation>
+    </message>
+    <message>
+        <source>分數 (Score)</source>
+        <translation>Score</translation>
+    </message>
+    <message>
+        <source>答對 (Right)</source>
+        <translation>Answers right</translation>
+    </message>
+    <message>
+        <source>贏 (Won)</source>
+        <translation>Won</translation>
+    </message>
+    <message>
+        <source>輸 (Lost)</source>
+        <translation>Lost</translation>
+    </message>
+    <message>
+        <source>回顧 (Review)</source>
+        <translation>Review</translation>
+    </message>
+    <message>
+        <source>關閉 (Close)</source>
+        <translation>Close</translation>
     </message>
 </context>
 <context>

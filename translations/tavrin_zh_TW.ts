@@ -40,6 +40,10 @@
         <source>(分 數)</source>
         <translation>(分 數)</translation>
     </message>
+    <message>
+        <source>回顧 -&gt;</source>
+        <translation>回顧 -&gt;</translation>
+    </message>
 </context>
 <context>
     <name>howToPlay</name>
@@ -223,6 +227,13 @@ in the status window<byte value="xd"/>
     </message>
 </context>
 <context>
+    <name>tavrin::EndWindow</name>
+    <message>
+        <source>恭喜你贏了！做得好！</source>
+        <translation>恭喜你贏了！做得好！</translation>
+    </message>
+</context>
+<context>
     <name>tavrin::FindBar</name>
     <message>
         <source>尋找 (Find):</source>
@@ -343,6 +354,101 @@ in the status window<byte value="xd"/>
     <message>
         <source>✔ 正確</source>
         <translation>✔ 正確</translation>
+    </message>
+</context>
+<context>
+    <name>tavrin::ReviewWindow</name>
+    <message>
+        <source>你贏了！</source>
+        <translation>你贏了！</translation>
+    </message>
+    <message>
+        <source>擲骰次數用完了。</source>
+        <translation>擲骰次數用完了。</translation>
+    </message>
+    <message>
+        <source>結果 (Result)</source>
+        <translation>結果 (Result)</translation>
+    </message>
+    <message>
+        <source>最後得分：%1。問答答對 %2 題，共 %3 題。</source>
+        <translation>最後得分：%1。問答答對 %2 題，共 %3 題。</translation>
+    </message>
+    <message>
+        <source>再讀一次 (Questions to read again)</source>
+        <translation>再讀一次 (Questions to read again)</translation>
+    </message>
+    <message>
+        <source>沒有答錯的題目。</source>
+        <translation>沒有答錯的題目。</translation>
+    </message>
+    <message>
+        <source>正確答案：%1</source>
+        <translation>正確答案：%1</translation>
+    </message>
+    <message>
+        <source>沒有。</source>
+        <translation>沒有。</translation>
+    </message>
+    <message>
+        <source>健康習慣 (Healthy habits)</source>
+        <translation>健康習慣 (Healthy habits)</translation>
+    </message>
+    <message>
+        <source>風險因素 (Risks)</source>
+        <translation>危險因子 (Risks)</translation>
+    </message>
+    <message>
+        <source>甚麼是冠心病 (What it is)</source>
+        <translation>什麼是冠心病 (What it is)</translation>
+    </message>
+    <message>
+        <source>風險因素 (Risk factors)</source>
+        <translation>危險因子 (Risk factors)</translation>
+    </message>
+    <message>
+        <source>警告徵狀 (Warning signs)</source>
+        <translation>警訊症狀 (Warning signs)</translation>
+    </message>
+    <message>
+        <source>預防 (Prevention)</source>
+        <translation>預防 (Prevention)</translation>
+    </message>
+    <message>
+        <source>資訊中心 (Info Center)</source>
+        <translation>資訊中心 (Info Center)</translation>
+    </message>
+    <message>
+        <source>這部電腦上的最佳成績 (Best games)</source>
+        <translation>這台電腦上的最佳成績 (Best games)</translation>
+    </message>
+    <message>
+        <source>日期 (Date)</source>
+        <translation>日期 (Date)</translation>
+    </message>
+    <message>
+        <source>分數 (Score)</source>
+        <translation>分數 (Score)</translation>
+    </message>
+    <message>
+        <source>答對 (Right)</source>
+        <translation>答對 (Right)</translation>
+    </message>
+    <message>
+        <source>贏 (Won)</source>
+        <translation>贏 (Won)</translation>
+    </message>
+    <message>
+        <source>輸 (Lost)</source>
+        <translation>輸 (Lost)</translation>
+    </message>
+    <message>
+        <source>回顧 (Review)</source>
+        <translation>回顧 (Review)</translation>
+    </message>
+    <message>
+        <source>關閉 (Close)</source>
+        <translation>關閉 (Close)</translation>
     </message>
 </context>
 <context>

@@ -55,6 +55,12 @@ WindowDesign endWindowLayout() {
     ControlDesign next = english({"nextLink", "Label4"}, 3360, 2640, 1095, 375, "NEXT ->", 12);
     next.textColor = QColor(0xC0, 0xFF, 0xC0);
 
+    // Learning mode's way to the review of the game, beside NEXT on the first page.
+    ControlDesign review = english({"reviewLink", ""}, 2280, 2640, 1020, 375,
+                                   QT_TRANSLATE_NOOP("endWindow", "回顧 ->"), 12);
+    review.textColor = QColor(0xC0, 0xFF, 0xC0);
+    review.visible = false;
+
     ControlDesign score = chinese({"score", "lblScore"}, 2760, 1560, 1695, 255,
                                   QT_TRANSLATE_NOOP("endWindow", "(分 數)"));
     score.alignRight = true;
@@ -71,6 +77,7 @@ WindowDesign endWindowLayout() {
         english({"credit", "Label5"}, 360, 3480, 2775, 375,
                 QString("Created by: ") + config::kAuthor, 12),
         next,
+        review,
         chinese({"cheer", "Label3"}, 2160, 2160, 2415, 255,
                 QT_TRANSLATE_NOOP("endWindow", "加油！下次再努力呀！")),
         score,

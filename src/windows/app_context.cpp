@@ -39,6 +39,7 @@ AppContext::AppContext(Options opts, const rules::Clock& c, std::unique_ptr<Soun
                   << settingsFile.problem().toStdString() << "\n";
     session.setMode(gameModeOf(options, settings.learningMode));
     session.addListener(sessionLog);
+    session.addListener(review);
 }
 
 void AppContext::chooseLearningMode(bool on) {

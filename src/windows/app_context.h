@@ -5,6 +5,7 @@
 #include "platform/player_settings.h"
 #include "rules/clock.h"
 #include "rules/event_log.h"
+#include "rules/game_review.h"
 #include "rules/game_session.h"
 #include "rules/random.h"
 #include "rules/session_log.h"
@@ -63,6 +64,8 @@ public:
     rules::GameSession session;
     // The first listener, so that an event is logged before any window shows it.
     rules::SessionLog sessionLog{session, log};
+    // What the end of a learning-mode game looks back on.
+    rules::GameReview review{session};
     MessageBoxes messages;
     Desktop desktop;
     SettingsFile settingsFile;

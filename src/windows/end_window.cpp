@@ -1,9 +1,13 @@
 #include "windows/end_window.h"
 
+#include "controls/accessible.h"
 #include "controls/label_control.h"
 #include "layouts/window_layouts.h"
 #include "windows/app_context.h"
 #include "windows/links.h"
+#include "windows/review_window.h"
+
+#include <QDate>
 
 namespace tavrin {
 
@@ -13,12 +17,37 @@ EndWindow::EndWindow(AppContext& ctx) : GameWindow(ctx, layout::endWindowLayout(
     connect(&label("homeLink"), &LabelControl::clicked, this, &EndWindow::onHomeClicked);
     connect(&label("helpLink"), &LabelControl::clicked, this, &EndWindow::onHelpClicked);
     connect(&label("infoLink"), &LabelControl::clicked, this, &EndWindow::onInfoClicked);
+    connect(&label("reviewLink"), &LabelControl::clicked, this, &EndWindow::onReviewClicked);
 }
 
 void EndWindow::onLoad() {
     label("score").setCaption(QString::number(ctx.session.state().score));
     linksShown_ = false;
     ctx.log.write("end", {rules::EventLog::field("score", ctx.session.state().score)});
+    if (ctx.session.mode() == rules::GameMode::Learning)
+        showLearningModeEnd();
+}
+
+// A winner is congratulated (the design's line cheers on a player who ran out of throws), the
+// review is offered, and the game joins the best games on this computer.
+void EndWindow::showLearningModeEnd() {
+    if (ctx.review.won())
+        label("cheer").setCaption(tr("恭喜你贏了！做得好！"));
+    label("reviewLink").show();
+    accessible::setRole(label("reviewLink"), accessible::Role::Link);
+    label("reviewLink").setFocusPolicy(Qt::TabFocus);
+    const rules::GameRecord game{QDate::currentDate().toString(Qt::ISODate).toStdString(),
+                                 ctx.session.state().score, ctx.review.won(),
+                                 ctx.review.answersRight(), ctx.review.answersGiven()};
+    ctx.settings.bestGames = rules::withGame(ctx.settings.bestGames, game);
+    ctx.saveSettings();
+}
+
+void EndWindow::onReviewClicked() {
+    auto* review = new ReviewWindow(ctx, *this);
+    review->show();
+    review->raise();
+    review->activateWindow();
 }
 
 void EndWindow::onNextClicked() {
@@ -33,7 +62,7 @@ void EndWindow::onNextClicked() {
 }
 
 void EndWindow::showSecondPage() {
-    for (const char* name : {"thanks", "scoreHeading", "score", "cheer"})
+    for (const char* name : {"thanks", "scoreHeading", "score", "cheer", "reviewLink"})
         label(name).hide();
     struct Place {
         const char* name;

@@ -17,6 +17,8 @@ public:
     void onHomeClicked();
     void onHelpClicked();
     void onInfoClicked();
+    // Learning mode: the review of the game that has just ended.
+    void onReviewClicked();
 
     bool linksShown() const { return linksShown_; }
 
@@ -25,6 +27,7 @@ protected:
 
 private:
     void showSecondPage();
+    void showLearningModeEnd();
 
     bool linksShown_ = false;
 };

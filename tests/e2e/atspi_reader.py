@@ -261,8 +261,56 @@ def check_end():
     expect_all_named(end)
 
 
+def log_lines(path, kind):
+    return [dict(word.split("=", 1) for word in l.split()[1:])
+            for l in open(path, encoding="utf-8").read().splitlines() if l.startswith(kind + " ")]
+
+
+def check_learning_quiz(quiz_file, log):
+    """Learning mode: five answers with the first button, each explained in a control the
+    reader finds by name, naming the right choice the question file gives; then Enter."""
+    lines = read_lines(quiz_file)
+    quiz = frame(r"^Game1  -  ")
+    before = len(log_lines(log, "feedback"))
+    numbers = set()
+    for n in range(1, 6):
+        subprocess.run(["xdotool", "key", "1"], check=True)
+        said = wait_for(f"feedback {n}", lambda: log_lines(log, "feedback")[before + n - 1]
+                        if len(log_lines(log, "feedback")) >= before + n else None)
+        number, answer = int(said["number"]), int(said["answer"])
+        if number in numbers:
+            fail(f"question {number} asked twice in one quiz")
+        numbers.add(number)
+        if answer != int(float(lines[6 * (number - 1) + 4])):
+            fail(f"feedback names button {answer} for question {number}, the file another")
+        choice = lines[6 * (number - 1) + 1 + answer]
+        feedback = expect_control(quiz, "label", r"^解釋 \(Explanation\)$")
+        wait_for(f"the feedback naming '{choice}'",
+                 lambda: f"{answer + 1}) {choice}" in feedback.description)
+        if said["right"] == "0" and "答錯" not in feedback.description:
+            fail(f"a wrong answer explained as: {feedback.description}")
+        subprocess.run(["xdotool", "key", "Return"], check=True)
+
+
+def check_review(log):
+    end = frame(r"^Bye Bye$")
+    press(expect_control(end, "link", r"^回顧"))
+    review = frame(r"^回顧 \(Review\)$")
+    page = wait_for("the review's page", lambda: next(
+        (c for c in controls(review) if c.name == "回顧 (Review)" and c.childCount >= 0
+         and c.getRoleName() != "push button"), None))
+    said = wait_for("the review in the log", lambda: last_log_line(log, "review"))
+    missed = int(said["missed"])
+    if missed < 1:
+        fail("the review lists no wrong answer after wrong answers")
+    text = page.queryText().getText(0, -1)
+    if "再讀一次" not in text or "最佳成績" not in text:
+        fail(f"the review reads: {text[:200]}")
+
+
 CHECKS = {"start": check_start, "playing": check_playing, "throw": check_throw,
-          "quiz": check_quiz, "target": check_target, "end": check_end}
+          "quiz": check_quiz, "target": check_target, "end": check_end,
+          "learning-quiz": check_learning_quiz, "review": check_review}
 
 if __name__ == "__main__":
     if len(sys.argv) < 2 or sys.argv[1] not in CHECKS:

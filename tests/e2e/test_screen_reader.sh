@@ -53,4 +53,35 @@ key Return
 window_wait_gone "$box" 5
 window_wait '^Bye Bye$' 5 >/dev/null
 $READER end || fail "the end window, read from outside"
+
+# Learning mode: a quiz answered (wrongly, mostly) is explained answer by answer, then a game
+# to its end opens the review. Squares 1 to 6 open quizzes, the rest win the game.
+game_stop
+content_copy
+set_squares 1 6 33301
+set_squares 7 37 5000
+E2E_MODE=learning game_start --seed 3
+window_wait '^Start$' 10 >/dev/null
+key Return
+playing_windows_wait 10
+for ((throw = 1; throw <= 12; throw++)); do
+    key space
+    log_wait_count '^(throw|win) ' "$throw" 5 >/dev/null
+    [ "$(log_count '^win')" = 0 ] || break
+    if [ "$(log_count '^open game=quiz')" -gt "$(log_count '^bonus ')" ]; then
+        window_wait '^Game1' 10 >/dev/null
+        $READER learning-quiz "$GAME_CONTENT/gm1_data.txt" "$E2E_LOG" ||
+            fail "the learning-mode quiz, read from outside"
+        box=$(message_box_wait 5)
+        key Return
+        window_wait_gone "$box" 5
+        log_wait_count '^bonus ' "$(log_count '^open game=quiz')" 5 >/dev/null
+    fi
+done
+box=$(message_box_wait 5) # the win
+key Return
+window_wait_gone "$box" 5
+window_wait '^Bye Bye$' 5 >/dev/null
+$READER review "$E2E_LOG" || fail "the review, read from outside"
+screenshot learning-review
 pass
