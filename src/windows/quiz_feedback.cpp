@@ -20,9 +20,16 @@ QuizFeedback::QuizFeedback(QWidget& quizWindow, const QRect& box) : QLabel(&quiz
     hide();
 }
 
+// How to go on closes the text when it fits; it is always in the tooltip and read out.
 void QuizFeedback::present(const QString& text) {
-    setText(text);
-    setAccessibleDescription(text);
+    const QString hint = tr("（按 Enter、空白鍵或按一下繼續）");
+    const QRect area = contentsRect().adjusted(margin(), margin(), -margin(), -margin());
+    const QString withHint = text + "\n" + hint;
+    const bool fits =
+        fontMetrics().boundingRect(area, Qt::TextWordWrap, withHint).height() <= area.height();
+    setText(fits ? withHint : text);
+    setToolTip(hint);
+    setAccessibleDescription(withHint);
     show();
     raise();
     setFocus(Qt::OtherFocusReason);
@@ -59,7 +66,7 @@ QString feedbackText(bool right, const QString& rightChoice, const QString& expl
     text += " " + QuizFeedback::tr("正確答案：%1").arg(rightChoice);
     if (!explanation.isEmpty())
         text += "\n" + explanation;
-    return text + "\n" + QuizFeedback::tr("（按 Enter、空白鍵或按一下繼續）");
+    return text;
 }
 
 } // namespace tavrin

@@ -28,8 +28,8 @@ private:
     void finish();
 };
 
-// The feedback's text: the verdict, the right answer with its number, the explanation when
-// the set has one, and how to go on.
+// The feedback's text: the verdict, the right answer with its number, and the explanation when
+// the set has one.
 QString feedbackText(bool right, const QString& rightChoice, const QString& explanation);
 
 } // namespace tavrin

@@ -128,6 +128,43 @@ private slots:
         }
     }
 
+    // Learning mode's feedback on every question, wrong and naming the longest right choice
+    // the set could have there, fits the quiz window's feedback box.
+    void everyExplanationFitsTheFeedback_data() { everySet(); }
+    void everyExplanationFitsTheFeedback() {
+        QFETCH(QString, set);
+        Translations translations;
+        QVERIFY(translations.use(set, qEnvironmentVariable("TAVRIN_TRANSLATIONS_ROOT")));
+        Options options;
+        options.dataRoot = dataRoot();
+        options.language = set;
+        options.mute = true;
+        rules::SystemClock clock;
+        AppContext ctx(options, clock);
+        QuizFeedback& feedback = ctx.windows.load<QuizWindow>().feedback();
+        const QRect area = feedback.contentsRect().adjusted(feedback.margin(), feedback.margin(),
+                                                            -feedback.margin(), -feedback.margin());
+        const auto lines = rules::readContentLines(setDir(set), "gm1_data.txt");
+        const auto why = rules::readContentLines(setDir(set), "gm1_why.txt");
+        for (int k = 0; k < 30; ++k) {
+            QString longest;
+            for (int c = 1; c <= 3; ++c) {
+                const QString choice =
+                    QString("%1) ").arg(c) + QString::fromStdString(lines[6 * k + c]);
+                if (choice.size() > longest.size())
+                    longest = choice;
+            }
+            const QString text =
+                feedbackText(false, longest, QString::fromStdString(why.at(std::size_t(k))));
+            const int height =
+                feedback.fontMetrics().boundingRect(area, Qt::TextWordWrap, text).height();
+            QVERIFY2(
+                height <= area.height(),
+                qPrintable(
+                    QString("question %1: %2 px of %3").arg(k + 1).arg(height).arg(area.height())));
+        }
+    }
+
     // The windows as each set shows them, both pages of the end window and the win text too.
     void everyCaptionFitsItsBox_data() { everySet(); }
     void everyCaptionFitsItsBox() {

@@ -12,6 +12,7 @@
 #include "windows/drag_handle.h"
 #include "windows/end_window.h"
 #include "windows/quiz_window.h"
+#include "windows/review_window.h"
 #include "windows/start_window.h"
 #include "windows/status_strip.h"
 #include "windows/target_game_window.h"
@@ -90,6 +91,7 @@ int main(int argc, char* argv[]) {
     translations.use(options.language, options.dataRoot);
     options.seed = 2024;
     options.mute = true;
+    options.classic = true; // the windows as first made; learning mode's come last
     StillClock clock;
     AppContext ctx(options, clock);
     ctx.messages.answerer = [](auto&&...) { return MessageBoxes::Answer::Ok; };
@@ -129,5 +131,18 @@ int main(int argc, char* argv[]) {
     render.save(end, "end-window");
     end.onNextClicked();
     render.save(end, "end-window-links");
+    ctx.windows.unload<EndWindow>();
+
+    // Learning mode: a wrong answer explained, and the review of the game at its end.
+    ctx.session.setMode(rules::GameMode::Learning);
+    QuizWindow& learningQuiz = ctx.windows.show<QuizWindow>();
+    learningQuiz.onAnswerClicked(0);
+    render.save(learningQuiz, "learning-quiz-feedback");
+    ctx.windows.unload<QuizWindow>();
+    EndWindow& learningEnd = ctx.windows.show<EndWindow>();
+    render.save(learningEnd, "learning-end-window");
+    learningEnd.onReviewClicked();
+    if (auto* review = learningEnd.findChild<ReviewWindow*>())
+        render.save(*review, "learning-review");
     return 0;
 }
