@@ -29,6 +29,9 @@ class PlayerSettingsTest : public QObject {
         settings.volumePercent = 50;
         settings.handlePlace = QPoint(-20, 615);
         settings.language = "en";
+        settings.learningMode = false;
+        settings.bestGames = {{"2026-12-07", 5100, true, 12, 15},
+                              {"2026-12-06", 4000, false, 3, 20}};
         return settings;
     }
 
@@ -74,7 +77,8 @@ private slots:
 
     void valuesTheGameDoesNotWriteGiveTheirDefaults() {
         writeRaw("[sound]\neffects=maybe\nmusic=false\nvolume=33\n"
-                 "[group]\nhandleX=12\nhandleY=far\n[game]\nlanguage=fr\n");
+                 "[group]\nhandleX=12\nhandleY=far\n[game]\nlanguage=fr\nlearningMode=no\n"
+                 "[best]\n1=2026-12-07 5100 won 16/15\n");
         PlayerSettings expected;
         expected.musicOn = false; // the one value that is as the game writes it
         QCOMPARE(SettingsFile(path()).read(), expected);
@@ -149,13 +153,16 @@ private slots:
         QVERIFY(first.write(a));
         b.volumePercent = 50;
         b.language = "en";
+        b.bestGames = {{"2026-12-07", 4000, false, 1, 5}};
         QVERIFY(second.write(b));
         a.musicOn = true; // changed back: written although it is the default again
         a.handlePlace = QPoint(3, 4);
+        a.bestGames = {{"2026-12-07", 5000, true, 5, 5}}; // both games' ends are kept
         QVERIFY(first.write(a));
         PlayerSettings expected;
         expected.volumePercent = 50;
         expected.language = "en";
+        expected.bestGames = {{"2026-12-07", 5000, true, 5, 5}, {"2026-12-07", 4000, false, 1, 5}};
         expected.handlePlace = QPoint(3, 4);
         QCOMPARE(SettingsFile(path()).read(), expected);
     }
