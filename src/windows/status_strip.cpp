@@ -1,5 +1,6 @@
 #include "windows/status_strip.h"
 
+#include "art/pictures.h"
 #include "controls/image_control.h"
 #include "controls/label_control.h"
 #include "controls/picture_box.h"
@@ -23,7 +24,11 @@ StatusStrip::StatusStrip(AppContext& ctx) : GameWindow(ctx, layout::statusStripL
     GameMenu::attachTo(*this, ctx);
 }
 
+// The Hong Kong edition keeps the word plate as first drawn; the translations name the count
+// by what it counts.
 void StatusStrip::onLoad() {
+    if (ctx.options.language != "zh-HK")
+        image("trialWord").setPicture(picture("picWordThrows"));
     listenToSession();
     standingChanged();
 }

@@ -35,6 +35,9 @@ std::vector<Picture> catalogue() {
         [](QPainter& p) { drawWordPlate(p, "SCORE", QSizeF(86, 37)); });
     add("picWordTrial", 70, 37, true,
         [](QPainter& p) { drawWordPlate(p, "TRIAL", QSizeF(70, 37)); });
+    // The English edition's word for the throw count, on a plate of the same size.
+    add("picWordThrows", 70, 37, true,
+        [](QPainter& p) { drawWordPlate(p, "THROWS", QSizeF(70, 37)); });
     add("picShieldInfo", 40, 50, true, drawShieldInfo);
     add("picShieldHelp", 40, 50, true, drawShieldHelp);
     add("picShieldSearch", 40, 50, true, drawShieldSearch);
