@@ -40,8 +40,9 @@ const Entry catalogue[] = {
     {"picWood", 420, 247, false},       {"picGreenBall", 132, 131, false},
     {"picGreenBands", 486, 148, false}, {"icoCreature", 32, 32, true},
     {"picWordScore", 86, 37, true},     {"picWordTrial", 70, 37, true},
-    {"picShieldInfo", 40, 50, true},    {"picShieldHelp", 40, 50, true},
-    {"picShieldSearch", 40, 50, true},  {"picShieldExit", 40, 50, true},
+    {"picWordThrows", 70, 37, true},    {"picShieldInfo", 40, 50, true},
+    {"picShieldHelp", 40, 50, true},    {"picShieldSearch", 40, 50, true},
+    {"picShieldExit", 40, 50, true},
 };
 
 // A picture's name in the resource and in the art folder, without the extension.
