@@ -28,7 +28,12 @@ GameMenu::GameMenu(AppContext& ctx, GameWindow& window) : QMenu(&window) {
     QAction* howToPlay = addAction(tr("玩法 (How to play)"));
     howToPlay->setObjectName("howToPlay");
     connect(howToPlay, &QAction::triggered, &window, [&ctx, &window] {
-        QTimer::singleShot(0, &window, [&ctx] { ctx.windows.show<HowToPlayWindow>().raise(); });
+        QTimer::singleShot(0, &window, [&ctx] {
+            // It takes the keyboard, so that its Esc closes it rather than reach the board.
+            HowToPlayWindow& shown = ctx.windows.show<HowToPlayWindow>();
+            shown.raise();
+            shown.activateWindow();
+        });
     });
     QAction* about = addAction(tr("關於 Tavrin (About Tavrin)"));
     about->setObjectName("about");
@@ -89,11 +94,13 @@ void GameMenu::addLanguages(AppContext& ctx) {
 void GameMenu::attachTo(GameWindow& window, AppContext& ctx) {
     window.setContextMenuPolicy(Qt::CustomContextMenu);
     connect(&window, &QWidget::customContextMenuRequested, &window,
-            [&window, &ctx](const QPoint& at) {
-                auto* menu = new GameMenu(ctx, window);
-                connect(menu, &QMenu::aboutToHide, menu, &QObject::deleteLater);
-                menu->popup(window.mapToGlobal(at));
-            });
+            [&window, &ctx](const QPoint& at) { popUp(window, ctx, window.mapToGlobal(at)); });
+}
+
+void GameMenu::popUp(GameWindow& window, AppContext& ctx, const QPoint& globalAt) {
+    auto* menu = new GameMenu(ctx, window);
+    connect(menu, &QMenu::aboutToHide, menu, &QObject::deleteLater);
+    menu->popup(globalAt);
 }
 
 } // namespace tavrin

@@ -8,7 +8,8 @@ namespace tavrin {
 class AppContext;
 class GameWindow;
 
-// The menu on the right button of the board and the status strip: sound effects and music on
+// The menu on the right button of the board and the status strip (and on the keyboard's menu
+// key and Shift+F10 anywhere on the playing screen): sound effects and music on
 // or off, the volume, the language of the next game, "How to play" and "About Tavrin". It
 // shows the choices as they stand when it opens; each entry acts at once, except the
 // language, which the game in play keeps.
@@ -17,8 +18,11 @@ class GameMenu : public QMenu {
 public:
     GameMenu(AppContext& ctx, GameWindow& window);
 
-    // Gives the window this menu on its right button (and on the keyboard's menu key).
+    // Gives the window this menu on its right button.
     static void attachTo(GameWindow& window, AppContext& ctx);
+    // Opens a menu of the window's own at a point on the screen (the menu key and Shift+F10
+    // open it at the control with the focus); it goes once closed.
+    static void popUp(GameWindow& window, AppContext& ctx, const QPoint& globalAt);
 
 private:
     void addChoice(const char* name, const QString& text, bool checked,

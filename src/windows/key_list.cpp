@@ -25,10 +25,14 @@ const KeyUse kKeyUses[] = {
     {"Playing screen", "Esc or the close box in that question", "No, the game goes on"},
     {"Playing screen", "Arrow keys", "move the windows 10 pixels (with Shift: 1 pixel)",
      "dragHandle", "handle"},
+    {"Playing screen", "Menu key or Shift+F10", "the game's menu (sound, language, help, About)"},
     {"Quiz", "1, 2, 3", "answer (or Tab to a button and Space)"},
-    {"Target game (played with the mouse)", "Esc", "close it, with no bonus"},
+    {"Target game", "Tab or arrow keys", "aim at the next target (Shift+Tab, Left or Up: back)"},
+    {"Target game", "Space or Enter", "shoot the target aimed at"},
+    {"Target game", "Esc", "close it, with no bonus"},
     {"End window", "Enter or Space", "NEXT ->, then END ->"},
     {"End window", "Tab", "the links in turn; Enter opens one"},
+    {"How to play and help windows", "Esc", "close the window; the game goes on"},
     {"Any game window", "M", "turn all sound off or on again"},
 };
 

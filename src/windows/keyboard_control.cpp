@@ -6,6 +6,8 @@
 #include "windows/board_window.h"
 #include "windows/die_window.h"
 #include "windows/drag_handle.h"
+#include "windows/game_menu.h"
+#include "windows/how_to_play_window.h"
 #include "windows/quiz_window.h"
 #include "windows/status_strip.h"
 #include "windows/target_game_window.h"
@@ -37,6 +39,13 @@ int answerFor(const QKeyEvent& key) {
     return -1;
 }
 
+// The keyboard's way to the right-click menu: the menu key, or Shift+F10.
+bool isMenuKey(const QKeyEvent& key) {
+    const Qt::KeyboardModifiers modifiers = key.modifiers() & ~Qt::KeypadModifier;
+    return (key.key() == Qt::Key_Menu && modifiers == Qt::NoModifier) ||
+           (key.key() == Qt::Key_F10 && modifiers == Qt::ShiftModifier);
+}
+
 } // namespace
 
 KeyboardControl::KeyboardControl(AppContext& ctx) : ctx_(ctx) {
@@ -55,16 +64,25 @@ bool KeyboardControl::eventFilter(QObject* watched, QEvent* event) {
         return false;
     const auto& key = *static_cast<QKeyEvent*>(event);
     if (isPlayingScreen(*window))
-        return onPlayingScreen(key);
+        return onPlayingScreen(*window, key);
     if (auto* quiz = qobject_cast<QuizWindow*>(window))
         return inQuiz(*quiz, key);
     if (auto* game = qobject_cast<TargetGameWindow*>(window))
         return inTargetGame(*game, key);
+    if (qobject_cast<HowToPlayWindow*>(window) && key.key() == Qt::Key_Escape) {
+        window->close(); // a page to read: Esc puts it away, the game goes on
+        return true;
+    }
     return false;
 }
 
-bool KeyboardControl::onPlayingScreen(const QKeyEvent& key) {
+bool KeyboardControl::onPlayingScreen(GameWindow& window, const QKeyEvent& key) {
     const bool once = !key.isAutoRepeat(); // a held key repeats only the arrows
+    if (isMenuKey(key)) {
+        if (once)
+            openMenu(window);
+        return true;
+    }
     if (isActivationKey(key)) {
         if (DieWindow* die = staying(ctx_.windows.find<DieWindow>()); die && once)
             die->onDieClicked();
@@ -117,6 +135,12 @@ void KeyboardControl::moveGroup(int dx, int dy) {
     handle->keepPlace();
 }
 
+// At the control with the focus, as a right click there would open it.
+void KeyboardControl::openMenu(GameWindow& window) {
+    const QWidget* at = window.focusWidget() ? window.focusWidget() : &window;
+    GameMenu::popUp(window, ctx_, at->mapToGlobal(at->rect().center()));
+}
+
 bool KeyboardControl::inQuiz(QuizWindow& quiz, const QKeyEvent& key) {
     const int answer = answerFor(key);
     if (answer < 0)
@@ -126,12 +150,25 @@ bool KeyboardControl::inQuiz(QuizWindow& quiz, const QKeyEvent& key) {
     return true;
 }
 
-// The target game is about aiming with the mouse; the keyboard can only leave it.
+// Tab and the arrow keys aim from target to target; Esc leaves.
 bool KeyboardControl::inTargetGame(TargetGameWindow& game, const QKeyEvent& key) {
-    if (key.key() != Qt::Key_Escape)
+    switch (key.key()) {
+    case Qt::Key_Escape:
+        game.close(); // as the close box does: no bonus
+        return true;
+    case Qt::Key_Tab:
+    case Qt::Key_Right:
+    case Qt::Key_Down:
+        game.moveAim(true);
+        return true;
+    case Qt::Key_Backtab:
+    case Qt::Key_Left:
+    case Qt::Key_Up:
+        game.moveAim(false);
+        return true;
+    default:
         return false;
-    game.close(); // as the close box does: no bonus
-    return true;
+    }
 }
 
 } // namespace tavrin

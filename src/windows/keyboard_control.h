@@ -7,6 +7,7 @@ class QKeyEvent;
 namespace tavrin {
 
 class AppContext;
+class GameWindow;
 class QuizWindow;
 class TargetGameWindow;
 
@@ -24,7 +25,8 @@ protected:
     bool eventFilter(QObject* watched, QEvent* event) override;
 
 private:
-    bool onPlayingScreen(const QKeyEvent& key);
+    bool onPlayingScreen(GameWindow& window, const QKeyEvent& key);
+    void openMenu(GameWindow& window);
     bool inQuiz(QuizWindow& quiz, const QKeyEvent& key);
     bool inTargetGame(TargetGameWindow& game, const QKeyEvent& key);
     // As a drag of the handle by this many pixels would.

@@ -19,6 +19,16 @@ QRect feedbackBox(QWidget& question, QWidget& choices, QWidget& button) {
     return box;
 }
 
+// The points keep a blank's room from the box's right edge, as the first caption ("Score: 0 ")
+// does with its trailing blank; the captions after an answer have none and would touch the frame.
+// The frame's margin is the same on every side.
+void keepRoomOnTheRight(LabelControl& score) {
+    QMargins margins = score.contentsMargins();
+    const int room = score.text().endsWith(' ') ? 0 : score.fontMetrics().horizontalAdvance(' ');
+    margins.setRight(margins.left() + room);
+    score.setContentsMargins(margins);
+}
+
 } // namespace
 
 QuizWindow::QuizWindow(AppContext& ctx)
@@ -31,6 +41,8 @@ QuizWindow::QuizWindow(AppContext& ctx)
         buttonCaptions_ << button("answerButtons", i).text();
     }
     connect(&feedback_, &QuizFeedback::goOn, this, &QuizWindow::goOn);
+    LabelControl& score = label("score");
+    connect(&score, &LabelControl::captionChanged, this, [&score] { keepRoomOnTheRight(score); });
 }
 
 void QuizWindow::onLoad() {

@@ -74,6 +74,15 @@ void TargetGameWindow::onTargetClicked(int target) {
         image("targets", target).hide();
 }
 
+void TargetGameWindow::moveAim(bool forward) {
+    if (!aiming_) {
+        aiming_ = true;
+        for (int i = 0; i < rules::kTargetCount; ++i)
+            image("targets", i).setFocusPolicy(Qt::TabFocus);
+    }
+    focusNextPrevChild(forward);
+}
+
 QString TargetGameWindow::lesson() const {
     if (ctx.session.mode() != rules::GameMode::Learning)
         return {};

@@ -22,6 +22,11 @@ public:
     void onJumpTick();
     void onClockTick();
 
+    // The keyboard's aim is the focus on a target (Space or Enter on it is its click): it moves
+    // over the targets in view. The targets take the focus from the first aim on, so that a
+    // game played with the mouse shows no aim.
+    void moveAim(bool forward);
+
     // The round in play, from the window's opening.
     const rules::TargetRound& round() const { return *round_; }
 
@@ -35,6 +40,7 @@ private:
 
     std::optional<rules::TargetRound> round_; // its countdown starts when the window opens
     int lastHabitShot_ = 1;                   // the healthy habit the lesson names
+    bool aiming_ = false;                     // the keyboard has aimed
 };
 
 } // namespace tavrin

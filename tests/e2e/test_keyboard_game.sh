@@ -2,7 +2,8 @@
 # A whole game played with the keyboard alone, as a pupil who cannot use a mouse plays it: real
 # key presses and not one click. Tab round the start window and Enter on START; the arrows move
 # the group; F1 to F3 and the exit question on the playing screen; Esc in the help window;
-# Space for every throw; 1, 2 and 3 in the quizzes; Esc in the target games; Return in the
+# Shift+F10 to the menu and How to play, Esc there; Space for every throw; 1, 2 and 3 in the
+# quizzes; Tab and Space, then Esc, in the target games; Return in the
 # message boxes; Enter through the end window and one of its links. Nobody hands the focus on
 # but the game itself (there is no window manager), and the log must add up against the board
 # file as in the mouse game.
@@ -54,6 +55,19 @@ for exit_key in Escape ctrl+q; do
 done
 game_expect_running "after answering No"
 
+# --- Shift+F10 opens the menu at the die; its last entry but one is How to play, which takes the
+# keyboard: Esc puts it away and asks nothing -------------------------------------------------
+pace
+key shift+F10
+pace
+key Up Up Return
+how_to=$(window_wait '^How to play$' 5)
+pace
+key Escape
+window_wait_gone "$how_to" 5
+! message_box_find >/dev/null || fail "Esc in How to play asked a question"
+game_expect_running "after Esc in How to play"
+
 # --- the game: Space throws, until the end window ------------------------------------------------
 quiz_by_keys() {
     local quiz box answered
@@ -75,6 +89,12 @@ target_by_keys() {
     local game closed
     game=$(window_wait '^Game2' 10)
     closed=$(log_count '^close game=target$')
+    hits=$(log_count '^hit ')
+    pace
+    key Tab space # the first target, shot as a click would
+    log_wait_count '^hit ' $((hits + 1)) 5
+    [ "$(log_field "$(grep '^hit ' "$E2E_LOG" | tail -n 1)" target)" = 0 ] ||
+        fail "Tab and Space shot another target than the first"
     pace
     key Escape
     window_wait_gone "$game" 5

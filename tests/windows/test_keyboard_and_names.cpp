@@ -11,7 +11,9 @@
 #include "windows/board_window.h"
 #include "windows/die_window.h"
 #include "windows/end_window.h"
+#include "windows/game_menu.h"
 #include "windows/help_window.h"
+#include "windows/how_to_play_window.h"
 #include "windows/key_list.h"
 #include "windows/keyboard_control.h"
 #include "windows/keyboard_focus.h"
@@ -131,6 +133,39 @@ private slots:
         KeyboardGame::press(board, Qt::Key_Q, Qt::ControlModifier);
         KeyboardGame::press(board, Qt::Key_Q); // Q alone is no key of the game
         QCOMPARE(g.boxes, QStringList(2, QString("Tavrin: ") + kExitQuestion));
+    }
+
+    // The menu opens at the focused control; Esc puts How to play away and asks nothing.
+    // Tab and the arrows aim over the targets in view (in learning mode a fallen one is passed
+    // over), and the target's own key shoots it as a click.
+    void menuHowToPlayAndTargetKeys() {
+        KeyboardGame g;
+        g.ctx->session.setMode(rules::GameMode::Learning);
+        g.useBoard({{5, "33302"}});
+        BoardWindow& board = g.start();
+        DieWindow& die = g.ctx->windows.load<DieWindow>();
+        QWidget& face = *die.control("dieFace");
+        KeyboardGame::press(face, Qt::Key_F10, Qt::ShiftModifier);
+        QCOMPARE(die.findChild<GameMenu*>()->pos(), face.mapToGlobal(face.rect().center()));
+        KeyboardGame::press(board, Qt::Key_Menu);
+        KeyboardGame::press(board, Qt::Key_F10); // F10 alone is no key of the game
+        QCOMPARE(board.findChildren<GameMenu*>().size(), 1);
+        KeyboardGame::press(g.ctx->windows.show<HowToPlayWindow>(), Qt::Key_Escape);
+        QVERIFY(!g.ctx->windows.isLoaded<HowToPlayWindow>());
+        QVERIFY(g.boxes.isEmpty());
+
+        g.throwWithKey(board, 5);
+        TargetGameWindow& game = g.ctx->windows.load<TargetGameWindow>();
+        QCOMPARE(game.focusWidget(), nullptr); // played with the mouse, it shows no aim
+        KeyboardGame::press(game, Qt::Key_Tab);
+        KeyboardGame::press(*game.focusWidget(), Qt::Key_Space);
+        QVERIFY(game.image("targets", 0).isHidden());
+        KeyboardGame::press(game, Qt::Key_Right);
+        KeyboardGame::press(game, Qt::Key_Left); // past the fallen one, round to the last
+        QCOMPARE(game.focusWidget(), &game.image("targets", 4));
+        KeyboardGame::press(*game.focusWidget(), Qt::Key_Space, Qt::NoModifier, true);
+        KeyboardGame::press(*game.focusWidget(), Qt::Key_Space);
+        QCOMPARE(game.round().causesHit() + game.round().habitsHit(), 2);
     }
 
     void focusGoesWhereKeysActAndShows() {
