@@ -1,5 +1,7 @@
 #include "platform/clipboard_owner.h"
 
+#include "platform/xcb_atoms.h"
+
 #include <QDeadlineTimer>
 #include <QGuiApplication>
 #include <cstdlib>
@@ -12,18 +14,10 @@ namespace tavrin {
 namespace {
 
 using Connection = std::unique_ptr<xcb_connection_t, decltype(&xcb_disconnect)>;
-template <class Reply> using XcbReply = std::unique_ptr<Reply, decltype(&std::free)>;
-
-xcb_atom_t atom(xcb_connection_t* connection, const char* name) {
-    const XcbReply<xcb_intern_atom_reply_t> reply(
-        xcb_intern_atom_reply(connection, xcb_intern_atom(connection, 0, std::strlen(name), name),
-                              nullptr),
-        &std::free);
-    return reply ? reply->atom : xcb_atom_t{XCB_ATOM_NONE};
-}
+using xcb::atom;
 
 bool hasOwner(xcb_connection_t* connection, xcb_atom_t selection) {
-    const XcbReply<xcb_get_selection_owner_reply_t> reply(
+    const xcb::Reply<xcb_get_selection_owner_reply_t> reply(
         xcb_get_selection_owner_reply(connection, xcb_get_selection_owner(connection, selection),
                                       nullptr),
         &std::free);

@@ -1,5 +1,7 @@
 #include "platform/window_system.h"
 
+#include "platform/xcb_atoms.h"
+
 #include <QGuiApplication>
 #include <QWidget>
 #include <algorithm>
@@ -12,19 +14,11 @@
 namespace tavrin {
 namespace {
 
-template <class Reply> using XcbReply = std::unique_ptr<Reply, decltype(&std::free)>;
-
-xcb_atom_t atom(xcb_connection_t* connection, const char* name) {
-    const XcbReply<xcb_intern_atom_reply_t> reply(
-        xcb_intern_atom_reply(connection, xcb_intern_atom(connection, 0, std::strlen(name), name),
-                              nullptr),
-        &std::free);
-    return reply ? reply->atom : xcb_atom_t{XCB_ATOM_NONE};
-}
+using xcb::atom;
 
 std::vector<xcb_atom_t> atomList(xcb_connection_t* connection, xcb_window_t window,
                                  xcb_atom_t property) {
-    const XcbReply<xcb_get_property_reply_t> reply(
+    const xcb::Reply<xcb_get_property_reply_t> reply(
         xcb_get_property_reply(
             connection, xcb_get_property(connection, 0, window, property, XCB_ATOM_ATOM, 0, 1024),
             nullptr),

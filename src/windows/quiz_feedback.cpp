@@ -23,11 +23,8 @@ QuizFeedback::QuizFeedback(QWidget& quizWindow, const QRect& box) : QLabel(&quiz
 // How to go on closes the text when it fits; it is always in the tooltip and read out.
 void QuizFeedback::present(const QString& text) {
     const QString hint = tr("（按 Enter、空白鍵或按一下繼續）");
-    const QRect area = contentsRect().adjusted(margin(), margin(), -margin(), -margin());
     const QString withHint = text + "\n" + hint;
-    const bool fits =
-        fontMetrics().boundingRect(area, Qt::TextWordWrap, withHint).height() <= area.height();
-    setText(fits ? withHint : text);
+    setText(fits(withHint) ? withHint : text);
     setToolTip(hint);
     setAccessibleDescription(withHint);
     show();
@@ -35,6 +32,11 @@ void QuizFeedback::present(const QString& text) {
     setFocus(Qt::OtherFocusReason);
     QAccessibleEvent shown(this, QAccessible::Alert);
     QAccessible::updateAccessibility(&shown);
+}
+
+bool QuizFeedback::fits(const QString& text) const {
+    const QRect area = contentsRect().adjusted(margin(), margin(), -margin(), -margin());
+    return fontMetrics().boundingRect(area, Qt::TextWordWrap, text).height() <= area.height();
 }
 
 void QuizFeedback::mouseReleaseEvent(QMouseEvent* event) {

@@ -16,6 +16,8 @@ public:
     // Shows the text (plain text: it comes from the content files) and takes the focus.
     void present(const QString& text);
     bool isShown() const { return isVisible(); }
+    // Whether the text, wrapped, stands in the box without being cut.
+    bool fits(const QString& text) const;
 
 signals:
     void goOn();
