@@ -67,7 +67,7 @@ void Autoplay::stepStart() {
         return;
     screenshot("01-start");
     pace_.acted();
-    clickWidget(ctx_.windows.get<StartWindow>().label("startLink"));
+    clickWidget(ctx_.windows.get<StartWindow>().startLink());
 }
 
 void Autoplay::stepBoard() {
@@ -79,7 +79,7 @@ void Autoplay::stepBoard() {
         screenshot(QString("02-board-throw-%1").arg(ctx_.session.state().trial, 2, 10, QChar('0')));
     }
     pace_.acted();
-    clickWidget(ctx_.windows.get<DieWindow>().image("dieFace"));
+    clickWidget(ctx_.windows.get<DieWindow>().face());
 }
 
 void Autoplay::stepEnd() {
@@ -88,7 +88,7 @@ void Autoplay::stepEnd() {
     EndWindow& end = ctx_.windows.get<EndWindow>();
     screenshot(end.linksShown() ? "04-end-links" : "03-end-score");
     pace_.acted();
-    clickWidget(end.label("nextLink"));
+    clickWidget(end.nextLink());
 }
 
 // One picture of each mini-game window as it opens, once it has been drawn.

@@ -35,7 +35,7 @@ void autoplayQuizStep(AppContext& ctx, AutoplayPace& pace) {
     if (!round || round->finished())
         return;
     pace.acted();
-    clickWidget(quiz.button("answerButtons", chooseButton(*round)));
+    clickWidget(quiz.answerButton(chooseButton(*round)));
 }
 
 } // namespace tavrin

@@ -24,7 +24,7 @@ void autoplayTargetStep(AppContext& ctx, AutoplayPace& pace) {
     ++shots;
     const int target =
         shots % kShotsPerMistake == 0 ? kHabits[shots / kShotsPerMistake % 2] : kCauses[shots % 3];
-    clickWidget(ctx.windows.get<TargetGameWindow>().image("targets", target));
+    clickWidget(ctx.windows.get<TargetGameWindow>().target(target));
 }
 
 } // namespace tavrin

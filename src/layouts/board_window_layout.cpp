@@ -26,17 +26,17 @@ WindowDesign boardWindowLayout() {
     w.background = "picOldMap";
 
     ControlDesign character =
-        image({"character", "imgChar"}, -1, 720, 480, 720, 1035, "picCharacter");
+        image({board::character, "imgChar"}, -1, 720, 480, 720, 1035, "picCharacter");
     character.stretch = true;
     w.controls.push_back(character);
     // tiles(37) is the frontmost square, tiles(0) the rearmost.
     for (int i = 37; i >= 0; --i) {
-        ControlDesign tile =
-            image({"squares", "tiles"}, i, kTilePositions[i].left, kTilePositions[i].top, 735, 615);
+        ControlDesign tile = image({board::squares, "tiles"}, i, kTilePositions[i].left,
+                                   kTilePositions[i].top, 735, 615);
         tile.border = Border::Sunken;
         w.controls.push_back(tile);
     }
-    ControlDesign heart = image({"heart", "Image1"}, -1, 3360, 1920, 1065, 1515, "picHeart");
+    ControlDesign heart = image({board::heart, "Image1"}, -1, 3360, 1920, 1065, 1515, "picHeart");
     heart.stretch = true;
     heart.tooltip = QT_TRANSLATE_NOOP("boardWindow", "  加油！！");
     w.controls.push_back(heart);

@@ -17,11 +17,11 @@ WindowDesign dieWindowLayout() {
     w.clientWidth = 2670, w.clientHeight = 2055;
     w.background = "picGreenBall";
 
-    ControlDesign dice = image({"dieFace", "imgDice"}, -1, 480, 240, 1050, 1500);
+    ControlDesign dice = image({die::face, "imgDice"}, -1, 480, 240, 1050, 1500);
     dice.tooltip = QT_TRANSLATE_NOOP("dieWindow", "擲骰子(Click here to throw the dice)");
 
     w.controls = {dice};
-    w.timers = {{"turnTimer", "Timer1", 150, false}};
+    w.timers = {{die::turnTimer, "Timer1", 150, false}};
     return w;
 }
 

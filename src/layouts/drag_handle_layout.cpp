@@ -20,7 +20,7 @@ WindowDesign dragHandleLayout() {
     w.background = "picGreenBall";
     w.icon = "icoCreature";
 
-    ControlDesign handle = image({"handle", "Image1"}, -1, 0, 0, 1980, 3060, "picCharacter");
+    ControlDesign handle = image({handle::handle, "Image1"}, -1, 0, 0, 1980, 3060, "picCharacter");
     handle.stretch = true;
     handle.border = Border::Sunken;
     handle.tooltip =

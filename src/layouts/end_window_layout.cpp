@@ -46,44 +46,45 @@ WindowDesign endWindowLayout() {
     w.clientWidth = 4680, w.clientHeight = 3120;
     w.background = "picWood";
 
-    ControlDesign hint = english({"linksHint", "Label6"}, 1320, 2880, 3255, 255,
+    ControlDesign hint = english({end::linksHint, "Label6"}, 1320, 2880, 3255, 255,
                                  "(You can click on the above links directly)", 8.25, false, false);
     hint.textColor.reset();
     hint.alignRight = true;
     hint.visible = false;
 
-    ControlDesign next = english({"nextLink", "Label4"}, 3360, 2640, 1095, 375, "NEXT ->", 12);
+    ControlDesign next = english({end::nextLink, "Label4"}, 3360, 2640, 1095, 375, "NEXT ->", 12);
     next.textColor = QColor(0xC0, 0xFF, 0xC0);
 
     // Learning mode's way to the review of the game, beside NEXT on the first page.
-    ControlDesign review = english({"reviewLink", ""}, 2280, 2640, 1020, 375,
+    ControlDesign review = english({end::reviewLink, ""}, 2280, 2640, 1020, 375,
                                    QT_TRANSLATE_NOOP("endWindow", "回顧 ->"), 12);
     review.textColor = QColor(0xC0, 0xFF, 0xC0);
     review.visible = false;
 
-    ControlDesign score = chinese({"score", "lblScore"}, 2760, 1560, 1695, 255,
+    ControlDesign score = chinese({end::score, "lblScore"}, 2760, 1560, 1695, 255,
                                   QT_TRANSLATE_NOOP("endWindow", "(分 數)"));
     score.alignRight = true;
 
-    ControlDesign character = image({"character", "Image1"}, -1, 0, 0, 1980, 3060, "picCharacter");
+    ControlDesign character =
+        image({end::character, "Image1"}, -1, 0, 0, 1980, 3060, "picCharacter");
     character.stretch = true;
 
     w.controls = {
         hint,
-        english({"infoLink", "lblUrl3"}, 600, 5160, 2535, 255, "Info Center", 9.75),
-        english({"helpLink", "lblUrl2"}, 600, 4800, 2535, 255, "How to play", 9.75),
-        english({"homeLink", "lblUrl1"}, 600, 4440, 2535, 255, "About Tavrin", 9.75),
-        english({"emailLink", "lblEMail"}, 600, 3960, 2535, 375, emailCaption(), 12),
-        english({"credit", "Label5"}, 360, 3480, 2775, 375,
+        english({end::infoLink, "lblUrl3"}, 600, 5160, 2535, 255, "Info Center", 9.75),
+        english({end::helpLink, "lblUrl2"}, 600, 4800, 2535, 255, "How to play", 9.75),
+        english({end::homeLink, "lblUrl1"}, 600, 4440, 2535, 255, "About Tavrin", 9.75),
+        english({end::emailLink, "lblEMail"}, 600, 3960, 2535, 375, emailCaption(), 12),
+        english({end::credit, "Label5"}, 360, 3480, 2775, 375,
                 QString("Created by: ") + config::kAuthor, 12),
         next,
         review,
-        chinese({"cheer", "Label3"}, 2160, 2160, 2415, 255,
+        chinese({end::cheer, "Label3"}, 2160, 2160, 2415, 255,
                 QT_TRANSLATE_NOOP("endWindow", "加油！下次再努力呀！")),
         score,
-        chinese({"scoreHeading", "Label2"}, 2040, 960, 2415, 255,
+        chinese({end::scoreHeading, "Label2"}, 2040, 960, 2415, 255,
                 QT_TRANSLATE_NOOP("endWindow", "你 的 健 康 分 數 ：")),
-        chinese({"thanks", "Label1"}, 1800, 360, 2775, 255,
+        chinese({end::thanks, "Label1"}, 1800, 360, 2775, 255,
                 QT_TRANSLATE_NOOP("endWindow", "多 謝 使 用 Tavrin")),
         character,
     };

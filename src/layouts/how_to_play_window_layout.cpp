@@ -18,14 +18,13 @@ WindowDesign howToPlayWindowLayout() {
     w.clientWidth = 6300, w.clientHeight = 3705; // the wood picture's own size
     w.background = "picWood";
 
-    ControlDesign title = label({"title", {}}, 120, 120, 3000, 375, "How to Play?");
+    ControlDesign title = label({howToPlay::title}, 120, 120, 3000, 375, "How to Play?");
     title.font = font(kComicFace, 12, true, true);
     title.textColor = activeCaption();
     title.transparent = true;
 
-    ControlDesign text = box(ControlKind::TextBox, {"howToPlay", {}}, -1, 120, 480, 6060, 3105);
+    ControlDesign text = box(ControlKind::TextBox, {howToPlay::text}, -1, 120, 480, 6060, 3105);
     text.caption = howToPlayText();
-    text.multiLine = true;
     text.verticalScrollBar = true;
 
     w.controls = {title, text};

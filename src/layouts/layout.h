@@ -19,9 +19,8 @@ inline int twips(int pixels) {
 enum class Frame { None, FixedSingle, FixedDialog, Sizable };
 enum class StartPosition { Manual, CenterScreen, SystemDefault };
 enum class Shape { Rectangle, Ball }; // Ball: cut to the 128-pixel circle on the green ball
-// MultimediaDevice: the box of a sound device's transport bar (the device is
-// sound/sound_control.h).
-enum class ControlKind { Label, Image, PictureBox, TextBox, CommandButton, MultimediaDevice };
+// A text box is a multi-line box whose lines wrap.
+enum class ControlKind { Label, Image, PictureBox, TextBox, CommandButton };
 enum class Border { None, Sunken, Flat };
 
 struct Font {
@@ -31,9 +30,20 @@ struct Font {
     bool italic = false;
 };
 
+// A control of a layout, named once: the layout builds it under this name and the window's
+// code binds it by this id. The kind in the type gives the window the control's own class.
+template <ControlKind K> struct ControlId { const char* name; };
+// A control array: members 0 to N - 1.
+template <ControlKind K, int N> struct ControlRowId { const char* name; };
+struct TimerId {
+    const char* name;
+};
+
 // What code calls a control, and what the design sheets call it: the second only traces a row
 // back to its sheet.
 struct ControlNames {
+    template <class Id>
+    ControlNames(const Id& id, const char* design = "") : name(id.name), designName(design) {}
     QString name;
     QString designName;
 };
@@ -54,11 +64,12 @@ struct ControlDesign {
     QString picture; // a picture name from the resource file
     bool stretch = false;
     bool visible = true;
-    bool multiLine = false;
     bool verticalScrollBar = false;
 };
 
 struct TimerDesign {
+    TimerDesign(TimerId id, const char* design, int ms, bool isPrecise)
+        : name(id.name), designName(design), interval(ms), precise(isPrecise) {}
     QString name;
     QString designName;
     int interval = 0;

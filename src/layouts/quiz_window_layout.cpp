@@ -8,7 +8,7 @@ using namespace build;
 namespace {
 
 ControlDesign answerButton(int index, const QString& caption) {
-    ControlDesign c = box(ControlKind::CommandButton, {"answerButtons", "cmdAnswer"}, index,
+    ControlDesign c = box(ControlKind::CommandButton, {quiz::answerButtons, "cmdAnswer"}, index,
                           240 + 1440 * index, 1920, 1215, 495);
     c.caption = caption;
     return c;
@@ -37,14 +37,14 @@ WindowDesign quizWindowLayout() {
     w.background = "picWood";
     w.icon = "icoCreature";
 
-    ControlDesign title = label({"title", "Label1"}, 1680, 120, 2535, 255,
+    ControlDesign title = label({quiz::title, "Label1"}, 1680, 120, 2535, 255,
                                 QT_TRANSLATE_NOOP("quizWindow", "冠 心 病 問 答 遊 戲"));
     title.font = font(kMingFace, 12);
     title.textColor = QColor(0x00, 0x00, 0x80);
     title.transparent = true;
 
     // The trailing blank is part of the design: the first answer's caption has none.
-    ControlDesign score = label({"score", "lblScore"}, 360, 120, 1095, 255, "Score: 0 ");
+    ControlDesign score = label({quiz::score, "lblScore"}, 360, 120, 1095, 255, "Score: 0 ");
     score.font = font(kComicFace, 8.25, true);
     score.border = Border::Sunken;
     score.alignRight = true;
@@ -56,8 +56,8 @@ WindowDesign quizWindowLayout() {
         answerButton(0, QT_TRANSLATE_NOOP("quizWindow", "選擇一(Answer1)")),
         title,
         score,
-        quizText({"choices", "lblOption"}, 960, 735, 9.75),
-        quizText({"question", "lblQuestion"}, 600, 255, 9),
+        quizText({quiz::choices, "lblOption"}, 960, 735, 9.75),
+        quizText({quiz::question, "lblQuestion"}, 600, 255, 9),
     };
     return w;
 }

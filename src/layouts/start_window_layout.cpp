@@ -17,22 +17,22 @@ WindowDesign startWindowLayout() {
     w.background = "picWood";
 
     ControlDesign text =
-        box(ControlKind::TextBox, {"instructions", "Text1"}, -1, 2040, 480, 2535, 2055);
+        box(ControlKind::TextBox, {start::instructions, "Text1"}, -1, 2040, 480, 2535, 2055);
     text.caption = instructionsText();
-    text.multiLine = true;
     text.verticalScrollBar = true;
 
-    ControlDesign title = label({"title", "Label1"}, 2040, 120, 2295, 375, "How to Play?");
+    ControlDesign title = label({start::title, "Label1"}, 2040, 120, 2295, 375, "How to Play?");
     title.font = font(kComicFace, 12, true, true);
     title.textColor = activeCaption();
     title.transparent = true;
 
-    ControlDesign start = label({"startLink", "Label4"}, 3240, 2640, 1335, 375, "START ->");
+    ControlDesign start = label({start::startLink, "Label4"}, 3240, 2640, 1335, 375, "START ->");
     start.font = font(kComicFace, 12, true, true);
     start.textColor = QColor(0xC0, 0xFF, 0xC0);
     start.transparent = true;
 
-    ControlDesign character = image({"character", "Image1"}, -1, 0, 0, 1980, 3060, "picCharacter");
+    ControlDesign character =
+        image({start::character, "Image1"}, -1, 0, 0, 1980, 3060, "picCharacter");
     character.stretch = true;
 
     w.controls = {text, title, start, character};

@@ -16,8 +16,8 @@ ControlDesign digit(const ControlNames& name, int index, int left) {
 }
 
 ControlDesign target(int index, int l, int t, int w, int h, const QString& tip) {
-    ControlDesign c =
-        image({"targets", "imgTarget"}, index, l, t, w, h, QString("imgTarget_%1").arg(index));
+    ControlDesign c = image({targetGame::targets, "imgTarget"}, index, l, t, w, h,
+                            QString("imgTarget_%1").arg(index));
     c.tooltip = tip;
     return c;
 }
@@ -37,18 +37,19 @@ WindowDesign targetGameWindowLayout() {
     w.background = "picWood";
     w.icon = "icoCreature";
 
-    ControlDesign timeLeft = label({"timeLeft", "Label2"}, 1920, 120, 1215, 375, "Time Left:");
+    ControlDesign timeLeft =
+        label({targetGame::timeLeft, "Label2"}, 1920, 120, 1215, 375, "Time Left:");
     timeLeft.font = font(kComicFace, 11.25, true, true);
     timeLeft.textColor = kRed;
     timeLeft.transparent = true;
 
-    ControlDesign score = label({"score", "lblScore"}, 120, 120, 1575, 255, "Score: 0 ");
+    ControlDesign score = label({targetGame::score, "lblScore"}, 120, 120, 1575, 255, "Score: 0 ");
     score.font = font(kComicFace, 8.25, true);
     score.border = Border::Sunken;
     score.alignRight = true;
 
     ControlDesign instruction =
-        label({"instruction", "Label1"}, 240, 2760, 4575, 255,
+        label({targetGame::instruction, "Label1"}, 240, 2760, 4575, 255,
               QT_TRANSLATE_NOOP("targetGameWindow", "請 把 引 致 冠 心 病 的 誘 因 射 下 來"));
     instruction.font = font(kMingFace, 12);
     instruction.textColor = kNavy;
@@ -58,12 +59,12 @@ WindowDesign targetGameWindowLayout() {
         timeLeft,
         score,
         instruction,
-        digit({"secondDigits", "imgSec"}, 0, 3840),
-        digit({"secondDigits", "imgSec"}, 1, 4080),
-        digit({"minuteDigits", "imgMin"}, 0, 3120),
-        digit({"minuteDigits", "imgMin"}, 1, 3360),
-        digit({"hundredthDigits", "imgMSec"}, 0, 4560),
-        digit({"hundredthDigits", "imgMSec"}, 1, 4800),
+        digit({targetGame::secondDigits, "imgSec"}, 0, 3840),
+        digit({targetGame::secondDigits, "imgSec"}, 1, 4080),
+        digit({targetGame::minuteDigits, "imgMin"}, 0, 3120),
+        digit({targetGame::minuteDigits, "imgMin"}, 1, 3360),
+        digit({targetGame::hundredthDigits, "imgMSec"}, 0, 4560),
+        digit({targetGame::hundredthDigits, "imgMSec"}, 1, 4800),
         target(4, 3960, 1080, 945, 810, QT_TRANSLATE_NOOP("targetGameWindow", "缺 乏 運 動")),
         target(3, 3000, 1440, 1050, 855, QT_TRANSLATE_NOOP("targetGameWindow", "作 息 定 時")),
         // Carriage returns only, no line feeds: the window shows them as line breaks.
@@ -74,7 +75,8 @@ WindowDesign targetGameWindowLayout() {
         target(0, 120, 1080, 1110, 720, QT_TRANSLATE_NOOP("targetGameWindow", "吸 煙")),
     };
     // The clock ticks every 10 ms so that it can show hundredths: it needs a precise timer.
-    w.timers = {{"clockTimer", "Timer2", 10, true}, {"jumpTimer", "Timer1", 600, false}};
+    w.timers = {{targetGame::clockTimer, "Timer2", 10, true},
+                {targetGame::jumpTimer, "Timer1", 600, false}};
     return w;
 }
 

@@ -1,6 +1,10 @@
 #pragma once
 
+#include "controls/accessible.h"
+
+#include <QRect>
 #include <QString>
+#include <QWidget>
 #include <array>
 
 namespace tavrin {
@@ -8,14 +12,27 @@ namespace tavrin {
 class GameWindow;
 class ReadingControl;
 
-// Gives a window's controls their roles and names for assistive technology, in Chinese and
-// English as the game's own texts are; adds the readings that say in words what LED digits
-// and the board's squares show; and leaves decoration out.
-void describeForAssistiveTechnology(GameWindow& window);
+// What windows use to describe themselves to assistive technology, in Chinese and English as
+// the game's own texts are: readings say in words what LED digits and the board's squares
+// show, and decoration is left out.
 
-// A reading added by describeForAssistiveTechnology: "scoreReading", "throwReading",
-// "clockReading", "squareList".
-ReadingControl& reading(const GameWindow& window, const QString& name);
+// Names a control as the design's tooltip does, without the key added to it since.
+void nameByTooltip(const GameWindow& window, QWidget& control, accessible::Role role);
+
+// A reading over the pictures it stands for, so that a reader's highlight falls on them.
+ReadingControl& addReading(GameWindow& window, const QString& name, const QRect& over);
+
+template <class Control, std::size_t N> QRect boxOf(const std::array<Control*, N>& row) {
+    QRect box;
+    for (const Control* c : row)
+        box |= c->geometry();
+    return box;
+}
+
+template <class Control, std::size_t N> void hideRow(const std::array<Control*, N>& row) {
+    for (Control* c : row)
+        accessible::hide(*c);
+}
 
 // What the readings say.
 QString dieReading(int face);

@@ -2,9 +2,11 @@
 
 #include "controls/accessible.h"
 #include "controls/image_control.h"
+#include "controls/reading_control.h"
 #include "layouts/window_layouts.h"
 #include "rules/content_error.h"
 #include "rules/quiz_rules.h"
+#include "windows/accessible_names.h"
 #include "windows/app_context.h"
 #include "windows/game_menu.h"
 #include "windows/image_bank.h"
@@ -14,14 +16,34 @@
 namespace tavrin {
 namespace {
 
-constexpr int kCharacterLift = 300;
-constexpr int kWinOffsetLeft = 70;
-constexpr int kWinOffsetTop = 200;
+// Above the square it stands on; on the heart, a little to the right and down (70 and 200 twips
+// as first laid out).
+constexpr int kCharacterLift = 20;
+constexpr QPoint kWinOffset(5, 13);
 
 } // namespace
 
-BoardWindow::BoardWindow(AppContext& ctx) : GameWindow(ctx, layout::boardWindowLayout()) {
+BoardWindow::BoardWindow(AppContext& ctx)
+    : GameWindow(ctx, layout::boardWindowLayout()), character_(bind(layout::board::character)),
+      squares_(bind(layout::board::squares)), heart_(bind(layout::board::heart)) {
+    describe();
     GameMenu::attachTo(*this, ctx);
+}
+
+// The squares are a list whose mark is where the character stands.
+void BoardWindow::describe() {
+    setAccessibleName("遊戲地圖 Game board");
+    ReadingControl& list = addReading(*this, "squareList", rect());
+    accessible::setRole(list, accessible::Role::List);
+    accessible::setName(list, "方格 Squares", false);
+    QList<QWidget*> squares;
+    for (ImageControl* square : squares_) {
+        squares << square;
+        accessible::setRole(*square, accessible::Role::ListItem);
+    }
+    accessible::setListItems(list, squares);
+    accessible::hide(character_);
+    accessible::hide(heart_);
 }
 
 void BoardWindow::onLoad() {
@@ -43,7 +65,7 @@ void BoardWindow::onLoad() {
 
 void BoardWindow::showSquares() {
     for (int i = 0; i < rules::kSquareCount; ++i) {
-        ImageControl& square = image("squares", i);
+        ImageControl& square = *squares_[i];
         square.setPicture(
             images::squarePicture(rules::tilePictureIndex(ctx.session.board().values[i])));
         // Square boxes on a square grid; the unscaled picture sits in the middle of its box.
@@ -56,10 +78,9 @@ void BoardWindow::showSquares() {
 }
 
 void BoardWindow::placeCharacter(int square) {
-    ImageControl& box = image("squares", square);
-    moveControl(image("character"), controlLeft(box), controlTop(box) - kCharacterLift);
+    character_.move(squares_[square]->pos() - QPoint(0, kCharacterLift));
     for (int i = 0; i < rules::kSquareCount; ++i)
-        accessible::setMarked(image("squares", i), i == square);
+        accessible::setMarked(*squares_[i], i == square);
 }
 
 void BoardWindow::throwPlayed(const rules::ThrowOutcome& outcome) {
@@ -73,9 +94,7 @@ void BoardWindow::miniGameOpened(rules::MiniGame game) {
 }
 
 void BoardWindow::gameWon() {
-    const ImageControl& heart = image("heart");
-    moveControl(image("character"), controlLeft(heart) + kWinOffsetLeft,
-                controlTop(heart) + kWinOffsetTop);
+    character_.move(heart_.pos() + kWinOffset);
     ctx.messages.show(this, winText(), "Tavrin", MessageBoxes::Buttons::Ok);
 }
 

@@ -1,6 +1,9 @@
 #pragma once
 
+#include "rules/game_state.h"
 #include "windows/game_window.h"
+
+#include <array>
 
 namespace tavrin {
 
@@ -24,6 +27,11 @@ private:
     void showSquares();
     void placeCharacter(int square);
     void runEndSequence();
+    void describe();
+
+    ImageControl& character_;
+    std::array<ImageControl*, rules::kSquareCount> squares_;
+    ImageControl& heart_;
 };
 
 } // namespace tavrin

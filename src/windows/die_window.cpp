@@ -7,15 +7,18 @@
 #include "windows/accessible_names.h"
 #include "windows/app_context.h"
 #include "windows/image_bank.h"
-
-#include <QLineEdit>
+#include "windows/keyboard_focus.h"
 
 namespace tavrin {
 
 DieWindow::DieWindow(AppContext& ctx)
-    : GameWindow(ctx, layout::dieWindowLayout()), turningInterval_(timer("turnTimer").interval()) {
-    connect(&timer("turnTimer"), &IntervalTimer::ticked, this, &DieWindow::onTurnTick);
-    connect(&image("dieFace"), &ImageControl::clicked, this, &DieWindow::onDieClicked);
+    : GameWindow(ctx, layout::dieWindowLayout()), face_(bind(layout::die::face)),
+      turnTimer_(bind(layout::die::turnTimer)), turningInterval_(turnTimer_.interval()) {
+    connect(&turnTimer_, &IntervalTimer::ticked, this, &DieWindow::onTurnTick);
+    connect(&face_, &ImageControl::clicked, this, &DieWindow::onDieClicked);
+    setAccessibleName("骰子 Die");
+    accessible::setRole(face_, accessible::Role::Button);
+    takeFocusFirst(face_);
 }
 
 void DieWindow::onLoad() {
@@ -37,7 +40,7 @@ void DieWindow::onDieClicked() {
 }
 
 bool DieWindow::isTurning() const {
-    return timer("turnTimer").interval() != 0;
+    return turnTimer_.interval() != 0;
 }
 
 void DieWindow::dieReleased() {
@@ -52,17 +55,17 @@ void DieWindow::miniGameClosed(rules::MiniGame, rules::MiniGameEnd how) {
 }
 
 void DieWindow::startTurning() {
-    timer("turnTimer").setInterval(turningInterval_);
+    turnTimer_.setInterval(turningInterval_);
 }
 
 void DieWindow::stopTurning() {
-    timer("turnTimer").setInterval(0);
+    turnTimer_.setInterval(0);
 }
 
 void DieWindow::showFace(bool announce) {
     const int face = ctx.session.state().dieFace;
-    image("dieFace").setPicture(images::dieFace(face));
-    accessible::setName(image("dieFace"), dieReading(face), announce);
+    face_.setPicture(images::dieFace(face));
+    accessible::setName(face_, dieReading(face), announce);
 }
 
 } // namespace tavrin

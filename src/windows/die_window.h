@@ -17,6 +17,7 @@ public:
     void onDieClicked();
 
     bool isTurning() const;
+    ImageControl& face() const { return face_; }
 
     void dieReleased() override;
     void miniGameClosed(rules::MiniGame game, rules::MiniGameEnd how) override;
@@ -30,6 +31,8 @@ private:
     // announce: tell assistive technology the face (a throw), not merely show it (a turn).
     void showFace(bool announce = false);
 
+    ImageControl& face_;
+    IntervalTimer& turnTimer_;
     int turningInterval_;
 };
 

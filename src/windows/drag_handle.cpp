@@ -3,6 +3,7 @@
 #include "controls/image_control.h"
 #include "layouts/window_layouts.h"
 #include "platform/window_system.h"
+#include "windows/accessible_names.h"
 #include "windows/app_context.h"
 #include "windows/group_place.h"
 #include "windows/playing_screen.h"
@@ -16,27 +17,25 @@
 namespace tavrin {
 namespace {
 
-// Where the group's windows stand relative to the handle, in twips.
-constexpr QPoint kBoardOffset(1400, -4800);
-constexpr QPoint kStatusOffset(1960, 600);
-constexpr QPoint kDieOffset(7500, 0);
+// Where the group's windows stand relative to the handle (first laid out in twips: 1400 and
+// -4800, 1960 and 600, 7500 and 0).
+constexpr QPoint kBoardOffset(93, -320);
+constexpr QPoint kStatusOffset(131, 40);
+constexpr QPoint kDieOffset(500, 0);
 
-// Mouse positions in twips within the handle's picture.
-double twipsX(const QMouseEvent* e) {
-    return e->position().x() * layout::kTwipsPerPixel;
-}
-double twipsY(const QMouseEvent* e) {
-    return e->position().y() * layout::kTwipsPerPixel;
+QPoint pointerAt(const QMouseEvent* e) {
+    return e->position().toPoint();
 }
 
 } // namespace
 
 DragHandle::DragHandle(AppContext& ctx) : GameWindow(ctx, layout::dragHandleLayout()) {
-    ImageControl& handle = image("handle");
+    ImageControl& handle = bind(layout::handle::handle);
+    nameByTooltip(*this, handle, accessible::Role::Picture);
     connect(&handle, &ImageControl::pressed, this,
-            [this](QMouseEvent* e) { onHandlePressed(twipsX(e), twipsY(e)); });
+            [this](QMouseEvent* e) { onHandlePressed(pointerAt(e)); });
     connect(&handle, &ImageControl::dragged, this,
-            [this](QMouseEvent* e) { onHandleDragged(twipsX(e), twipsY(e)); });
+            [this](QMouseEvent* e) { onHandleDragged(pointerAt(e)); });
     connect(&handle, &ImageControl::released, this, &DragHandle::onHandleReleased);
 }
 
@@ -46,7 +45,7 @@ void DragHandle::onLoad() {
         move(*place);
 }
 
-void DragHandle::onHandlePressed(double x, double y) {
+void DragHandle::onHandlePressed(QPoint at) {
     raise(); // dragged over the board, the handle stays in sight
     if (!windowsCanBePlaced()) {
         // The compositor moves the handle; the others cannot follow where nobody may place them.
@@ -55,15 +54,13 @@ void DragHandle::onHandlePressed(double x, double y) {
         return;
     }
     dragging_ = true;
-    dragStartX_ = x;
-    dragStartY_ = y;
+    dragStart_ = at;
 }
 
-void DragHandle::onHandleDragged(double x, double y) {
+void DragHandle::onHandleDragged(QPoint at) {
     if (!dragging_)
         return;
-    setLeftTwips(static_cast<int>(x - dragStartX_) + leftTwips());
-    setTopTwips(static_cast<int>(y - dragStartY_) + topTwips());
+    moveFrameBy(at - dragStart_);
     QCoreApplication::processEvents();
 }
 
@@ -91,13 +88,10 @@ void DragHandle::placeGroup() {
     const HandleGroup g = handleGroup(ctx.windows);
     if (!g.board || !g.status || !g.die)
         return; // the group is being taken down
-    // Each step reads the handle's position anew.
-    g.board->setTopTwips(topTwips() + kBoardOffset.y());
-    g.board->setLeftTwips(leftTwips() + kBoardOffset.x());
-    g.status->setLeftTwips(leftTwips() + kStatusOffset.x());
-    g.status->setTopTwips(topTwips() + kStatusOffset.y());
-    g.die->setLeftTwips(leftTwips() + kDieOffset.x());
-    g.die->setTopTwips(topTwips() + kDieOffset.y());
+    const QPoint handle = frameGeometry().topLeft();
+    g.board->moveFrameTo(handle + kBoardOffset);
+    g.status->moveFrameTo(handle + kStatusOffset);
+    g.die->moveFrameTo(handle + kDieOffset);
     keepGroupTogether();
 }
 
@@ -130,10 +124,8 @@ void DragHandle::placeGroupOnScreen() {
     for (const GameWindow* w : windows)
         frames.push_back(w->frameGeometry());
     const GroupFit fit = fitInside(frames, screen->availableGeometry());
-    for (std::size_t i = 0; i < windows.size(); ++i) {
-        windows[i]->setLeftTwips(layout::twips(fit.positions[i].x()));
-        windows[i]->setTopTwips(layout::twips(fit.positions[i].y()));
-    }
+    for (std::size_t i = 0; i < windows.size(); ++i)
+        windows[i]->moveFrameTo(fit.positions[i]);
     // Squeezed onto a small screen, the board would cover the die and the handle: they come
     // to the front once the board (shown after this) is up.
     if (!fit.keptTogether)
@@ -167,9 +159,7 @@ void DragHandle::followMovedWindow(GameWindow* moved) {
         offset = kStatusOffset;
     else if (moved == g.die)
         offset = kDieOffset;
-    const QPoint place(layout::px(moved->leftTwips() - offset.x()),
-                       layout::px(moved->topTwips() - offset.y()));
-    moveGroupBy(place - frameGeometry().topLeft());
+    moveGroupBy(moved->frameGeometry().topLeft() - offset - frameGeometry().topLeft());
 }
 
 void DragHandle::systemClose() {

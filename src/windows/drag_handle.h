@@ -16,9 +16,9 @@ public:
     // Opens where the player last left it, while that place is still on a screen.
     void onLoad() override;
 
-    // Pointer positions in twips within the handle's picture.
-    void onHandlePressed(double x, double y);
-    void onHandleDragged(double x, double y);
+    // Pointer positions within the handle's picture.
+    void onHandlePressed(QPoint at);
+    void onHandleDragged(QPoint at);
     void onHandleReleased();
     // Moves the handle by `offset` pixels and the group with it: the arrow keys, and a window
     // manager's move of one window of the group.
@@ -43,8 +43,7 @@ private:
     std::vector<GameWindow*> loadedGroup();
 
     bool dragging_ = false;
-    double dragStartX_ = 0;
-    double dragStartY_ = 0;
+    QPoint dragStart_;
 };
 
 } // namespace tavrin

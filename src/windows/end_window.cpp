@@ -1,9 +1,11 @@
 #include "windows/end_window.h"
 
 #include "controls/accessible.h"
+#include "controls/image_control.h"
 #include "controls/label_control.h"
 #include "layouts/window_layouts.h"
 #include "windows/app_context.h"
+#include "windows/keyboard_focus.h"
 #include "windows/links.h"
 #include "windows/review_window.h"
 
@@ -11,17 +13,30 @@
 
 namespace tavrin {
 
-EndWindow::EndWindow(AppContext& ctx) : GameWindow(ctx, layout::endWindowLayout()) {
-    connect(&label("nextLink"), &LabelControl::clicked, this, &EndWindow::onNextClicked);
-    connect(&label("emailLink"), &LabelControl::clicked, this, &EndWindow::onEmailClicked);
-    connect(&label("homeLink"), &LabelControl::clicked, this, &EndWindow::onHomeClicked);
-    connect(&label("helpLink"), &LabelControl::clicked, this, &EndWindow::onHelpClicked);
-    connect(&label("infoLink"), &LabelControl::clicked, this, &EndWindow::onInfoClicked);
-    connect(&label("reviewLink"), &LabelControl::clicked, this, &EndWindow::onReviewClicked);
+EndWindow::EndWindow(AppContext& ctx)
+    : GameWindow(ctx, layout::endWindowLayout()), nextLink_(bind(layout::end::nextLink)),
+      reviewLink_(bind(layout::end::reviewLink)), score_(bind(layout::end::score)),
+      cheer_(bind(layout::end::cheer)),
+      linksHint_(bind(layout::end::linksHint)), links_{&bind(layout::end::emailLink),
+                                                       &bind(layout::end::homeLink),
+                                                       &bind(layout::end::helpLink),
+                                                       &bind(layout::end::infoLink)} {
+    connect(&nextLink_, &LabelControl::clicked, this, &EndWindow::onNextClicked);
+    connect(links_[0], &LabelControl::clicked, this, &EndWindow::onEmailClicked);
+    connect(links_[1], &LabelControl::clicked, this, &EndWindow::onHomeClicked);
+    connect(links_[2], &LabelControl::clicked, this, &EndWindow::onHelpClicked);
+    connect(links_[3], &LabelControl::clicked, this, &EndWindow::onInfoClicked);
+    connect(&reviewLink_, &LabelControl::clicked, this, &EndWindow::onReviewClicked);
+    accessible::setRole(nextLink_, accessible::Role::Button);
+    for (LabelControl* link : links_)
+        accessible::setRole(*link, accessible::Role::Link);
+    accessible::hide(bind(layout::end::character));
+    // The links take the focus once the second page shows them.
+    takeFocusFirst(nextLink_);
 }
 
 void EndWindow::onLoad() {
-    label("score").setCaption(QString::number(ctx.session.state().score));
+    score_.setCaption(QString::number(ctx.session.state().score));
     linksShown_ = false;
     ctx.log.write("end", {rules::EventLog::field("score", ctx.session.state().score)});
     if (ctx.session.mode() == rules::GameMode::Learning)
@@ -32,10 +47,10 @@ void EndWindow::onLoad() {
 // review is offered, and the game joins the best games on this computer.
 void EndWindow::showLearningModeEnd() {
     if (ctx.review.won())
-        label("cheer").setCaption(tr("恭喜你贏了！做得好！"));
-    label("reviewLink").show();
-    accessible::setRole(label("reviewLink"), accessible::Role::Link);
-    label("reviewLink").setFocusPolicy(Qt::TabFocus);
+        cheer_.setCaption(tr("恭喜你贏了！做得好！"));
+    reviewLink_.show();
+    accessible::setRole(reviewLink_, accessible::Role::Link);
+    reviewLink_.setFocusPolicy(Qt::TabFocus);
     const rules::GameRecord game{QDate::currentDate().toString(Qt::ISODate).toStdString(),
                                  ctx.session.state().score, ctx.review.won(),
                                  ctx.review.answersRight(), ctx.review.answersGiven()};
@@ -57,25 +72,23 @@ void EndWindow::onNextClicked() {
         return;
     }
     linksShown_ = true;
-    label("nextLink").setCaption("END ->");
+    nextLink_.setCaption("END ->");
     showSecondPage();
 }
 
 void EndWindow::showSecondPage() {
-    for (const char* name : {"thanks", "scoreHeading", "score", "cheer", "reviewLink"})
-        label(name).hide();
-    struct Place {
-        const char* name;
-        int left, top;
-    };
-    for (const Place& p :
-         {Place{"credit", 1800, 360}, Place{"emailLink", 2040, 840}, Place{"homeLink", 2040, 1320},
-          Place{"helpLink", 2040, 1680}, Place{"infoLink", 2040, 2040}})
-        moveControl(label(p.name), p.left, p.top);
-    label("linksHint").show();
+    for (LabelControl* first : {&bind(layout::end::thanks), &bind(layout::end::scoreHeading),
+                                &score_, &cheer_, &reviewLink_})
+        first->hide();
+    // The credit and the links move up where the first page's texts were.
+    bind(layout::end::credit).move(120, 24);
+    const int linkTops[] = {56, 88, 112, 136};
+    for (std::size_t i = 0; i < links_.size(); ++i)
+        links_[i]->move(136, linkTops[i]);
+    linksHint_.show();
     // In view now: Tab reaches the links.
-    for (const char* link : {"emailLink", "homeLink", "helpLink", "infoLink"})
-        label(link).setFocusPolicy(Qt::TabFocus);
+    for (LabelControl* link : links_)
+        link->setFocusPolicy(Qt::TabFocus);
 }
 
 void EndWindow::onEmailClicked() {

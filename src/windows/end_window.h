@@ -21,6 +21,7 @@ public:
     void onReviewClicked();
 
     bool linksShown() const { return linksShown_; }
+    LabelControl& nextLink() const { return nextLink_; }
 
 protected:
     void systemClose() override;
@@ -29,6 +30,13 @@ private:
     void showSecondPage();
     void showLearningModeEnd();
 
+    LabelControl& nextLink_;
+    LabelControl& reviewLink_;
+    LabelControl& score_;
+    LabelControl& cheer_;
+    LabelControl& linksHint_;
+    // The second page's links, from the e-mail address down.
+    std::array<LabelControl*, 4> links_;
     bool linksShown_ = false;
 };
 

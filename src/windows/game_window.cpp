@@ -8,7 +8,6 @@
 #include "controls/picture_box.h"
 #include "controls/plain_tool_tip.h"
 #include "platform/window_system.h"
-#include "windows/accessible_names.h"
 #include "windows/app_context.h"
 #include "windows/keyboard_focus.h"
 
@@ -16,7 +15,6 @@
 #include <QCloseEvent>
 #include <QGraphicsDropShadowEffect>
 #include <QGuiApplication>
-#include <QLineEdit>
 #include <QMoveEvent>
 #include <QPainter>
 #include <QPlainTextEdit>
@@ -63,8 +61,7 @@ GameWindow::GameWindow(AppContext& context, layout::WindowDesign design)
     setObjectName(design_.name);
     applyWindowSettings();
     buildControls();
-    describeForAssistiveTechnology(*this);
-    prepareForKeyboard(*this);
+    addKeyHints(*this);
     placeWindow();
 }
 
@@ -123,13 +120,19 @@ void GameWindow::placeWindow() {
 void GameWindow::buildControls() {
     // Controls are listed front to back; windowed controls always stand in front of the
     // labels and images drawn on the window. Creating back to front stacks them that way.
+    const std::size_t count = design_.controls.size();
+    std::vector<QWidget*> built(count);
     for (bool windowed : {false, true})
-        for (auto it = design_.controls.rbegin(); it != design_.controls.rend(); ++it)
-            if (isWindowedKind(it->kind) == windowed)
-                controls_.insert(key(it->name, it->index), createControl(*it));
+        for (std::size_t i = count; i-- > 0;)
+            if (isWindowedKind(design_.controls[i].kind) == windowed)
+                built[i] = createControl(design_.controls[i]);
+    for (std::size_t i = 0; i < count; ++i) {
+        controls_.push_back({&design_.controls[i], built[i]});
+        controlsByName_.insert(built[i]->objectName(), built[i]);
+    }
     // Texts last: Qt tells assistive technology of each text set, and the first time it does
     // it connects to the session bus; the controls are built meanwhile.
-    for (const auto& c : design_.controls)
+    for (const BuiltControl& c : controls_)
         showText(c);
     for (const auto& t : design_.timers) {
         auto* timer = new IntervalTimer(this, t.precise);
@@ -168,24 +171,17 @@ QWidget* GameWindow::createControl(const layout::ControlDesign& c) {
     case K::PictureBox:
         w = new PictureBox(this);
         break;
-    case K::TextBox:
-        if (c.multiLine) {
-            auto* edit = new MultiLineTextBox(this);
-            edit->setVerticalScrollBarPolicy(c.verticalScrollBar ? Qt::ScrollBarAlwaysOn
-                                                                 : Qt::ScrollBarAsNeeded);
-            edit->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff); // lines wrap instead
-            edit->setLineWrapMode(QPlainTextEdit::WidgetWidth);
-            w = edit;
-        } else {
-            w = new QLineEdit(this);
-        }
+    case K::TextBox: {
+        auto* edit = new MultiLineTextBox(this);
+        edit->setVerticalScrollBarPolicy(c.verticalScrollBar ? Qt::ScrollBarAlwaysOn
+                                                             : Qt::ScrollBarAsNeeded);
+        edit->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff); // lines wrap instead
+        edit->setLineWrapMode(QPlainTextEdit::WidgetWidth);
+        w = edit;
         break;
+    }
     case K::CommandButton:
         w = new QPushButton(this);
-        break;
-    case K::MultimediaDevice:
-        // Only the sound holder has these, and it is never shown: an empty box keeps the place.
-        w = new QWidget(this);
         break;
     }
     w->setObjectName(key(c.name, c.index));
@@ -204,17 +200,15 @@ QWidget* GameWindow::createControl(const layout::ControlDesign& c) {
 }
 
 // A label's or a button's caption, a text box's text.
-void GameWindow::showText(const layout::ControlDesign& c) {
+void GameWindow::showText(const BuiltControl& c) {
     using K = layout::ControlKind;
-    QWidget* w = control(c.name, c.index);
-    if (c.kind == K::Label)
-        static_cast<LabelControl*>(w)->setCaption(translated(c.caption));
-    else if (c.kind == K::CommandButton)
-        static_cast<QPushButton*>(w)->setText(translated(c.caption));
-    else if (c.kind == K::TextBox && c.multiLine)
-        static_cast<QPlainTextEdit*>(w)->setPlainText(c.caption);
-    else if (c.kind == K::TextBox)
-        static_cast<QLineEdit*>(w)->setText(c.caption);
+    const QString& caption = c.design->caption;
+    if (c.design->kind == K::Label)
+        static_cast<LabelControl*>(c.widget)->setCaption(translated(caption));
+    else if (c.design->kind == K::CommandButton)
+        static_cast<QPushButton*>(c.widget)->setText(translated(caption));
+    else if (c.design->kind == K::TextBox)
+        static_cast<QPlainTextEdit*>(c.widget)->setPlainText(caption);
 }
 
 // Layout texts are translated in the window's own context, so that the same words may read
@@ -224,19 +218,6 @@ QString GameWindow::translated(const QString& designed) const {
         return designed;
     return QCoreApplication::translate(design_.name.toUtf8().constData(),
                                        designed.toUtf8().constData());
-}
-
-int GameWindow::leftTwips() const {
-    return layout::twips(frameGeometry().x());
-}
-int GameWindow::topTwips() const {
-    return layout::twips(frameGeometry().y());
-}
-void GameWindow::setLeftTwips(int twips) {
-    moveFrameTo(QPoint(layout::px(twips), frameGeometry().y()));
-}
-void GameWindow::setTopTwips(int twips) {
-    moveFrameTo(QPoint(frameGeometry().x(), layout::px(twips)));
 }
 
 void GameWindow::moveFrameTo(QPoint position) {
@@ -258,52 +239,38 @@ void GameWindow::moveEvent(QMoveEvent* event) {
         emit movedBySystem(this);
 }
 
-QWidget* GameWindow::control(const QString& name, int index) const {
-    return controls_.value(key(name, index), nullptr);
-}
-
-template <class T> T& GameWindow::typed(const QString& name, int index) const {
-    auto* c = qobject_cast<T*>(control(name, index));
+QWidget& GameWindow::controlNamed(const char* name, int index) const {
+    QWidget* c = controlsByName_.value(key(name, index), nullptr);
     if (!c)
         throw std::logic_error(
             ("no control " + design_.name + "." + key(name, index)).toStdString());
     return *c;
 }
 
-LabelControl& GameWindow::label(const QString& n, int i) const {
-    return typed<LabelControl>(n, i);
-}
-ImageControl& GameWindow::image(const QString& n, int i) const {
-    return typed<ImageControl>(n, i);
-}
-PictureBox& GameWindow::pictureBox(const QString& n, int i) const {
-    return typed<PictureBox>(n, i);
-}
-QPushButton& GameWindow::button(const QString& n, int i) const {
-    return typed<QPushButton>(n, i);
-}
-QPlainTextEdit& GameWindow::multiLineText(const QString& n) const {
-    return typed<QPlainTextEdit>(n, -1);
-}
-QLineEdit& GameWindow::lineText(const QString& n) const {
-    return typed<QLineEdit>(n, -1);
+// Binding happens once, as the window is built: a name or a kind that does not match the
+// layout stops the first load of the window, in every test that loads it.
+template <layout::ControlKind K>
+ControlOf<K>& GameWindow::member(const char* name, int index) const {
+    auto* c = qobject_cast<ControlOf<K>*>(&controlNamed(name, index));
+    if (!c)
+        throw std::logic_error(
+            ("control " + design_.name + "." + key(name, index) + " is not of the kind bound")
+                .toStdString());
+    return *c;
 }
 
-IntervalTimer& GameWindow::timer(const QString& name) const {
-    auto* t = timers_.value(name, nullptr);
+template LabelControl& GameWindow::member<layout::ControlKind::Label>(const char*, int) const;
+template ImageControl& GameWindow::member<layout::ControlKind::Image>(const char*, int) const;
+template PictureBox& GameWindow::member<layout::ControlKind::PictureBox>(const char*, int) const;
+template MultiLineTextBox& GameWindow::member<layout::ControlKind::TextBox>(const char*, int) const;
+template QPushButton& GameWindow::member<layout::ControlKind::CommandButton>(const char*,
+                                                                             int) const;
+
+IntervalTimer& GameWindow::bind(layout::TimerId id) const {
+    auto* t = timers_.value(id.name, nullptr);
     if (!t)
-        throw std::logic_error(("no timer " + design_.name + "." + name).toStdString());
+        throw std::logic_error(("no timer " + design_.name + "." + id.name).toStdString());
     return *t;
-}
-
-void GameWindow::moveControl(QWidget& control, int leftTwips, int topTwips) {
-    control.move(layout::px(leftTwips), layout::px(topTwips));
-}
-int GameWindow::controlLeft(const QWidget& control) {
-    return layout::twips(control.x());
-}
-int GameWindow::controlTop(const QWidget& control) {
-    return layout::twips(control.y());
 }
 
 void GameWindow::markDestroying() {

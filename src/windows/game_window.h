@@ -6,9 +6,9 @@
 
 #include <QHash>
 #include <QWidget>
+#include <array>
+#include <vector>
 
-class QLineEdit;
-class QPlainTextEdit;
 class QPushButton;
 
 namespace tavrin {
@@ -16,8 +16,18 @@ namespace tavrin {
 class AppContext;
 class ImageControl;
 class LabelControl;
+class MultiLineTextBox;
 class PictureBox;
 class IntervalTimer;
+
+// The class a window's control of each kind is built as.
+template <layout::ControlKind K> struct ControlClass;
+template <> struct ControlClass<layout::ControlKind::Label> { using type = LabelControl; };
+template <> struct ControlClass<layout::ControlKind::Image> { using type = ImageControl; };
+template <> struct ControlClass<layout::ControlKind::PictureBox> { using type = PictureBox; };
+template <> struct ControlClass<layout::ControlKind::TextBox> { using type = MultiLineTextBox; };
+template <> struct ControlClass<layout::ControlKind::CommandButton> { using type = QPushButton; };
+template <layout::ControlKind K> using ControlOf = typename ControlClass<K>::type;
 
 // One of the game's windows. It is built from its layout when loaded (and so starts from the
 // layout's values on every load); the window registry loads, shows and unloads it. A window
@@ -39,28 +49,16 @@ public:
     // A text of the layout in the game's language.
     QString translated(const QString& designed) const;
 
-    // Window position, frame included, in twips.
-    int leftTwips() const;
-    int topTwips() const;
-    void setLeftTwips(int twips);
-    void setTopTwips(int twips);
-    // Moves the window, frame included, by `offset` pixels.
+    // Moves the window, frame included, to `position` or by `offset` pixels.
+    void moveFrameTo(QPoint position);
     void moveFrameBy(QPoint offset) { moveFrameTo(frameGeometry().topLeft() + offset); }
 
-    // Controls by name and, for control arrays, index.
-    QWidget* control(const QString& name, int index = -1) const;
-    LabelControl& label(const QString& name, int index = -1) const;
-    ImageControl& image(const QString& name, int index = -1) const;
-    PictureBox& pictureBox(const QString& name, int index = -1) const;
-    QPushButton& button(const QString& name, int index = -1) const;
-    QPlainTextEdit& multiLineText(const QString& name) const;
-    QLineEdit& lineText(const QString& name) const;
-    IntervalTimer& timer(const QString& name) const;
-
-    // Control positions in twips within the client area.
-    static void moveControl(QWidget& control, int leftTwips, int topTwips);
-    static int controlLeft(const QWidget& control);
-    static int controlTop(const QWidget& control);
+    // The controls as the layout built them, front to back.
+    struct BuiltControl {
+        const layout::ControlDesign* design;
+        QWidget* widget;
+    };
+    const std::vector<BuiltControl>& controls() const { return controls_; }
 
     bool isBeingDestroyed() const { return destroying_; }
     // From here on the window takes no input and its timers stop: clicks and ticks already
@@ -73,6 +71,19 @@ signals:
     void movedBySystem(tavrin::GameWindow* window);
 
 protected:
+    // A control or timer of the window's layout, bound once by the window's constructor.
+    template <layout::ControlKind K> ControlOf<K>& bind(layout::ControlId<K> id) const {
+        return member<K>(id.name, -1);
+    }
+    template <layout::ControlKind K, int N>
+    std::array<ControlOf<K>*, N> bind(layout::ControlRowId<K, N> id) const {
+        std::array<ControlOf<K>*, N> row;
+        for (int i = 0; i < N; ++i)
+            row[i] = &member<K>(id.name, i);
+        return row;
+    }
+    IntervalTimer& bind(layout::TimerId id) const;
+
     void listenToSession();
     // The mini-games keep the activation against the game's other windows while they are open.
     void setKeepsActivation(bool keeps) { keepsActivation_ = keeps; }
@@ -88,16 +99,17 @@ protected:
 private:
     void applyWindowSettings();
     void placeWindow();
-    void moveFrameTo(QPoint position);
     void reclaimActivation();
     void buildControls();
     QWidget* createControl(const layout::ControlDesign& c);
-    void showText(const layout::ControlDesign& c);
-    template <class T> T& typed(const QString& name, int index) const;
+    void showText(const BuiltControl& c);
+    template <layout::ControlKind K> ControlOf<K>& member(const char* name, int index) const;
+    QWidget& controlNamed(const char* name, int index) const;
 
     layout::WindowDesign design_;
     QPixmap background_;
-    QHash<QString, QWidget*> controls_;
+    std::vector<BuiltControl> controls_;
+    QHash<QString, QWidget*> controlsByName_;
     QHash<QString, IntervalTimer*> timers_;
     MoveRequests moveRequests_;
     bool destroying_ = false;

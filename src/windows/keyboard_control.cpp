@@ -146,7 +146,7 @@ bool KeyboardControl::inQuiz(QuizWindow& quiz, const QKeyEvent& key) {
     if (answer < 0)
         return false;
     if (!key.isAutoRepeat())
-        quiz.button("answerButtons", answer).click();
+        quiz.answerButton(answer).click();
     return true;
 }
 

@@ -12,29 +12,11 @@
 
 #include <QApplication>
 #include <QDialog>
-#include <QLineEdit>
-#include <QPlainTextEdit>
-#include <QPushButton>
 #include <QTimer>
 #include <QWindow>
 
 namespace tavrin {
 namespace {
-
-void takesFocus(QWidget& control, bool first) {
-    control.setFocusPolicy(Qt::TabFocus);
-    if (first)
-        control.setFocus();
-}
-
-void addKeyHints(GameWindow& window) {
-    for (const layout::ControlDesign& c : window.design().controls) {
-        const QString hint = keyHint(window.design().name, c.name);
-        if (!c.tooltip.isEmpty() && !hint.isEmpty())
-            window.control(c.name, c.index)
-                ->setToolTip(plainToolTip(window.translated(c.tooltip) + "  " + hint));
-    }
-}
 
 bool isShownAndStaying(const QWidget* window) {
     const auto* game = qobject_cast<const GameWindow*>(window);
@@ -47,19 +29,17 @@ FocusMark* markOf(QWidget* window) {
 
 } // namespace
 
-void prepareForKeyboard(GameWindow& window) {
-    addKeyHints(window);
-    const QString& name = window.design().name;
-    if (name == "startWindow") {
-        takesFocus(*window.control("startLink"), true);
-        // The instructions stay editable, but Tab leaves them instead of typing a tab.
-        window.multiLineText("instructions").setTabChangesFocus(true);
-    } else if (name == "dieWindow") {
-        takesFocus(*window.control("dieFace"), true);
-    } else if (name == "endWindow") {
-        // The links take the focus once the second page shows them.
-        takesFocus(*window.control("nextLink"), true);
+void addKeyHints(GameWindow& window) {
+    for (const GameWindow::BuiltControl& c : window.controls()) {
+        const QString hint = keyHint(window.design().name, c.design->name);
+        if (!c.design->tooltip.isEmpty() && !hint.isEmpty())
+            c.widget->setToolTip(plainToolTip(window.translated(c.design->tooltip) + "  " + hint));
     }
+}
+
+void takeFocusFirst(QWidget& control) {
+    control.setFocusPolicy(Qt::TabFocus);
+    control.setFocus();
 }
 
 FocusKeeper::FocusKeeper(AppContext& ctx) : ctx_(ctx) {

@@ -9,9 +9,10 @@ namespace tavrin {
 class AppContext;
 class GameWindow;
 
-// Which of the window's controls take the keyboard focus (Tab reaches them; a click does not
-// move the focus), which has it first, and the keys added to the design's tooltips.
-void prepareForKeyboard(GameWindow& window);
+// Adds to the design's tooltips the keys that do the same.
+void addKeyHints(GameWindow& window);
+// The control Tab reaches (a click does not move the focus) and the window's first focus.
+void takeFocusFirst(QWidget& control);
 
 // Keeps the keyboard where a player can use it: a window of the game that opens or closes
 // while the game has the focus leaves it with the window in play (an open message box, a

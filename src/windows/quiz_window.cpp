@@ -33,16 +33,15 @@ void keepRoomOnTheRight(LabelControl& score) {
 
 QuizWindow::QuizWindow(AppContext& ctx)
     : MiniGameWindow(ctx, layout::quizWindowLayout(), rules::MiniGame::Quiz),
-      feedback_(*this,
-                feedbackBox(label("question"), label("choices"), button("answerButtons", 0))) {
+      answerButtons_(bind(layout::quiz::answerButtons)), question_(bind(layout::quiz::question)),
+      choices_(bind(layout::quiz::choices)), score_(bind(layout::quiz::score)),
+      feedback_(*this, feedbackBox(question_, choices_, *answerButtons_[0])) {
     for (int i = 0; i < rules::kQuizChoiceCount; ++i) {
-        connect(&button("answerButtons", i), &QPushButton::clicked, this,
-                [this, i] { onAnswerClicked(i); });
-        buttonCaptions_ << button("answerButtons", i).text();
+        connect(answerButtons_[i], &QPushButton::clicked, this, [this, i] { onAnswerClicked(i); });
+        buttonCaptions_ << answerButtons_[i]->text();
     }
     connect(&feedback_, &QuizFeedback::goOn, this, &QuizWindow::goOn);
-    LabelControl& score = label("score");
-    connect(&score, &LabelControl::captionChanged, this, [&score] { keepRoomOnTheRight(score); });
+    connect(&score_, &LabelControl::captionChanged, this, [this] { keepRoomOnTheRight(score_); });
 }
 
 void QuizWindow::onLoad() {
@@ -62,8 +61,8 @@ void QuizWindow::onLoad() {
 }
 
 void QuizWindow::showQuestion() {
-    label("question").setCaption(QString::fromStdString(round_->current().text));
-    label("choices").setCaption(QString::fromStdString(round_->optionsText()));
+    question_.setCaption(QString::fromStdString(round_->current().text));
+    choices_.setCaption(QString::fromStdString(round_->optionsText()));
 }
 
 void QuizWindow::onAnswerClicked(int button) {
@@ -79,7 +78,7 @@ void QuizWindow::onAnswerClicked(int button) {
         return;
     }
     ctx.audio.play(answered.right ? Effect::Right : Effect::Wrong);
-    label("score").setCaption(QString::fromStdString(round_->scoreCaption()));
+    score_.setCaption(QString::fromStdString(round_->scoreCaption()));
     if (ctx.session.mode() == rules::GameMode::Learning) {
         finishAfterFeedback_ = answered.finished;
         explain(answered);
@@ -107,7 +106,7 @@ void QuizWindow::explain(const rules::QuizRound::Answered& answered) {
 // number is in the feedback); none can be pressed until the player goes on.
 void QuizWindow::markRightButton(int rightButton) {
     for (int i = 0; i < rules::kQuizChoiceCount; ++i) {
-        QPushButton& b = button("answerButtons", i);
+        QPushButton& b = *answerButtons_[i];
         b.setEnabled(false);
         if (i == rightButton)
             b.setText(tr("✔ 正確"));
@@ -116,8 +115,8 @@ void QuizWindow::markRightButton(int rightButton) {
 
 void QuizWindow::goOn() {
     for (int i = 0; i < rules::kQuizChoiceCount; ++i) {
-        button("answerButtons", i).setText(buttonCaptions_[i]);
-        button("answerButtons", i).setEnabled(true);
+        answerButtons_[i]->setText(buttonCaptions_[i]);
+        answerButtons_[i]->setEnabled(true);
     }
     if (!round_)
         return;
@@ -126,7 +125,7 @@ void QuizWindow::goOn() {
         return;
     }
     showQuestion();
-    button("answerButtons", 0).setFocus(Qt::OtherFocusReason);
+    answerButtons_[0]->setFocus(Qt::OtherFocusReason);
 }
 
 // The question file was checked when the board loaded, so it broke during the game (edited

@@ -5,6 +5,7 @@
 #include "windows/mini_game_window.h"
 #include "windows/quiz_feedback.h"
 
+#include <array>
 #include <optional>
 
 namespace tavrin {
@@ -28,6 +29,7 @@ public:
     const rules::QuizRound* round() const { return round_ ? &*round_ : nullptr; }
     // Learning mode's explanation of the last answer, while it waits for the player.
     QuizFeedback& feedback() { return feedback_; }
+    QPushButton& answerButton(int button) const { return *answerButtons_[button]; }
 
 private:
     void showQuestion();
@@ -36,6 +38,10 @@ private:
     void goOn();
     void markRightButton(int rightButton);
 
+    std::array<QPushButton*, rules::kQuizChoiceCount> answerButtons_;
+    LabelControl& question_;
+    LabelControl& choices_;
+    LabelControl& score_;
     std::optional<rules::QuizRound> round_;
     rules::QuizExplanations explanations_;
     QuizFeedback feedback_;

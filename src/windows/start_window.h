@@ -11,9 +11,13 @@ public:
     explicit StartWindow(AppContext& ctx);
 
     void onStartClicked();
+    LabelControl& startLink() const { return startLink_; }
 
 protected:
     void systemClose() override;
+
+private:
+    LabelControl& startLink_;
 };
 
 } // namespace tavrin

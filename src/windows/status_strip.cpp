@@ -16,40 +16,63 @@
 
 namespace tavrin {
 
-StatusStrip::StatusStrip(AppContext& ctx) : GameWindow(ctx, layout::statusStripLayout()) {
-    connect(&image("infoShield"), &ImageControl::clicked, this, &StatusStrip::onInfoClicked);
-    connect(&image("helpShield"), &ImageControl::clicked, this, &StatusStrip::onHelpClicked);
-    connect(&image("searchShield"), &ImageControl::clicked, this, &StatusStrip::onSearchClicked);
-    connect(&image("exitShield"), &ImageControl::clicked, this, &StatusStrip::onExitClicked);
+StatusStrip::StatusStrip(AppContext& ctx)
+    : GameWindow(ctx, layout::statusStripLayout()), scoreDigits_(bind(layout::status::scoreDigits)),
+      trialDigits_(bind(layout::status::trialDigits)), scoreWord_(bind(layout::status::scoreWord)),
+      trialWord_(bind(layout::status::trialWord)), message_(bind(layout::status::message)) {
+    const std::pair<layout::ImageId, void (StatusStrip::*)()> shields[] = {
+        {layout::status::infoShield, &StatusStrip::onInfoClicked},
+        {layout::status::helpShield, &StatusStrip::onHelpClicked},
+        {layout::status::searchShield, &StatusStrip::onSearchClicked},
+        {layout::status::exitShield, &StatusStrip::onExitClicked},
+    };
+    describe();
+    for (const auto& [shield, onClicked] : shields) {
+        ImageControl& control = bind(shield);
+        nameByTooltip(*this, control, accessible::Role::Button);
+        connect(&control, &ImageControl::clicked, this, onClicked);
+    }
     GameMenu::attachTo(*this, ctx);
+}
+
+// The digits and their words are read as one sentence each, as they change.
+void StatusStrip::describe() {
+    setAccessibleName("遊戲狀態 Status");
+    accessible::setRole(message_, accessible::Role::LiveText);
+    scoreReading_ = &addReading(*this, "scoreReading", boxOf(scoreDigits_) | scoreWord_.geometry());
+    throwReading_ = &addReading(*this, "throwReading", boxOf(trialDigits_) | trialWord_.geometry());
+    hideRow(scoreDigits_);
+    hideRow(trialDigits_);
+    accessible::hide(scoreWord_);
+    accessible::hide(trialWord_);
 }
 
 // The Hong Kong edition keeps the word plate as first drawn; the translations name the count
 // by what it counts.
 void StatusStrip::onLoad() {
     if (ctx.options.language != "zh-HK")
-        image("trialWord").setPicture(picture("picWordThrows"));
+        trialWord_.setPicture(picture("picWordThrows"));
     listenToSession();
     standingChanged();
 }
 
 void StatusStrip::standingChanged() {
     const rules::GameState& state = ctx.session.state();
-    showNumber("scoreDigits", state.score);
-    showNumber("trialDigits", state.trial);
+    showNumber(scoreDigits_, state.score);
+    showNumber(trialDigits_, state.trial);
     // Read out as the digits change, not before.
-    reading(*this, "scoreReading").setReading(scoreReading(state.score));
-    reading(*this, "throwReading").setReading(throwReading(state.trial));
+    scoreReading_->setReading(scoreReading(state.score));
+    throwReading_->setReading(throwReading(state.trial));
 }
 
-void StatusStrip::showNumber(const QString& digitRow, long long number) {
+void StatusStrip::showNumber(const DigitRow& row, long long number) {
     const auto digits = rules::statusDigits(number);
     for (int i = 0; i < 6; ++i)
-        pictureBox(digitRow, i).setPicture(images::redDigit(digits[i]));
+        row[i]->setPicture(images::redDigit(digits[i]));
 }
 
 void StatusStrip::setMessage(const QString& text) {
-    label("message").setCaption(text);
+    message_.setCaption(text);
 }
 
 void StatusStrip::throwPlayed(const rules::ThrowOutcome& outcome) {

@@ -2,7 +2,11 @@
 
 #include "windows/game_window.h"
 
+#include <array>
+
 namespace tavrin {
+
+class ReadingControl;
 
 // The exit question, as designed.
 inline constexpr const char* kExitQuestion =
@@ -32,8 +36,18 @@ protected:
     void systemClose() override {} // goes with the board
 
 private:
-    void showNumber(const QString& digitRow, long long number);
+    using DigitRow = std::array<PictureBox*, 6>;
+    void describe();
+    static void showNumber(const DigitRow& row, long long number);
     void setMessage(const QString& text);
+
+    DigitRow scoreDigits_;
+    DigitRow trialDigits_;
+    ImageControl& scoreWord_;
+    ImageControl& trialWord_;
+    LabelControl& message_;
+    ReadingControl* scoreReading_ = nullptr;
+    ReadingControl* throwReading_ = nullptr;
 };
 
 } // namespace tavrin

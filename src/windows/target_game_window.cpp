@@ -1,5 +1,6 @@
 #include "windows/target_game_window.h"
 
+#include "controls/accessible.h"
 #include "controls/image_control.h"
 #include "controls/interval_timer.h"
 #include "controls/label_control.h"
@@ -14,6 +15,7 @@
 #include <QHelpEvent>
 #include <QRegularExpression>
 #include <QToolTip>
+#include <algorithm>
 #include <string>
 
 namespace tavrin {
@@ -37,17 +39,43 @@ QString habitName(QString tooltip) {
     return tooltip.remove(spaceBetweenChinese).simplified();
 }
 
+template <std::size_t A, std::size_t B, std::size_t C>
+std::array<ImageControl*, A + B + C> joined(const std::array<ImageControl*, A>& a,
+                                            const std::array<ImageControl*, B>& b,
+                                            const std::array<ImageControl*, C>& c) {
+    std::array<ImageControl*, A + B + C> all;
+    auto next = std::copy(a.begin(), a.end(), all.begin());
+    next = std::copy(b.begin(), b.end(), next);
+    std::copy(c.begin(), c.end(), next);
+    return all;
+}
+
 } // namespace
 
 TargetGameWindow::TargetGameWindow(AppContext& ctx)
-    : MiniGameWindow(ctx, layout::targetGameWindowLayout(), rules::MiniGame::Target) {
+    : MiniGameWindow(ctx, layout::targetGameWindowLayout(), rules::MiniGame::Target),
+      targets_(bind(layout::targetGame::targets)), score_(bind(layout::targetGame::score)),
+      clockDigits_(joined(bind(layout::targetGame::minuteDigits),
+                          bind(layout::targetGame::secondDigits),
+                          bind(layout::targetGame::hundredthDigits))),
+      jumpTimer_(bind(layout::targetGame::jumpTimer)),
+      clockTimer_(bind(layout::targetGame::clockTimer)) {
+    describe();
     for (int i = 0; i < rules::kTargetCount; ++i) {
-        ImageControl& target = image("targets", i);
-        connect(&target, &ImageControl::clicked, this, [this, i] { onTargetClicked(i); });
-        target.installEventFilter(this);
+        connect(targets_[i], &ImageControl::clicked, this, [this, i] { onTargetClicked(i); });
+        targets_[i]->installEventFilter(this);
     }
-    connect(&timer("jumpTimer"), &IntervalTimer::ticked, this, &TargetGameWindow::onJumpTick);
-    connect(&timer("clockTimer"), &IntervalTimer::ticked, this, &TargetGameWindow::onClockTick);
+    connect(&jumpTimer_, &IntervalTimer::ticked, this, &TargetGameWindow::onJumpTick);
+    connect(&clockTimer_, &IntervalTimer::ticked, this, &TargetGameWindow::onClockTick);
+}
+
+// Each target is read by what it shows; the clock's digits as one reading.
+void TargetGameWindow::describe() {
+    for (ImageControl* target : targets_)
+        accessible::setName(*target, QString(target->toolTip()).replace('\r', ' ').simplified(),
+                            false);
+    clockReading_ = &addReading(*this, "clockReading", boxOf(clockDigits_));
+    hideRow(clockDigits_);
 }
 
 // In learning mode the crosshair shows over every target, so that only knowing tells the
@@ -57,7 +85,7 @@ void TargetGameWindow::onLoad() {
     round_.emplace(ctx.clock, ctx.session.mode());
     for (int i = 0; i < rules::kTargetCount; ++i)
         if (rules::isCauseTarget(i) || !round_->rules().crosshairOverCauses)
-            image("targets", i).setCursor(Qt::CrossCursor);
+            targets_[i]->setCursor(Qt::CrossCursor);
     openSounds().play(Effect::Hit); // the game opens with a shot
 }
 
@@ -67,18 +95,18 @@ void TargetGameWindow::onTargetClicked(int target) {
         return;
     const bool cause = rules::isCauseTarget(target);
     ctx.audio.play(cause ? Effect::Hit : Effect::Miss);
-    label("score").setCaption(QString::fromStdString(round_->scoreCaption()));
+    score_.setCaption(QString::fromStdString(round_->scoreCaption()));
     if (!cause)
         lastHabitShot_ = target;
     if (round_->rules().shotTargetFalls)
-        image("targets", target).hide();
+        targets_[target]->hide();
 }
 
 void TargetGameWindow::moveAim(bool forward) {
     if (!aiming_) {
         aiming_ = true;
-        for (int i = 0; i < rules::kTargetCount; ++i)
-            image("targets", i).setFocusPolicy(Qt::TabFocus);
+        for (ImageControl* target : targets_)
+            target->setFocusPolicy(Qt::TabFocus);
     }
     focusNextPrevChild(forward);
 }
@@ -89,7 +117,7 @@ QString TargetGameWindow::lesson() const {
     return tr("你射中了 %1 個誘因和 %2 個健康習慣。記住：%3，對心臟有益！")
         .arg(round_->causesHit())
         .arg(round_->habitsHit())
-        .arg(habitName(image("targets", lastHabitShot_).toolTip()));
+        .arg(habitName(targets_[lastHabitShot_]->toolTip()));
 }
 
 // Both timers may still tick between the unload and the window's deferred deletion; such a
@@ -100,8 +128,9 @@ void TargetGameWindow::onJumpTick() {
     round_->jumped();
     const auto positions = rules::drawTargetPositions(ctx.rng);
     for (int i = 0; i < rules::kTargetCount; ++i) {
-        moveControl(image("targets", i), positions[i].left, positions[i].top);
-        image("targets", i).show();
+        // The targets' places are drawn in the layout's units.
+        targets_[i]->move(layout::px(positions[i].left), layout::px(positions[i].top));
+        targets_[i]->show();
     }
     // Where the targets stand, so that a test driving the real window can aim at them.
     ctx.log.write("targets",
@@ -126,10 +155,9 @@ void TargetGameWindow::onClockTick() {
 }
 
 void TargetGameWindow::showClock(const std::array<int, 6>& digits) {
-    const char* const rows[] = {"minuteDigits", "secondDigits", "hundredthDigits"};
-    for (int i = 0; i < 6; ++i)
-        image(rows[i / 2], i % 2).setPicture(images::redDigit(digits[i]));
-    reading(*this, "clockReading").setReading(timeLeftReading(digits));
+    for (std::size_t i = 0; i < digits.size(); ++i)
+        clockDigits_[i]->setPicture(images::redDigit(digits[i]));
+    clockReading_->setReading(timeLeftReading(digits));
 }
 
 // Tooltips are stored as designed, with bare carriage returns; shown, each one breaks the line.

@@ -6,6 +6,7 @@
 // Sound plays through SDL (SDL_AUDIODRIVER=dummy where there is no sound card) unless --mute.
 
 #include "rules/clock.h"
+#include "window_controls.h"
 #include "windows/app_context.h"
 #include "windows/quiz_window.h"
 #include "windows/start_window.h"
@@ -20,6 +21,7 @@
 #include <string>
 
 using namespace tavrin;
+using namespace tavrin::testing;
 
 namespace {
 
@@ -56,7 +58,7 @@ void cycle(AppContext& ctx, int n) {
         QuizWindow& quiz = ctx.windows.show<QuizWindow>();
         settle();
         for (int answer = 0; answer < (n % 4 == 0 ? 5 : 2); ++answer) {
-            quiz.button("answerButtons", answer % 3).click();
+            button(quiz, "answerButtons", answer % 3).click();
             settle();
         }
         if (QuizWindow* open = ctx.windows.find<QuizWindow>())

@@ -6,6 +6,7 @@
 
 #include "controls/interval_timer.h"
 #include "rules/clock.h"
+#include "window_controls.h"
 #include "windows/app_context.h"
 #include "windows/target_game_window.h"
 
@@ -17,6 +18,7 @@
 #include <sys/resource.h>
 
 using namespace tavrin;
+using namespace tavrin::testing;
 
 namespace {
 
@@ -74,8 +76,9 @@ Run wholeGame(AppContext& ctx, TickMeter& clockTicks, long& moves, long& clicks)
         return MessageBoxes::Answer::Ok;
     };
     TargetGameWindow& game = ctx.windows.show<TargetGameWindow>();
-    QObject::connect(&game.timer("clockTimer"), &IntervalTimer::ticked, [&] { clockTicks.tick(); });
-    QObject::connect(&game.timer("jumpTimer"), &IntervalTimer::ticked, [&] { ++moves; });
+    QObject::connect(&timer(game, "clockTimer"), &IntervalTimer::ticked,
+                     [&] { clockTicks.tick(); });
+    QObject::connect(&timer(game, "jumpTimer"), &IntervalTimer::ticked, [&] { ++moves; });
     QTimer player;
     QObject::connect(&player, &QTimer::timeout, [&] { game.onTargetClicked(clicks++ % 5); });
     player.start(250);

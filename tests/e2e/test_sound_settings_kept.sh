@@ -71,6 +71,9 @@ grep -q '^music=false' "$settings" || fail "music is not off in $settings"
 sleep 1.5                                # the music fades out
 expect_silent "$E2E_WORK/first.raw" 1.5 # and is gone at once, without a restart
 group_move_to 150 500
+# The place is written on release, once the windows have been moved: wait for it before the kill.
+for i in $(seq 50); do grep -q '^handleY=500' "$settings" 2>/dev/null && break; sleep 0.1; done
+grep -q '^handleX=150' "$settings" || fail "the handle's place is not in $settings"
 stop_game
 
 # --- second run: silent from its start, the group where it was left -------------------------

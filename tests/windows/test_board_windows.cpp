@@ -7,6 +7,7 @@
 #include "rules/board_rules.h"
 #include "rules/status_digits.h"
 #include "session_setup.h"
+#include "window_controls.h"
 #include "windows/board_window.h"
 #include "windows/die_window.h"
 #include "windows/drag_handle.h"
@@ -46,6 +47,9 @@ void throwFace(GameFixture& f, int face) {
 
 QPoint twipsPos(const QWidget& w) {
     return QPoint(w.x() * 15, w.y() * 15);
+}
+QPoint frameTwips(const QWidget& window) {
+    return window.frameGeometry().topLeft() * 15;
 }
 
 // Window positions are whole pixels: a position in twips reads back as its pixel, in twips.
@@ -91,7 +95,7 @@ private slots:
         QCOMPARE(f.ctx->session.state().trial, 1);
         QVERIFY(f.ctx->session.state().takingThrows);
         QCOMPARE(f.ctx->session.state().square, 0);
-        QCOMPARE(twipsPos(board.image("character")), QPoint(120, -60));
+        QCOMPARE(twipsPos(image(board, "character")), QPoint(120, -60));
     }
 
     void windowsLoadImplicitlyAndUnloadQuietly() {
@@ -101,10 +105,10 @@ private slots:
         QVERIFY(!windows.isLoaded<QuizWindow>());
         // Loading again starts from the layout.
         StatusStrip& status = windows.load<StatusStrip>();
-        status.label("message").setCaption("changed");
+        label(status, "message").setCaption("changed");
         windows.unload<StatusStrip>();
         QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
-        QCOMPARE(windows.load<StatusStrip>().label("message").caption(), QString("!!歡迎!!"));
+        QCOMPARE(label(windows.load<StatusStrip>(), "message").caption(), QString("!!歡迎!!"));
     }
 
     void groupStandsAroundTheHandle() {
@@ -112,19 +116,12 @@ private slots:
         startGame(f);
         auto& windows = f.ctx->windows;
         DragHandle& face = windows.load<DragHandle>();
-        face.setLeftTwips(3000);
-        face.setTopTwips(7500);
-        face.onHandlePressed(0, 0);
+        face.moveFrameTo(QPoint(3000, 7500) / 15);
+        face.onHandlePressed({0, 0});
         face.onHandleReleased(); // a press and release without moving places the group
-        QCOMPARE(
-            QPoint(windows.load<BoardWindow>().leftTwips(), windows.load<BoardWindow>().topTwips()),
-            QPoint(onPixel(4400), 2700));
-        QCOMPARE(
-            QPoint(windows.load<StatusStrip>().leftTwips(), windows.load<StatusStrip>().topTwips()),
-            QPoint(onPixel(4960), 8100));
-        QCOMPARE(
-            QPoint(windows.load<DieWindow>().leftTwips(), windows.load<DieWindow>().topTwips()),
-            QPoint(10500, 7500));
+        QCOMPARE(frameTwips(windows.load<BoardWindow>()), QPoint(onPixel(4400), 2700));
+        QCOMPARE(frameTwips(windows.load<StatusStrip>()), QPoint(onPixel(4960), 8100));
+        QCOMPARE(frameTwips(windows.load<DieWindow>()), QPoint(10500, 7500));
     }
 
     void dragMovesOnlyTheHandleUntilRelease() {
@@ -132,16 +129,20 @@ private slots:
         startGame(f);
         auto& windows = f.ctx->windows;
         DragHandle& face = windows.load<DragHandle>();
-        const int boardLeft = windows.load<BoardWindow>().leftTwips();
-        const int handleLeft = face.leftTwips();
-        face.onHandlePressed(300, 300);
-        face.onHandleDragged(600, 450);
-        QCOMPARE(face.leftTwips(), handleLeft + 300);
-        QCOMPARE(windows.load<BoardWindow>().leftTwips(), boardLeft);
+        const int boardLeft = frameTwips(windows.load<BoardWindow>()).x();
+        const int handleLeft = frameTwips(face).x();
+        face.onHandlePressed({20, 20});
+        face.onHandleDragged({40, 30});
+        QCOMPARE(frameTwips(face).x(), handleLeft + 300);
+        QCOMPARE(frameTwips(windows.load<BoardWindow>()).x(), boardLeft);
         face.onHandleReleased();
-        QCOMPARE(windows.load<BoardWindow>().leftTwips(), onPixel(face.leftTwips() + 1400));
-        face.onHandleDragged(900, 900); // no drag any more
-        QCOMPARE(windows.load<BoardWindow>().leftTwips(), onPixel(face.leftTwips() + 1400));
+        const auto boardBesideHandle = [&] {
+            return frameTwips(windows.load<BoardWindow>()).x() ==
+                   onPixel(frameTwips(face).x() + 1400);
+        };
+        QVERIFY(boardBesideHandle());
+        face.onHandleDragged({60, 60}); // no drag any more
+        QVERIFY(boardBesideHandle());
     }
 
     void everyTileShowsThePictureOfItsKind() {
@@ -151,10 +152,10 @@ private slots:
         BoardWindow& board = startGame(f);
         const int expected[] = {2, 0, 1, 0, 3, 3, 3, 2};
         for (int i = 0; i < 8; ++i)
-            QCOMPARE(board.image("squares", i).picture().cacheKey(),
+            QCOMPARE(image(board, "squares", i).picture().cacheKey(),
                      images::squarePicture(expected[i]).cacheKey());
         for (int i = 0; i < rules::kSquareCount; ++i) {
-            const ImageControl& tile = board.image("squares", i);
+            const ImageControl& tile = image(board, "squares", i);
             QVERIFY(!tile.hasBorder() && !tile.stretch());
             QCOMPARE(tile.width(), tile.height());
         }
@@ -163,11 +164,11 @@ private slots:
     void startWindowShowsTheInstructionsExactly() {
         GameFixture f;
         StartWindow& start = f.ctx->windows.load<StartWindow>();
-        const QString text = start.multiLineText("instructions").toPlainText();
+        const QString text = textBox(start, "instructions").toPlainText();
         QCOMPARE(text.count('\n'), 25);
         QVERIFY(text.startsWith("1, Moving the character\n     - Click on the green ball on \n"));
         QVERIFY(text.endsWith("in the status window\n"));
-        QCOMPARE(start.label("startLink").caption(), QString("START ->"));
+        QCOMPARE(label(start, "startLink").caption(), QString("START ->"));
         QCOMPARE(start.size(), QSize(317, 208));
     }
 
@@ -176,7 +177,7 @@ private slots:
     void instructionsTakeAPasteOnlyOfSomething() {
         GameFixture f;
         StartWindow& start = f.ctx->windows.show<StartWindow>();
-        QPlainTextEdit& text = start.multiLineText("instructions");
+        QPlainTextEdit& text = textBox(start, "instructions");
         const QString before = text.toPlainText();
         QGuiApplication::clipboard()->setMimeData(new QMimeData);
         QTest::keyClick(&text, Qt::Key_V, Qt::ControlModifier);
@@ -202,11 +203,11 @@ private slots:
         QCOMPARE(f.ctx->session.state().square, 3);
         QCOMPARE(f.ctx->session.state().score, 880LL);
         QCOMPARE(f.ctx->session.state().trial, 2);
-        const LabelControl& message = f.ctx->windows.load<StatusStrip>().label("message");
+        const LabelControl& message = label(f.ctx->windows.load<StatusStrip>(), "message");
         QCOMPARE(message.caption(), QString("<b>x</b>"));
         QCOMPARE(message.textFormat(), Qt::PlainText);
-        const QPoint tile = twipsPos(board.image("squares", 3));
-        QCOMPARE(twipsPos(board.image("character")), tile - QPoint(0, 300));
+        const QPoint tile = twipsPos(image(board, "squares", 3));
+        QCOMPARE(twipsPos(image(board, "character")), tile - QPoint(0, 300));
         DieWindow& dice = f.ctx->windows.load<DieWindow>();
         QVERIFY(!f.ctx->session.state().dieHeld);
         QVERIFY(dice.isTurning());
@@ -247,7 +248,7 @@ private slots:
         for (int i = 0; i < 200; ++i) {
             dice.onTurnTick();
             seen << f.ctx->session.state().dieFace;
-            QCOMPARE(dice.image("dieFace").picture().cacheKey(),
+            QCOMPARE(image(dice, "dieFace").picture().cacheKey(),
                      images::dieFace(f.ctx->session.state().dieFace).cacheKey());
         }
         QCOMPARE(seen, (QSet<int>{1, 2, 3, 4, 5, 6}));
@@ -259,7 +260,7 @@ private slots:
         rules::SessionSetup(f.ctx->session).score(5000);
         throwFace(f, 5);
         QCOMPARE(f.boxes, QStringList{QString("Tavrin: ") + kWinText});
-        QCOMPARE(twipsPos(board.image("character")), QPoint(onPixel(3430), onPixel(2120)));
+        QCOMPARE(twipsPos(image(board, "character")), QPoint(onPixel(3430), onPixel(2120)));
         QCOMPARE(f.ctx->session.state().trial, 1);
         QVERIFY(!board.isVisible());
         for (bool loaded :
@@ -268,7 +269,7 @@ private slots:
             QVERIFY(!loaded);
         EndWindow& end = f.ctx->windows.load<EndWindow>();
         QVERIFY(end.isVisible());
-        QCOMPARE(end.label("score").caption(), QString("5000"));
+        QCOMPARE(label(end, "score").caption(), QString("5000"));
     }
 
     void fiftiethClickEndsTheGameWithoutMoving() {
@@ -289,7 +290,7 @@ private slots:
         rules::SessionSetup(f.ctx->session).trial(50);
         throwFace(f, 3);         // the end: the die and the status strip go
         QVERIFY(dice && status); // destroyed only when the event loop next runs
-        QTest::mouseClick(&dice->image("dieFace"), Qt::LeftButton);
+        QTest::mouseClick(&image(*dice, "dieFace"), Qt::LeftButton);
         QCOMPARE(f.ctx->session.state().trial, 51);
         QVERIFY(!dice->isTurning());
         QVERIFY(!f.ctx->windows.isLoaded<DieWindow>());
@@ -302,7 +303,7 @@ private slots:
         auto shown = [&](const QString& row) {
             QString digits;
             for (int i = 5; i >= 0; --i) {
-                const qint64 key = status.pictureBox(row, i).picture().cacheKey();
+                const qint64 key = pictureBox(status, row, i).picture().cacheKey();
                 digits += key == images::redDigit(rules::kLedMinus).cacheKey() ? QString("-")
                                                                                : QString("?");
                 for (int d = 0; d <= 9; ++d)
@@ -355,15 +356,15 @@ private slots:
         GameFixture f;
         rules::SessionSetup(f.ctx->session).score(-120);
         EndWindow& end = f.ctx->windows.show<EndWindow>();
-        QCOMPARE(end.label("score").caption(), QString("-120"));
-        QVERIFY(!end.label("linksHint").isVisible() && end.label("homeLink").y() > end.height());
+        QCOMPARE(label(end, "score").caption(), QString("-120"));
+        QVERIFY(!label(end, "linksHint").isVisible() && label(end, "homeLink").y() > end.height());
         end.onNextClicked();
-        QCOMPARE(end.label("nextLink").caption(), QString("END ->"));
+        QCOMPARE(label(end, "nextLink").caption(), QString("END ->"));
         for (const char* hidden : {"thanks", "scoreHeading", "score", "cheer"})
-            QVERIFY(!end.label(hidden).isVisible());
-        QCOMPARE(twipsPos(end.label("credit")), QPoint(1800, 360));
-        QCOMPARE(twipsPos(end.label("infoLink")), QPoint(2040, 2040));
-        QVERIFY(end.label("linksHint").isVisible());
+            QVERIFY(!label(end, hidden).isVisible());
+        QCOMPARE(twipsPos(label(end, "credit")), QPoint(1800, 360));
+        QCOMPARE(twipsPos(label(end, "infoLink")), QPoint(2040, 2040));
+        QVERIFY(label(end, "linksHint").isVisible());
         end.onInfoClicked();
         QVERIFY(
             end.findChild<HelpWindow*>()->browser().source().path().endsWith("/info-zh-HK.html"));

@@ -162,8 +162,8 @@ private slots:
         verifyGroupAround(f, {40, 380});
         // The game's own moves (a drag of the handle) are not taken for the system's.
         DragHandle& handle = windows.load<DragHandle>();
-        handle.onHandlePressed(0, 0);
-        handle.onHandleDragged(600, 300);
+        handle.onHandlePressed({0, 0});
+        handle.onHandleDragged({40, 20});
         QTest::qWait(50);
         QCOMPARE(framePos(windows.load<BoardWindow>()), QPoint(133, 60));
         handle.onHandleReleased();

@@ -7,6 +7,7 @@
 #include "controls/reading_control.h"
 #include "game_fixture.h"
 #include "session_setup.h"
+#include "window_controls.h"
 #include "windows/accessible_window.h"
 #include "windows/board_window.h"
 #include "windows/die_window.h"
@@ -144,7 +145,7 @@ private slots:
         g.useBoard({{5, "33302"}});
         BoardWindow& board = g.start();
         DieWindow& die = g.ctx->windows.load<DieWindow>();
-        QWidget& face = *die.control("dieFace");
+        QWidget& face = control(die, "dieFace");
         KeyboardGame::press(face, Qt::Key_F10, Qt::ShiftModifier);
         QCOMPARE(die.findChild<GameMenu*>()->pos(), face.mapToGlobal(face.rect().center()));
         KeyboardGame::press(board, Qt::Key_Menu);
@@ -159,10 +160,10 @@ private slots:
         QCOMPARE(game.focusWidget(), nullptr); // played with the mouse, it shows no aim
         KeyboardGame::press(game, Qt::Key_Tab);
         KeyboardGame::press(*game.focusWidget(), Qt::Key_Space);
-        QVERIFY(game.image("targets", 0).isHidden());
+        QVERIFY(image(game, "targets", 0).isHidden());
         KeyboardGame::press(game, Qt::Key_Right);
         KeyboardGame::press(game, Qt::Key_Left); // past the fallen one, round to the last
-        QCOMPARE(game.focusWidget(), &game.image("targets", 4));
+        QCOMPARE(game.focusWidget(), &image(game, "targets", 4));
         KeyboardGame::press(*game.focusWidget(), Qt::Key_Space, Qt::NoModifier, true);
         KeyboardGame::press(*game.focusWidget(), Qt::Key_Space);
         QCOMPARE(game.round().causesHit() + game.round().habitsHit(), 2);
@@ -174,35 +175,35 @@ private slots:
         QVERIFY(QTest::qWaitForWindowActive(&start)); // handed the focus by the keeper
         auto* mark = start.findChild<FocusMark*>();
         QVERIFY(mark && mark->isVisible());
-        QCOMPARE(mark->followed(), start.control("startLink"));
+        QCOMPARE(mark->followed(), &control(start, "startLink"));
         // Round the caption's words, inside its box as far as they go.
-        const QRect box = start.control("startLink")->geometry();
+        const QRect box = control(start, "startLink").geometry();
         const int m = FocusMark::kMargin;
         QVERIFY(mark->geometry().adjusted(m, m, -m, -m).intersects(box));
         QVERIFY(box.adjusted(-m, -m, m, m).contains(mark->geometry()));
         QTest::keyClick(&start, Qt::Key_Tab);
-        QCOMPARE(mark->followed(), start.control("instructions"));
+        QCOMPARE(mark->followed(), &control(start, "instructions"));
         QTest::keyClick(QApplication::focusWidget(), Qt::Key_Tab); // out again, no tab typed
-        QCOMPARE(mark->followed(), start.control("startLink"));
+        QCOMPARE(mark->followed(), &control(start, "startLink"));
 
         g.start();
         DieWindow& die = g.ctx->windows.load<DieWindow>();
-        QCOMPARE(die.focusWidget(), die.control("dieFace"));
+        QCOMPARE(die.focusWidget(), &control(die, "dieFace"));
         EndWindow& end = g.ctx->windows.show<EndWindow>();
-        QCOMPARE(end.focusWidget(), end.control("nextLink"));
-        QCOMPARE(end.label("emailLink").focusPolicy(), Qt::NoFocus); // below the window yet
+        QCOMPARE(end.focusWidget(), &control(end, "nextLink"));
+        QCOMPARE(label(end, "emailLink").focusPolicy(), Qt::NoFocus); // below the window yet
         QApplication::setActiveWindow(&end);
-        end.label("nextLink").setFocus();
-        KeyboardGame::press(end.label("nextLink"), Qt::Key_Space);
-        QCOMPARE(end.label("emailLink").focusPolicy(), Qt::TabFocus);
+        label(end, "nextLink").setFocus();
+        KeyboardGame::press(label(end, "nextLink"), Qt::Key_Space);
+        QCOMPARE(label(end, "emailLink").focusPolicy(), Qt::TabFocus);
         // The outline fits "END ->" as a fresh one would, and the hint's words stay over it.
         auto* endMark = end.findChild<FocusMark*>();
         const QRect turned = endMark->geometry();
         endMark->follow(nullptr);
-        endMark->follow(&end.label("nextLink"));
+        endMark->follow(&label(end, "nextLink"));
         QCOMPARE(turned, endMark->geometry());
-        QVERIFY(end.children().indexOf(&end.label("linksHint")) > end.children().indexOf(endMark));
-        KeyboardGame::press(end.label("nextLink"), Qt::Key_Space, Qt::NoModifier, true);
+        QVERIFY(end.children().indexOf(&label(end, "linksHint")) > end.children().indexOf(endMark));
+        KeyboardGame::press(label(end, "nextLink"), Qt::Key_Space, Qt::NoModifier, true);
         QVERIFY(g.ctx->windows.isLoaded<EndWindow>()); // a held key is no second press
     }
 
@@ -231,7 +232,7 @@ private slots:
         DieWindow& die = g.ctx->windows.load<DieWindow>();
         for (int i = 0; i < 20; ++i) {
             die.onTurnTick();
-            QCOMPARE(nameOf(die.image("dieFace")),
+            QCOMPARE(nameOf(image(die, "dieFace")),
                      QString("骰子 Die: %1").arg(g.ctx->session.state().dieFace));
         }
     }
@@ -243,13 +244,13 @@ private slots:
         QVERIFY2(QString::fromUtf8(readme.readAll()).contains(keyListText()),
                  "README.md does not show the key list as the game has it");
         g.start();
-        QCOMPARE(g.ctx->windows.load<DieWindow>().image("dieFace").toolTip(),
+        QCOMPARE(image(g.ctx->windows.load<DieWindow>(), "dieFace").toolTip(),
                  QString("擲骰子(Click here to throw the dice)  [Space or Enter]"));
         StatusStrip& status = g.ctx->windows.load<StatusStrip>();
-        QCOMPARE(QAccessible::queryAccessibleInterface(&status.image("exitShield"))
+        QCOMPARE(QAccessible::queryAccessibleInterface(&image(status, "exitShield"))
                      ->text(QAccessible::Description),
                  QString("離開(Exit)  [Esc or Ctrl+Q]"));
-        QCOMPARE(status.label("message").toolTip(), QString("遊戲訊息(Message Window)"));
+        QCOMPARE(label(status, "message").toolTip(), QString("遊戲訊息(Message Window)"));
         // A translation's tooltip that looks like markup shows as written, never read as HTML
         // (an image tag would have Qt open its file); any other stays as it is.
         for (const QString text : {"<img src=/etc/passwd>", "a <b>c</b>  [Esc]"}) {

@@ -10,6 +10,7 @@
 #include "game_fixture.h"
 #include "layouts/how_to_play_text.h"
 #include "session_setup.h"
+#include "window_controls.h"
 #include "windows/board_window.h"
 #include "windows/die_window.h"
 #include "windows/drag_handle.h"
@@ -72,12 +73,12 @@ bool hasChinese(const QString& text) {
 QList<QPair<QString, QString>> designedAndShown(const GameWindow& window) {
     QList<QPair<QString, QString>> texts{{window.design().caption, window.windowTitle()}};
     for (const layout::ControlDesign& c : window.design().controls) {
-        const QWidget* control = window.control(c.name, c.index);
+        const QWidget* shown = &control(window, c.name, c.index);
         if (!c.caption.isEmpty())
-            texts.append({c.caption, shownText(control)});
+            texts.append({c.caption, shownText(shown)});
         if (!c.tooltip.isEmpty()) { // the keys that act on a control follow its tooltip
             const QString keys = keyHint(window.design().name, c.name);
-            texts.append({c.tooltip + (keys.isEmpty() ? "" : "  " + keys), control->toolTip()});
+            texts.append({c.tooltip + (keys.isEmpty() ? "" : "  " + keys), shown->toolTip()});
         }
     }
     return texts;
@@ -128,13 +129,13 @@ private slots:
                 QVERIFY2(!hasChinese(shown), qPrintable(window->objectName() + ": " + shown));
         QuizWindow& quiz = game.ctx->windows.load<QuizWindow>();
         QCOMPARE(quiz.windowTitle(), QString("Heart Disease Quiz"));
-        QCOMPARE(quiz.button("answerButtons", 1).text(), QString("Answer 2"));
-        QVERIFY(!hasChinese(quiz.label("question").caption())); // the English set's question
+        QCOMPARE(button(quiz, "answerButtons", 1).text(), QString("Answer 2"));
+        QVERIFY(!hasChinese(label(quiz, "question").caption())); // the English set's question
         TargetGameWindow& target = game.ctx->windows.load<TargetGameWindow>();
-        QCOMPARE(target.label("instruction").caption(),
+        QCOMPARE(label(target, "instruction").caption(),
                  QString("Shoot down the causes of heart disease"));
-        QCOMPARE(target.image("targets", 2).toolTip(), QString("Fried food and fatty meat"));
-        QCOMPARE(game.ctx->windows.load<EndWindow>().label("thanks").caption(),
+        QCOMPARE(image(target, "targets", 2).toolTip(), QString("Fried food and fatty meat"));
+        QCOMPARE(label(game.ctx->windows.load<EndWindow>(), "thanks").caption(),
                  QString("Thanks for playing Tavrin"));
     }
 
@@ -154,9 +155,9 @@ private slots:
     void taiwanShowsTaiwanWords() {
         LanguageGame game("zh-TW");
         const TargetGameWindow& target = game.ctx->windows.load<TargetGameWindow>();
-        QCOMPARE(target.image("targets", 0).toolTip().toUtf8(), QByteArray("吸 菸"));
-        QCOMPARE(target.image("targets", 3).toolTip().toUtf8(), QByteArray("作 息 規 律"));
-        QCOMPARE(game.ctx->windows.load<EndWindow>().label("thanks").caption().toUtf8(),
+        QCOMPARE(image(target, "targets", 0).toolTip().toUtf8(), QByteArray("吸 菸"));
+        QCOMPARE(image(target, "targets", 3).toolTip().toUtf8(), QByteArray("作 息 規 律"));
+        QCOMPARE(label(game.ctx->windows.load<EndWindow>(), "thanks").caption().toUtf8(),
                  QByteArray("謝 謝 使 用 Tavrin"));
         QVERIFY(layout::instructionsText().startsWith(QString::fromUtf8("目標：在 49 次擲骰內")));
     }
@@ -168,7 +169,7 @@ private slots:
                 QCOMPARE(shown.toUtf8(), designed.toUtf8());
         const GameWindow& quiz = game.ctx->windows.load<QuizWindow>();
         QCOMPARE(quiz.windowTitle().toUtf8(), QByteArray("Game1  -  冠 心 病 問 答 遊 戲"));
-        QCOMPARE(quiz.button("answerButtons", 0).text().toUtf8(), QByteArray("選擇一(Answer1)"));
+        QCOMPARE(button(quiz, "answerButtons", 0).text().toUtf8(), QByteArray("選擇一(Answer1)"));
         QCOMPARE(game.ctx->windows.load<TargetGameWindow>().windowTitle().toUtf8(),
                  QByteArray("Game2  -  冠 心 病 射 擊 遊 戲"));
         game.answer = MessageBoxes::Answer::No;
@@ -177,7 +178,7 @@ private slots:
                  QByteArray("Tavrin:  * * * * * 你真的要離開嗎? * * * * * "));
         QCOMPARE(winText().toUtf8(), QByteArray("恭喜你!你成功在50步內拿到5000分!!"));
         const EndWindow& end = game.ctx->windows.load<EndWindow>();
-        QCOMPARE(end.label("cheer").caption().toUtf8(), QByteArray("加油！下次再努力呀！"));
+        QCOMPARE(label(end, "cheer").caption().toUtf8(), QByteArray("加油！下次再努力呀！"));
     }
 };
 

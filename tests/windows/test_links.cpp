@@ -8,6 +8,7 @@
 #include "controls/label_control.h"
 #include "game_fixture.h"
 #include "platform/config.h"
+#include "window_controls.h"
 #include "windows/end_window.h"
 #include "windows/find_bar.h"
 #include "windows/help_window.h"
@@ -86,9 +87,9 @@ private slots:
         GameFixture f(language);
         f.ctx->log.open(f.dir.filePath("events.log").toStdString());
         StatusStrip& status = startGame(f);
-        QTest::mouseClick(&status.image("infoShield"), Qt::LeftButton);
+        QTest::mouseClick(&image(status, "infoShield"), Qt::LeftButton);
         checkLocalPage(pageShown(status), "info", language);
-        QTest::mouseClick(&status.image("helpShield"), Qt::LeftButton);
+        QTest::mouseClick(&image(status, "helpShield"), Qt::LeftButton);
         checkLocalPage(pageShown(status), "help", language);
         HelpWindow& help = *status.findChild<HelpWindow*>(); // one window, one history
         QTest::mouseClick(&help.backButton(), Qt::LeftButton);
@@ -97,7 +98,7 @@ private slots:
         QTest::mouseClick(&help.forwardButton(), Qt::LeftButton);
         checkLocalPage(pageShown(status), "help", language);
         QVERIFY(f.opened.isEmpty()); // no browser needed
-        QTest::mouseClick(&status.image("searchShield"), Qt::LeftButton);
+        QTest::mouseClick(&image(status, "searchShield"), Qt::LeftButton);
         QCOMPARE(f.opened.size(), 1);
         const QUrl search(f.opened[0]);
         QCOMPARE(search.scheme(), QString("https"));
@@ -116,14 +117,14 @@ private slots:
     void endWindowLinksLeadToThePagesAndTheHomePage() {
         GameFixture f("en");
         EndWindow& end = endWindowLinks(f);
-        QTest::mouseClick(&end.label("homeLink"), Qt::LeftButton);
+        QTest::mouseClick(&label(end, "homeLink"), Qt::LeftButton);
         if (QString(config::homePage()).isEmpty())
             checkLocalPage(pageShown(end), "help", "en"); // no home page built in: the help page
         else
             QCOMPARE(QUrl(f.opened.value(0)).scheme(), QString("https"));
-        QTest::mouseClick(&end.label("infoLink"), Qt::LeftButton);
+        QTest::mouseClick(&label(end, "infoLink"), Qt::LeftButton);
         checkLocalPage(pageShown(end), "info", "en");
-        QTest::mouseClick(&end.label("helpLink"), Qt::LeftButton);
+        QTest::mouseClick(&label(end, "helpLink"), Qt::LeftButton);
         checkLocalPage(pageShown(end), "help", "en");
         QVERIFY(end.linksShown()); // the end window stays on its second page
     }
@@ -188,15 +189,15 @@ private slots:
     void emailLinkWritesToTheBuiltInAddressOrSaysThereIsNone() {
         GameFixture f;
         EndWindow& end = endWindowLinks(f);
-        QTest::mouseClick(&end.label("emailLink"), Qt::LeftButton);
+        QTest::mouseClick(&label(end, "emailLink"), Qt::LeftButton);
         const QString email = config::email();
         if (email.isEmpty()) {
-            QCOMPARE(end.label("emailLink").caption(), QString("Email: (none given)"));
+            QCOMPARE(label(end, "emailLink").caption(), QString("Email: (none given)"));
             QVERIFY(f.opened.isEmpty()); // no mail program opened at a dead address
             QCOMPARE(f.boxes,
                      QStringList{"Tavrin: No e-mail address was given when this game was built."});
         } else {
-            QCOMPARE(end.label("emailLink").caption(), "Email: " + email);
+            QCOMPARE(label(end, "emailLink").caption(), "Email: " + email);
             QCOMPARE(f.opened, QStringList{"mailto:" + email});
         }
     }

@@ -4,6 +4,7 @@
 #include "game_fixture.h"
 #include "layouts/how_to_play_text.h"
 #include "platform/player_settings.h"
+#include "window_controls.h"
 #include "windows/board_window.h"
 #include "windows/drag_handle.h"
 #include "windows/game_menu.h"
@@ -92,7 +93,7 @@ private slots:
         StatusStrip& strip = run.ctx->windows.load<StatusStrip>();
         // A click on a control reaches its window's menu.
         QWidget& control =
-            onBoard ? static_cast<QWidget&>(board.image("heart")) : strip.label("message");
+            onBoard ? static_cast<QWidget&>(image(board, "heart")) : label(strip, "message");
         const RecordedSound& engine = *run.sound;
 
         GameMenu& menu = run.openMenu(control);
@@ -128,7 +129,7 @@ private slots:
     void theLanguageChosenInTheMenuIsKeptForTheNextGame() {
         Run run(settingsPath());
         run.startGame();
-        QWidget& control = run.ctx->windows.load<StatusStrip>().label("message");
+        QWidget& control = label(run.ctx->windows.load<StatusStrip>(), "message");
         GameMenu& menu = run.openMenu(control);
         QVERIFY(entry(menu, "language-system").isChecked());
         QVERIFY(!entry(menu, "language-en").isChecked());
@@ -153,7 +154,7 @@ private slots:
         QTRY_VERIFY(run.ctx->windows.isLoaded<HowToPlayWindow>());
         HowToPlayWindow& help = run.ctx->windows.load<HowToPlayWindow>();
         QVERIFY(help.isVisible());
-        const QPlainTextEdit& text = help.multiLineText("howToPlay");
+        const QPlainTextEdit& text = textBox(help, "howToPlay");
         QVERIFY(text.toPlainText().startsWith(layout::howToPlayText().replace("\r\n", "\n")));
         QVERIFY(text.toPlainText().contains(keyListText().trimmed())); // and the keys
         QVERIFY(text.toPlainText().startsWith("1, Moving the character"));
@@ -164,7 +165,7 @@ private slots:
         QVERIFY(board.isVisible() && run.ctx->session.state().takingThrows);
         QCOMPARE(run.ctx->session.state().trial, stateBefore);
 
-        entry(run.openMenu(run.ctx->windows.load<StatusStrip>().label("message")), "about")
+        entry(run.openMenu(label(run.ctx->windows.load<StatusStrip>(), "message")), "about")
             .trigger();
         QTRY_COMPARE(run.boxes.size(), 1);
         const QString about = run.boxes.first();
@@ -181,7 +182,7 @@ private slots:
         const SoundChoices& sound = run.ctx->sound;
         StartWindow& start = run.ctx->windows.show<StartWindow>();
         // The start window's instructions take typing: an M there is a letter.
-        QPlainTextEdit& instructions = start.multiLineText("instructions");
+        QPlainTextEdit& instructions = textBox(start, "instructions");
         instructions.moveCursor(QTextCursor::Start);
         QTest::keyClick(&instructions, Qt::Key_M);
         QVERIFY(instructions.toPlainText().startsWith("m1, Moving"));
@@ -198,7 +199,7 @@ private slots:
         QTest::keyClick(&run.ctx->windows.load<DragHandle>(), Qt::Key_M, Qt::ShiftModifier);
         QVERIFY(!sound.effectsOn() && !sound.musicOn());
         QCOMPARE(run.sound->effectsVolume, 0.0);
-        QTest::keyClick(&run.ctx->windows.load<StatusStrip>().label("message"), Qt::Key_M);
+        QTest::keyClick(&label(run.ctx->windows.load<StatusStrip>(), "message"), Qt::Key_M);
         QVERIFY(sound.effectsOn() && sound.musicOn());
         QVERIFY(stored().effectsOn && stored().musicOn);
         // Other keys and M with Ctrl are not the sound key.
@@ -252,8 +253,8 @@ private slots:
             first.startGame();
             DragHandle& handle = first.ctx->windows.load<DragHandle>();
             dragged = handle.pos() + QPoint(0, 30); // the group still on the small test screen
-            handle.onHandlePressed(0, 0);
-            handle.onHandleDragged(0, 450);
+            handle.onHandlePressed({0, 0});
+            handle.onHandleDragged({0, 30});
             handle.onHandleReleased();
             QCOMPARE(stored().handlePlace, std::optional(dragged));
         }

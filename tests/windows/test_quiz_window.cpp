@@ -4,6 +4,7 @@
 #include "controls/label_control.h"
 #include "game_fixture.h"
 #include "session_setup.h"
+#include "window_controls.h"
 #include "windows/die_window.h"
 #include "windows/quiz_window.h"
 
@@ -31,7 +32,7 @@ struct QuizFixture : GameFixture {
                                         MessageBoxes::Buttons) {
             boxes << title + ": " + text;
             if (QuizWindow* quiz = ctx->windows.find<QuizWindow>())
-                scoreShownAtBox = quiz->label("score").caption();
+                scoreShownAtBox = label(*quiz, "score").caption();
             return MessageBoxes::Answer::Ok;
         };
     }
@@ -50,12 +51,12 @@ struct QuizFixture : GameFixture {
 
     // A real click on answer button `index`.
     void click(int index) {
-        QTest::mouseClick(&ctx->windows.load<QuizWindow>().button("answerButtons", index),
+        QTest::mouseClick(&button(ctx->windows.load<QuizWindow>(), "answerButtons", index),
                           Qt::LeftButton);
     }
 
-    QString caption(const char* label) const {
-        return ctx->windows.load<QuizWindow>().label(label).caption();
+    QString caption(const char* name) const {
+        return label(ctx->windows.load<QuizWindow>(), name).caption();
     }
 
     QStringList log() const {
@@ -100,10 +101,10 @@ private slots:
         QCOMPARE(f.caption("choices"), expectedOptions(k, ""));
         // Button i stands i-th from the left and answers choice i + 1.
         for (int i = 0; i < 3; ++i) {
-            const QPushButton& button = quiz.button("answerButtons", i);
-            QCOMPARE(button.text(),
+            const QPushButton& answer = button(quiz, "answerButtons", i);
+            QCOMPARE(answer.text(),
                      QString("選擇%1(Answer%2)").arg(QString("一二三")[i]).arg(i + 1));
-            QCOMPARE(button.x(), 16 + 96 * i);
+            QCOMPARE(answer.x(), 16 + 96 * i);
         }
     }
 
@@ -112,7 +113,7 @@ private slots:
         QuizWindow& quiz = f.open();
         QVERIFY((f.sound->open == std::set{Effect::Right, Effect::Wrong}));
         const QStringList scores = {"-50", "-100", "-150", "-200"};
-        const int firstInkRight = inkRight(quiz.label("score")); // "Score: 0 "
+        const int firstInkRight = inkRight(label(quiz, "score")); // "Score: 0 "
         for (int n = 1; n <= 4; ++n) {
             f.click(0);
             QVERIFY(f.sound->played == std::vector<Effect>(n, Effect::Wrong));
@@ -123,7 +124,7 @@ private slots:
         }
         // Without the first caption's trailing blank the points still end where its 0 does (to
         // a pixel: the glyphs sit at fractional places).
-        QVERIFY(qAbs(inkRight(quiz.label("score")) - firstInkRight) <= 1);
+        QVERIFY(qAbs(inkRight(label(quiz, "score")) - firstInkRight) <= 1);
         f.click(2);
         QCOMPARE(f.boxes, QStringList{"Tavrin: Bonus: -250"});
         QCOMPARE(f.scoreShownAtBox, QString("Score: -250"));
@@ -163,8 +164,8 @@ private slots:
             QVERIFY(quiz.feedback().isVisible() && quiz.focusWidget() == &quiz.feedback());
             QCOMPARE(quiz.feedback().text().section('\n', 0, 1),
                      "答錯了。 正確答案：2) Q" + k + "-b\nWhy " + k);
-            QVERIFY(!quiz.button("answerButtons", 1).isEnabled());
-            QCOMPARE(quiz.button("answerButtons", 1).text(), QString("✔ 正確"));
+            QVERIFY(!button(quiz, "answerButtons", 1).isEnabled());
+            QCOMPARE(button(quiz, "answerButtons", 1).text(), QString("✔ 正確"));
             QVERIFY(f.boxes.isEmpty()); // nothing moves on by itself
             QCOMPARE(f.log().last(), "feedback number=" + k + " right=0 answer=1");
             QTest::keyClick(&quiz.feedback(), n % 2 ? Qt::Key_Return : Qt::Key_Space);

@@ -4,6 +4,7 @@
 #include "game_fixture.h"
 #include "rules/target_positions.h"
 #include "session_setup.h"
+#include "window_controls.h"
 #include "windows/board_window.h"
 #include "windows/die_window.h"
 #include "windows/image_bank.h"
@@ -39,7 +40,7 @@ TargetGameWindow& openTargetGame(GameFixture& f) {
 
 void click(TargetGameWindow& game, int target, int times = 1) {
     for (int i = 0; i < times; ++i)
-        QTest::mouseClick(&game.image("targets", target), Qt::LeftButton);
+        QTest::mouseClick(&image(game, "targets", target), Qt::LeftButton);
 }
 
 // Lets the fake clock run out and the game take its next clock tick.
@@ -80,16 +81,16 @@ private slots:
         QVERIFY(game.isVisible());
         QVERIFY(!f.ctx->session.state().takingThrows);
         QCOMPARE(game.round().score(), 0LL);
-        QCOMPARE(game.label("score").caption(), QString("Score: 0 "));
+        QCOMPARE(label(game, "score").caption(), QString("Score: 0 "));
         for (int i = 0; i < 5; ++i) {
             const bool cause = i % 2 == 0;
-            QCOMPARE(game.image("targets", i).cursor().shape(),
+            QCOMPARE(image(game, "targets", i).cursor().shape(),
                      cause ? Qt::CrossCursor : Qt::ArrowCursor);
         }
-        QCOMPARE(game.timer("jumpTimer").interval(), 600);
-        QCOMPARE(game.timer("clockTimer").interval(), 10);
+        QCOMPARE(timer(game, "jumpTimer").interval(), 600);
+        QCOMPARE(timer(game, "clockTimer").interval(), 10);
         QVERIFY(
-            game.image("secondDigits", 0).picture().isNull()); // no digits before the first tick
+            image(game, "secondDigits", 0).picture().isNull()); // no digits before the first tick
         // The throw that opened the game still released the die afterwards.
         QVERIFY(f.ctx->windows.load<DieWindow>().isTurning());
         // The board takes no throw while the game is open.
@@ -108,14 +109,14 @@ private slots:
                                "secondDigits", "hundredthDigits", "hundredthDigits"};
         const int expected[] = {0, 0, 1, 9, 7, 5};
         for (int i = 0; i < 6; ++i)
-            QCOMPARE(game.image(names[i], i % 2).picture().toImage(), digitPicture(expected[i]));
+            QCOMPARE(image(game, names[i], i % 2).picture().toImage(), digitPicture(expected[i]));
         f.clock.now += 7.25; // 12.5 left
         game.onClockTick();
-        QCOMPARE(game.image("secondDigits", 0).picture().toImage(), digitPicture(1));
-        QCOMPARE(game.image("secondDigits", 1).picture().toImage(), digitPicture(2));
-        QCOMPARE(game.image("hundredthDigits", 0).picture().toImage(), digitPicture(5));
-        QCOMPARE(game.image("hundredthDigits", 1).picture().toImage(), digitPicture(0));
-        QCOMPARE(game.image("minuteDigits", 1).size(), QSize(16, 21)); // the digit picture's size
+        QCOMPARE(image(game, "secondDigits", 0).picture().toImage(), digitPicture(1));
+        QCOMPARE(image(game, "secondDigits", 1).picture().toImage(), digitPicture(2));
+        QCOMPARE(image(game, "hundredthDigits", 0).picture().toImage(), digitPicture(5));
+        QCOMPARE(image(game, "hundredthDigits", 1).picture().toImage(), digitPicture(0));
+        QCOMPARE(image(game, "minuteDigits", 1).size(), QSize(16, 21)); // the digit picture's size
     }
 
     void noClickGivesBonusZero() {
@@ -139,7 +140,7 @@ private slots:
         TargetGameWindow& game = openTargetGame(f);
         click(game, 1);
         click(game, 3);
-        QCOMPARE(game.label("score").caption(), QString("Score: -200 "));
+        QCOMPARE(label(game, "score").caption(), QString("Score: -200 "));
         runOut(f, game);
         QCOMPARE(f.boxes, QStringList{"Tavrin: Bonus: -200"});
         QCOMPARE(f.ctx->session.state().score, 800LL);
@@ -158,7 +159,7 @@ private slots:
         click(game, 3);
         game.onJumpTick();
         click(game, 2);
-        QCOMPARE(game.label("score").caption(), QString("Score: 500 "));
+        QCOMPARE(label(game, "score").caption(), QString("Score: 500 "));
         runOut(f, game);
         QCOMPARE(f.ctx->session.state().score, 1500LL);
     }
@@ -171,15 +172,15 @@ private slots:
         startOnTargetBoard(f);
         TargetGameWindow& game = openTargetGame(f);
         for (int i = 0; i < 5; ++i)
-            QCOMPARE(game.image("targets", i).cursor().shape(), Qt::CrossCursor);
+            QCOMPARE(image(game, "targets", i).cursor().shape(), Qt::CrossCursor);
         game.onJumpTick();
         click(game, 0, 3);
-        QVERIFY(game.image("targets", 0).isHidden());
+        QVERIFY(image(game, "targets", 0).isHidden());
         game.onTargetClicked(0); // one that slips through to the fallen target hits nothing
         click(game, 3);
-        QCOMPARE(game.label("score").caption(), QString("Score: -100 "));
+        QCOMPARE(label(game, "score").caption(), QString("Score: -100 "));
         game.onJumpTick();
-        QVERIFY(!game.image("targets", 0).isHidden());
+        QVERIFY(!image(game, "targets", 0).isHidden());
         click(game, 0);
         runOut(f, game);
         QCOMPARE(f.boxes,
@@ -196,7 +197,7 @@ private slots:
         rules::Random replay(rules::fixedSeedSource(42));
         const auto expected = rules::drawTargetPositions(replay);
         for (int i = 0; i < 5; ++i)
-            QCOMPARE(game.image("targets", i).pos(),
+            QCOMPARE(image(game, "targets", i).pos(),
                      QPoint(layout::px(expected[i].left), layout::px(expected[i].top)));
     }
 
@@ -230,7 +231,7 @@ private slots:
         QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
         TargetGameWindow& second = openTargetGame(f);
         QCOMPARE(second.round().score(), 0LL);
-        QCOMPARE(second.label("score").caption(), QString("Score: 0 "));
+        QCOMPARE(label(second, "score").caption(), QString("Score: 0 "));
         second.onClockTick();
         QVERIFY(f.boxes.size() == 1); // its own 20 seconds start at its opening
         click(second, 1);
@@ -283,7 +284,7 @@ private slots:
         GameFixture f;
         startOnTargetBoard(f);
         TargetGameWindow& game = openTargetGame(f);
-        ImageControl& fatty = game.image("targets", 2);
+        ImageControl& fatty = image(game, "targets", 2);
         QCOMPARE(fatty.toolTip(), QString("高 脂 肪\r、\r 高 膽 固\r 醇 "));
         QHelpEvent help(QEvent::ToolTip, QPoint(5, 5), fatty.mapToGlobal(QPoint(5, 5)));
         QCoreApplication::sendEvent(&fatty, &help);
