@@ -50,8 +50,11 @@ QString instructionsText() {
     return QCoreApplication::translate(kContext, kInstructions);
 }
 
+// The start window's narrow box breaks its lines after a blank; in a window of their own the
+// sentences run on and wrap at the window's width.
 QString howToPlayText() {
-    return instructionsText() + QCoreApplication::translate(kContext, kSoundSection);
+    return instructionsText().replace(" \r\n", " ") +
+           QCoreApplication::translate(kContext, kSoundSection);
 }
 
 } // namespace tavrin::layout

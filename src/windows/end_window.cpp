@@ -86,18 +86,16 @@ void EndWindow::showSecondPage() {
     for (std::size_t i = 0; i < links_.size(); ++i)
         links_[i]->move(136, linkTops[i]);
     linksHint_.show();
+    // A game built without an address has no e-mail line for pupils to wonder at.
+    if (emailAddress().isEmpty())
+        links_[0]->hide();
     // In view now: Tab reaches the links.
     for (LabelControl* link : links_)
         link->setFocusPolicy(Qt::TabFocus);
 }
 
 void EndWindow::onEmailClicked() {
-    const QUrl email = emailAddress();
-    if (email.isEmpty())
-        ctx.messages.show(this, "No e-mail address was given when this game was built.", "Tavrin",
-                          MessageBoxes::Buttons::Ok);
-    else
-        openLink(ctx, this, email);
+    openLink(ctx, this, emailAddress());
 }
 void EndWindow::onHomeClicked() {
     openLink(ctx, this, homeAddress(ctx));

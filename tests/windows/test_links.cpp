@@ -186,17 +186,13 @@ private slots:
         QVERIFY(f.boxes.isEmpty());
     }
 
-    void emailLinkWritesToTheBuiltInAddressOrSaysThereIsNone() {
+    void emailLinkWritesToTheBuiltInAddressOrIsLeftOut() {
         GameFixture f;
         EndWindow& end = endWindowLinks(f);
-        QTest::mouseClick(&label(end, "emailLink"), Qt::LeftButton);
         const QString email = config::email();
-        if (email.isEmpty()) {
-            QCOMPARE(label(end, "emailLink").caption(), QString("Email: (none given)"));
-            QVERIFY(f.opened.isEmpty()); // no mail program opened at a dead address
-            QCOMPARE(f.boxes,
-                     QStringList{"Tavrin: No e-mail address was given when this game was built."});
-        } else {
+        QCOMPARE(label(end, "emailLink").isVisible(), !email.isEmpty());
+        if (!email.isEmpty()) {
+            QTest::mouseClick(&label(end, "emailLink"), Qt::LeftButton);
             QCOMPARE(label(end, "emailLink").caption(), "Email: " + email);
             QCOMPARE(f.opened, QStringList{"mailto:" + email});
         }

@@ -159,6 +159,9 @@ private slots:
         QVERIFY(text.toPlainText().contains(keyListText().trimmed())); // and the keys
         QVERIFY(text.toPlainText().startsWith("1, Moving the character"));
         QVERIFY(text.toPlainText().contains("M to turn all sound off"));
+        // A page, not the start window's narrow column: its sentences run on.
+        QVERIFY(text.toPlainText().contains("Click on the green ball on the bottom right hand "
+                                            "side(the dice)\n"));
         QVERIFY(text.isReadOnly());
         help.close(); // its close box unloads it, and only it
         QVERIFY(!run.ctx->windows.isLoaded<HowToPlayWindow>());
