@@ -30,6 +30,9 @@ bench_init() {
     echo "bench: Xvfb $DISPLAY, $([ -n "$BENCH_BUS" ] && echo "with" || echo "without") a session bus"
 }
 
+# The floor's line of Chinese (bench_bare_window TEXT), about as long as the start window's.
+BENCH_TEXT="擲骰子 Throw the die"
+
 now_ns() { date +%s%N; }
 
 # xdotool's own --sync polls only twice a second: poll finer.
