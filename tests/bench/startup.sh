@@ -33,13 +33,15 @@ fi
 modes=(mute dummy none)
 declare -A label=([mute]="Tavrin --mute" [dummy]="Tavrin, dummy driver" [none]="Tavrin, no device")
 
-# Sets MS to the milliseconds from launch to the start window on screen; leaves it running.
+# Sets MS to the milliseconds from launch to the start window on screen, and CPU to the CPU
+# milliseconds the program had used by then; leaves it running.
 time_to_start() {
     local begin
     begin=$(now_ns)
     launch "$@"
     wait_for_window '^Start$'
     MS=$((($(now_ns) - begin) / 1000000))
+    CPU=$(cpu_ms "$BENCH_PID")
 }
 
 # game MODE PROGRAM
@@ -57,10 +59,12 @@ for i in $(seq "$runs"); do
         time_to_start "$bare" "$BENCH_TEXT"
         stop
         echo "$MS" >>"$BENCH_WORK/bare.$mode"
+        echo "$CPU" >>"$BENCH_WORK/bare-cpu.$mode"
         line="$line bare $MS ms,"
         for build in "${builds[@]}"; do
             game "$mode" "${program[$build]}"
             echo "$MS" >>"$BENCH_WORK/$build.$mode"
+            echo "$CPU" >>"$BENCH_WORK/$build-cpu.$mode"
             sleep 0.3
             begin=$(now_ns)
             click_start
@@ -80,6 +84,16 @@ for build in "${builds[@]}"; do
     for mode in "${modes[@]}"; do
         b=$(median <"$BENCH_WORK/bare.$mode")
         g=$(median <"$BENCH_WORK/$build.$mode")
+        awk -v l="${label[$mode]}" -v b="$b" -v g="$g" \
+            'BEGIN {printf "  %-22s %6.1f ms  floor %5.1f ms  ratio %.2fx\n", l, g, b, g / b}'
+    done
+done
+echo "CPU used by then, medians (what a loaded machine does not stretch):"
+for build in "${builds[@]}"; do
+    [ ${#builds[@]} -gt 1 ] && echo " ${program[$build]}:"
+    for mode in "${modes[@]}"; do
+        b=$(median <"$BENCH_WORK/bare-cpu.$mode")
+        g=$(median <"$BENCH_WORK/$build-cpu.$mode")
         awk -v l="${label[$mode]}" -v b="$b" -v g="$g" \
             'BEGIN {printf "  %-22s %6.1f ms  floor %5.1f ms  ratio %.2fx\n", l, g, b, g / b}'
     done
