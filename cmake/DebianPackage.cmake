@@ -20,12 +20,12 @@ around a heart: healthy habits gain points, risk factors lose them. A quiz and
 a target game test what was learnt. It plays in Traditional Chinese (Taiwan or
 Hong Kong) or in English, as the desktop's language or the menu chooses;
 teachers can edit the board and the quiz and check them with the game.")
-# The shared libraries it links (SDL_mixer, FluidSynth and libasound among them), found by
-# dpkg-shlibdeps, and what it reads by name: a General MIDI soundfont for the music and the
-# fonts the windows are designed for.
+# The shared libraries it links, found by dpkg-shlibdeps, and what it loads or reads by name:
+# SDL_mixer and FluidSynth (loaded once the first window shows, so dpkg-shlibdeps cannot see
+# them), a General MIDI soundfont for the music and the fonts the windows are designed for.
 set(CPACK_DEBIAN_PACKAGE_SHLIBDEPS ON)
 set(CPACK_DEBIAN_PACKAGE_DEPENDS
-    "timgm6mb-soundfont | fluid-soundfont-gm, fonts-arphic-uming, fonts-comic-neue")
+    "libsdl2-mixer-2.0-0, libfluidsynth3, timgm6mb-soundfont | fluid-soundfont-gm, fonts-arphic-uming, fonts-comic-neue")
 # Qt's Wayland backend, for a Wayland session without an X server only: the game prefers the
 # session's X server, where its windows can be placed.
 set(CPACK_DEBIAN_PACKAGE_SUGGESTS "qt6-wayland")

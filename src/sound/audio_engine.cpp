@@ -1,12 +1,11 @@
 #include "sound/audio_engine.h"
 
 #include "sound/sound_file.h"
+#include "sound/sound_libraries.h"
 #include "sound/tune_player.h"
 #include "sound/wave_check.h"
 
 #include <QDir>
-#include <SDL_mixer.h>
-#include <SDL_thread.h>
 #include <algorithm>
 #include <cstdio>
 
@@ -39,17 +38,18 @@ AudioEngine::AudioEngine(Settings settings)
       musicRamp_(kFullMusicLevel, [this](int level) { applyMusicLevel(level); }) {}
 
 AudioEngine::~AudioEngine() {
-    if (opener_) { // still opening, or opened without the UI thread hearing of it
+    if (opener_.joinable()) { // still opening, or opened without the UI thread hearing of it
         joinOpener();
         if (output_.open)
             state_ = State::Open;
+        lib_ = std::move(output_.libraries);
         tune_ = std::move(output_.tune);
     }
     if (isOpen()) {
-        Mix_HookMusic(nullptr, nullptr); // waits for a render in progress
-        Mix_HaltChannel(-1);
+        lib_->Mix_HookMusic(nullptr, nullptr); // waits for a render in progress
+        lib_->Mix_HaltChannel(-1);
         for (EffectSlot& slot : effects_)
-            Mix_FreeChunk(std::exchange(slot.chunk, nullptr));
+            lib_->Mix_FreeChunk(std::exchange(slot.chunk, nullptr));
         tune_.reset();
         closeOutput();
     }
@@ -71,19 +71,19 @@ void AudioEngine::start() {
         return;
     }
     state_ = State::Starting;
-    const auto open = [](void* engine) {
-        auto* self = static_cast<AudioEngine*>(engine);
-        self->output_ = openOutput(self->settings_);
-        QMetaObject::invokeMethod(self, &AudioEngine::finishStart, Qt::QueuedConnection);
-        return 0;
-    };
-    opener_ = SDL_CreateThread(open, "audio opener", this);
-    if (!opener_)
+    try {
+        opener_ = std::thread([this] {
+            output_ = openOutput(settings_);
+            QMetaObject::invokeMethod(this, &AudioEngine::finishStart, Qt::QueuedConnection);
+        });
+    } catch (const std::system_error&) {
         finishStart(); // silent
+    }
 }
 
 void AudioEngine::joinOpener() {
-    SDL_WaitThread(std::exchange(opener_, nullptr), nullptr);
+    if (opener_.joinable())
+        opener_.join();
 }
 
 bool AudioEngine::waitForStart() {
@@ -106,15 +106,16 @@ void AudioEngine::finishStart() {
         return;
     }
     state_ = State::Open;
+    lib_ = std::move(output_.libraries);
     tune_ = std::move(output_.tune);
-    Mix_AllocateChannels(int(effects_.size()));
+    lib_->Mix_AllocateChannels(int(effects_.size()));
     applyEffectsLevel();
     applyMusicLevel(musicRamp_.level());
     for (int i = 0; i < int(effects_.size()); ++i)
         if (effects_[i].open)
             loadEffect(Effect(i));
     if (tune_) {
-        Mix_HookMusic(&TunePlayer::render, tune_.get());
+        lib_->Mix_HookMusic(&TunePlayer::render, tune_.get());
         if (musicWanted_)
             tune_->start();
     }
@@ -155,17 +156,17 @@ void AudioEngine::loadEffect(Effect effect) {
         return;
     }
     effects_[index(effect)].chunk =
-        Mix_LoadWAV_RW(SDL_RWFromConstMem(bytes->constData(), int(bytes->size())), 1);
+        lib_->Mix_LoadWAV_RW(lib_->SDL_RWFromConstMem(bytes->constData(), int(bytes->size())), 1);
     if (!effects_[index(effect)].chunk)
-        reportOnce(path, SDL_GetError());
+        reportOnce(path, lib_->SDL_GetError());
 }
 
 void AudioEngine::freeEffect(Effect effect) {
     EffectSlot& slot = effects_[index(effect)];
     if (!slot.chunk)
         return;
-    Mix_HaltChannel(index(effect));
-    Mix_FreeChunk(std::exchange(slot.chunk, nullptr));
+    lib_->Mix_HaltChannel(index(effect));
+    lib_->Mix_FreeChunk(std::exchange(slot.chunk, nullptr));
 }
 
 void AudioEngine::reportOnce(const QString& file, const QString& problem) {
@@ -178,11 +179,11 @@ void AudioEngine::reportOnce(const QString& file, const QString& problem) {
 
 void AudioEngine::play(Effect effect) {
     if (Mix_Chunk* chunk = effects_[index(effect)].chunk; isOpen() && chunk)
-        Mix_PlayChannel(index(effect), chunk, 0);
+        lib_->Mix_PlayChannel(index(effect), chunk, 0);
 }
 
 bool AudioEngine::isEffectPlaying(Effect effect) const {
-    return isOpen() && Mix_Playing(index(effect));
+    return isOpen() && lib_->Mix_Playing(index(effect));
 }
 
 void AudioEngine::startMusic() {
@@ -208,7 +209,7 @@ void AudioEngine::setEffectsVolume(double volume) {
 
 void AudioEngine::applyEffectsLevel() {
     if (isOpen())
-        Mix_Volume(-1, qRound(effectsVolume_ * MIX_MAX_VOLUME));
+        lib_->Mix_Volume(-1, qRound(effectsVolume_ * MIX_MAX_VOLUME));
 }
 
 void AudioEngine::setMusicVolume(double volume, int fadeMs) {

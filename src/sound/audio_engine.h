@@ -1,5 +1,6 @@
 #pragma once
 
+#include "sound/sound_library_names.h"
 #include "sound/sound_service.h"
 #include "sound/volume_ramp.h"
 
@@ -9,20 +10,22 @@
 #include <array>
 #include <atomic>
 #include <memory>
+#include <thread>
 
 struct Mix_Chunk;
-struct SDL_Thread;
 
 namespace tavrin {
 
+struct SoundLibraries;
 class TunePlayer;
 
 // The game's sound through SDL_mixer: the effects as chunks, each on a channel of its own, and
-// the tune through FluidSynth (tune_player.h). Opening the output can take a tenth of a second
-// (more where SDL probes for a card that is not there) and reading the soundfont longer, so
-// start() does both on a thread of its own while the UI goes on; started() says when it is
-// done. With no device, or muted, it stays closed and every request quietly does nothing.
-// Requests made while it opens are kept (volumes, open effects, the music) or dropped (plays).
+// the tune through FluidSynth (tune_player.h). Loading the libraries (sound_libraries.h) and
+// opening the output can take a tenth of a second (more where SDL probes for a card that is not
+// there) and reading the soundfont longer, so start() does all three on a thread of its own
+// while the UI goes on; started() says when it is done. Without the libraries or a device, or
+// muted, it stays closed and every request quietly does nothing. Requests made while it opens
+// are kept (volumes, open effects, the music) or dropped (plays).
 //
 // SDL_mixer is global, so only one engine may have an output at a time. SDL_mixer is not
 // thread-safe: the opening thread makes the only calls until it has finished, and from then on
@@ -35,6 +38,7 @@ public:
         QString soundFolder = {}; // the effects and the tune (soundFileName)
         QString soundFont = {};   // a list as SDL_SOUNDFONTS takes it; empty: the system's
         int bufferFrames = 512;   // about 23 ms: effects start promptly
+        SoundLibraryNames libraries = {};
     };
 
     // The effects are recorded at this rate, and the tune, rendered at it, keeps all but its
@@ -84,12 +88,13 @@ private:
     };
     // What the opening thread leaves for the UI thread.
     struct Output {
+        std::unique_ptr<const SoundLibraries> libraries;
         bool open = false;
         std::unique_ptr<TunePlayer> tune;
     };
     // Both in audio_output.cpp: the only SDL calls made off the UI thread, and their undoing.
     static Output openOutput(const Settings& settings);
-    static void closeOutput();
+    void closeOutput();
 
     static int index(Effect effect) { return int(effect); }
     bool claimOutput();
@@ -103,10 +108,9 @@ private:
 
     Settings settings_;
     State state_ = State::NotStarted;
-    // An SDL thread rather than a std::thread: SDL frees what it keeps for each thread (its
-    // error text) only for its own.
-    SDL_Thread* opener_ = nullptr;
+    std::thread opener_;
     Output output_; // written by the opening thread, read after it has been joined
+    std::unique_ptr<const SoundLibraries> lib_; // while open
     std::unique_ptr<TunePlayer> tune_;
     bool musicWanted_ = false;
     std::array<EffectSlot, 4> effects_;

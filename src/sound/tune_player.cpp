@@ -1,8 +1,9 @@
 #include "sound/tune_player.h"
 
+#include "sound/sound_libraries.h"
+
 #include <QFile>
 #include <cstring>
-#include <fluidsynth.h>
 
 namespace tavrin {
 
@@ -20,9 +21,9 @@ constexpr int kTrialFrames = 64; // one block of the synthesizer
 // tune); the game reports a damaged file once, in its own words.
 void keepQuiet(int, const char*, void*) {}
 
-void silenceFluidSynth() {
+void silenceFluidSynth(const SoundLibraries& lib) {
     for (int level : {FLUID_PANIC, FLUID_ERR, FLUID_WARN, FLUID_INFO, FLUID_DBG})
-        fluid_set_log_function(level, keepQuiet, nullptr);
+        lib.fluid_set_log_function(level, keepQuiet, nullptr);
 }
 
 QStringList fontsOf(const QString& list) {
@@ -31,26 +32,28 @@ QStringList fontsOf(const QString& list) {
 
 } // namespace
 
-std::unique_ptr<TunePlayer> TunePlayer::load(const QString& soundFonts, const QByteArray& tune,
-                                             int sampleRate, QString& problem) {
-    silenceFluidSynth();
-    fluid_settings_t* settings = new_fluid_settings();
-    fluid_settings_setnum(settings, "synth.sample-rate", sampleRate);
-    fluid_settings_setint(settings, "synth.polyphony", kVoices);
+std::unique_ptr<TunePlayer> TunePlayer::load(const SoundLibraries& lib, const QString& soundFonts,
+                                             const QByteArray& tune, int sampleRate,
+                                             QString& problem) {
+    silenceFluidSynth(lib);
+    fluid_settings_t* settings = lib.new_fluid_settings();
+    lib.fluid_settings_setnum(settings, "synth.sample-rate", sampleRate);
+    lib.fluid_settings_setint(settings, "synth.polyphony", kVoices);
     // The tune sends nothing to the chorus, yet FluidSynth would compute it all the time.
-    fluid_settings_setint(settings, "synth.chorus.active", 0);
+    lib.fluid_settings_setint(settings, "synth.chorus.active", 0);
     // Only the samples of the instruments the tune selects are read, not the whole font.
-    fluid_settings_setint(settings, "synth.dynamic-sample-loading", 1);
-    fluid_synth_t* synth = new_fluid_synth(settings);
+    lib.fluid_settings_setint(settings, "synth.dynamic-sample-loading", 1);
+    fluid_synth_t* synth = lib.new_fluid_synth(settings);
     if (!synth) {
-        delete_fluid_settings(settings);
+        lib.delete_fluid_settings(settings);
         problem = "FluidSynth cannot start";
         return nullptr;
     }
-    std::unique_ptr<TunePlayer> player(new TunePlayer(settings, synth, tune));
+    std::unique_ptr<TunePlayer> player(new TunePlayer(lib, settings, synth, tune));
     int loaded = 0;
     for (const QString& font : fontsOf(soundFonts))
-        loaded += fluid_synth_sfload(synth, QFile::encodeName(font).constData(), 1) != FLUID_FAILED;
+        loaded +=
+            lib.fluid_synth_sfload(synth, QFile::encodeName(font).constData(), 1) != FLUID_FAILED;
     if (loaded == 0) {
         problem = "cannot read the soundfont " + soundFonts;
         return nullptr;
@@ -62,15 +65,16 @@ std::unique_ptr<TunePlayer> TunePlayer::load(const QString& soundFonts, const QB
     return player;
 }
 
-TunePlayer::TunePlayer(fluid_settings_t* settings, fluid_synth_t* synth, const QByteArray& tune)
-    : settings_(settings), synth_(synth), tune_(tune) {
+TunePlayer::TunePlayer(const SoundLibraries& lib, fluid_settings_t* settings, fluid_synth_t* synth,
+                       const QByteArray& tune)
+    : lib_(lib), settings_(settings), synth_(synth), tune_(tune) {
     setLevel(kFullLevel);
 }
 
 TunePlayer::~TunePlayer() {
     dropPlayer();
-    delete_fluid_synth(synth_);
-    delete_fluid_settings(settings_);
+    lib_.delete_fluid_synth(synth_);
+    lib_.delete_fluid_settings(settings_);
 }
 
 // FluidSynth reads the tune when it starts playing it, and a looping player that cannot read
@@ -78,9 +82,9 @@ TunePlayer::~TunePlayer() {
 bool TunePlayer::playsTheTune() {
     startPlayer(1);
     short block[kTrialFrames * 2];
-    fluid_synth_write_s16(synth_, kTrialFrames, block, 0, 2, block, 1, 2);
-    const bool plays = player_ && fluid_player_get_status(player_) == FLUID_PLAYER_PLAYING &&
-                       fluid_player_get_total_ticks(player_) > 0;
+    lib_.fluid_synth_write_s16(synth_, kTrialFrames, block, 0, 2, block, 1, 2);
+    const bool plays = player_ && lib_.fluid_player_get_status(player_) == FLUID_PLAYER_PLAYING &&
+                       lib_.fluid_player_get_total_ticks(player_) > 0;
     dropPlayer();
     return plays;
 }
@@ -99,25 +103,25 @@ void TunePlayer::stop() {
 
 void TunePlayer::startPlayer(int loops) {
     dropPlayer();
-    fluid_synth_system_reset(synth_);
-    player_ = new_fluid_player(synth_);
+    lib_.fluid_synth_system_reset(synth_);
+    player_ = lib_.new_fluid_player(synth_);
     if (!player_)
         return;
-    fluid_player_add_mem(player_, tune_.constData(), std::size_t(tune_.size()));
-    fluid_player_set_loop(player_, loops);
-    fluid_player_play(player_);
+    lib_.fluid_player_add_mem(player_, tune_.constData(), std::size_t(tune_.size()));
+    lib_.fluid_player_set_loop(player_, loops);
+    lib_.fluid_player_play(player_);
 }
 
 void TunePlayer::dropPlayer() {
     if (!player_)
         return;
-    delete_fluid_player(player_);
+    lib_.delete_fluid_player(player_);
     player_ = nullptr;
-    fluid_synth_all_sounds_off(synth_, -1);
+    lib_.fluid_synth_all_sounds_off(synth_, -1);
 }
 
 void TunePlayer::setLevel(int level) {
-    fluid_synth_set_gain(synth_, float(kGainAtFullLevel * level / kFullLevel));
+    lib_.fluid_synth_set_gain(synth_, float(kGainAtFullLevel * level / kFullLevel));
 }
 
 void TunePlayer::render(void* player, unsigned char* stream, int bytes) {
@@ -127,7 +131,7 @@ void TunePlayer::render(void* player, unsigned char* stream, int bytes) {
         std::memset(stream, 0, std::size_t(bytes));
         return;
     }
-    fluid_synth_write_s16(self->synth_, bytes / 4, stream, 0, 2, stream, 1, 2);
+    self->lib_.fluid_synth_write_s16(self->synth_, bytes / 4, stream, 0, 2, stream, 1, 2);
 }
 
 } // namespace tavrin

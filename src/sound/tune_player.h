@@ -12,6 +12,8 @@ typedef struct _fluid_player_t fluid_player_t;
 
 namespace tavrin {
 
+struct SoundLibraries;
+
 // The background tune: FluidSynth's synthesizer and its MIDI player, looping the tune without a
 // gap, rendered into SDL_mixer's music hook (render). start, stop and setLevel come from the UI
 // thread, render from SDL's audio thread.
@@ -23,8 +25,9 @@ public:
     // Reads the soundfonts (a list as SDL_SOUNDFONTS takes it, later fonts winning) and checks
     // that FluidSynth can play the tune. Nothing when no font loads or the tune cannot be
     // played; `problem` then says why. Reading a soundfont takes a while: not on the UI thread.
-    static std::unique_ptr<TunePlayer> load(const QString& soundFonts, const QByteArray& tune,
-                                            int sampleRate, QString& problem);
+    static std::unique_ptr<TunePlayer> load(const SoundLibraries& lib, const QString& soundFonts,
+                                            const QByteArray& tune, int sampleRate,
+                                            QString& problem);
     ~TunePlayer();
     TunePlayer(const TunePlayer&) = delete;
     TunePlayer& operator=(const TunePlayer&) = delete;
@@ -38,11 +41,13 @@ public:
     static void render(void* player, unsigned char* stream, int bytes);
 
 private:
-    TunePlayer(fluid_settings_t* settings, fluid_synth_t* synth, const QByteArray& tune);
+    TunePlayer(const SoundLibraries& lib, fluid_settings_t* settings, fluid_synth_t* synth,
+               const QByteArray& tune);
     bool playsTheTune();
     void startPlayer(int loops);
     void dropPlayer();
 
+    const SoundLibraries& lib_;
     fluid_settings_t* settings_;
     fluid_synth_t* synth_;
     fluid_player_t* player_ = nullptr;

@@ -30,6 +30,9 @@ bench_init() {
     echo "bench: Xvfb $DISPLAY, $([ -n "$BENCH_BUS" ] && echo "with" || echo "without") a session bus"
 }
 
+# The floor's line of Chinese (bench_bare_window TEXT), about as long as the start window's.
+BENCH_TEXT="擲骰子 Throw the die"
+
 now_ns() { date +%s%N; }
 
 # xdotool's own --sync polls only twice a second: poll finer.
@@ -47,6 +50,11 @@ stop() {
     kill "$BENCH_PID" 2>/dev/null
     wait "$BENCH_PID" 2>/dev/null || true
 }
+
+# Milliseconds of CPU a process's threads have used so far (the scheduler's own count, in ns:
+# finer than the clock ticks of /proc/PID/stat, and not stretched by other programs' load).
+# A thread may end between the listing and the reading: it is left out, not a failure.
+cpu_ms() { cat /proc/"$1"/task/*/schedstat 2>/dev/null | awk '{ns += $1} END {printf "%.1f", ns / 1e6}' || true; }
 
 peak_memory_kb() { awk '/VmHWM/ {print $2}' "/proc/$1/status"; }
 cpu_ticks() { awk '{print $14 + $15}' "/proc/$1/stat"; }

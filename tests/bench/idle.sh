@@ -29,7 +29,7 @@ bare_peak_kb() {
     stop
 }
 bare_kb=$(bare_peak_kb)
-bare_text_kb=$(bare_peak_kb "擲骰子 Throw the die")
+bare_text_kb=$(bare_peak_kb "$BENCH_TEXT")
 
 # Prints "CPU% peakKB" of the playing screen left alone for the given time.
 playing_screen() {

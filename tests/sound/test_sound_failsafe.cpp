@@ -4,6 +4,7 @@
 #include <QElapsedTimer>
 #include <QtTest>
 #include <csignal>
+#include <unistd.h>
 
 using namespace tavrin;
 
@@ -39,6 +40,27 @@ QByteArray chunk(const char* id, std::uint32_t length, int bytesPresent) {
         out += char(length >> (8 * i) & 0xFF);
     return out + QByteArray(bytesPresent, '\x01');
 }
+
+// What the code in between writes on standard error.
+class StderrCapture {
+public:
+    StderrCapture() : saved_(dup(STDERR_FILENO)) {
+        file_.open();
+        std::fflush(stderr);
+        dup2(file_.handle(), STDERR_FILENO);
+    }
+    QStringList lines() {
+        std::fflush(stderr);
+        dup2(saved_, STDERR_FILENO);
+        close(saved_);
+        file_.seek(0); // the descriptor was shared: its offset is past what was written
+        return QString::fromUtf8(file_.readAll()).split('\n', Qt::SkipEmptyParts);
+    }
+
+private:
+    QTemporaryFile file_;
+    int saved_;
+};
 
 } // namespace
 
@@ -106,6 +128,34 @@ private slots:
         QVERIFY(!engine.isMusicPlaying());
         QVERIFY(!engine.isEffectPlaying(Effect::Hit) && !engine.isEffectPlaying(Effect::Miss));
         QVERIFY2(qtWarnings.isEmpty(), qPrintable(qtWarnings.join('\n')));
+    }
+
+    // The libraries are loaded at run time: without SDL_mixer the game is silent, without
+    // FluidSynth it plays the effects; either is said in one line.
+    void missingLibrariesAreSaidOnce_data() {
+        QTest::addColumn<bool>("mixer");
+        QTest::newRow("SDL_mixer missing") << true;
+        QTest::newRow("FluidSynth missing") << false;
+    }
+    void missingLibrariesAreSaidOnce() {
+        QFETCH(bool, mixer);
+        const char* missing = "libtavrin-missing.so.0";
+        SoundFolder folder;
+        auto settings = folder.settings();
+        (mixer ? settings.libraries.mixer : settings.libraries.fluidSynth) = missing;
+        StderrCapture capture;
+        {
+            StartedEngine engine(settings);
+            QCOMPARE(engine.isOpen(), !mixer);
+            driveAsTheGameDoes(engine);
+            engine.openEffectsOf(rules::MiniGame::Target);
+            engine.play(Effect::Miss);
+            QCOMPARE(engine.isEffectPlaying(Effect::Miss), !mixer);
+            QVERIFY(!engine.isMusicPlaying());
+        }
+        const QStringList lines = capture.lines();
+        QCOMPARE(lines.size(), 1);
+        QVERIFY2(lines[0].contains(missing), qPrintable(lines[0]));
     }
 
     void damagedFilesCostNoMoreThanTheirSize() {
