@@ -13,4 +13,13 @@ bool windowsCanBePlaced();
 // window is shown, every time: window managers drop these states when a window is hidden.
 void keepOffTaskbar(QWidget& window);
 
+// Makes a shown top-level window stand for `owner` on the desktop (X11: WM_TRANSIENT_FOR),
+// so that window managers keep it above its owner, minimise and restore it with the owner and
+// leave it out of taskbars and window switchers; a null owner undoes it. Qt clears the hint
+// of an ordinary window when it maps it: call this once the window is shown.
+void setOwner(QWidget& window, const QWidget* owner);
+
+// Whether a window manager runs (X11: an EWMH one announces itself on the root window).
+bool windowManagerRuns();
+
 } // namespace tavrin

@@ -77,7 +77,7 @@ void GameWindow::listenToSession() {
 }
 
 void GameWindow::applyWindowSettings() {
-    // Windows without a taskbar button are kept off the taskbar when shown (see event()).
+    // Which windows stand on the taskbar, and for which window the others, is WindowGroup's.
     // They stay ordinary windows: a tool window would be kept above the handle by some window
     // managers, and the handle is raised over the board while it is dragged.
     Qt::WindowFlags flags = Qt::Window;
@@ -317,10 +317,7 @@ void GameWindow::markDestroying() {
 bool GameWindow::event(QEvent* event) {
     switch (event->type()) {
     case QEvent::Show:
-        // Sent before the window is mapped, so the window manager sees the states at once.
-        if (!design_.taskbarButton)
-            keepOffTaskbar(*this);
-        moveRequests_.clear();
+        moveRequests_.clear(); // which windows stand on the taskbar: WindowGroup
         if (keepsActivation_)
             activateWindow(); // without a window manager nobody else makes a new window active
         break;
