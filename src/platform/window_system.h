@@ -19,6 +19,11 @@ void keepOffTaskbar(QWidget& window);
 // of an ordinary window when it maps it: call this once the window is shown.
 void setOwner(QWidget& window, const QWidget* owner);
 
+// Whether the desktop shows a shaped window (QWidget::setMask) cut to its shape. Weston's X
+// window manager shows the whole rectangle, and Xwayland fills what lies outside the shape;
+// there a window is cut by transparency instead.
+bool windowShapesShown();
+
 // Whether a window manager runs (X11: an EWMH one announces itself on the root window).
 bool windowManagerRuns();
 

@@ -11,6 +11,7 @@
 #include "windows/accessible_names.h"
 #include "windows/app_context.h"
 #include "windows/keyboard_focus.h"
+#include "windows/window_group.h"
 
 #include <QApplication>
 #include <QCloseEvent>
@@ -97,9 +98,14 @@ void GameWindow::applyWindowSettings() {
         setFixedSize(client);
     if (!design_.background.isEmpty())
         background_ = picture(design_.background);
-    if (design_.shape == layout::Shape::Ball)
-        setMask(QRegion(layout::kBallLeft, layout::kBallTop, layout::kBallDiameter,
-                        layout::kBallDiameter, QRegion::Ellipse));
+    if (design_.shape == layout::Shape::Ball) {
+        const QRegion ball(layout::kBallLeft, layout::kBallTop, layout::kBallDiameter,
+                           layout::kBallDiameter, QRegion::Ellipse);
+        if (windowShapesShown())
+            setMask(ball);
+        else // transparent corners cut the ball where the desktop shows shapes whole
+            clearOutsideShape(*this, ball);
+    }
 }
 
 // Stored positions count from the top-left corner of the available area (the screen without

@@ -7,7 +7,10 @@
 #include "windows/window_registry.h"
 
 #include <QApplication>
+#include <QChildEvent>
 #include <QEvent>
+#include <QPainter>
+#include <QRegion>
 #include <QWidget>
 #include <QWindow>
 
@@ -27,7 +30,40 @@ bool needsOwner(const QWidget& window) {
     return window.windowType() == Qt::Window;
 }
 
+// Stands over all of a window's controls and clears what they painted outside the shape.
+class OutsideShapeEraser : public QWidget {
+public:
+    OutsideShapeEraser(QWidget& window, const QRegion& shape)
+        : QWidget(&window), outside_(QRegion(window.rect()) - shape) {
+        setAttribute(Qt::WA_TransparentForMouseEvents);
+        setGeometry(window.rect());
+        raise();
+        window.installEventFilter(this);
+    }
+
+protected:
+    void paintEvent(QPaintEvent*) override {
+        QPainter painter(this);
+        painter.setClipRegion(outside_);
+        painter.setCompositionMode(QPainter::CompositionMode_Clear);
+        painter.fillRect(rect(), Qt::transparent);
+    }
+    bool eventFilter(QObject*, QEvent* event) override {
+        if (event->type() == QEvent::ChildAdded) // a control made later stays beneath
+            QMetaObject::invokeMethod(this, &QWidget::raise, Qt::QueuedConnection);
+        return false;
+    }
+
+private:
+    QRegion outside_;
+};
+
 } // namespace
+
+void clearOutsideShape(QWidget& window, const QRegion& shape) {
+    window.setAttribute(Qt::WA_TranslucentBackground);
+    new OutsideShapeEraser(window, shape);
+}
 
 bool WindowGroup::isMainKind(const QWidget& window) const {
     return &window == windows_.find<BoardWindow>() || &window == windows_.find<StartWindow>() ||

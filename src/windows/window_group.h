@@ -3,6 +3,7 @@
 #include <QObject>
 #include <QPointer>
 
+class QRegion;
 class QWidget;
 
 namespace tavrin {
@@ -34,5 +35,10 @@ private:
     // Shown, and not yet on screen: the window manager may not know it yet.
     QPointer<QWidget> mainNotYetExposed_;
 };
+
+// Makes `window` translucent and everything of it outside `shape` transparent, whatever its
+// background and controls paint there, for desktops that do not show window shapes. Call it
+// before the window is first shown.
+void clearOutsideShape(QWidget& window, const QRegion& shape);
 
 } // namespace tavrin
