@@ -16,6 +16,7 @@
 #include "windows/keyboard_focus.h"
 #include "windows/sound_key.h"
 #include "windows/start_window.h"
+#include "windows/window_group.h"
 
 #include <QApplication>
 #include <optional>
@@ -100,6 +101,8 @@ int main(int argc, char* argv[]) {
         autoplay.start();
     tavrin::SoundKey soundKey(ctx.sound);
     app.installEventFilter(&soundKey);
+    tavrin::WindowGroup group(ctx.windows);
+    app.installEventFilter(&group);
     // The audio device opens on a thread of its own once the start window is on screen, so
     // that neither waits for the other.
     auto& start = ctx.windows.show<tavrin::StartWindow>();

@@ -10,6 +10,7 @@
 #include "platform/window_system.h"
 #include "windows/app_context.h"
 #include "windows/keyboard_focus.h"
+#include "windows/window_group.h"
 
 #include <QApplication>
 #include <QCloseEvent>
@@ -74,7 +75,7 @@ void GameWindow::listenToSession() {
 }
 
 void GameWindow::applyWindowSettings() {
-    // Windows without a taskbar button are kept off the taskbar when shown (see event()).
+    // Which windows stand on the taskbar, and for which window the others, is WindowGroup's.
     // They stay ordinary windows: a tool window would be kept above the handle by some window
     // managers, and the handle is raised over the board while it is dragged.
     Qt::WindowFlags flags = Qt::Window;
@@ -94,9 +95,14 @@ void GameWindow::applyWindowSettings() {
         setFixedSize(client);
     if (!design_.background.isEmpty())
         background_ = picture(design_.background);
-    if (design_.shape == layout::Shape::Ball)
-        setMask(QRegion(layout::kBallLeft, layout::kBallTop, layout::kBallDiameter,
-                        layout::kBallDiameter, QRegion::Ellipse));
+    if (design_.shape == layout::Shape::Ball) {
+        const QRegion ball(layout::kBallLeft, layout::kBallTop, layout::kBallDiameter,
+                           layout::kBallDiameter, QRegion::Ellipse);
+        if (windowShapesShown())
+            setMask(ball);
+        else // transparent corners cut the ball where the desktop shows shapes whole
+            clearOutsideShape(*this, ball);
+    }
 }
 
 // Stored positions count from the top-left corner of the available area (the screen without
@@ -284,10 +290,7 @@ void GameWindow::markDestroying() {
 bool GameWindow::event(QEvent* event) {
     switch (event->type()) {
     case QEvent::Show:
-        // Sent before the window is mapped, so the window manager sees the states at once.
-        if (!design_.taskbarButton)
-            keepOffTaskbar(*this);
-        moveRequests_.clear();
+        moveRequests_.clear(); // which windows stand on the taskbar: WindowGroup
         if (keepsActivation_)
             activateWindow(); // without a window manager nobody else makes a new window active
         break;

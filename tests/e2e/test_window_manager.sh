@@ -1,7 +1,10 @@
 #!/bin/bash
-# The game under a real window manager (openbox): one taskbar entry on the playing screen (the
-# handle's, which is also all that Alt+Tab offers) and one more for the quiz; a window manager's
-# move of any window of the group (a script's or Alt and drag) brings the others to their places
+# The game under a real window manager (openbox): one taskbar entry, with the game's heart, from
+# the start window to the end window (the board's while playing; a taskbar entry is a managed
+# window without _NET_WM_STATE_SKIP_TASKBAR), and the playing screen's windows stand for the
+# board (WM_TRANSIENT_FOR): Alt+Tab, a click on any of them or on the taskbar entry raises all
+# four over another program, and a minimise of any of them hides all four until they come back
+# in place; a window manager's move of any window of the group (a script's or Alt and drag) brings the others to their places
 # around it, while the handle's own drag behaves as without a window manager; message boxes
 # open centred; a close request to the handle ends the game as before. The X session has no
 # session bus, as one started by hand with a bare window manager may not: the game plays
@@ -40,21 +43,35 @@ alt_drag() {
     xdotool mouseup 1 keyup alt
 }
 
+# expect_entry ID WHAT: the game's one taskbar entry is this window, with the game's icon.
+expect_entry() {
+    expect_taskbar 1 "$2"
+    [ "$(taskbar_windows)" = "$1" ] || fail "$2: the taskbar window is not $1"
+    [ "$(xprop -id "$1" -notype _NET_WM_ICON | md5sum)" = "$HEART" ] ||
+        fail "$2: the taskbar entry's icon is not the start window's"
+}
+
 game_start --seed 21
 start=$(window_wait '^Start$' 20)
 expect_geometry "$start" "353 280 317 208" "start window"
-expect_taskbar 0 "the start window" # the design gives it no taskbar button
+HEART=$(xprop -id "$start" -notype _NET_WM_ICON | md5sum)
+expect_entry "$start" "the start window"
 
 board_open
 screenshot 1-playing-screen
 expect_group_at 3 349 "at the start"
-expect_taskbar 1 "the playing screen"
-[ "$(taskbar_windows)" = "$HANDLE_WIN" ] || fail "the taskbar window is not the handle"
+expect_entry "$BOARD_WIN" "the playing screen"
+[ "$(xprop -id "$HANDLE_WIN" -notype _NET_WM_ICON | md5sum)" != "$HEART" ] ||
+    fail "the handle's icon is the game's: the creature expected"
 for id in $(managed_windows); do
     xprop -id "$id" WM_CLASS | grep -q '"tavrin"' || fail "window $id has no tavrin class"
 done
+for id in "$HANDLE_WIN" "$DIE_WIN" "$STATUS_WIN"; do
+    [ "$(printf '%d' "$(xprop -id "$id" WM_TRANSIENT_FOR | sed -n 's/.*# //p')")" = "$BOARD_WIN" ] ||
+        fail "window $id does not stand for the board"
+done
 
-# --- the window switcher (Alt+Tab) offers the handle alone ----------------------------------
+# --- raised, minimised and restored as one ----------------------------------------------
 focus_wait() {
     local i
     for ((i = 0; i < $(_ticks 5); i++)); do
@@ -63,14 +80,65 @@ focus_wait() {
     done
     fail "$2: the focus is on $(xdotool getwindowfocus), not on $1"
 }
-# The status strip, then the board, take the focus: were they in the switcher, Alt+Tab would
-# go back to the status strip, the window focused before.
-click_in "$STATUS_WIN" 4 4
-focus_wait "$STATUS_WIN" "after a click on the status strip"
-click_in "$BOARD_WIN" 5 5
-focus_wait "$BOARD_WIN" "after a click on the board"
+# group_above_wait OTHER WHAT: the four playing windows stand above the window OTHER.
+group_above_wait() {
+    local i id order above ok
+    for ((i = 0; i < $(_ticks 5); i++)); do
+        order=" $(for id in $(xprop -root _NET_CLIENT_LIST_STACKING | sed -n 's/.*# //p' |
+            tr -d ,); do printf '%d ' "$id"; done)"
+        above=${order#* "$1" } ok=1
+        [ "$above" != "$order" ] || ok=''
+        for id in "$BOARD_WIN" "$STATUS_WIN" "$DIE_WIN" "$HANDLE_WIN"; do
+            [[ " $above" == *" $id "* ]] || ok=''
+        done
+        [ -n "$ok" ] && return 0
+        sleep 0.1
+    done
+    fail "$2: the playing screen is not above the other program (bottom to top:$order)"
+}
+# group_hidden_wait: none of the four is on screen.
+group_hidden_wait() {
+    local id
+    for id in "$BOARD_WIN" "$STATUS_WIN" "$DIE_WIN" "$HANDLE_WIN"; do
+        window_wait_gone "$id" 5
+    done
+}
+# group_back_wait WHAT: all four on screen again, in their places.
+group_back_wait() {
+    local id i
+    for id in "$BOARD_WIN" "$STATUS_WIN" "$DIE_WIN" "$HANDLE_WIN"; do
+        for ((i = 0; i < $(_ticks 5); i++)); do
+            window_visible "$id" && continue 2
+            sleep 0.1
+        done
+        fail "$1: window $id is not back on screen"
+    done
+    expect_group_at 3 349 "$1"
+}
+# Another program over the board's middle and beyond its right edge, clear of the handle.
+xmessage -geometry 600x200+200+100 -title 'Another program' 'another program' 2>/dev/null &
+OTHER_PID=$!
+other=$(window_wait '^Another program$' 10)
+click_in "$other" 550 20
+focus_wait "$other" "after a click on the other program"
+click_in "$HANDLE_WIN" "$BALL_CENTRE_X" "$BALL_CENTRE_Y"
+group_above_wait "$other" "after a click on the handle"
+click_in "$other" 550 20
+focus_wait "$other" "after a click on the other program again"
 key alt+Tab
-focus_wait "$HANDLE_WIN" "after Alt+Tab"
+focus_wait "$BOARD_WIN" "after Alt+Tab" # the board alone is in the window switcher
+group_above_wait "$other" "after Alt+Tab"
+xdotool windowminimize "$BOARD_WIN"
+group_hidden_wait "after the board was minimised"
+xdotool windowactivate "$BOARD_WIN" # what a click on the taskbar entry asks
+group_back_wait "after the taskbar entry was clicked"
+group_above_wait "$other" "after the taskbar entry was clicked"
+xdotool windowminimize "$DIE_WIN"
+group_hidden_wait "after the die was minimised"
+xdotool windowactivate "$BOARD_WIN"
+group_back_wait "after the die was minimised and the taskbar entry clicked"
+kill "$OTHER_PID" && wait "$OTHER_PID" 2>/dev/null
+window_wait_gone "$other" 5
 
 # --- a script moves the board: the others follow --------------------------------------------
 xdotool windowmove "$BOARD_WIN" 200 100
@@ -101,7 +169,7 @@ expect_geometry "$BOARD_WIN" "$board_before" "board during the handle's drag"
 release 1
 group_wait_around $((hx + 70)) $((hy + 30)) "after the handle's drag"
 
-# --- mini-games: the quiz has its own taskbar entry, the target game none ------------------
+# --- mini-games: no taskbar entry of their own -------------------------------------------
 group_move_to 3 560
 seen_quiz='' seen_target=''
 deadline=$((SECONDS + 120))
@@ -117,21 +185,20 @@ while [ -z "$seen_quiz" ] || [ -z "$seen_target" ]; do
     33301)
         game=$(window_wait '^Game1' 10)
         pace
-        expect_taskbar 2 "the quiz"
-        taskbar_windows | grep -qx "$game" || fail "the quiz is not on the taskbar"
+        expect_entry "$BOARD_WIN" "the quiz"
         seen_quiz=1
         ;;
     33302)
         game=$(window_wait '^Game2' 10)
         pace
-        expect_taskbar 1 "the target game"
+        expect_entry "$BOARD_WIN" "the target game"
         seen_target=1
         ;;
     *) pace && continue ;;
     esac
     window_close "$game"
     window_wait_gone "$game" 10
-    expect_taskbar 1 "the playing screen after a mini-game"
+    expect_entry "$BOARD_WIN" "the playing screen after a mini-game"
     pace
 done
 
@@ -147,9 +214,9 @@ message_box_answer "$box" Escape
 
 # --- closing the handle ends the game as before ---------------------------------------------
 window_close "$HANDLE_WIN"
-window_wait '^Bye Bye$' 10 >/dev/null
+end=$(window_wait '^Bye Bye$' 10)
 window_wait_gone "$BOARD_WIN" 5
-expect_taskbar 0 "the end window"
+expect_entry "$end" "the end window"
 game_expect_running "at the end window"
 [ -n "${DBUS_SESSION_BUS_ADDRESS:-}" ] || expect_no_bus_started
 pass
