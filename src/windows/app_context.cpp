@@ -31,7 +31,8 @@ AppContext::AppContext(Options opts, const rules::Clock& c, std::unique_ptr<Soun
     : options(std::move(opts)), clock(c), rng(seedSourceFor(options, clock)),
       settingsFile(options.settingsFile), settings(settingsFile.read()),
       audioService_(sound ? std::move(sound) : audioFor(options)), audio(*audioService_),
-      sound(audio, settings, [this] { saveSettings(); }), windows(*this) {
+      sound(audio, settings, [this] { saveSettings(); }), windows(*this),
+      links(desktop, log, messages, options.dataRoot, options.language, {gameScreen, windows}) {
     if (!options.logFile.isEmpty() && !log.open(options.logFile.toStdString()))
         std::cerr << "tavrin: cannot write the log file " << options.logFile.toStdString() << "\n";
     if (!settingsFile.problem().isEmpty())
@@ -64,19 +65,6 @@ std::string AppContext::contentDir() const {
 
 QString AppContext::dataFile(const QString& name) const {
     return QDir(options.dataRoot).filePath(name);
-}
-
-QString AppContext::pagePath(const QString& page) const {
-    return dataFile("pages/" + page + "-" + options.language + ".html");
-}
-
-QScreen* AppContext::screen() const {
-    return screen_ ? screen_.data() : QGuiApplication::primaryScreen();
-}
-
-void AppContext::chooseScreen(QScreen* screen) {
-    screen_ = screen;
-    messages.screen = screen;
 }
 
 void AppContext::fatal(const rules::ContentError& error) {

@@ -10,7 +10,11 @@
 #include "rules/random.h"
 #include "rules/session_log.h"
 #include "sound/sound_service.h"
+#include "windows/game_screen.h"
+#include "windows/kept_settings.h"
+#include "windows/links.h"
 #include "windows/options.h"
+#include "windows/playing_screen.h"
 #include "windows/sound_choices.h"
 #include "windows/window_registry.h"
 
@@ -25,8 +29,10 @@ namespace rules {
 class ContentError;
 }
 
-// Everything the windows share: the game session, the one random generator, the clock, the
-// event log, the player's settings, the window registry and the platform adapters.
+// Everything the game's windows are built from: the game session, the one random generator,
+// the clock, the event log, the player's settings, the window registry, the platform adapters
+// and the services over them. Each window receives only the parts it uses
+// (windows/window_factory.cpp).
 class AppContext {
 public:
     // Without a sound service of its own, the context plays through SDL_mixer.
@@ -39,8 +45,6 @@ public:
     std::string contentDir() const;
     // A sound file or another file of the data root.
     QString dataFile(const QString& name) const;
-    // One of the shipped pages ("info", "help") in the game's language.
-    QString pagePath(const QString& page) const;
 
     // A content file that cannot be used ends the program: no window is left half-built, the
     // problem is shown and printed, and the exit code is not zero.
@@ -51,11 +55,6 @@ public:
     // The player's choice in the menu: kept for the games to come, and followed from the next
     // quiz or target game of this one on.
     void chooseLearningMode(bool on);
-    // The screen the game is played on: the start window's. The playing screen, the mini-games
-    // and the message boxes open there. Until it is chosen, or once it is unplugged, the
-    // primary screen.
-    QScreen* screen() const;
-    void chooseScreen(QScreen* screen);
 
     Options options;
     const rules::Clock& clock;
@@ -67,6 +66,7 @@ public:
     // What the end of a learning-mode game looks back on.
     rules::GameReview review{session};
     MessageBoxes messages;
+    GameScreen gameScreen{messages};
     Desktop desktop;
     SettingsFile settingsFile;
     PlayerSettings settings;
@@ -79,12 +79,14 @@ public:
     SoundService& audio;
     SoundChoices sound;
     WindowRegistry windows;
+    KeptSettings keptSettings{settings, [this] { saveSettings(); }};
+    Links links;
+    PlayingScreen playingScreen{windows, audio};
     // How a fatal error ends the run; tests replace it with one that throws.
     std::function<void(int exitCode)> terminate;
 
 private:
     bool settingsWriteFailed_ = false;
-    QPointer<QScreen> screen_;
 };
 
 } // namespace tavrin

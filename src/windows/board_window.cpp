@@ -4,11 +4,11 @@
 #include "controls/image_control.h"
 #include "controls/reading_control.h"
 #include "layouts/window_layouts.h"
+#include "platform/message_boxes.h"
 #include "rules/content_error.h"
 #include "rules/quiz_rules.h"
+#include "rules/random.h"
 #include "windows/accessible_names.h"
-#include "windows/app_context.h"
-#include "windows/game_menu.h"
 #include "windows/image_bank.h"
 #include "windows/playing_screen.h"
 #include "windows/win_text.h"
@@ -23,11 +23,14 @@ constexpr QPoint kWinOffset(5, 13);
 
 } // namespace
 
-BoardWindow::BoardWindow(AppContext& ctx)
-    : GameWindow(ctx, layout::boardWindowLayout()), character_(bind(layout::board::character)),
-      squares_(bind(layout::board::squares)), heart_(bind(layout::board::heart)) {
+BoardWindow::BoardWindow(const WindowBasics& basics, rules::Random& rng, MessageBoxes& messages,
+                         PlayingScreen& playingScreen, std::string contentDir,
+                         ContentFailure failed)
+    : GameWindow(basics, layout::boardWindowLayout()), rng_(rng), messages_(messages),
+      playingScreen_(playingScreen), contentDir_(std::move(contentDir)), failed_(std::move(failed)),
+      character_(bind(layout::board::character)), squares_(bind(layout::board::squares)),
+      heart_(bind(layout::board::heart)) {
     describe();
-    GameMenu::attachTo(*this, ctx);
 }
 
 // The squares are a list whose mark is where the character stands.
@@ -47,17 +50,18 @@ void BoardWindow::describe() {
 }
 
 void BoardWindow::onLoad() {
-    openCompanionWindows(ctx);
-    ctx.rng.reseed();
+    playingScreen_.openCompanions();
+    rng_.reseed();
     try {
-        ctx.session.start(rules::readBoardFiles(ctx.contentDir()));
+        session().start(rules::readBoardFiles(contentDir_));
         // A broken set stops the game before play, not at its first quiz.
-        rules::checkQuizFile(ctx.contentDir());
+        rules::checkQuizFile(contentDir_);
     } catch (const rules::ContentError& error) {
-        ctx.fatal(error);
+        failed_(error);
+        return;
     }
     showSquares();
-    placeCharacter(ctx.session.state().square);
+    placeCharacter(session().state().square);
     // After its companions: the status strip shows a throw's message before the board acts
     // on it (a win's message box among them).
     listenToSession();
@@ -67,13 +71,13 @@ void BoardWindow::showSquares() {
     for (int i = 0; i < rules::kSquareCount; ++i) {
         ImageControl& square = *squares_[i];
         square.setPicture(
-            images::squarePicture(rules::tilePictureIndex(ctx.session.board().values[i])));
+            images::squarePicture(rules::tilePictureIndex(session().board().values[i])));
         // Square boxes on a square grid; the unscaled picture sits in the middle of its box.
         square.setBorder(false);
         square.setCentered(true);
         square.resize(square.height(), square.height());
         square.setStretch(false);
-        accessible::setName(square, QString::fromStdString(ctx.session.message(i)), false);
+        accessible::setName(square, QString::fromStdString(session().message(i)), false);
     }
 }
 
@@ -90,12 +94,12 @@ void BoardWindow::throwPlayed(const rules::ThrowOutcome& outcome) {
 }
 
 void BoardWindow::miniGameOpened(rules::MiniGame game) {
-    openMiniGameWindow(ctx, game);
+    playingScreen_.openMiniGame(game);
 }
 
 void BoardWindow::gameWon() {
     character_.move(heart_.pos() + kWinOffset);
-    ctx.messages.show(this, winText(), "Tavrin", MessageBoxes::Buttons::Ok);
+    messages_.show(this, winText(), "Tavrin", MessageBoxes::Buttons::Ok);
 }
 
 void BoardWindow::gameEnded() {
@@ -108,9 +112,9 @@ void BoardWindow::onUnload() {
 }
 
 void BoardWindow::runEndSequence() {
-    closeCompanionWindows(ctx);
+    playingScreen_.closeCompanions();
     hide();
-    showEndWindow(ctx);
+    playingScreen_.showEnd();
 }
 
 } // namespace tavrin

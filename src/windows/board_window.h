@@ -4,8 +4,18 @@
 #include "windows/game_window.h"
 
 #include <array>
+#include <functional>
+#include <string>
 
 namespace tavrin {
+
+class MessageBoxes;
+class PlayingScreen;
+
+namespace rules {
+class ContentError;
+class Random;
+} // namespace rules
 
 // The board: 38 squares on a spiral path, the player's character and the heart in the middle.
 // It starts the game session when it loads, opens the mini-game a throw lands on, and leads to
@@ -13,7 +23,13 @@ namespace tavrin {
 class BoardWindow : public GameWindow {
     Q_OBJECT
 public:
-    explicit BoardWindow(AppContext& ctx);
+    // What stops the game when its content cannot be read (the problem is shown, the program
+    // ends).
+    using ContentFailure = std::function<void(const rules::ContentError&)>;
+
+    // The board, its messages and the questions come from `contentDir`.
+    BoardWindow(const WindowBasics& basics, rules::Random& rng, MessageBoxes& messages,
+                PlayingScreen& playingScreen, std::string contentDir, ContentFailure failed);
 
     void onLoad() override;
     void onUnload() override;
@@ -29,6 +45,11 @@ private:
     void runEndSequence();
     void describe();
 
+    rules::Random& rng_;
+    MessageBoxes& messages_;
+    PlayingScreen& playingScreen_;
+    const std::string contentDir_;
+    ContentFailure failed_;
     ImageControl& character_;
     std::array<ImageControl*, rules::kSquareCount> squares_;
     ImageControl& heart_;

@@ -4,15 +4,15 @@
 #include "controls/image_control.h"
 #include "controls/interval_timer.h"
 #include "layouts/window_layouts.h"
+#include "rules/random.h"
 #include "windows/accessible_names.h"
-#include "windows/app_context.h"
 #include "windows/image_bank.h"
 #include "windows/keyboard_focus.h"
 
 namespace tavrin {
 
-DieWindow::DieWindow(AppContext& ctx)
-    : GameWindow(ctx, layout::dieWindowLayout()), face_(bind(layout::die::face)),
+DieWindow::DieWindow(const WindowBasics& basics, rules::Random& rng)
+    : GameWindow(basics, layout::dieWindowLayout()), rng_(rng), face_(bind(layout::die::face)),
       turnTimer_(bind(layout::die::turnTimer)), turningInterval_(turnTimer_.interval()) {
     connect(&turnTimer_, &IntervalTimer::ticked, this, &DieWindow::onTurnTick);
     connect(&face_, &ImageControl::clicked, this, &DieWindow::onDieClicked);
@@ -22,21 +22,21 @@ DieWindow::DieWindow(AppContext& ctx)
 }
 
 void DieWindow::onLoad() {
-    ctx.rng.reseed();
-    ctx.session.resetDie(ctx.rng);
+    rng_.reseed();
+    session().resetDie(rng_);
     showFace();
     listenToSession();
 }
 
 void DieWindow::onTurnTick() {
-    if (ctx.session.turnDie(ctx.rng))
+    if (session().turnDie(rng_))
         showFace();
 }
 
 void DieWindow::onDieClicked() {
     stopTurning();
     showFace(true);
-    ctx.session.throwDie();
+    session().throwDie();
 }
 
 bool DieWindow::isTurning() const {
@@ -63,7 +63,7 @@ void DieWindow::stopTurning() {
 }
 
 void DieWindow::showFace(bool announce) {
-    const int face = ctx.session.state().dieFace;
+    const int face = session().state().dieFace;
     face_.setPicture(images::dieFace(face));
     accessible::setName(face_, dieReading(face), announce);
 }

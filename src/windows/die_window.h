@@ -4,13 +4,17 @@
 
 namespace tavrin {
 
+namespace rules {
+class Random;
+}
+
 // The die: a green ball whose face turns while its timer runs; a click throws the face on
 // display. It stops turning when a mini-game opens and a click holds it, and turns again when
 // the game session releases it or a mini-game ends with its bonus.
 class DieWindow : public GameWindow {
     Q_OBJECT
 public:
-    explicit DieWindow(AppContext& ctx);
+    DieWindow(const WindowBasics& basics, rules::Random& rng);
 
     void onLoad() override;
     void onTurnTick();
@@ -31,6 +35,7 @@ private:
     // announce: tell assistive technology the face (a throw), not merely show it (a turn).
     void showFace(bool announce = false);
 
+    rules::Random& rng_;
     ImageControl& face_;
     IntervalTimer& turnTimer_;
     int turningInterval_;

@@ -4,10 +4,12 @@
 #include "layouts/window_layouts.h"
 #include "platform/window_system.h"
 #include "windows/accessible_names.h"
-#include "windows/app_context.h"
+#include "windows/game_screen.h"
 #include "windows/group_place.h"
+#include "windows/kept_settings.h"
 #include "windows/playing_screen.h"
 #include "windows/screen_fit.h"
+#include "windows/window_registry.h"
 
 #include <QCoreApplication>
 #include <QMouseEvent>
@@ -29,7 +31,8 @@ QPoint pointerAt(const QMouseEvent* e) {
 
 } // namespace
 
-DragHandle::DragHandle(AppContext& ctx) : GameWindow(ctx, layout::dragHandleLayout()) {
+DragHandle::DragHandle(const WindowBasics& basics, KeptSettings& settings)
+    : GameWindow(basics, layout::dragHandleLayout()), settings_(settings) {
     ImageControl& handle = bind(layout::handle::handle);
     nameByTooltip(*this, handle, accessible::Role::Picture);
     connect(&handle, &ImageControl::pressed, this,
@@ -40,7 +43,7 @@ DragHandle::DragHandle(AppContext& ctx) : GameWindow(ctx, layout::dragHandleLayo
 }
 
 void DragHandle::onLoad() {
-    const std::optional<QPoint> place = ctx.settings.handlePlace;
+    const std::optional<QPoint> place = settings_.values.handlePlace;
     if (place && handleReachableAt(*place))
         move(*place);
 }
@@ -78,14 +81,14 @@ void DragHandle::moveGroupBy(QPoint offset) {
 }
 
 void DragHandle::keepPlace() {
-    if (ctx.settings.handlePlace != pos()) {
-        ctx.settings.handlePlace = pos();
-        ctx.saveSettings();
+    if (settings_.values.handlePlace != pos()) {
+        settings_.values.handlePlace = pos();
+        settings_.save();
     }
 }
 
 void DragHandle::placeGroup() {
-    const HandleGroup g = handleGroup(ctx.windows);
+    const HandleGroup g = handleGroup(windows());
     if (!g.board || !g.status || !g.die)
         return; // the group is being taken down
     const QPoint handle = frameGeometry().topLeft();
@@ -96,7 +99,7 @@ void DragHandle::placeGroup() {
 }
 
 std::vector<GameWindow*> DragHandle::group() {
-    const HandleGroup g = handleGroup(ctx.windows);
+    const HandleGroup g = handleGroup(windows());
     std::vector<GameWindow*> windows{this};
     for (GameWindow* w : {g.board, g.status, g.die})
         if (w)
@@ -116,7 +119,7 @@ std::vector<GameWindow*> DragHandle::loadedGroup() {
 
 void DragHandle::placeGroupOnScreen() {
     placeGroup();
-    const QScreen* screen = ctx.screen();
+    const QScreen* screen = gameScreen().screen();
     if (!screen || !windowsCanBePlaced())
         return;
     const std::vector<GameWindow*> windows = group();
@@ -133,7 +136,7 @@ void DragHandle::placeGroupOnScreen() {
 }
 
 void DragHandle::bringCompanionsToFront() {
-    const GameWindow* board = handleGroup(ctx.windows).board;
+    const GameWindow* board = handleGroup(windows()).board;
     for (GameWindow* w : loadedGroup())
         if (w != board)
             w->raise();
@@ -151,7 +154,7 @@ void DragHandle::followMovedWindow(GameWindow* moved) {
     // The handle's own drag places the group on release; a group being taken down stays put.
     if (dragging_ || loadedGroup().size() != 4)
         return;
-    const HandleGroup g = handleGroup(ctx.windows);
+    const HandleGroup g = handleGroup(windows());
     QPoint offset;
     if (moved == g.board)
         offset = kBoardOffset;
@@ -163,8 +166,8 @@ void DragHandle::followMovedWindow(GameWindow* moved) {
 }
 
 void DragHandle::systemClose() {
-    if (GameWindow* board = handleGroup(ctx.windows).board)
-        ctx.windows.unloadWindow(*board);
+    if (GameWindow* board = handleGroup(windows()).board)
+        windows().unloadWindow(*board);
 }
 
 } // namespace tavrin

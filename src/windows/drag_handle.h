@@ -4,6 +4,8 @@
 
 namespace tavrin {
 
+struct KeptSettings;
+
 // The handle: a green ball the player drags with any button; on release the board, the status
 // strip and the die take their places around it, and the place is kept for the next run.
 // Moved by the window manager, any window of the group brings the others to their places
@@ -11,7 +13,8 @@ namespace tavrin {
 class DragHandle : public GameWindow {
     Q_OBJECT
 public:
-    explicit DragHandle(AppContext& ctx);
+    // Its place is kept in `settings`.
+    DragHandle(const WindowBasics& basics, KeptSettings& settings);
 
     // Opens where the player last left it, while that place is still on a screen.
     void onLoad() override;
@@ -42,6 +45,7 @@ private:
     std::vector<GameWindow*> group();
     std::vector<GameWindow*> loadedGroup();
 
+    KeptSettings& settings_;
     bool dragging_ = false;
     QPoint dragStart_;
 };

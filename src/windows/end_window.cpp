@@ -4,31 +4,37 @@
 #include "controls/image_control.h"
 #include "controls/label_control.h"
 #include "layouts/window_layouts.h"
-#include "windows/app_context.h"
+#include "rules/event_log.h"
+#include "rules/game_review.h"
+#include "windows/kept_settings.h"
 #include "windows/keyboard_focus.h"
 #include "windows/links.h"
 #include "windows/review_window.h"
+#include "windows/window_registry.h"
 
 #include <QDate>
 
 namespace tavrin {
 
-EndWindow::EndWindow(AppContext& ctx)
-    : GameWindow(ctx, layout::endWindowLayout()), nextLink_(bind(layout::end::nextLink)),
-      reviewLink_(bind(layout::end::reviewLink)), score_(bind(layout::end::score)),
-      cheer_(bind(layout::end::cheer)),
-      linksHint_(bind(layout::end::linksHint)), links_{&bind(layout::end::emailLink),
-                                                       &bind(layout::end::homeLink),
-                                                       &bind(layout::end::helpLink),
-                                                       &bind(layout::end::infoLink)} {
+EndWindow::EndWindow(const WindowBasics& basics, rules::EventLog& log,
+                     const rules::GameReview& review, KeptSettings& settings, Links& links,
+                     std::string contentDir)
+    : GameWindow(basics, layout::endWindowLayout()), log_(log), review_(review),
+      settings_(settings), links_(links), contentDir_(std::move(contentDir)),
+      nextLink_(bind(layout::end::nextLink)), reviewLink_(bind(layout::end::reviewLink)),
+      score_(bind(layout::end::score)), cheer_(bind(layout::end::cheer)),
+      linksHint_(bind(layout::end::linksHint)), linkLabels_{&bind(layout::end::emailLink),
+                                                            &bind(layout::end::homeLink),
+                                                            &bind(layout::end::helpLink),
+                                                            &bind(layout::end::infoLink)} {
     connect(&nextLink_, &LabelControl::clicked, this, &EndWindow::onNextClicked);
-    connect(links_[0], &LabelControl::clicked, this, &EndWindow::onEmailClicked);
-    connect(links_[1], &LabelControl::clicked, this, &EndWindow::onHomeClicked);
-    connect(links_[2], &LabelControl::clicked, this, &EndWindow::onHelpClicked);
-    connect(links_[3], &LabelControl::clicked, this, &EndWindow::onInfoClicked);
+    connect(linkLabels_[0], &LabelControl::clicked, this, &EndWindow::onEmailClicked);
+    connect(linkLabels_[1], &LabelControl::clicked, this, &EndWindow::onHomeClicked);
+    connect(linkLabels_[2], &LabelControl::clicked, this, &EndWindow::onHelpClicked);
+    connect(linkLabels_[3], &LabelControl::clicked, this, &EndWindow::onInfoClicked);
     connect(&reviewLink_, &LabelControl::clicked, this, &EndWindow::onReviewClicked);
     accessible::setRole(nextLink_, accessible::Role::Button);
-    for (LabelControl* link : links_)
+    for (LabelControl* link : linkLabels_)
         accessible::setRole(*link, accessible::Role::Link);
     accessible::hide(bind(layout::end::character));
     // The links take the focus once the second page shows them.
@@ -36,30 +42,32 @@ EndWindow::EndWindow(AppContext& ctx)
 }
 
 void EndWindow::onLoad() {
-    score_.setCaption(QString::number(ctx.session.state().score));
+    score_.setCaption(QString::number(session().state().score));
     linksShown_ = false;
-    ctx.log.write("end", {rules::EventLog::field("score", ctx.session.state().score)});
-    if (ctx.session.mode() == rules::GameMode::Learning)
+    log_.write("end", {rules::EventLog::field("score", session().state().score)});
+    if (session().mode() == rules::GameMode::Learning)
         showLearningModeEnd();
 }
 
 // A winner is congratulated (the design's line cheers on a player who ran out of throws), the
 // review is offered, and the game joins the best games on this computer.
 void EndWindow::showLearningModeEnd() {
-    if (ctx.review.won())
+    if (review_.won())
         cheer_.setCaption(tr("恭喜你贏了！做得好！"));
     reviewLink_.show();
     accessible::setRole(reviewLink_, accessible::Role::Link);
     reviewLink_.setFocusPolicy(Qt::TabFocus);
     const rules::GameRecord game{QDate::currentDate().toString(Qt::ISODate).toStdString(),
-                                 ctx.session.state().score, ctx.review.won(),
-                                 ctx.review.answersRight(), ctx.review.answersGiven()};
-    ctx.settings.bestGames = rules::withGame(ctx.settings.bestGames, game);
-    ctx.saveSettings();
+                                 session().state().score, review_.won(), review_.answersRight(),
+                                 review_.answersGiven()};
+    settings_.values.bestGames = rules::withGame(settings_.values.bestGames, game);
+    settings_.save();
 }
 
 void EndWindow::onReviewClicked() {
-    auto* review = new ReviewWindow(ctx, *this);
+    const ReviewFacts facts{review_, session().state().score, settings_.values.bestGames,
+                            contentDir_, links_.infoCenter()};
+    auto* review = new ReviewWindow(facts, links_, log_, *this);
     review->show();
     review->raise();
     review->activateWindow();
@@ -67,8 +75,8 @@ void EndWindow::onReviewClicked() {
 
 void EndWindow::onNextClicked() {
     if (linksShown_) {
-        ctx.log.write("exit");
-        ctx.windows.endAtOnce(0);
+        log_.write("exit");
+        windows().endAtOnce(0);
         return;
     }
     linksShown_ = true;
@@ -83,32 +91,32 @@ void EndWindow::showSecondPage() {
     // The credit and the links move up where the first page's texts were.
     bind(layout::end::credit).move(120, 24);
     const int linkTops[] = {56, 88, 112, 136};
-    for (std::size_t i = 0; i < links_.size(); ++i)
-        links_[i]->move(136, linkTops[i]);
+    for (std::size_t i = 0; i < linkLabels_.size(); ++i)
+        linkLabels_[i]->move(136, linkTops[i]);
     linksHint_.show();
     // A game built without an address has no e-mail line for pupils to wonder at.
     if (emailAddress().isEmpty())
-        links_[0]->hide();
+        linkLabels_[0]->hide();
     // In view now: Tab reaches the links.
-    for (LabelControl* link : links_)
+    for (LabelControl* link : linkLabels_)
         link->setFocusPolicy(Qt::TabFocus);
 }
 
 void EndWindow::onEmailClicked() {
-    openLink(ctx, this, emailAddress());
+    links_.open(this, emailAddress());
 }
 void EndWindow::onHomeClicked() {
-    openLink(ctx, this, homeAddress(ctx));
+    links_.open(this, links_.home());
 }
 void EndWindow::onHelpClicked() {
-    openLink(ctx, this, helpAddress(ctx));
+    links_.open(this, links_.help());
 }
 void EndWindow::onInfoClicked() {
-    openLink(ctx, this, infoCenterAddress(ctx));
+    links_.open(this, links_.infoCenter());
 }
 
 void EndWindow::systemClose() {
-    ctx.windows.endAtOnce(0);
+    windows().endAtOnce(0);
 }
 
 } // namespace tavrin

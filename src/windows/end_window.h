@@ -2,14 +2,27 @@
 
 #include "windows/game_window.h"
 
+#include <array>
+#include <string>
+
 namespace tavrin {
+
+class Links;
+struct KeptSettings;
+
+namespace rules {
+class EventLog;
+class GameReview;
+} // namespace rules
 
 // The end window: the final score, then a page of credits and links (the e-mail address, the
 // project's home page, the help page and the Info Center); its label ends the game.
 class EndWindow : public GameWindow {
     Q_OBJECT
 public:
-    explicit EndWindow(AppContext& ctx);
+    // The review reads the answers' explanations from `contentDir`.
+    EndWindow(const WindowBasics& basics, rules::EventLog& log, const rules::GameReview& review,
+              KeptSettings& settings, Links& links, std::string contentDir);
 
     void onLoad() override;
     void onNextClicked();
@@ -30,13 +43,18 @@ private:
     void showSecondPage();
     void showLearningModeEnd();
 
+    rules::EventLog& log_;
+    const rules::GameReview& review_;
+    KeptSettings& settings_;
+    Links& links_;
+    const std::string contentDir_;
     LabelControl& nextLink_;
     LabelControl& reviewLink_;
     LabelControl& score_;
     LabelControl& cheer_;
     LabelControl& linksHint_;
     // The second page's links, from the e-mail address down.
-    std::array<LabelControl*, 4> links_;
+    std::array<LabelControl*, 4> linkLabels_;
     bool linksShown_ = false;
 };
 

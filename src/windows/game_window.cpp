@@ -8,9 +8,11 @@
 #include "controls/picture_box.h"
 #include "controls/plain_tool_tip.h"
 #include "platform/window_system.h"
-#include "windows/app_context.h"
+#include "rules/clock.h"
+#include "windows/game_screen.h"
 #include "windows/keyboard_focus.h"
 #include "windows/window_group.h"
+#include "windows/window_registry.h"
 
 #include <QApplication>
 #include <QCloseEvent>
@@ -57,8 +59,8 @@ QFont fontFor(const layout::Font& f) {
 
 } // namespace
 
-GameWindow::GameWindow(AppContext& context, layout::WindowDesign design)
-    : ctx(context), design_(std::move(design)) {
+GameWindow::GameWindow(const WindowBasics& basics, layout::WindowDesign design)
+    : basics_(basics), design_(std::move(design)) {
     setObjectName(design_.name);
     applyWindowSettings();
     buildControls();
@@ -67,11 +69,11 @@ GameWindow::GameWindow(AppContext& context, layout::WindowDesign design)
 }
 
 GameWindow::~GameWindow() {
-    ctx.session.removeListener(*this);
+    basics_.session.removeListener(*this);
 }
 
 void GameWindow::listenToSession() {
-    ctx.session.addListener(*this);
+    basics_.session.addListener(*this);
 }
 
 void GameWindow::applyWindowSettings() {
@@ -108,7 +110,7 @@ void GameWindow::applyWindowSettings() {
 // Stored positions count from the top-left corner of the available area (the screen without
 // its panels) of the screen the game is played on.
 void GameWindow::placeWindow() {
-    const QScreen* screen = ctx.screen();
+    const QScreen* screen = basics_.screen.screen();
     if (!screen)
         return;
     const QRect area = screen->availableGeometry();
@@ -231,7 +233,7 @@ void GameWindow::moveFrameTo(QPoint position) {
         return;
     // A window on screen may hear about the move again, later, from the window system.
     if (isVisible() && windowsCanBePlaced())
-        moveRequests_.requested(position, ctx.clock.monotonicSeconds());
+        moveRequests_.requested(position, basics_.clock.monotonicSeconds());
     move(position);
 }
 
@@ -241,7 +243,7 @@ void GameWindow::moveEvent(QMoveEvent* event) {
     QWidget::moveEvent(event);
     if (!event->spontaneous() || !isVisible() || destroying_ || !windowsCanBePlaced())
         return;
-    if (!moveRequests_.isOwn(frameGeometry().topLeft(), ctx.clock.monotonicSeconds()))
+    if (!moveRequests_.isOwn(frameGeometry().topLeft(), basics_.clock.monotonicSeconds()))
         emit movedBySystem(this);
 }
 
@@ -281,7 +283,7 @@ IntervalTimer& GameWindow::bind(layout::TimerId id) const {
 
 void GameWindow::markDestroying() {
     destroying_ = true;
-    ctx.session.removeListener(*this);
+    basics_.session.removeListener(*this);
     setEnabled(false);
     for (IntervalTimer* t : std::as_const(timers_))
         t->setInterval(0);
@@ -339,7 +341,7 @@ void GameWindow::closeEvent(QCloseEvent* event) {
 }
 
 void GameWindow::systemClose() {
-    ctx.windows.unloadWindow(*this);
+    basics_.windows.unloadWindow(*this);
 }
 
 } // namespace tavrin

@@ -13,12 +13,22 @@ class QPushButton;
 
 namespace tavrin {
 
-class AppContext;
+class GameScreen;
 class ImageControl;
 class LabelControl;
 class MultiLineTextBox;
 class PictureBox;
 class IntervalTimer;
+class WindowRegistry;
+
+// What every window uses: the game it shows, the clock its moves are timed by, the registry
+// that loads and unloads it, and the screen the game is played on.
+struct WindowBasics {
+    rules::GameSession& session;
+    const rules::Clock& clock;
+    WindowRegistry& windows;
+    GameScreen& screen;
+};
 
 // The class a window's control of each kind is built as.
 template <layout::ControlKind K> struct ControlClass;
@@ -36,7 +46,7 @@ template <layout::ControlKind K> using ControlOf = typename ControlClass<K>::typ
 class GameWindow : public QWidget, public rules::GameListener {
     Q_OBJECT
 public:
-    GameWindow(AppContext& ctx, layout::WindowDesign design);
+    GameWindow(const WindowBasics& basics, layout::WindowDesign design);
     ~GameWindow() override;
 
     virtual void onLoad() {}
@@ -85,6 +95,10 @@ protected:
     IntervalTimer& bind(layout::TimerId id) const;
 
     void listenToSession();
+    rules::GameSession& session() const { return basics_.session; }
+    WindowRegistry& windows() const { return basics_.windows; }
+    GameScreen& gameScreen() const { return basics_.screen; }
+    const rules::Clock& clock() const { return basics_.clock; }
     // The mini-games keep the activation against the game's other windows while they are open.
     void setKeepsActivation(bool keeps) { keepsActivation_ = keeps; }
     bool event(QEvent* event) override;
@@ -93,8 +107,6 @@ protected:
     void moveEvent(QMoveEvent* event) override;
     // What a close by the system (close box, window manager) does; by default, unload.
     virtual void systemClose();
-
-    AppContext& ctx;
 
 private:
     void applyWindowSettings();
@@ -106,6 +118,7 @@ private:
     template <layout::ControlKind K> ControlOf<K>& member(const char* name, int index) const;
     QWidget& controlNamed(const char* name, int index) const;
 
+    WindowBasics basics_;
     layout::WindowDesign design_;
     QPixmap background_;
     std::vector<BuiltControl> controls_;

@@ -1,9 +1,10 @@
 #include "windows/help_window.h"
 
-#include "windows/app_context.h"
 #include "windows/find_bar.h"
+#include "windows/game_screen.h"
 #include "windows/game_window.h"
 #include "windows/links.h"
+#include "windows/window_registry.h"
 
 #include <QAbstractTextDocumentLayout>
 #include <QComboBox>
@@ -27,14 +28,15 @@ bool isPageThere(const QUrl& address) {
 }
 
 // Each game window keeps one help window, so that its back and forward stay with it.
-HelpWindow& helpWindowOf(AppContext& ctx, QWidget* near) {
+HelpWindow& helpWindowOf(Links& links, const GameScreen& screen, const WindowRegistry& windows,
+                         QWidget* near) {
     QWidget* owner = near ? near->window() : nullptr;
     if (auto* itself = qobject_cast<HelpWindow*>(owner))
         return *itself;
     if (owner)
         if (auto* kept = owner->findChild<HelpWindow*>(QString(), Qt::FindDirectChildrenOnly))
             return *kept;
-    auto* window = new HelpWindow(ctx, owner);
+    auto* window = new HelpWindow(links, screen, windows, owner);
     if (!owner)
         window->setAttribute(Qt::WA_DeleteOnClose);
     return *window;
@@ -42,9 +44,11 @@ HelpWindow& helpWindowOf(AppContext& ctx, QWidget* near) {
 
 } // namespace
 
-HelpWindow::HelpWindow(AppContext& ctx, QWidget* parent)
-    : QWidget(parent, Qt::Window), ctx_(ctx), browser_(new QTextBrowser(this)),
-      findBar_(new FindBar(*browser_, this)), sections_(new QComboBox(this)) {
+HelpWindow::HelpWindow(Links& links, const GameScreen& screen, const WindowRegistry& windows,
+                       QWidget* parent)
+    : QWidget(parent, Qt::Window), links_(links), screen_(screen), windows_(windows),
+      browser_(new QTextBrowser(this)), findBar_(new FindBar(*browser_, this)),
+      sections_(new QComboBox(this)) {
     setObjectName("helpWindow");
     back_ = addButton("back", tr("上一頁 (Back)"));
     forward_ = addButton("forward", tr("下一頁 (Forward)"));
@@ -90,10 +94,11 @@ HelpWindow::HelpWindow(AppContext& ctx, QWidget* parent)
     connect(close, &QPushButton::clicked, this, &QWidget::close);
 }
 
-bool HelpWindow::showPage(AppContext& ctx, QWidget* near, const QUrl& page) {
+bool HelpWindow::showPage(Links& links, const GameScreen& screen, const WindowRegistry& windows,
+                          QWidget* near, const QUrl& page) {
     if (!isPageThere(page))
         return false;
-    helpWindowOf(ctx, near).open(page);
+    helpWindowOf(links, screen, windows, near).open(page);
     return true;
 }
 
@@ -123,7 +128,7 @@ void HelpWindow::followLink(const QUrl& link) {
     if (isPageThere(target))
         browser_->setSource(target);
     else
-        openLink(ctx_, this, target);
+        links_.open(this, target);
 }
 
 void HelpWindow::pageShown() {
@@ -156,9 +161,9 @@ void HelpWindow::keyPressEvent(QKeyEvent* event) {
     if (event->modifiers() != Qt::NoModifier)
         QWidget::keyPressEvent(event);
     else if (event->key() == Qt::Key_F1)
-        openLink(ctx_, this, helpAddress(ctx_));
+        links_.open(this, links_.help());
     else if (event->key() == Qt::Key_F2)
-        openLink(ctx_, this, infoCenterAddress(ctx_));
+        links_.open(this, links_.infoCenter());
     else if (event->key() == Qt::Key_Escape)
         close();
     else
@@ -175,9 +180,9 @@ void HelpWindow::closeEvent(QCloseEvent* event) {
 // Beside the game's windows where the screen has room, so that the board and its shields stay
 // in view; where it has too little, on the wider side, as narrow as still reads well.
 void HelpWindow::placeBesideGame() {
-    const QRect area = ctx_.screen()->availableGeometry();
+    const QRect area = screen_.screen()->availableGeometry();
     QRect game;
-    for (const GameWindow* window : ctx_.windows.loaded())
+    for (const GameWindow* window : windows_.loaded())
         if (window->isVisible())
             game |= window->frameGeometry();
     const int height = std::min(640, area.height() * 9 / 10);

@@ -10,8 +10,10 @@ class QTextBrowser;
 
 namespace tavrin {
 
-class AppContext;
 class FindBar;
+class GameScreen;
+class Links;
+class WindowRegistry;
 
 // The game's own reader for its shipped pages (help, Info Center): back and forward, a list
 // of the page's sections to jump to, and a find row (Ctrl+F). Links between the pages stay
@@ -20,11 +22,14 @@ class FindBar;
 class HelpWindow : public QWidget {
     Q_OBJECT
 public:
-    HelpWindow(AppContext& ctx, QWidget* parent);
+    // It opens beside the game's windows, on the game's screen; its links go through `links`.
+    HelpWindow(Links& links, const GameScreen& screen, const WindowRegistry& windows,
+               QWidget* parent);
 
     // Shows a page that is there, in the help window of the game window `near` (opened now if
     // it has none). False, and nothing shown, when the page is missing.
-    static bool showPage(AppContext& ctx, QWidget* near, const QUrl& page);
+    static bool showPage(Links& links, const GameScreen& screen, const WindowRegistry& windows,
+                         QWidget* near, const QUrl& page);
 
     void open(const QUrl& page);
     void jumpToSection(int index);
@@ -45,7 +50,9 @@ private:
     void pageShown();
     void placeBesideGame();
 
-    AppContext& ctx_;
+    Links& links_;
+    const GameScreen& screen_;
+    const WindowRegistry& windows_;
     QTextBrowser* browser_;
     FindBar* findBar_;
     QComboBox* sections_;

@@ -6,8 +6,8 @@
 
 namespace tavrin {
 
-HowToPlayWindow::HowToPlayWindow(AppContext& ctx)
-    : GameWindow(ctx, layout::howToPlayWindowLayout()) {
+HowToPlayWindow::HowToPlayWindow(const WindowBasics& basics)
+    : GameWindow(basics, layout::howToPlayWindowLayout()) {
     MultiLineTextBox& text = bind(layout::howToPlay::text);
     text.setReadOnly(true); // help to read, not a note pad
     text.appendPlainText("\n" + keyListText());

@@ -9,7 +9,7 @@ namespace tavrin {
 class HowToPlayWindow : public GameWindow {
     Q_OBJECT
 public:
-    explicit HowToPlayWindow(AppContext& ctx);
+    explicit HowToPlayWindow(const WindowBasics& basics);
 };
 
 } // namespace tavrin

@@ -4,6 +4,7 @@
 
 namespace tavrin {
 
+class MessageBoxes;
 class SoundService;
 
 // What the quiz and the target game share: while open, the board takes no throws and the
@@ -13,7 +14,8 @@ class SoundService;
 class MiniGameWindow : public GameWindow {
     Q_OBJECT
 public:
-    MiniGameWindow(AppContext& ctx, layout::WindowDesign design, rules::MiniGame game);
+    MiniGameWindow(const WindowBasics& basics, layout::WindowDesign design, rules::MiniGame game,
+                   SoundService& audio, MessageBoxes& messages);
 
     void onUnload() override;
 
@@ -24,6 +26,9 @@ protected:
     // the points to the game.
     void finish(const rules::MiniGameRound& round, const QString& lesson = {});
     void systemClose() override;
+
+    SoundService& audio;
+    MessageBoxes& messages;
 
 private:
     rules::MiniGame game_;

@@ -1,6 +1,6 @@
 #include "windows/playing_screen.h"
 
-#include "windows/app_context.h"
+#include "sound/sound_service.h"
 #include "windows/board_window.h"
 #include "windows/die_window.h"
 #include "windows/drag_handle.h"
@@ -8,35 +8,36 @@
 #include "windows/quiz_window.h"
 #include "windows/status_strip.h"
 #include "windows/target_game_window.h"
+#include "windows/window_registry.h"
 
 namespace tavrin {
 
-void openCompanionWindows(AppContext& ctx) {
-    ctx.windows.show<StatusStrip>();
-    ctx.windows.show<DieWindow>();
-    ctx.windows.show<DragHandle>();
-    ctx.audio.startMusic();
-    ctx.windows.get<DragHandle>().placeGroupOnScreen();
+void PlayingScreen::openCompanions() {
+    windows_.show<StatusStrip>();
+    windows_.show<DieWindow>();
+    windows_.show<DragHandle>();
+    audio_.startMusic();
+    windows_.get<DragHandle>().placeGroupOnScreen();
 }
 
-void openMiniGameWindow(AppContext& ctx, rules::MiniGame game) {
+void PlayingScreen::openMiniGame(rules::MiniGame game) {
     if (game == rules::MiniGame::Quiz)
-        ctx.windows.show<QuizWindow>();
+        windows_.show<QuizWindow>();
     else
-        ctx.windows.show<TargetGameWindow>();
+        windows_.show<TargetGameWindow>();
 }
 
-void closeCompanionWindows(AppContext& ctx) {
-    ctx.windows.unload<DieWindow>();
-    ctx.windows.unload<DragHandle>();
-    ctx.windows.unload<QuizWindow>();
-    ctx.windows.unload<TargetGameWindow>();
-    ctx.audio.stopMusic();
-    ctx.windows.unload<StatusStrip>();
+void PlayingScreen::closeCompanions() {
+    windows_.unload<DieWindow>();
+    windows_.unload<DragHandle>();
+    windows_.unload<QuizWindow>();
+    windows_.unload<TargetGameWindow>();
+    audio_.stopMusic();
+    windows_.unload<StatusStrip>();
 }
 
-void showEndWindow(AppContext& ctx) {
-    ctx.windows.show<EndWindow>();
+void PlayingScreen::showEnd() {
+    windows_.show<EndWindow>();
 }
 
 HandleGroup handleGroup(const WindowRegistry& windows) {

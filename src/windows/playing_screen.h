@@ -4,20 +4,29 @@
 
 namespace tavrin {
 
-class AppContext;
 class GameWindow;
+class SoundService;
 class WindowRegistry;
 
 // The windows that play beside the board: the status strip, the die and the handle around it,
-// and the mini-game a throw opens. The board opens and closes them through these, so that it
+// and the mini-game a throw opens. The board opens and closes them through this, so that it
 // knows none of them, and the handle finds its group here.
+class PlayingScreen {
+public:
+    PlayingScreen(WindowRegistry& windows, SoundService& audio)
+        : windows_(windows), audio_(audio) {}
 
-// Shows the strip, the die and the handle, and places the group whole on the game's screen.
-void openCompanionWindows(AppContext& ctx);
-void openMiniGameWindow(AppContext& ctx, rules::MiniGame game);
-// Unloads every window of the playing screen but the board.
-void closeCompanionWindows(AppContext& ctx);
-void showEndWindow(AppContext& ctx);
+    // Shows the strip, the die and the handle, and places the group whole on the game's screen.
+    void openCompanions();
+    void openMiniGame(rules::MiniGame game);
+    // Unloads every window of the playing screen but the board.
+    void closeCompanions();
+    void showEnd();
+
+private:
+    WindowRegistry& windows_;
+    SoundService& audio_;
+};
 
 // The windows the handle places around itself; null where one is not loaded.
 struct HandleGroup {

@@ -2,8 +2,10 @@
 
 #include "controls/label_control.h"
 #include "layouts/window_layouts.h"
+#include "platform/message_boxes.h"
 #include "rules/content_error.h"
-#include "windows/app_context.h"
+#include "rules/event_log.h"
+#include "sound/sound_service.h"
 
 #include <QPushButton>
 #include <QTimer>
@@ -31,8 +33,10 @@ void keepRoomOnTheRight(LabelControl& score) {
 
 } // namespace
 
-QuizWindow::QuizWindow(AppContext& ctx)
-    : MiniGameWindow(ctx, layout::quizWindowLayout(), rules::MiniGame::Quiz),
+QuizWindow::QuizWindow(const WindowBasics& basics, SoundService& audio, MessageBoxes& messages,
+                       rules::Random& rng, rules::EventLog& log, std::string contentDir)
+    : MiniGameWindow(basics, layout::quizWindowLayout(), rules::MiniGame::Quiz, audio, messages),
+      rng_(rng), log_(log), contentDir_(std::move(contentDir)),
       answerButtons_(bind(layout::quiz::answerButtons)), question_(bind(layout::quiz::question)),
       choices_(bind(layout::quiz::choices)), score_(bind(layout::quiz::score)),
       feedback_(*this, feedbackBox(question_, choices_, *answerButtons_[0])) {
@@ -47,13 +51,13 @@ QuizWindow::QuizWindow(AppContext& ctx)
 void QuizWindow::onLoad() {
     openSounds();
     try {
-        round_.emplace(rules::readQuizFile(ctx.contentDir()), ctx.rng, ctx.session.questionDraw());
+        round_.emplace(rules::readQuizFile(contentDir_), rng_, session().questionDraw());
     } catch (const rules::ContentError& error) {
         abandon(error);
         return;
     }
     try { // without its explanations the quiz plays on, naming only the right answer
-        if (auto lines = rules::readExplanationLines(ctx.contentDir()))
+        if (auto lines = rules::readExplanationLines(contentDir_))
             explanations_ = rules::QuizExplanations(std::move(*lines));
     } catch (const rules::ContentError&) {
     }
@@ -72,14 +76,14 @@ void QuizWindow::onAnswerClicked(int button) {
         return;
     rules::QuizRound::Answered answered;
     try {
-        answered = ctx.session.answerQuiz(*round_, button);
+        answered = session().answerQuiz(*round_, button);
     } catch (const rules::ContentError& error) {
         abandon(error);
         return;
     }
-    ctx.audio.play(answered.right ? Effect::Right : Effect::Wrong);
+    audio.play(answered.right ? Effect::Right : Effect::Wrong);
     score_.setCaption(QString::fromStdString(round_->scoreCaption()));
-    if (ctx.session.mode() == rules::GameMode::Learning) {
+    if (session().mode() == rules::GameMode::Learning) {
         finishAfterFeedback_ = answered.finished;
         explain(answered);
     } else if (answered.finished)
@@ -133,14 +137,14 @@ void QuizWindow::goOn() {
 // goes on. The box waits until the window has shown, as the bonus box does.
 void QuizWindow::abandon(const rules::ContentError& error) {
     round_.reset();
-    ctx.log.write("error", {rules::EventLog::field("file", error.file()),
-                            rules::EventLog::field("line", error.line())});
+    log_.write("error", {rules::EventLog::field("file", error.file()),
+                         rules::EventLog::field("line", error.line())});
     const QString text = QString::fromStdString(error.what()) + "\n\n" +
                          tr("The quiz ends here without a bonus; the game goes on.");
     QTimer::singleShot(0, this, [this, text] {
         if (isBeingDestroyed())
             return;
-        ctx.messages.show(this, text, "Tavrin", MessageBoxes::Buttons::Ok);
+        messages.show(this, text, "Tavrin", MessageBoxes::Buttons::Ok);
         if (!isBeingDestroyed())
             systemClose();
     });

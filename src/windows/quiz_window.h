@@ -7,12 +7,15 @@
 
 #include <array>
 #include <optional>
+#include <string>
 
 namespace tavrin {
 
 namespace rules {
 class ContentError;
-}
+class EventLog;
+class Random;
+} // namespace rules
 
 // The quiz: five questions on coronary heart disease drawn from gm1_data.txt. Every answer
 // wins or loses points; after the fifth the points are shown as a bonus, added to the score,
@@ -20,7 +23,9 @@ class ContentError;
 class QuizWindow : public MiniGameWindow {
     Q_OBJECT
 public:
-    explicit QuizWindow(AppContext& ctx);
+    // The questions come from `contentDir`.
+    QuizWindow(const WindowBasics& basics, SoundService& audio, MessageBoxes& messages,
+               rules::Random& rng, rules::EventLog& log, std::string contentDir);
 
     void onLoad() override;
     void onAnswerClicked(int button);
@@ -38,6 +43,9 @@ private:
     void goOn();
     void markRightButton(int rightButton);
 
+    rules::Random& rng_;
+    rules::EventLog& log_;
+    const std::string contentDir_;
     std::array<QPushButton*, rules::kQuizChoiceCount> answerButtons_;
     LabelControl& question_;
     LabelControl& choices_;

@@ -1,8 +1,8 @@
 #include "windows/review_window.h"
 
 #include "rules/content_error.h"
+#include "rules/event_log.h"
 #include "rules/quiz_explanations.h"
-#include "windows/app_context.h"
 #include "windows/links.h"
 
 #include <QKeyEvent>
@@ -17,34 +17,34 @@ QString text(const std::string& utf8) {
     return QString::fromStdString(utf8).toHtmlEscaped();
 }
 
-rules::QuizExplanations explanations(const AppContext& ctx) {
+rules::QuizExplanations explanations(const ReviewFacts& facts) {
     try {
-        if (auto lines = rules::readExplanationLines(ctx.contentDir()))
+        if (auto lines = rules::readExplanationLines(facts.contentDir))
             return rules::QuizExplanations(std::move(*lines));
     } catch (const rules::ContentError&) {
     }
     return {};
 }
 
-QString resultSection(const AppContext& ctx) {
-    const rules::GameReview& review = ctx.review;
+QString resultSection(const ReviewFacts& facts) {
+    const rules::GameReview& review = facts.review;
     const QString verdict =
         review.won() ? ReviewWindow::tr("你贏了！") : ReviewWindow::tr("擲骰次數用完了。");
     return "<h2>" + ReviewWindow::tr("結果 (Result)") + "</h2><p>" + verdict + " " +
            ReviewWindow::tr("最後得分：%1。問答答對 %2 題，共 %3 題。")
-               .arg(ctx.session.state().score)
+               .arg(facts.score)
                .arg(review.answersRight())
                .arg(review.answersGiven()) +
            "</p>";
 }
 
-QString missedSection(const AppContext& ctx) {
+QString missedSection(const ReviewFacts& facts) {
     QString html = "<h2>" + ReviewWindow::tr("再讀一次 (Questions to read again)") + "</h2>";
-    if (ctx.review.missed().empty())
+    if (facts.review.missed().empty())
         return html + "<p>" + ReviewWindow::tr("沒有答錯的題目。") + "</p>";
-    const rules::QuizExplanations why = explanations(ctx);
+    const rules::QuizExplanations why = explanations(facts);
     html += "<ol>";
-    for (const rules::GameReview::Missed& missed : ctx.review.missed()) {
+    for (const rules::GameReview::Missed& missed : facts.review.missed()) {
         html += "<li><p>" + text(missed.question) + "<br><b>" +
                 ReviewWindow::tr("正確答案：%1").arg(text(missed.rightChoice)) + "</b>";
         if (const std::string reason = why.of(missed.number); !reason.empty())
@@ -54,9 +54,9 @@ QString missedSection(const AppContext& ctx) {
     return html + "</ol>";
 }
 
-QString landedSection(const AppContext& ctx) {
+QString landedSection(const ReviewFacts& facts) {
     QString habits, risks;
-    for (const rules::GameReview::Landed& landed : ctx.review.landed()) {
+    for (const rules::GameReview::Landed& landed : facts.review.landed()) {
         const QString item = "<li>" +
                              QString("%1%2 ").arg(landed.points > 0 ? "+" : "").arg(landed.points) +
                              text(landed.message) + "</li>";
@@ -69,8 +69,8 @@ QString landedSection(const AppContext& ctx) {
            (risks.isEmpty() ? none : "<ul>" + risks + "</ul>");
 }
 
-QString learnMoreSection(const AppContext& ctx) {
-    const QString info = infoCenterAddress(ctx).toString();
+QString learnMoreSection(const ReviewFacts& facts) {
+    const QString info = facts.infoCenter.toString();
     const std::pair<const char*, QString> sections[] = {
         {"what-title", ReviewWindow::tr("甚麼是冠心病 (What it is)")},
         {"risks-title", ReviewWindow::tr("風險因素 (Risk factors)")},
@@ -83,15 +83,15 @@ QString learnMoreSection(const AppContext& ctx) {
     return html + "</ul>";
 }
 
-QString bestGamesSection(const AppContext& ctx) {
+QString bestGamesSection(const ReviewFacts& facts) {
     QString html = "<h2>" + ReviewWindow::tr("這部電腦上的最佳成績 (Best games)") + "</h2>";
-    if (ctx.settings.bestGames.empty())
+    if (facts.bestGames.empty())
         return html;
     html += "<table border=\"1\" cellpadding=\"3\"><tr><th>" + ReviewWindow::tr("日期 (Date)") +
             "</th><th>" + ReviewWindow::tr("分數 (Score)") + "</th><th>" +
             ReviewWindow::tr("結果 (Result)") + "</th><th>" + ReviewWindow::tr("答對 (Right)") +
             "</th></tr>";
-    for (const rules::GameRecord& game : ctx.settings.bestGames)
+    for (const rules::GameRecord& game : facts.bestGames)
         html += "<tr><td>" + text(game.date) + "</td><td align=\"right\">" +
                 QString::number(game.score) + "</td><td>" +
                 (game.won ? ReviewWindow::tr("贏 (Won)") : ReviewWindow::tr("輸 (Lost)")) +
@@ -102,17 +102,18 @@ QString bestGamesSection(const AppContext& ctx) {
 
 } // namespace
 
-ReviewWindow::ReviewWindow(AppContext& ctx, QWidget& endWindow)
-    : QWidget(&endWindow, Qt::Window), ctx_(ctx), page_(new QTextBrowser(this)) {
+ReviewWindow::ReviewWindow(const ReviewFacts& facts, Links& links, rules::EventLog& log,
+                           QWidget& endWindow)
+    : QWidget(&endWindow, Qt::Window), links_(links), page_(new QTextBrowser(this)) {
     setObjectName("reviewWindow");
     setWindowTitle(tr("回顧 (Review)"));
     setAttribute(Qt::WA_DeleteOnClose);
     page_->setObjectName("reviewPage");
     page_->setAccessibleName(tr("回顧 (Review)"));
     page_->setOpenLinks(false);
-    page_->setHtml(pageHtml(ctx));
+    page_->setHtml(pageHtml(facts));
     connect(page_, &QTextBrowser::anchorClicked, this,
-            [this](const QUrl& address) { openLink(ctx_, this, address); });
+            [this](const QUrl& address) { links_.open(this, address); });
     auto* close = new QPushButton(tr("關閉 (Close)"), this);
     close->setObjectName("closeReview");
     connect(close, &QPushButton::clicked, this, &QWidget::close);
@@ -120,13 +121,13 @@ ReviewWindow::ReviewWindow(AppContext& ctx, QWidget& endWindow)
     layout->addWidget(page_);
     layout->addWidget(close, 0, Qt::AlignRight);
     resize(520, 560);
-    ctx.log.write("review", {rules::EventLog::field(
-                                "missed", static_cast<long long>(ctx.review.missed().size()))});
+    log.write("review", {rules::EventLog::field(
+                            "missed", static_cast<long long>(facts.review.missed().size()))});
 }
 
-QString ReviewWindow::pageHtml(const AppContext& ctx) {
-    return resultSection(ctx) + missedSection(ctx) + landedSection(ctx) + learnMoreSection(ctx) +
-           bestGamesSection(ctx);
+QString ReviewWindow::pageHtml(const ReviewFacts& facts) {
+    return resultSection(facts) + missedSection(facts) + landedSection(facts) +
+           learnMoreSection(facts) + bestGamesSection(facts);
 }
 
 void ReviewWindow::keyPressEvent(QKeyEvent* event) {

@@ -5,14 +5,15 @@
 #include "controls/label_control.h"
 #include "controls/multi_line_text_box.h"
 #include "layouts/window_layouts.h"
-#include "windows/app_context.h"
 #include "windows/board_window.h"
+#include "windows/game_screen.h"
 #include "windows/keyboard_focus.h"
+#include "windows/window_registry.h"
 
 namespace tavrin {
 
-StartWindow::StartWindow(AppContext& ctx)
-    : GameWindow(ctx, layout::startWindowLayout()), startLink_(bind(layout::start::startLink)) {
+StartWindow::StartWindow(const WindowBasics& basics)
+    : GameWindow(basics, layout::startWindowLayout()), startLink_(bind(layout::start::startLink)) {
     connect(&startLink_, &LabelControl::clicked, this, &StartWindow::onStartClicked);
     MultiLineTextBox& instructions = bind(layout::start::instructions);
     accessible::setRole(startLink_, accessible::Role::Button);
@@ -24,14 +25,14 @@ StartWindow::StartWindow(AppContext& ctx)
 }
 
 void StartWindow::onStartClicked() {
-    ctx.chooseScreen(screen());
+    gameScreen().choose(screen());
     // Unloaded before the board shows, so the start window can never come back.
-    ctx.windows.unloadWindow(*this);
-    ctx.windows.show<BoardWindow>();
+    windows().unloadWindow(*this);
+    windows().show<BoardWindow>();
 }
 
 void StartWindow::systemClose() {
-    ctx.windows.endAtOnce(0);
+    windows().endAtOnce(0);
 }
 
 } // namespace tavrin

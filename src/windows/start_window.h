@@ -8,7 +8,7 @@ namespace tavrin {
 class StartWindow : public GameWindow {
     Q_OBJECT
 public:
-    explicit StartWindow(AppContext& ctx);
+    explicit StartWindow(const WindowBasics& basics);
 
     void onStartClicked();
     LabelControl& startLink() const { return startLink_; }

@@ -6,18 +6,22 @@
 #include "controls/picture_box.h"
 #include "controls/reading_control.h"
 #include "layouts/window_layouts.h"
+#include "platform/message_boxes.h"
+#include "rules/event_log.h"
 #include "rules/status_digits.h"
 #include "windows/accessible_names.h"
-#include "windows/app_context.h"
-#include "windows/game_menu.h"
 #include "windows/image_bank.h"
 #include "windows/links.h"
 #include "windows/win_text.h"
+#include "windows/window_registry.h"
 
 namespace tavrin {
 
-StatusStrip::StatusStrip(AppContext& ctx)
-    : GameWindow(ctx, layout::statusStripLayout()), scoreDigits_(bind(layout::status::scoreDigits)),
+StatusStrip::StatusStrip(const WindowBasics& basics, rules::EventLog& log, MessageBoxes& messages,
+                         Links& links, QString language)
+    : GameWindow(basics, layout::statusStripLayout()), log_(log), messages_(messages),
+      links_(links), language_(std::move(language)),
+      scoreDigits_(bind(layout::status::scoreDigits)),
       trialDigits_(bind(layout::status::trialDigits)), scoreWord_(bind(layout::status::scoreWord)),
       trialWord_(bind(layout::status::trialWord)), message_(bind(layout::status::message)) {
     const std::pair<layout::ImageId, void (StatusStrip::*)()> shields[] = {
@@ -32,7 +36,6 @@ StatusStrip::StatusStrip(AppContext& ctx)
         nameByTooltip(*this, control, accessible::Role::Button);
         connect(&control, &ImageControl::clicked, this, onClicked);
     }
-    GameMenu::attachTo(*this, ctx);
 }
 
 // The digits and their words are read as one sentence each, as they change.
@@ -50,14 +53,14 @@ void StatusStrip::describe() {
 // The Hong Kong edition keeps the word plate as first drawn; the translations name the count
 // by what it counts.
 void StatusStrip::onLoad() {
-    if (ctx.options.language != "zh-HK")
+    if (language_ != "zh-HK")
         trialWord_.setPicture(picture("picWordThrows"));
     listenToSession();
     standingChanged();
 }
 
 void StatusStrip::standingChanged() {
-    const rules::GameState& state = ctx.session.state();
+    const rules::GameState& state = session().state();
     showNumber(scoreDigits_, state.score);
     showNumber(trialDigits_, state.trial);
     // Read out as the digits change, not before.
@@ -76,7 +79,7 @@ void StatusStrip::setMessage(const QString& text) {
 }
 
 void StatusStrip::throwPlayed(const rules::ThrowOutcome& outcome) {
-    setMessage(QString::fromStdString(ctx.session.message(outcome.to)));
+    setMessage(QString::fromStdString(session().message(outcome.to)));
 }
 
 void StatusStrip::gameWon() {
@@ -84,23 +87,23 @@ void StatusStrip::gameWon() {
 }
 
 void StatusStrip::onInfoClicked() {
-    openLink(ctx, this, infoCenterAddress(ctx));
+    links_.open(this, links_.infoCenter());
 }
 
 void StatusStrip::onHelpClicked() {
-    openLink(ctx, this, helpAddress(ctx));
+    links_.open(this, links_.help());
 }
 
 void StatusStrip::onSearchClicked() {
-    openLink(ctx, this, searchAddress());
+    links_.open(this, searchAddress());
 }
 
 void StatusStrip::onExitClicked() {
     const auto answer =
-        ctx.messages.show(this, exitQuestion(), "Tavrin", MessageBoxes::Buttons::YesNo);
+        messages_.show(this, exitQuestion(), "Tavrin", MessageBoxes::Buttons::YesNo);
     if (answer == MessageBoxes::Answer::Yes) {
-        ctx.log.write("quit");
-        ctx.windows.endAtOnce(0);
+        log_.write("quit");
+        windows().endAtOnce(0);
     }
 }
 

@@ -6,7 +6,13 @@
 
 namespace tavrin {
 
+class Links;
+class MessageBoxes;
 class ReadingControl;
+
+namespace rules {
+class EventLog;
+}
 
 // The exit question, as designed.
 inline constexpr const char* kExitQuestion =
@@ -17,7 +23,9 @@ inline constexpr const char* kExitQuestion =
 class StatusStrip : public GameWindow {
     Q_OBJECT
 public:
-    explicit StatusStrip(AppContext& ctx);
+    // `language`: the edition, whose word plate names the throw count.
+    StatusStrip(const WindowBasics& basics, rules::EventLog& log, MessageBoxes& messages,
+                Links& links, QString language);
 
     void onLoad() override;
     void onInfoClicked();
@@ -41,6 +49,10 @@ private:
     static void showNumber(const DigitRow& row, long long number);
     void setMessage(const QString& text);
 
+    rules::EventLog& log_;
+    MessageBoxes& messages_;
+    Links& links_;
+    const QString language_;
     DigitRow scoreDigits_;
     DigitRow trialDigits_;
     ImageControl& scoreWord_;

@@ -6,10 +6,12 @@
 #include "controls/label_control.h"
 #include "controls/reading_control.h"
 #include "layouts/window_layouts.h"
+#include "rules/event_log.h"
+#include "rules/random.h"
 #include "rules/target_positions.h"
 #include "rules/target_scoring.h"
+#include "sound/sound_service.h"
 #include "windows/accessible_names.h"
-#include "windows/app_context.h"
 #include "windows/image_bank.h"
 
 #include <QHelpEvent>
@@ -52,9 +54,12 @@ std::array<ImageControl*, A + B + C> joined(const std::array<ImageControl*, A>& 
 
 } // namespace
 
-TargetGameWindow::TargetGameWindow(AppContext& ctx)
-    : MiniGameWindow(ctx, layout::targetGameWindowLayout(), rules::MiniGame::Target),
-      targets_(bind(layout::targetGame::targets)), score_(bind(layout::targetGame::score)),
+TargetGameWindow::TargetGameWindow(const WindowBasics& basics, SoundService& audio,
+                                   MessageBoxes& messages, rules::Random& rng, rules::EventLog& log)
+    : MiniGameWindow(basics, layout::targetGameWindowLayout(), rules::MiniGame::Target, audio,
+                     messages),
+      rng_(rng), log_(log), targets_(bind(layout::targetGame::targets)),
+      score_(bind(layout::targetGame::score)),
       clockDigits_(joined(bind(layout::targetGame::minuteDigits),
                           bind(layout::targetGame::secondDigits),
                           bind(layout::targetGame::hundredthDigits))),
@@ -81,8 +86,8 @@ void TargetGameWindow::describe() {
 // In learning mode the crosshair shows over every target, so that only knowing tells the
 // causes from the healthy habits.
 void TargetGameWindow::onLoad() {
-    ctx.rng.reseed();
-    round_.emplace(ctx.clock, ctx.session.mode());
+    rng_.reseed();
+    round_.emplace(clock(), session().mode());
     for (int i = 0; i < rules::kTargetCount; ++i)
         if (rules::isCauseTarget(i) || !round_->rules().crosshairOverCauses)
             targets_[i]->setCursor(Qt::CrossCursor);
@@ -91,10 +96,10 @@ void TargetGameWindow::onLoad() {
 
 // In learning mode a target shot falls: it is gone until the targets next jump.
 void TargetGameWindow::onTargetClicked(int target) {
-    if (!ctx.session.hitTarget(*round_, target))
+    if (!session().hitTarget(*round_, target))
         return;
     const bool cause = rules::isCauseTarget(target);
-    ctx.audio.play(cause ? Effect::Hit : Effect::Miss);
+    audio.play(cause ? Effect::Hit : Effect::Miss);
     score_.setCaption(QString::fromStdString(round_->scoreCaption()));
     if (!cause)
         lastHabitShot_ = target;
@@ -112,7 +117,7 @@ void TargetGameWindow::moveAim(bool forward) {
 }
 
 QString TargetGameWindow::lesson() const {
-    if (ctx.session.mode() != rules::GameMode::Learning)
+    if (session().mode() != rules::GameMode::Learning)
         return {};
     return tr("你射中了 %1 個誘因和 %2 個健康習慣。記住：%3，對心臟有益！")
         .arg(round_->causesHit())
@@ -126,16 +131,16 @@ void TargetGameWindow::onJumpTick() {
     if (isBeingDestroyed())
         return;
     round_->jumped();
-    const auto positions = rules::drawTargetPositions(ctx.rng);
+    const auto positions = rules::drawTargetPositions(rng_);
     for (int i = 0; i < rules::kTargetCount; ++i) {
         // The targets' places are drawn in the layout's units.
         targets_[i]->move(layout::px(positions[i].left), layout::px(positions[i].top));
         targets_[i]->show();
     }
     // Where the targets stand, so that a test driving the real window can aim at them.
-    ctx.log.write("targets",
-                  {rules::EventLog::field("left", joined(positions, &rules::TargetPosition::left)),
-                   rules::EventLog::field("top", joined(positions, &rules::TargetPosition::top))});
+    log_.write("targets",
+               {rules::EventLog::field("left", joined(positions, &rules::TargetPosition::left)),
+                rules::EventLog::field("top", joined(positions, &rules::TargetPosition::top))});
 }
 
 void TargetGameWindow::onClockTick() {

@@ -10,6 +10,11 @@ namespace tavrin {
 
 class ReadingControl;
 
+namespace rules {
+class EventLog;
+class Random;
+} // namespace rules
+
 // The target game: for 20 seconds five pictures jump about the window every 600 ms; clicking
 // a cause of heart disease wins 100 points, clicking a healthy habit loses 100. When the red
 // clock reaches zero the points are shown as a bonus, added to the score, and the window closes
@@ -17,7 +22,8 @@ class ReadingControl;
 class TargetGameWindow : public MiniGameWindow {
     Q_OBJECT
 public:
-    explicit TargetGameWindow(AppContext& ctx);
+    TargetGameWindow(const WindowBasics& basics, SoundService& audio, MessageBoxes& messages,
+                     rules::Random& rng, rules::EventLog& log);
 
     void onLoad() override;
     void onTargetClicked(int target);
@@ -42,6 +48,8 @@ private:
     // Learning mode's line after the bonus: what was shot, and a habit good for the heart.
     QString lesson() const;
 
+    rules::Random& rng_;
+    rules::EventLog& log_;
     std::array<ImageControl*, rules::kTargetCount> targets_;
     LabelControl& score_;
     // Minutes, seconds and hundredths, two digits each.

@@ -1,6 +1,7 @@
 #pragma once
 
 #include "windows/game_window.h"
+#include "windows/window_factory.h"
 
 #include <QPointer>
 #include <map>
@@ -27,7 +28,7 @@ public:
     template <class W> W& load() {
         if (W* loaded = find<W>())
             return *loaded;
-        auto* window = new W(ctx_);
+        auto* window = makeWindow<W>(ctx_);
         windows_[typeid(W)] = window;
         window->onLoad();
         return *window;

@@ -143,7 +143,7 @@ private slots:
     void groupOpensAtItsPlacesOnTheScreen() {
         GameFixture f;
         f.ctx->windows.show<StartWindow>().onStartClicked();
-        const QPoint origin = f.ctx->screen()->availableGeometry().topLeft();
+        const QPoint origin = f.ctx->gameScreen.screen()->availableGeometry().topLeft();
         verifyGroupAround(f, origin + QPoint(3, 349));
     }
 

@@ -87,14 +87,14 @@ QList<QPair<QString, QString>> designedAndShown(const GameWindow& window) {
 // Each window as its layout builds it, before it loads content or changes any text.
 std::vector<std::unique_ptr<GameWindow>> windowsAsBuilt(AppContext& ctx) {
     std::vector<std::unique_ptr<GameWindow>> windows;
-    windows.push_back(std::make_unique<StartWindow>(ctx));
-    windows.push_back(std::make_unique<BoardWindow>(ctx));
-    windows.push_back(std::make_unique<DieWindow>(ctx));
-    windows.push_back(std::make_unique<DragHandle>(ctx));
-    windows.push_back(std::make_unique<StatusStrip>(ctx));
-    windows.push_back(std::make_unique<QuizWindow>(ctx));
-    windows.push_back(std::make_unique<TargetGameWindow>(ctx));
-    windows.push_back(std::make_unique<EndWindow>(ctx));
+    windows.emplace_back(makeWindow<StartWindow>(ctx));
+    windows.emplace_back(makeWindow<BoardWindow>(ctx));
+    windows.emplace_back(makeWindow<DieWindow>(ctx));
+    windows.emplace_back(makeWindow<DragHandle>(ctx));
+    windows.emplace_back(makeWindow<StatusStrip>(ctx));
+    windows.emplace_back(makeWindow<QuizWindow>(ctx));
+    windows.emplace_back(makeWindow<TargetGameWindow>(ctx));
+    windows.emplace_back(makeWindow<EndWindow>(ctx));
     return windows;
 }
 
