@@ -39,6 +39,11 @@ void showEndWindow(AppContext& ctx) {
     ctx.windows.show<EndWindow>();
 }
 
+void leavePlayingScreen(AppContext& ctx) {
+    closeCompanionWindows(ctx);
+    ctx.windows.discard<BoardWindow>(); // its unloading would run the end sequence
+}
+
 HandleGroup handleGroup(const WindowRegistry& windows) {
     return {windows.find<BoardWindow>(), windows.find<StatusStrip>(), windows.find<DieWindow>()};
 }

@@ -18,6 +18,9 @@ void openMiniGameWindow(AppContext& ctx, rules::MiniGame game);
 // Unloads every window of the playing screen but the board.
 void closeCompanionWindows(AppContext& ctx);
 void showEndWindow(AppContext& ctx);
+// Takes the whole playing screen down, board and mini-game included, without the end window:
+// the game is left unfinished.
+void leavePlayingScreen(AppContext& ctx);
 
 // The windows the handle places around itself; null where one is not loaded.
 struct HandleGroup {

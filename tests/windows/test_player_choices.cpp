@@ -4,12 +4,17 @@
 #include "game_fixture.h"
 #include "layouts/how_to_play_text.h"
 #include "platform/player_settings.h"
+#include "session_setup.h"
 #include "window_controls.h"
+#include "windows/about_box.h"
 #include "windows/board_window.h"
+#include "windows/die_window.h"
 #include "windows/drag_handle.h"
+#include "windows/end_window.h"
 #include "windows/game_menu.h"
 #include "windows/how_to_play_window.h"
 #include "windows/key_list.h"
+#include "windows/quiz_window.h"
 #include "windows/sound_key.h"
 #include "windows/start_window.h"
 #include "windows/status_strip.h"
@@ -25,9 +30,10 @@ namespace {
 
 // A run of the game keeping its settings in the test's own file, its sound recorded.
 struct Run {
-    explicit Run(const QString& settingsFile) {
+    explicit Run(const QString& settingsFile,
+                 const QString& dataRoot = qEnvironmentVariable("TAVRIN_DATA_DIR")) {
         Options options;
-        options.dataRoot = qEnvironmentVariable("TAVRIN_DATA_DIR");
+        options.dataRoot = dataRoot;
         options.seed = 3;
         options.mute = true;
         options.settingsFile = settingsFile;
@@ -37,7 +43,7 @@ struct Run {
         ctx->messages.answerer = [this](const QString& text, const QString& title,
                                         MessageBoxes::Buttons) {
             boxes << title + ": " + text;
-            return MessageBoxes::Answer::Ok;
+            return answer;
         };
     }
     BoardWindow& startGame() {
@@ -59,7 +65,14 @@ struct Run {
     RecordedSound* sound; // the context's
     std::unique_ptr<AppContext> ctx;
     QStringList boxes;
+    MessageBoxes::Answer answer = MessageBoxes::Answer::Ok;
 };
+
+QStringList logLines(const QString& path) {
+    QFile file(path);
+    file.open(QIODevice::ReadOnly);
+    return QString::fromUtf8(file.readAll()).split('\n', Qt::SkipEmptyParts);
+}
 
 QAction& entry(QMenu& menu, const char* name) {
     auto* action = menu.findChild<QAction*>(name);
@@ -146,7 +159,7 @@ private slots:
         QCOMPARE(stored(), PlayerSettings{}); // nothing else changed on the way
     }
 
-    void howToPlayAndAboutOpenWhileTheGameGoesOn() {
+    void howToPlayOpensWhileTheGameGoesOn() {
         Run run(settingsPath());
         BoardWindow& board = run.startGame();
         const auto stateBefore = run.ctx->session.state().trial;
@@ -167,15 +180,94 @@ private slots:
         QVERIFY(!run.ctx->windows.isLoaded<HowToPlayWindow>());
         QVERIFY(board.isVisible() && run.ctx->session.state().takingThrows);
         QCOMPARE(run.ctx->session.state().trial, stateBefore);
+    }
 
+    // The build's data root, where the licences are copied as they are installed.
+    void aboutShowsTheCreditsAndTheLicencesInFull() {
+        Run run(settingsPath(), qEnvironmentVariable("TAVRIN_TRANSLATIONS_ROOT"));
+        BoardWindow& board = run.startGame();
         entry(run.openMenu(label(run.ctx->windows.load<StatusStrip>(), "message")), "about")
             .trigger();
+        const auto aboutWindows = [] {
+            QList<AboutWindow*> found;
+            for (QWidget* window : QApplication::topLevelWidgets())
+                if (auto* about = qobject_cast<AboutWindow*>(window); about && about->isVisible())
+                    found << about;
+            return found;
+        };
+        QTRY_COMPARE(aboutWindows().size(), 1);
+        AboutWindow* about = aboutWindows().first();
+        QVERIFY(run.boxes.isEmpty());
+        QVERIFY(about->tabText("about").startsWith("Tavrin " TAVRIN_VERSION "\n"));
+        const QString credits = about->tabText("credits");
+        for (const char* credit : {"Tavrin Team", "TimGM6mb", "AR PL UMing", "Comic Neue", "Qt",
+                                   "SDL_mixer", "FluidSynth"})
+            QVERIFY2(credits.contains(credit), credit);
+        QVERIFY(about->tabText("GPL-3.0-or-later")
+                    .startsWith("                    GNU GENERAL PUBLIC LICENSE\n"
+                                "                       Version 3, 29 June 2007\n"));
+        QVERIFY(
+            about->tabText("CC-BY-SA-4.0").startsWith("Attribution-ShareAlike 4.0 International"));
+        // Opened again, from the board, it is the same window.
+        about->hide();
+        entry(run.openMenu(board), "about").trigger();
+        QTRY_VERIFY(about->isVisible());
+        QCOMPARE(aboutWindows(), QList<AboutWindow*>{about});
+        QPointer<AboutWindow> closing(about);
+        QTest::keyClick(about->findChild<QPlainTextEdit*>("credits"), Qt::Key_Escape);
+        QTRY_VERIFY(!closing);
+        QVERIFY(board.isVisible() && run.ctx->session.state().takingThrows);
+
+        // A licence file that is missing is said in one line in its tab.
+        QTemporaryDir empty;
+        AboutWindow bare(empty.path(), nullptr);
+        const QString missing = bare.tabText("CC-BY-SA-4.0");
+        QVERIFY2(missing.contains("missing") && !missing.contains('\n'), qPrintable(missing));
+        QVERIFY(missing.endsWith(QDir(empty.path()).filePath("CC-BY-SA-4.0.txt")));
+    }
+
+    void newGameAsksThenGoesBackToTheStartWindow() {
+        Run run(settingsPath());
+        const QString log = dir_.filePath("events.log");
+        run.ctx->log.open(log.toStdString());
+        run.startGame();
+        rules::SessionSetup(run.ctx->session).dieFace(2);
+        run.ctx->windows.load<DieWindow>().onDieClicked(); // the quiz opens
+        run.ctx->windows.load<QuizWindow>().answerButton(0).click();
+        QCOMPARE(run.ctx->review.answersGiven(), 1);
+        const rules::GameState before = run.ctx->session.state();
+
+        run.answer = MessageBoxes::Answer::No;
+        entry(run.openMenu(run.ctx->windows.load<StatusStrip>()), "newGame").trigger();
         QTRY_COMPARE(run.boxes.size(), 1);
-        const QString about = run.boxes.first();
-        QVERIFY2(about.startsWith("About Tavrin: Tavrin " TAVRIN_VERSION), qPrintable(about));
-        QVERIFY(about.contains("GPL-3.0-or-later") && about.contains("CC-BY-SA-4.0"));
-        QVERIFY(about.contains("Tavrin Team"));
-        QVERIFY(board.isVisible());
+        QCOMPARE(run.boxes.first(), "Tavrin:  * * * * * 你真的要開始新遊戲嗎? * * * * * ");
+        QVERIFY(run.ctx->windows.isLoaded<QuizWindow>() &&
+                !run.ctx->windows.isLoaded<StartWindow>());
+        QCOMPARE(run.ctx->session.state().score, before.score);
+
+        run.answer = MessageBoxes::Answer::Yes;
+        entry(run.openMenu(run.ctx->windows.load<BoardWindow>()), "newGame").trigger();
+        QTRY_VERIFY(run.ctx->windows.isLoaded<StartWindow>());
+        QVERIFY(run.ctx->windows.load<StartWindow>().isVisible());
+        QCOMPARE(run.boxes.size(), 2);
+        // Every window of the game left goes, and the end window never comes.
+        std::vector<GameWindow*> loaded = run.ctx->windows.loaded();
+        QCOMPARE(loaded.size(), 1u);
+        QVERIFY(!run.ctx->windows.isLoaded<EndWindow>());
+        QVERIFY(!run.sound->musicPlaying);
+        QCOMPARE(logLines(log).last(), QString("new"));
+        QCOMPARE(run.ctx->review.answersGiven(),
+                 0); // the end of the next game looks back on it alone
+
+        // START plays a fresh game.
+        BoardWindow& board = run.startGame();
+        QVERIFY(board.isVisible() && run.ctx->windows.load<DieWindow>().isVisible());
+        const rules::GameState& fresh = run.ctx->session.state();
+        QCOMPARE(fresh.score, 1000);
+        QCOMPARE(fresh.trial, 1);
+        QCOMPARE(fresh.square, 0);
+        QVERIFY(fresh.takingThrows);
+        QVERIFY(logLines(log).filter(QRegularExpression("^end ")).isEmpty());
     }
 
     void mTurnsAllSoundOffAndOnFromAnyGameWindow() {
