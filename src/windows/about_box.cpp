@@ -6,6 +6,7 @@
 #include <QDir>
 #include <QFile>
 #include <QFileInfo>
+#include <QFontDatabase>
 #include <QPlainTextEdit>
 #include <QPointer>
 #include <QTabWidget>
@@ -69,9 +70,13 @@ AboutWindow::AboutWindow(const QString& licenceFolder, QWidget* parent)
     setAttribute(Qt::WA_DeleteOnClose);
     addTab("about", tr("關於 (About)"), aboutText());
     addTab("credits", tr("鳴謝 (Credits)"), creditsText());
-    for (const char* licence : kLicences)
+    for (const char* licence : kLicences) {
         addTab(licence, licence,
                licenceText(QDir(licenceFolder).filePath(licence + QString(".txt"))));
+        // Laid out in fixed-width columns, as the texts are written.
+        tabs_->widget(tabs_->count() - 1)
+            ->setFont(QFontDatabase::systemFont(QFontDatabase::FixedFont));
+    }
     auto* column = new QVBoxLayout(this);
     column->addWidget(tabs_);
     resize(640, 480);
