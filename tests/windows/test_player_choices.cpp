@@ -10,7 +10,6 @@
 #include "windows/board_window.h"
 #include "windows/die_window.h"
 #include "windows/drag_handle.h"
-#include "windows/end_window.h"
 #include "windows/game_menu.h"
 #include "windows/how_to_play_window.h"
 #include "windows/key_list.h"
@@ -186,44 +185,23 @@ private slots:
     void aboutShowsTheCreditsAndTheLicencesInFull() {
         Run run(settingsPath(), qEnvironmentVariable("TAVRIN_TRANSLATIONS_ROOT"));
         BoardWindow& board = run.startGame();
-        entry(run.openMenu(label(run.ctx->windows.load<StatusStrip>(), "message")), "about")
-            .trigger();
-        const auto aboutWindows = [] {
-            QList<AboutWindow*> found;
-            for (QWidget* window : QApplication::topLevelWidgets())
-                if (auto* about = qobject_cast<AboutWindow*>(window); about && about->isVisible())
-                    found << about;
-            return found;
-        };
-        QTRY_COMPARE(aboutWindows().size(), 1);
-        AboutWindow* about = aboutWindows().first();
-        QVERIFY(run.boxes.isEmpty());
+        entry(run.openMenu(board), "about").trigger();
+        AboutWindow* about = nullptr;
+        QTRY_VERIFY((about = board.findChild<AboutWindow*>()) && about->isVisible());
         QVERIFY(about->tabText("about").startsWith("Tavrin " TAVRIN_VERSION "\n"));
-        const QString credits = about->tabText("credits");
-        for (const char* credit : {"Tavrin Team", "TimGM6mb", "AR PL UMing", "Comic Neue", "Qt",
-                                   "SDL_mixer", "FluidSynth"})
-            QVERIFY2(credits.contains(credit), credit);
+        QVERIFY(about->tabText("credits").contains("TimGM6mb, by Tim Brechbill"));
         QVERIFY(about->tabText("GPL-3.0-or-later")
-                    .startsWith("                    GNU GENERAL PUBLIC LICENSE\n"
-                                "                       Version 3, 29 June 2007\n"));
+                    .startsWith("                    GNU GENERAL PUBLIC LICENSE\n"));
         QVERIFY(
             about->tabText("CC-BY-SA-4.0").startsWith("Attribution-ShareAlike 4.0 International"));
-        // Opened again, from the board, it is the same window.
-        about->hide();
-        entry(run.openMenu(board), "about").trigger();
-        QTRY_VERIFY(about->isVisible());
-        QCOMPARE(aboutWindows(), QList<AboutWindow*>{about});
         QPointer<AboutWindow> closing(about);
         QTest::keyClick(about->findChild<QPlainTextEdit*>("credits"), Qt::Key_Escape);
         QTRY_VERIFY(!closing);
         QVERIFY(board.isVisible() && run.ctx->session.state().takingThrows);
 
-        // A licence file that is missing is said in one line in its tab.
-        QTemporaryDir empty;
-        AboutWindow bare(empty.path(), nullptr);
-        const QString missing = bare.tabText("CC-BY-SA-4.0");
-        QVERIFY2(missing.contains("missing") && !missing.contains('\n'), qPrintable(missing));
-        QVERIFY(missing.endsWith(QDir(empty.path()).filePath("CC-BY-SA-4.0.txt")));
+        QTemporaryDir empty; // a missing licence is said in one line
+        const QString missing = AboutWindow(empty.path(), nullptr).tabText("CC-BY-SA-4.0");
+        QVERIFY2(missing.startsWith("找不到") && !missing.contains('\n'), qPrintable(missing));
     }
 
     void newGameAsksThenGoesBackToTheStartWindow() {
@@ -234,40 +212,27 @@ private slots:
         rules::SessionSetup(run.ctx->session).dieFace(2);
         run.ctx->windows.load<DieWindow>().onDieClicked(); // the quiz opens
         run.ctx->windows.load<QuizWindow>().answerButton(0).click();
-        QCOMPARE(run.ctx->review.answersGiven(), 1);
-        const rules::GameState before = run.ctx->session.state();
+        const long long score = run.ctx->session.state().score;
 
         run.answer = MessageBoxes::Answer::No;
         entry(run.openMenu(run.ctx->windows.load<StatusStrip>()), "newGame").trigger();
         QTRY_COMPARE(run.boxes.size(), 1);
-        QCOMPARE(run.boxes.first(), "Tavrin:  * * * * * 你真的要開始新遊戲嗎? * * * * * ");
+        QVERIFY(run.boxes.first().contains("新遊戲"));
         QVERIFY(run.ctx->windows.isLoaded<QuizWindow>() &&
                 !run.ctx->windows.isLoaded<StartWindow>());
-        QCOMPARE(run.ctx->session.state().score, before.score);
+        QCOMPARE(run.ctx->session.state().score, score);
 
         run.answer = MessageBoxes::Answer::Yes;
         entry(run.openMenu(run.ctx->windows.load<BoardWindow>()), "newGame").trigger();
         QTRY_VERIFY(run.ctx->windows.isLoaded<StartWindow>());
-        QVERIFY(run.ctx->windows.load<StartWindow>().isVisible());
-        QCOMPARE(run.boxes.size(), 2);
-        // Every window of the game left goes, and the end window never comes.
-        std::vector<GameWindow*> loaded = run.ctx->windows.loaded();
-        QCOMPARE(loaded.size(), 1u);
-        QVERIFY(!run.ctx->windows.isLoaded<EndWindow>());
-        QVERIFY(!run.sound->musicPlaying);
+        // The start window alone: no end window, no music, the review emptied for the next game.
+        QCOMPARE(run.ctx->windows.loaded().size(), 1u);
+        QVERIFY(!run.sound->musicPlaying && run.ctx->review.answersGiven() == 0);
         QCOMPARE(logLines(log).last(), QString("new"));
-        QCOMPARE(run.ctx->review.answersGiven(),
-                 0); // the end of the next game looks back on it alone
 
-        // START plays a fresh game.
-        BoardWindow& board = run.startGame();
-        QVERIFY(board.isVisible() && run.ctx->windows.load<DieWindow>().isVisible());
+        run.startGame();
         const rules::GameState& fresh = run.ctx->session.state();
-        QCOMPARE(fresh.score, 1000);
-        QCOMPARE(fresh.trial, 1);
-        QCOMPARE(fresh.square, 0);
-        QVERIFY(fresh.takingThrows);
-        QVERIFY(logLines(log).filter(QRegularExpression("^end ")).isEmpty());
+        QVERIFY(fresh.score == 1000 && fresh.trial == 1 && fresh.square == 0 && fresh.takingThrows);
     }
 
     void mTurnsAllSoundOffAndOnFromAnyGameWindow() {
