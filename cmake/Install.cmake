@@ -1,10 +1,11 @@
 # What `cmake --install` puts where: the program in bin, its data (content sets, sounds, pages,
-# the compiled English texts) in share/tavrin (found from the program, see
-# src/app/data_location.h), and what a desktop needs to show it: the desktop entry, the
-# metainfo, the icons and the manual page.
+# the compiled English texts, the licences About shows) in share/tavrin (found from the
+# program, see src/app/data_location.h), and what a desktop needs to show it: the desktop
+# entry, the metainfo, the icons and the manual page.
 install(TARGETS tavrin RUNTIME DESTINATION ${CMAKE_INSTALL_BINDIR})
 install(DIRECTORY data/ DESTINATION ${CMAKE_INSTALL_DATADIR}/tavrin)
 install(FILES ${tavrin_qm} DESTINATION ${CMAKE_INSTALL_DATADIR}/tavrin/translations)
+install(FILES ${TAVRIN_SHOWN_LICENCES} DESTINATION ${CMAKE_INSTALL_DATADIR}/tavrin/licenses)
 install(FILES dist/${TAVRIN_APP_ID}.desktop DESTINATION ${CMAKE_INSTALL_DATADIR}/applications)
 
 # The metainfo names a home page and screenshots only when the build was given their addresses:

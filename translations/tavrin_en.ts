@@ -95,12 +95,12 @@ Under the board: Info Center, Help, web search and Exit.<byte value="xd"/>
     <message>
         <source><byte value="xd"/>
 7, Sound, volume and this help<byte value="xd"/>
-     - Right-click the board or the status window: sound effects and music on or off, the volume, &quot;How to play&quot; and &quot;About Tavrin&quot;<byte value="xd"/>
+     - Right-click the board or the status window: sound effects and music on or off, the volume, &quot;How to play&quot;, &quot;New game&quot; and &quot;About Tavrin&quot;<byte value="xd"/>
      - Press M to turn all sound off or on again<byte value="xd"/>
 </source>
         <translation><byte value="xd"/>
 6. Sound and this help<byte value="xd"/>
-Right-click the board or the status strip to turn sound effects and music on or off, set the volume, switch learning mode off for the classic game, or open How to play and About Tavrin. Press M to turn all sound off or on.<byte value="xd"/>
+Right-click the board or the status strip to turn sound effects and music on or off, set the volume, switch learning mode off for the classic game, start a new game, or open How to play and About Tavrin. Press M to turn all sound off or on.<byte value="xd"/>
 </translation>
     </message>
 </context>
@@ -220,6 +220,41 @@ Right-click the board or the status strip to turn sound effects and music on or 
     </message>
 </context>
 <context>
+    <name>tavrin::AboutWindow</name>
+    <message>
+        <source>製作 (Made by)</source>
+        <translation>Made by</translation>
+    </message>
+    <message>
+        <source>音色庫 (Soundfont)</source>
+        <translation>Soundfont</translation>
+    </message>
+    <message>
+        <source>字型 (Fonts)</source>
+        <translation>Fonts</translation>
+    </message>
+    <message>
+        <source>程式庫 (Built with)</source>
+        <translation>Built with</translation>
+    </message>
+    <message>
+        <source>找不到授權條款全文 (The licence text is missing): %1</source>
+        <translation>The licence text is missing: %1</translation>
+    </message>
+    <message>
+        <source>關於 Tavrin (About Tavrin)</source>
+        <translation>About Tavrin</translation>
+    </message>
+    <message>
+        <source>關於 (About)</source>
+        <translation>About</translation>
+    </message>
+    <message>
+        <source>鳴謝 (Credits)</source>
+        <translation>Credits</translation>
+    </message>
+</context>
+<context>
     <name>tavrin::BoardWindow</name>
     <message>
         <source>恭喜你!你成功在50步內拿到5000分!!</source>
@@ -294,6 +329,10 @@ Right-click the board or the status strip to turn sound effects and music on or 
         <source>學習模式 (Learning mode)</source>
         <translation>Learning mode</translation>
     </message>
+    <message>
+        <source>新遊戲 (New game)</source>
+        <translation>New game</translation>
+    </message>
 </context>
 <context>
     <name>tavrin::HelpWindow</name>
@@ -320,6 +359,13 @@ Right-click the board or the status strip to turn sound effects and music on or 
     <message>
         <source>關閉 (Close)</source>
         <translation>Close</translation>
+    </message>
+</context>
+<context>
+    <name>tavrin::NewGame</name>
+    <message>
+        <source> * * * * * 你真的要開始新遊戲嗎? * * * * * </source>
+        <translation> * * * * * Do you really want to start a new game? * * * * * </translation>
     </message>
 </context>
 <context>

@@ -95,12 +95,12 @@ in the status window<byte value="xd"/>
     <message>
         <source><byte value="xd"/>
 7, Sound, volume and this help<byte value="xd"/>
-     - Right-click the board or the status window: sound effects and music on or off, the volume, &quot;How to play&quot; and &quot;About Tavrin&quot;<byte value="xd"/>
+     - Right-click the board or the status window: sound effects and music on or off, the volume, &quot;How to play&quot;, &quot;New game&quot; and &quot;About Tavrin&quot;<byte value="xd"/>
      - Press M to turn all sound off or on again<byte value="xd"/>
 </source>
         <translation><byte value="xd"/>
 6. 聲音和這份說明<byte value="xd"/>
-在棋盤或狀態列上按滑鼠右鍵，可以開關音效和音樂、調整音量、關閉學習模式改玩傳統模式，或開啟「玩法」和「關於 Tavrin」。按 M 可以關閉或開啟所有聲音。<byte value="xd"/>
+在棋盤或狀態列上按滑鼠右鍵，可以開關音效和音樂、調整音量、關閉學習模式改玩傳統模式、開始新遊戲，或開啟「玩法」和「關於 Tavrin」。按 M 可以關閉或開啟所有聲音。<byte value="xd"/>
 </translation>
     </message>
 </context>
@@ -220,6 +220,41 @@ in the status window<byte value="xd"/>
     </message>
 </context>
 <context>
+    <name>tavrin::AboutWindow</name>
+    <message>
+        <source>製作 (Made by)</source>
+        <translation>製作 (Made by)</translation>
+    </message>
+    <message>
+        <source>音色庫 (Soundfont)</source>
+        <translation>音色庫 (Soundfont)</translation>
+    </message>
+    <message>
+        <source>字型 (Fonts)</source>
+        <translation>字型 (Fonts)</translation>
+    </message>
+    <message>
+        <source>程式庫 (Built with)</source>
+        <translation>程式庫 (Built with)</translation>
+    </message>
+    <message>
+        <source>找不到授權條款全文 (The licence text is missing): %1</source>
+        <translation>找不到授權條款全文 (The licence text is missing): %1</translation>
+    </message>
+    <message>
+        <source>關於 Tavrin (About Tavrin)</source>
+        <translation>關於 Tavrin (About Tavrin)</translation>
+    </message>
+    <message>
+        <source>關於 (About)</source>
+        <translation>關於 (About)</translation>
+    </message>
+    <message>
+        <source>鳴謝 (Credits)</source>
+        <translation>致謝 (Credits)</translation>
+    </message>
+</context>
+<context>
     <name>tavrin::BoardWindow</name>
     <message>
         <source>恭喜你!你成功在50步內拿到5000分!!</source>
@@ -294,6 +329,10 @@ in the status window<byte value="xd"/>
         <source>學習模式 (Learning mode)</source>
         <translation>學習模式 (Learning mode)</translation>
     </message>
+    <message>
+        <source>新遊戲 (New game)</source>
+        <translation>新遊戲 (New game)</translation>
+    </message>
 </context>
 <context>
     <name>tavrin::HelpWindow</name>
@@ -320,6 +359,13 @@ in the status window<byte value="xd"/>
     <message>
         <source>關閉 (Close)</source>
         <translation>關閉 (Close)</translation>
+    </message>
+</context>
+<context>
+    <name>tavrin::NewGame</name>
+    <message>
+        <source> * * * * * 你真的要開始新遊戲嗎? * * * * * </source>
+        <translation> * * * * * 你真的要開始新遊戲嗎？ * * * * * </translation>
     </message>
 </context>
 <context>

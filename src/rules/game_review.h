@@ -29,6 +29,13 @@ public:
     void quizAnswered(const QuizRound& round, int button,
                       const QuizRound::Answered& answered) override;
     void gameWon() override { won_ = true; }
+    // A new game in the same run looks back on itself alone.
+    void clear() {
+        missed_.clear();
+        landed_.clear();
+        answersRight_ = answersGiven_ = 0;
+        won_ = false;
+    }
 
     // Each question once, in the order first missed: a later right answer does not take
     // it off the list, as the player should read it again.

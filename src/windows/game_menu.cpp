@@ -4,6 +4,7 @@
 #include "windows/about_box.h"
 #include "windows/app_context.h"
 #include "windows/how_to_play_window.h"
+#include "windows/new_game.h"
 
 #include <QActionGroup>
 #include <QPointer>
@@ -23,6 +24,13 @@ GameMenu::GameMenu(AppContext& ctx, GameWindow& window) : QMenu(&window) {
     addChoice("learningMode", tr("學習模式 (Learning mode)"),
               ctx.session.mode() == rules::GameMode::Learning,
               [&ctx](bool on) { ctx.chooseLearningMode(on); });
+    addSeparator();
+    // The question opens once the menu has gone, as the windows below do.
+    QAction* newGame = addAction(tr("新遊戲 (New game)"));
+    newGame->setObjectName("newGame");
+    connect(newGame, &QAction::triggered, &window, [&ctx, &window] {
+        QTimer::singleShot(0, &window, [&ctx, &window] { askForNewGame(ctx, &window); });
+    });
     addSeparator();
     // The windows open once the menu has gone, from an event of their own.
     QAction* howToPlay = addAction(tr("玩法 (How to play)"));

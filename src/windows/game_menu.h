@@ -9,8 +9,8 @@ class AppContext;
 class GameWindow;
 
 // The menu on the right button of the board and the status strip (and on the keyboard's menu
-// key and Shift+F10 anywhere on the playing screen): sound effects and music on
-// or off, the volume, the language of the next game, "How to play" and "About Tavrin". It
+// key and Shift+F10 anywhere on the playing screen): sound effects and music on or off, the
+// volume, the language of the next game, "How to play", "New game" and "About Tavrin". It
 // shows the choices as they stand when it opens; each entry acts at once, except the
 // language, which the game in play keeps.
 class GameMenu : public QMenu {

@@ -40,6 +40,11 @@ void PlayingScreen::showEnd() {
     windows_.show<EndWindow>();
 }
 
+void PlayingScreen::leave() {
+    closeCompanions();
+    windows_.discard<BoardWindow>(); // its unloading would run the end sequence
+}
+
 HandleGroup handleGroup(const WindowRegistry& windows) {
     return {windows.find<BoardWindow>(), windows.find<StatusStrip>(), windows.find<DieWindow>()};
 }

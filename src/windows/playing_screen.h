@@ -22,6 +22,9 @@ public:
     // Unloads every window of the playing screen but the board.
     void closeCompanions();
     void showEnd();
+    // Takes the whole playing screen down, board and mini-game included, without the end
+    // window: the game is left unfinished.
+    void leave();
 
 private:
     WindowRegistry& windows_;

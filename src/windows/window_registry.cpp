@@ -37,6 +37,15 @@ void WindowRegistry::unloadWindow(GameWindow& window) {
     deleteSoon(window);
 }
 
+void WindowRegistry::discardWindow(GameWindow& window) {
+    if (window.isBeingDestroyed())
+        return;
+    window.markDestroying();
+    forget(window);
+    window.hide();
+    deleteSoon(window);
+}
+
 // Deferred: a window may unload itself from inside one of its own handlers.
 void WindowRegistry::deleteSoon(GameWindow& window) {
     std::erase_if(leaving_, [](const QPointer<GameWindow>& gone) { return gone.isNull(); });

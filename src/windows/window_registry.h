@@ -61,8 +61,16 @@ public:
             unloadWindow(*window);
     }
 
+    // Unloads a window without its unload handler: what closing it would lead to (the board's
+    // end window) does not happen.
+    template <class W> void discard() {
+        if (W* window = find<W>())
+            discardWindow(*window);
+    }
+
     void showWindow(GameWindow& window);
     void unloadWindow(GameWindow& window);
+    void discardWindow(GameWindow& window);
     // Ends the program at once: every window goes without its unload handler running.
     void endAtOnce(int exitCode = 0);
     // Hides every window without running handlers, e.g. before a fatal error is reported.

@@ -87,6 +87,14 @@ $1 == "bonus" {
     next
 }
 
+# New game from the menu: the next throw starts again from the first square.
+$1 == "new" {
+    score = 1000
+    pos = 0
+    trial = 1
+    next
+}
+
 $1 == "win" {
     if (score < winning)
         problem("a win with " score " points")

@@ -2,11 +2,11 @@
 # A whole game played with the keyboard alone, as a pupil who cannot use a mouse plays it: real
 # key presses and not one click. Tab round the start window and Enter on START; the arrows move
 # the group; F1 to F3 and the exit question on the playing screen; Esc in the help window;
-# Shift+F10 to the menu and How to play, Esc there; Space for every throw; 1, 2 and 3 in the
-# quizzes; Tab and Space, then Esc, in the target games; Return in the
-# message boxes; Enter through the end window and one of its links. Nobody hands the focus on
-# but the game itself (there is no window manager), and the log must add up against the board
-# file as in the mouse game.
+# Shift+F10 to the menu and How to play, Esc there, then New game and START again; Space for
+# every throw; 1, 2 and 3 in the quizzes; Tab and Space, then Esc, in the target games; Return
+# in the message boxes; Enter through the end window and one of its links. Nobody hands the
+# focus on but the game itself (there is no window manager), and the log must add up against
+# the board file as in the mouse game.
 # shellcheck source=lib.sh
 source "$(dirname "$0")/lib.sh"
 e2e_init "$@"
@@ -67,6 +67,28 @@ key Escape
 window_wait_gone "$how_to" 5
 ! message_box_find >/dev/null || fail "Esc in How to play asked a question"
 game_expect_running "after Esc in How to play"
+
+# --- New game, the menu's entry above How to play: No (Esc) leaves the game as it is; Yes
+# (Return) takes the playing screen down without the end window, and Enter on the start window
+# starts again ---------------------------------------------------------------------------------
+for answer in Escape Return; do
+    pace
+    key shift+F10
+    pace
+    key Up Up Up Return
+    box=$(message_box_wait 5)
+    pace
+    key "$answer"
+    window_wait_gone "$box" 5
+done
+log_wait '^new$' 5 >/dev/null
+[ "$(log_count '^new$')" = 1 ] || fail "Esc in the new game question started a new game"
+start=$(window_wait '^Start$' 10)
+! windows_named '^Bye Bye$' | grep -q . || fail "New game showed the end window"
+pace
+key Return
+window_wait_gone "$start" 10
+playing_windows_wait 10
 
 # --- the game: Space throws, until the end window ------------------------------------------------
 quiz_by_keys() {

@@ -22,7 +22,7 @@ expected=(bin/tavrin "share/applications/$id.desktop" "share/metainfo/$id.metain
     share/doc/tavrin/copyright share/doc/tavrin/changelog.gz share/doc/tavrin/SOURCES.md
     share/tavrin/pages/SOURCES.md)
 for file in hit3.WAV blip2.WAV yeah.WAV boo.WAV p_samy.mid translations/tavrin_en.qm \
-    translations/tavrin_zh_TW.qm; do
+    translations/tavrin_zh_TW.qm licenses/GPL-3.0-or-later.txt licenses/CC-BY-SA-4.0.txt; do
     expected+=("share/tavrin/$file")
 done
 for language in zh-TW zh-HK en; do

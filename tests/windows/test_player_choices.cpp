@@ -4,12 +4,16 @@
 #include "game_fixture.h"
 #include "layouts/how_to_play_text.h"
 #include "platform/player_settings.h"
+#include "session_setup.h"
 #include "window_controls.h"
+#include "windows/about_box.h"
 #include "windows/board_window.h"
+#include "windows/die_window.h"
 #include "windows/drag_handle.h"
 #include "windows/game_menu.h"
 #include "windows/how_to_play_window.h"
 #include "windows/key_list.h"
+#include "windows/quiz_window.h"
 #include "windows/sound_key.h"
 #include "windows/start_window.h"
 #include "windows/status_strip.h"
@@ -25,9 +29,10 @@ namespace {
 
 // A run of the game keeping its settings in the test's own file, its sound recorded.
 struct Run {
-    explicit Run(const QString& settingsFile) {
+    explicit Run(const QString& settingsFile,
+                 const QString& dataRoot = qEnvironmentVariable("TAVRIN_DATA_DIR")) {
         Options options;
-        options.dataRoot = qEnvironmentVariable("TAVRIN_DATA_DIR");
+        options.dataRoot = dataRoot;
         options.seed = 3;
         options.mute = true;
         options.settingsFile = settingsFile;
@@ -37,7 +42,7 @@ struct Run {
         ctx->messages.answerer = [this](const QString& text, const QString& title,
                                         MessageBoxes::Buttons) {
             boxes << title + ": " + text;
-            return MessageBoxes::Answer::Ok;
+            return answer;
         };
     }
     BoardWindow& startGame() {
@@ -59,7 +64,14 @@ struct Run {
     RecordedSound* sound; // the context's
     std::unique_ptr<AppContext> ctx;
     QStringList boxes;
+    MessageBoxes::Answer answer = MessageBoxes::Answer::Ok;
 };
+
+QStringList logLines(const QString& path) {
+    QFile file(path);
+    file.open(QIODevice::ReadOnly);
+    return QString::fromUtf8(file.readAll()).split('\n', Qt::SkipEmptyParts);
+}
 
 QAction& entry(QMenu& menu, const char* name) {
     auto* action = menu.findChild<QAction*>(name);
@@ -146,7 +158,7 @@ private slots:
         QCOMPARE(stored(), PlayerSettings{}); // nothing else changed on the way
     }
 
-    void howToPlayAndAboutOpenWhileTheGameGoesOn() {
+    void howToPlayOpensWhileTheGameGoesOn() {
         Run run(settingsPath());
         BoardWindow& board = run.startGame();
         const auto stateBefore = run.ctx->session.state().trial;
@@ -167,15 +179,60 @@ private slots:
         QVERIFY(!run.ctx->windows.isLoaded<HowToPlayWindow>());
         QVERIFY(board.isVisible() && run.ctx->session.state().takingThrows);
         QCOMPARE(run.ctx->session.state().trial, stateBefore);
+    }
 
-        entry(run.openMenu(label(run.ctx->windows.load<StatusStrip>(), "message")), "about")
-            .trigger();
+    // The build's data root, where the licences are copied as they are installed.
+    void aboutShowsTheCreditsAndTheLicencesInFull() {
+        Run run(settingsPath(), qEnvironmentVariable("TAVRIN_TRANSLATIONS_ROOT"));
+        BoardWindow& board = run.startGame();
+        entry(run.openMenu(board), "about").trigger();
+        AboutWindow* about = nullptr;
+        QTRY_VERIFY((about = board.findChild<AboutWindow*>()) && about->isVisible());
+        QVERIFY(about->tabText("about").startsWith("Tavrin " TAVRIN_VERSION "\n"));
+        QVERIFY(about->tabText("credits").contains("TimGM6mb, by Tim Brechbill"));
+        QVERIFY(about->tabText("GPL-3.0-or-later")
+                    .startsWith("                    GNU GENERAL PUBLIC LICENSE\n"));
+        QVERIFY(
+            about->tabText("CC-BY-SA-4.0").startsWith("Attribution-ShareAlike 4.0 International"));
+        QPointer<AboutWindow> closing(about);
+        QTest::keyClick(about->findChild<QPlainTextEdit*>("credits"), Qt::Key_Escape);
+        QTRY_VERIFY(!closing);
+        QVERIFY(board.isVisible() && run.ctx->session.state().takingThrows);
+
+        QTemporaryDir empty; // a missing licence is said in one line
+        const QString missing = AboutWindow(empty.path(), nullptr).tabText("CC-BY-SA-4.0");
+        QVERIFY2(missing.startsWith("找不到") && !missing.contains('\n'), qPrintable(missing));
+    }
+
+    void newGameAsksThenGoesBackToTheStartWindow() {
+        Run run(settingsPath());
+        const QString log = dir_.filePath("events.log");
+        run.ctx->log.open(log.toStdString());
+        run.startGame();
+        rules::SessionSetup(run.ctx->session).dieFace(2);
+        run.ctx->windows.load<DieWindow>().onDieClicked(); // the quiz opens
+        run.ctx->windows.load<QuizWindow>().answerButton(0).click();
+        const long long score = run.ctx->session.state().score;
+
+        run.answer = MessageBoxes::Answer::No;
+        entry(run.openMenu(run.ctx->windows.load<StatusStrip>()), "newGame").trigger();
         QTRY_COMPARE(run.boxes.size(), 1);
-        const QString about = run.boxes.first();
-        QVERIFY2(about.startsWith("About Tavrin: Tavrin " TAVRIN_VERSION), qPrintable(about));
-        QVERIFY(about.contains("GPL-3.0-or-later") && about.contains("CC-BY-SA-4.0"));
-        QVERIFY(about.contains("Tavrin Team"));
-        QVERIFY(board.isVisible());
+        QVERIFY(run.boxes.first().contains("新遊戲"));
+        QVERIFY(run.ctx->windows.isLoaded<QuizWindow>() &&
+                !run.ctx->windows.isLoaded<StartWindow>());
+        QCOMPARE(run.ctx->session.state().score, score);
+
+        run.answer = MessageBoxes::Answer::Yes;
+        entry(run.openMenu(run.ctx->windows.load<BoardWindow>()), "newGame").trigger();
+        QTRY_VERIFY(run.ctx->windows.isLoaded<StartWindow>());
+        // The start window alone: no end window, no music, the review emptied for the next game.
+        QCOMPARE(run.ctx->windows.loaded().size(), 1u);
+        QVERIFY(!run.sound->musicPlaying && run.ctx->review.answersGiven() == 0);
+        QCOMPARE(logLines(log).last(), QString("new"));
+
+        run.startGame();
+        const rules::GameState& fresh = run.ctx->session.state();
+        QVERIFY(fresh.score == 1000 && fresh.trial == 1 && fresh.square == 0 && fresh.takingThrows);
     }
 
     void mTurnsAllSoundOffAndOnFromAnyGameWindow() {
