@@ -8,13 +8,13 @@ namespace tavrin {
 
 MiniGameWindow::MiniGameWindow(const WindowBasics& basics, layout::WindowDesign design,
                                rules::MiniGame game, SoundService& sound, MessageBoxes& boxes)
-    : GameWindow(basics, std::move(design)), audio(sound), messages(boxes), game_(game) {
+    : GameWindow(basics, std::move(design)), audio_(sound), messages_(boxes), game_(game) {
     setKeepsActivation(true);
 }
 
 SoundService& MiniGameWindow::openSounds() {
-    audio.openEffectsOf(game_);
-    return audio;
+    audio_.openEffectsOf(game_);
+    return audio_;
 }
 
 // The points count once the player has seen them: the box comes first.
@@ -22,9 +22,9 @@ void MiniGameWindow::finish(const rules::MiniGameRound& round, const QString& le
     QString text = QString::fromStdString(round.bonusText());
     if (!lesson.isEmpty())
         text += "\n\n" + lesson;
-    messages.show(this, text, "Tavrin", MessageBoxes::Buttons::Ok);
+    messages_.show(this, text, "Tavrin", MessageBoxes::Buttons::Ok);
     session().finishMiniGame(game_, round.score());
-    audio.closeEffectsOf(game_);
+    audio_.closeEffectsOf(game_);
     windows().unloadWindow(*this);
 }
 

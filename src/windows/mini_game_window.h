@@ -27,8 +27,8 @@ protected:
     void finish(const rules::MiniGameRound& round, const QString& lesson = {});
     void systemClose() override;
 
-    SoundService& audio;
-    MessageBoxes& messages;
+    SoundService& audio_;
+    MessageBoxes& messages_;
 
 private:
     rules::MiniGame game_;

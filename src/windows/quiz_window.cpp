@@ -81,7 +81,7 @@ void QuizWindow::onAnswerClicked(int button) {
         abandon(error);
         return;
     }
-    audio.play(answered.right ? Effect::Right : Effect::Wrong);
+    audio_.play(answered.right ? Effect::Right : Effect::Wrong);
     score_.setCaption(QString::fromStdString(round_->scoreCaption()));
     if (session().mode() == rules::GameMode::Learning) {
         finishAfterFeedback_ = answered.finished;
@@ -144,7 +144,7 @@ void QuizWindow::abandon(const rules::ContentError& error) {
     QTimer::singleShot(0, this, [this, text] {
         if (isBeingDestroyed())
             return;
-        messages.show(this, text, "Tavrin", MessageBoxes::Buttons::Ok);
+        messages_.show(this, text, "Tavrin", MessageBoxes::Buttons::Ok);
         if (!isBeingDestroyed())
             systemClose();
     });

@@ -99,7 +99,7 @@ void TargetGameWindow::onTargetClicked(int target) {
     if (!session().hitTarget(*round_, target))
         return;
     const bool cause = rules::isCauseTarget(target);
-    audio.play(cause ? Effect::Hit : Effect::Miss);
+    audio_.play(cause ? Effect::Hit : Effect::Miss);
     score_.setCaption(QString::fromStdString(round_->scoreCaption()));
     if (!cause)
         lastHabitShot_ = target;
