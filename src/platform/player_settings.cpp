@@ -99,7 +99,8 @@ QByteArray iniText(const PlayerSettings& settings) {
                 QByteArray::fromStdString(rules::recordLine(settings.bestGames[i])) + "\n";
     if (!settings.bestGames.empty())
         text += "\n";
-    text += "[display]\nscale=" + QByteArray::number(settings.scalePercent) + "\n\n";
+    if (settings.scalePercent != PlayerSettings{}.scalePercent)
+        text += "[display]\nscale=" + QByteArray::number(settings.scalePercent) + "\n\n";
     text += "[game]\n";
     if (settings.language)
         text += "language=" + settings.language->toUtf8() + "\n";
