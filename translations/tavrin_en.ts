@@ -95,12 +95,12 @@ Under the board: Info Center, Help, web search and Exit.<byte value="xd"/>
     <message>
         <source><byte value="xd"/>
 7, Sound, volume and this help<byte value="xd"/>
-     - Right-click the board or the status window: sound effects and music on or off, the volume, &quot;How to play&quot;, &quot;New game&quot; and &quot;About Tavrin&quot;<byte value="xd"/>
+     - Right-click the board or the status window: sound effects and music on or off, the volume, the size (from the next start on), &quot;How to play&quot;, &quot;New game&quot; and &quot;About Tavrin&quot;<byte value="xd"/>
      - Press M to turn all sound off or on again<byte value="xd"/>
 </source>
         <translation><byte value="xd"/>
 6. Sound and this help<byte value="xd"/>
-Right-click the board or the status strip to turn sound effects and music on or off, set the volume, switch learning mode off for the classic game, start a new game, or open How to play and About Tavrin. Press M to turn all sound off or on.<byte value="xd"/>
+Right-click the board or the status strip to turn sound effects and music on or off, set the volume, make the game bigger (100, 150 or 200 %, from the next start on), switch learning mode off for the classic game, start a new game, or open How to play and About Tavrin. Press M to turn all sound off or on.<byte value="xd"/>
 </translation>
     </message>
 </context>
@@ -332,6 +332,14 @@ Right-click the board or the status strip to turn sound effects and music on or 
     <message>
         <source>新遊戲 (New game)</source>
         <translation>New game</translation>
+    </message>
+    <message>
+        <source>大小 (Size)</source>
+        <translation>Size</translation>
+    </message>
+    <message>
+        <source>下次啟動起生效 (From the next start on)</source>
+        <translation>From the next start on</translation>
     </message>
 </context>
 <context>

@@ -95,12 +95,12 @@ in the status window<byte value="xd"/>
     <message>
         <source><byte value="xd"/>
 7, Sound, volume and this help<byte value="xd"/>
-     - Right-click the board or the status window: sound effects and music on or off, the volume, &quot;How to play&quot;, &quot;New game&quot; and &quot;About Tavrin&quot;<byte value="xd"/>
+     - Right-click the board or the status window: sound effects and music on or off, the volume, the size (from the next start on), &quot;How to play&quot;, &quot;New game&quot; and &quot;About Tavrin&quot;<byte value="xd"/>
      - Press M to turn all sound off or on again<byte value="xd"/>
 </source>
         <translation><byte value="xd"/>
 6. 聲音和這份說明<byte value="xd"/>
-在棋盤或狀態列上按滑鼠右鍵，可以開關音效和音樂、調整音量、關閉學習模式改玩傳統模式、開始新遊戲，或開啟「玩法」和「關於 Tavrin」。按 M 可以關閉或開啟所有聲音。<byte value="xd"/>
+在棋盤或狀態列上按滑鼠右鍵，可以開關音效和音樂、調整音量、放大遊戲畫面（100、150 或 200 %，下次啟動起生效）、關閉學習模式改玩傳統模式、開始新遊戲，或開啟「玩法」和「關於 Tavrin」。按 M 可以關閉或開啟所有聲音。<byte value="xd"/>
 </translation>
     </message>
 </context>
@@ -332,6 +332,14 @@ in the status window<byte value="xd"/>
     <message>
         <source>新遊戲 (New game)</source>
         <translation>新遊戲 (New game)</translation>
+    </message>
+    <message>
+        <source>大小 (Size)</source>
+        <translation>大小 (Size)</translation>
+    </message>
+    <message>
+        <source>下次啟動起生效 (From the next start on)</source>
+        <translation>下次啟動起生效 (From the next start on)</translation>
     </message>
 </context>
 <context>

@@ -46,4 +46,19 @@ void startNoSessionBus() {
         qputenv("DBUS_SESSION_BUS_ADDRESS", "disabled:"); // no such transport: fails at once
 }
 
+namespace {
+const char* const kScaleVariable = "QT_SCALE_FACTOR";
+}
+
+bool useChosenScale(int percent) {
+    if (percent == 100 || !qEnvironmentVariableIsEmpty(kScaleVariable))
+        return false;
+    qputenv(kScaleVariable, QByteArray::number(percent / 100.0));
+    return true;
+}
+
+void forgetChosenScale() {
+    qunsetenv(kScaleVariable);
+}
+
 } // namespace tavrin

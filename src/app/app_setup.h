@@ -18,4 +18,13 @@ void setUpIdentity();
 // application, whose first text connects.
 void startNoSessionBus();
 
+// Qt takes its scale factor (every window, text and picture, with the @2x pictures from 150 %
+// on) when the application is built, from the environment: the size chosen in the menu goes
+// there first, unless the user's environment sets a factor, which wins. Returns whether this
+// run set it.
+bool useChosenScale(int percent);
+// Once the application is built: the programs the game starts (a browser for a link) keep
+// their own size.
+void forgetChosenScale();
+
 } // namespace tavrin

@@ -58,11 +58,9 @@ std::optional<tavrin::Options> readCommandLine(int& argc, char* argv[], int& exi
 }
 
 // The language chosen in the menu during an earlier game, unless --lang names one for this run.
-void useStoredLanguage(tavrin::Options& options) {
-    const std::optional<QString> stored =
-        tavrin::SettingsFile(options.settingsFile).read().language;
-    if (stored && !options.languageGiven)
-        options.language = *stored;
+void useStoredLanguage(tavrin::Options& options, const tavrin::PlayerSettings& stored) {
+    if (stored.language && !options.languageGiven)
+        options.language = *stored.language;
 }
 
 } // namespace
@@ -73,16 +71,20 @@ int main(int argc, char* argv[]) {
     if (!options)
         return exitCode;
 
+    options->settingsFile = tavrin::defaultSettingsPath();
+    const tavrin::PlayerSettings stored = tavrin::SettingsFile(options->settingsFile).read();
+    useStoredLanguage(*options, stored);
+    const bool scaled = tavrin::useChosenScale(stored.scalePercent);
     tavrin::startNoSessionBus();
     tavrin::ApplicationArguments arguments(argc, argv);
     QApplication app(arguments.argc(), arguments.argv());
+    if (scaled)
+        tavrin::forgetChosenScale();
     QApplication::setApplicationName("tavrin");
     tavrin::noteWhenWindowsCannotBePlaced();
     tavrin::setUpAppearance(app);
     tavrin::setUpIdentity();
     tavrin::installAccessibility();
-    options->settingsFile = tavrin::defaultSettingsPath();
-    useStoredLanguage(*options);
     tavrin::Translations translations;
     translations.use(options->language, options->dataRoot);
     tavrin::rules::SystemClock clock;

@@ -41,7 +41,8 @@ const char* const kSoundSection = QT_TRANSLATE_NOOP(
     "\r\n"
     "7, Sound, volume and this help\r\n"
     "     - Right-click the board or the status window: sound effects and music on or off, "
-    "the volume, \"How to play\", \"New game\" and \"About Tavrin\"\r\n"
+    "the volume, the size (from the next start on), \"How to play\", \"New game\" and "
+    "\"About Tavrin\"\r\n"
     "     - Press M to turn all sound off or on again\r\n");
 
 } // namespace

@@ -19,10 +19,10 @@
 namespace tavrin {
 namespace {
 
-const QString kSound = "sound", kGroup = "group", kGame = "game";
+const QString kSound = "sound", kGroup = "group", kGame = "game", kDisplay = "display";
 const QString kEffects = "effects", kMusic = "music", kVolume = "volume";
 const QString kHandleX = "handleX", kHandleY = "handleY", kLanguage = "language";
-const QString kLearningMode = "learningMode", kBest = "best";
+const QString kLearningMode = "learningMode", kBest = "best", kScale = "scale";
 
 // section -> key -> value, as the INI text has them.
 using IniValues = QMap<QString, QMap<QString, QString>>;
@@ -85,6 +85,9 @@ PlayerSettings settingsFrom(const IniValues& ini) {
         settings.language = QString::fromStdString(*named);
     settings.learningMode = readFlag(value(kGame, kLearningMode)).value_or(settings.learningMode);
     settings.bestGames = bestGamesFrom(ini.value(kBest));
+    const std::optional<int> scale = readNumber(value(kDisplay, kScale));
+    if (scale && std::ranges::count(PlayerSettings::kScaleSteps, *scale))
+        settings.scalePercent = *scale;
     return settings;
 }
 
@@ -96,6 +99,8 @@ QByteArray iniText(const PlayerSettings& settings) {
                 QByteArray::fromStdString(rules::recordLine(settings.bestGames[i])) + "\n";
     if (!settings.bestGames.empty())
         text += "\n";
+    if (settings.scalePercent != PlayerSettings{}.scalePercent)
+        text += "[display]\nscale=" + QByteArray::number(settings.scalePercent) + "\n\n";
     text += "[game]\n";
     if (settings.language)
         text += "language=" + settings.language->toUtf8() + "\n";
@@ -218,6 +223,8 @@ bool SettingsFile::write(const PlayerSettings& settings) {
         merged.language = settings.language;
     if (settings.learningMode != known_.learningMode)
         merged.learningMode = settings.learningMode;
+    if (settings.scalePercent != known_.scalePercent)
+        merged.scalePercent = settings.scalePercent;
     for (const rules::GameRecord& game : settings.bestGames) // the games this one added
         if (std::ranges::find(known_.bestGames, game) == known_.bestGames.end())
             merged.bestGames = rules::withGame(std::move(merged.bestGames), game);

@@ -12,6 +12,7 @@ namespace tavrin {
 // What the game remembers of the player between runs.
 struct PlayerSettings {
     static constexpr std::array<int, 4> kVolumeSteps{25, 50, 75, 100};
+    static constexpr std::array<int, 3> kScaleSteps{100, 150, 200};
 
     bool effectsOn = true;
     bool musicOn = true;
@@ -24,6 +25,8 @@ struct PlayerSettings {
     // Learning mode (explanations, no repeated questions, a target game that rewards knowing)
     // or, switched off, the classic game.
     bool learningMode = true;
+    // How large every window, text and picture is drawn, taken at the program's start.
+    int scalePercent = 100; // one of kScaleSteps
     // The best games played on this computer, best first (rules/best_games.h).
     std::vector<rules::GameRecord> bestGames;
 

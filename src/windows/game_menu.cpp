@@ -21,6 +21,7 @@ GameMenu::GameMenu(AppContext& ctx, GameWindow& window) : QMenu(&window) {
               [&sound](bool on) { sound.setMusicOn(on); });
     addVolumeSteps(ctx);
     addLanguages(ctx);
+    addSizes(ctx);
     addChoice("learningMode", tr("學習模式 (Learning mode)"),
               ctx.session.mode() == rules::GameMode::Learning,
               [&ctx](bool on) { ctx.chooseLearningMode(on); });
@@ -97,6 +98,27 @@ void GameMenu::addLanguages(AppContext& ctx) {
     }
     languages->addSeparator();
     languages->addAction(tr("下一局起生效 (From the next game on)"))->setEnabled(false);
+}
+
+// Qt scales the windows by a factor it takes at the program's start: the choice is kept for
+// the next start rather than restarting the game in play.
+void GameMenu::addSizes(AppContext& ctx) {
+    QMenu* sizes = addMenu(tr("大小 (Size)"));
+    sizes->setObjectName("size");
+    auto* steps = new QActionGroup(sizes);
+    for (int percent : PlayerSettings::kScaleSteps) {
+        QAction* step = sizes->addAction(QString("%1 %").arg(percent));
+        step->setObjectName(QString("size%1").arg(percent));
+        step->setCheckable(true);
+        step->setChecked(percent == ctx.settings.scalePercent);
+        steps->addAction(step);
+        connect(step, &QAction::triggered, this, [&ctx, percent] {
+            ctx.settings.scalePercent = percent;
+            ctx.saveSettings();
+        });
+    }
+    sizes->addSeparator();
+    sizes->addAction(tr("下次啟動起生效 (From the next start on)"))->setEnabled(false);
 }
 
 void GameMenu::attachTo(GameWindow& window, AppContext& ctx) {

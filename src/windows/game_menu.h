@@ -10,9 +10,9 @@ class GameWindow;
 
 // The menu on the right button of the board and the status strip (and on the keyboard's menu
 // key and Shift+F10 anywhere on the playing screen): sound effects and music on or off, the
-// volume, the language of the next game, "How to play", "New game" and "About Tavrin". It
-// shows the choices as they stand when it opens; each entry acts at once, except the
-// language, which the game in play keeps.
+// volume, the language of the next game, the size from the next start on, "How to play",
+// "New game" and "About Tavrin". It shows the choices as they stand when it opens; each entry
+// acts at once, except the language, which the game in play keeps, and the size.
 class GameMenu : public QMenu {
     Q_OBJECT
 public:
@@ -29,6 +29,7 @@ private:
                    std::function<void(bool)> choose);
     void addVolumeSteps(AppContext& ctx);
     void addLanguages(AppContext& ctx);
+    void addSizes(AppContext& ctx);
 };
 
 } // namespace tavrin

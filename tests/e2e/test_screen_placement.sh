@@ -1,8 +1,9 @@
 #!/bin/bash
 # Where the game opens on screens of other sizes. On a large screen the playing windows stand
-# exactly where the design puts them; on a small one at 200 % scaling, with a panel along the
-# bottom, every window of the group is whole within the screen's free area and the die can
-# still be thrown; the start window and the mini-games open in the middle of that area.
+# exactly where the design puts them; on a small one at the 200 % size chosen in the menu, with
+# a panel along the bottom, every window of the group is whole within the screen's free area
+# and the die can still be thrown; the start window and the mini-games open in the middle of
+# that area. A scale factor in the user's environment wins over the chosen size.
 # shellcheck source=lib.sh
 source "$(dirname "$0")/lib.sh"
 E2E_SCREEN=1280x1024x24
@@ -18,7 +19,9 @@ inside_area() {
 }
 
 # --- 1280 x 1024, no scaling: the design's places -------------------------------------------
-game_start --seed 11
+mkdir -p "$XDG_CONFIG_HOME/tavrin"
+printf '[display]\nscale=200\n' >"$XDG_CONFIG_HOME/tavrin/tavrin.conf"
+QT_SCALE_FACTOR=1 game_start --seed 11
 start=$(window_wait '^Start$' 20)
 expect_geometry "$start" "481 408 317 208" "start window"
 board_open
@@ -38,7 +41,6 @@ cat >"$E2E_WORK/rc.xml" <<'XML'
 XML
 wm_start --config-file "$E2E_WORK/rc.xml"
 FREE="0 0 1024 720"
-export QT_SCALE_FACTOR=2
 BOARD_SIZE="904 694" STATUS_SIZE="742 176" DIE_SIZE="356 274" HANDLE_SIZE="356 324"
 game_start --seed 11
 start=$(window_wait '^Start$' 20)

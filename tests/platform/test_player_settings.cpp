@@ -30,6 +30,7 @@ class PlayerSettingsTest : public QObject {
         settings.handlePlace = QPoint(-20, 615);
         settings.language = "en";
         settings.learningMode = false;
+        settings.scalePercent = 150;
         settings.bestGames = {{"2026-12-07", 5100, true, 12, 15},
                               {"2026-12-06", 4000, false, 3, 20}};
         return settings;
@@ -78,11 +79,12 @@ private slots:
     void valuesTheGameDoesNotWriteGiveTheirDefaults() {
         writeRaw("[sound]\neffects=maybe\nmusic=false\nvolume=33\n"
                  "[group]\nhandleX=12\nhandleY=far\n[game]\nlanguage=fr\nlearningMode=no\n"
-                 "[best]\n1=2026-12-07 5100 won 16/15\n");
+                 "[best]\n1=2026-12-07 5100 won 16/15\n[display]\nscale=120\n");
         PlayerSettings expected;
         expected.musicOn = false; // the one value that is as the game writes it
         QCOMPARE(SettingsFile(path()).read(), expected);
-        writeRaw("[sound]\neffects=1\nvolume=banana\n[group]\nhandleX=5\n[game]\nlanguage=EN\n");
+        writeRaw("[sound]\neffects=1\nvolume=banana\n[group]\nhandleX=5\n[game]\nlanguage=EN\n"
+                 "[display]\nscale=2\n");
         QCOMPARE(SettingsFile(path()).read(), PlayerSettings{});
     }
 
@@ -141,7 +143,7 @@ private slots:
         QCOMPARE(file.read(), PlayerSettings{});
         QVERIFY(file.problem().contains("64 KiB"));
         QVERIFY(file.write(chosen()));
-        QVERIFY(QFileInfo(path()).size() < 200);
+        QVERIFY(QFileInfo(path()).size() < 300); // the chosen settings, no more
     }
 
     // Two games at once: each save sets only what that game changed, so neither undoes the
@@ -157,6 +159,7 @@ private slots:
         QVERIFY(second.write(b));
         a.musicOn = true; // changed back: written although it is the default again
         a.handlePlace = QPoint(3, 4);
+        a.scalePercent = 200;
         a.bestGames = {{"2026-12-07", 5000, true, 5, 5}}; // both games' ends are kept
         QVERIFY(first.write(a));
         PlayerSettings expected;
@@ -164,6 +167,7 @@ private slots:
         expected.language = "en";
         expected.bestGames = {{"2026-12-07", 5000, true, 5, 5}, {"2026-12-07", 4000, false, 1, 5}};
         expected.handlePlace = QPoint(3, 4);
+        expected.scalePercent = 200;
         QCOMPARE(SettingsFile(path()).read(), expected);
     }
 

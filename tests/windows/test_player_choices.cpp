@@ -137,23 +137,29 @@ private slots:
         QCOMPARE(stored(), expected);
     }
 
-    // The game in play keeps its language; the choice is stored for the next one.
-    void theLanguageChosenInTheMenuIsKeptForTheNextGame() {
+    // The game in play keeps its language and its size; the choices are stored for the next
+    // game and the next start.
+    void theLanguageAndSizeChosenInTheMenuAreKeptForLater() {
         Run run(settingsPath());
         run.startGame();
         QWidget& control = label(run.ctx->windows.load<StatusStrip>(), "message");
         GameMenu& menu = run.openMenu(control);
         QVERIFY(entry(menu, "language-system").isChecked());
         QVERIFY(!entry(menu, "language-en").isChecked());
+        QVERIFY(entry(menu, "size100").isChecked() && !entry(menu, "size200").isChecked());
         entry(menu, "language-en").trigger();
+        entry(menu, "size200").trigger();
         QCOMPARE(stored().language, std::optional<QString>("en"));
+        QCOMPARE(stored().scalePercent, 200);
         QCOMPARE(run.ctx->options.language, QString("zh-HK"));
         menu.close();
 
         GameMenu& again = run.openMenu(control);
         QVERIFY(entry(again, "language-en").isChecked());
         QVERIFY(!entry(again, "language-system").isChecked());
+        QVERIFY(entry(again, "size200").isChecked() && !entry(again, "size100").isChecked());
         entry(again, "language-system").trigger();
+        entry(again, "size100").trigger();
         QCOMPARE(stored().language, std::nullopt);
         QCOMPARE(stored(), PlayerSettings{}); // nothing else changed on the way
     }
