@@ -93,7 +93,7 @@ class Replay:
             if self.pending_open and event not in ("open", "lost"):
                 say(f"expected 'open game={self.pending_open}' after the throw")
                 self.pending_open = None
-            if self.ended and event not in ("exit", "lost", "link"):
+            if self.ended and event not in ("exit", "lost", "link", "review"):
                 say("an event after the end window opened")
             handler = getattr(self, "on_" + event, None)
             if handler is None:
@@ -256,8 +256,24 @@ class Replay:
     def on_lost(self, f, say):
         pass
 
+    # Learning mode's review, opened from the end window.
+    def on_review(self, f, say):
+        if not self.ended or self.mode != "learning":
+            say("a review outside a learning-mode game's end")
+        if f.get("missed", -1) < 0:
+            say(f"missed={f.get('missed')}")
+
+    # New game from the menu: the game in play is left, and the next starts from the start.
+    def on_new(self, f, say):
+        if self.ended:
+            say("'new' from the end window")
+        self.score, self.square, self.trial = START_SCORE, 0, 1
+        self.pending_open = self.mini_game = self.over = None
+        self.points = self.answers = 0
+        self.abandoned = self.feedback_due = False
+
     def check_ending(self, status):
-        endings = {0: ("exit", "quit", "start", "end"), 1: ("lost",)}
+        endings = {0: ("exit", "quit", "start", "end", "new"), 1: ("lost",)}
         if status not in endings:
             self.problems.append(f"the program ended with status {status}")
         elif self.last not in endings[status]:

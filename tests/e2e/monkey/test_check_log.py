@@ -89,6 +89,17 @@ class CheckLogTest(unittest.TestCase):
         self.assertEqual(self.problems(at_end + self.game[-1:]), [])
         self.assertTrue(self.problems(self.game[:-1] + ["link address= opened=1", self.game[-1]]))
 
+    def test_new_game_starts_over_and_the_review_belongs_to_learning_mode(self):
+        throws = [i for i, line in enumerate(self.game) if line.startswith("throw ")]
+        restarted = self.game[: throws[3]] + ["new"] + played([3, 5])[1:]
+        self.assertEqual(self.problems(restarted), [])
+        short = played([2, 2])  # no mini-game on its way
+        self.assertFalse(any(line.startswith("open ") for line in short))
+        learning = ["start seed=1 mode=learning"] + short[1:-1] + ["review missed=0", "exit"]
+        self.assertEqual(self.problems(learning), [])
+        self.assertTrue(self.problems(short[:-1] + ["review missed=0", "exit"]))  # classic
+        self.assertTrue(self.problems(self.game[:-1] + ["new"]))  # from the end window
+
 
 if __name__ == "__main__":
     unittest.main()
