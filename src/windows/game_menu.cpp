@@ -9,6 +9,7 @@
 #include <QActionGroup>
 #include <QPointer>
 #include <QTimer>
+#include <span>
 
 namespace tavrin {
 
@@ -60,19 +61,29 @@ void GameMenu::addChoice(const char* name, const QString& text, bool checked,
     connect(action, &QAction::toggled, this, std::move(choose));
 }
 
-void GameMenu::addVolumeSteps(AppContext& ctx) {
-    QMenu* volume = addMenu(tr("音量 (Volume)"));
-    volume->setObjectName("volume");
-    auto* steps = new QActionGroup(volume);
-    for (int percent : PlayerSettings::kVolumeSteps) {
-        QAction* step = volume->addAction(QString("%1 %").arg(percent));
-        step->setObjectName(QString("volume%1").arg(percent));
+// A submenu of percentages, the current one checked; its entries are named `name` and the
+// percentage ("volume50").
+QMenu* GameMenu::addPercentSteps(const QString& title, const QString& name,
+                                 std::span<const int> percents, int current,
+                                 std::function<void(int)> choose) {
+    QMenu* menu = addMenu(title);
+    menu->setObjectName(name);
+    auto* steps = new QActionGroup(menu);
+    for (int percent : percents) {
+        QAction* step = menu->addAction(QString("%1 %").arg(percent));
+        step->setObjectName(name + QString::number(percent));
         step->setCheckable(true);
-        step->setChecked(percent == ctx.sound.volumePercent());
+        step->setChecked(percent == current);
         steps->addAction(step);
-        connect(step, &QAction::triggered, this,
-                [&sound = ctx.sound, percent] { sound.setVolumePercent(percent); });
+        connect(step, &QAction::triggered, this, [choose, percent] { choose(percent); });
     }
+    return menu;
+}
+
+void GameMenu::addVolumeSteps(AppContext& ctx) {
+    addPercentSteps(tr("音量 (Volume)"), "volume", PlayerSettings::kVolumeSteps,
+                    ctx.sound.volumePercent(),
+                    [&sound = ctx.sound](int percent) { sound.setVolumePercent(percent); });
 }
 
 // Each language is named in its own words, so that a player can find theirs whatever the
@@ -103,20 +114,11 @@ void GameMenu::addLanguages(AppContext& ctx) {
 // Qt scales the windows by a factor it takes at the program's start: the choice is kept for
 // the next start rather than restarting the game in play.
 void GameMenu::addSizes(AppContext& ctx) {
-    QMenu* sizes = addMenu(tr("大小 (Size)"));
-    sizes->setObjectName("size");
-    auto* steps = new QActionGroup(sizes);
-    for (int percent : PlayerSettings::kScaleSteps) {
-        QAction* step = sizes->addAction(QString("%1 %").arg(percent));
-        step->setObjectName(QString("size%1").arg(percent));
-        step->setCheckable(true);
-        step->setChecked(percent == ctx.settings.scalePercent);
-        steps->addAction(step);
-        connect(step, &QAction::triggered, this, [&ctx, percent] {
-            ctx.settings.scalePercent = percent;
-            ctx.saveSettings();
-        });
-    }
+    QMenu* sizes = addPercentSteps(tr("大小 (Size)"), "size", PlayerSettings::kScaleSteps,
+                                   ctx.settings.scalePercent, [&ctx](int percent) {
+                                       ctx.settings.scalePercent = percent;
+                                       ctx.saveSettings();
+                                   });
     sizes->addSeparator();
     sizes->addAction(tr("下次啟動起生效 (From the next start on)"))->setEnabled(false);
 }

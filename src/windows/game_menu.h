@@ -2,6 +2,7 @@
 
 #include <QMenu>
 #include <functional>
+#include <span>
 
 namespace tavrin {
 
@@ -27,6 +28,8 @@ public:
 private:
     void addChoice(const char* name, const QString& text, bool checked,
                    std::function<void(bool)> choose);
+    QMenu* addPercentSteps(const QString& title, const QString& name, std::span<const int> percents,
+                           int current, std::function<void(int)> choose);
     void addVolumeSteps(AppContext& ctx);
     void addLanguages(AppContext& ctx);
     void addSizes(AppContext& ctx);

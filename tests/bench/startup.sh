@@ -78,26 +78,23 @@ for i in $(seq "$runs"); do
 done
 
 echo
+# against_floor SUFFIX: each build's medians beside the floor's, files NAME$SUFFIX.MODE.
+against_floor() {
+    local build mode b g
+    for build in "${builds[@]}"; do
+        [ ${#builds[@]} -gt 1 ] && echo " ${program[$build]}:"
+        for mode in "${modes[@]}"; do
+            b=$(median <"$BENCH_WORK/bare$1.$mode")
+            g=$(median <"$BENCH_WORK/$build$1.$mode")
+            awk -v l="${label[$mode]}" -v b="$b" -v g="$g" \
+                'BEGIN {printf "  %-22s %6.1f ms  floor %5.1f ms  ratio %.2fx\n", l, g, b, g / b}'
+        done
+    done
+}
 echo "Time to the start window, medians of $runs runs (each against the floor's runs beside it):"
-for build in "${builds[@]}"; do
-    [ ${#builds[@]} -gt 1 ] && echo " ${program[$build]}:"
-    for mode in "${modes[@]}"; do
-        b=$(median <"$BENCH_WORK/bare.$mode")
-        g=$(median <"$BENCH_WORK/$build.$mode")
-        awk -v l="${label[$mode]}" -v b="$b" -v g="$g" \
-            'BEGIN {printf "  %-22s %6.1f ms  floor %5.1f ms  ratio %.2fx\n", l, g, b, g / b}'
-    done
-done
+against_floor ""
 echo "CPU used by then, medians (what a loaded machine does not stretch):"
-for build in "${builds[@]}"; do
-    [ ${#builds[@]} -gt 1 ] && echo " ${program[$build]}:"
-    for mode in "${modes[@]}"; do
-        b=$(median <"$BENCH_WORK/bare-cpu.$mode")
-        g=$(median <"$BENCH_WORK/$build-cpu.$mode")
-        awk -v l="${label[$mode]}" -v b="$b" -v g="$g" \
-            'BEGIN {printf "  %-22s %6.1f ms  floor %5.1f ms  ratio %.2fx\n", l, g, b, g / b}'
-    done
-done
+against_floor -cpu
 echo "Playing screen after START (medians):"
 for build in "${builds[@]}"; do
     for mode in "${modes[@]}"; do
