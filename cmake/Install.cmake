@@ -87,7 +87,9 @@ License: CC-BY-SA-4.0
 file(WRITE ${CMAKE_CURRENT_BINARY_DIR}/install/copyright "${copyright}")
 install(FILES ${CMAKE_CURRENT_BINARY_DIR}/install/copyright DESTINATION ${doc_dir})
 
-tavrin_gzip(${PROJECT_SOURCE_DIR}/dist/debian/changelog changelog)
+# The entries are signed by the build's maintainer (CMakeLists.txt: TAVRIN_MAINTAINER).
+configure_file(dist/debian/changelog.in ${CMAKE_CURRENT_BINARY_DIR}/install/changelog.in @ONLY)
+tavrin_gzip(${CMAKE_CURRENT_BINARY_DIR}/install/changelog.in changelog)
 install(FILES ${CMAKE_CURRENT_BINARY_DIR}/install/changelog.gz DESTINATION ${doc_dir})
 
 # Where each fact of the content sets comes from: beside the pages, whose section for teachers

@@ -17,7 +17,10 @@ step() {
 }
 no_errors_from_lintian() {
     local report
-    report=$(lintian "$deb" 2>&1 | grep -v 'running with root privileges')
+    # Without the game's own address, the maintainer is whoever built the package (often root,
+    # at a host without a domain): lintian's view of that address is not the package's fault.
+    report=$(lintian --suppress-tags root-in-contact,bogus-mail-host,bogus-mail-host-in-debian-changelog "$deb" 2>&1 |
+        grep -v 'running with root privileges')
     [ -n "$report" ] && echo "$report"
     ! grep -q '^E:' <<<"$report"
 }

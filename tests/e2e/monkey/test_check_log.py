@@ -83,8 +83,9 @@ class CheckLogTest(unittest.TestCase):
         self.assertTrue(self.problems(self.game + ["throw face=1"]))
 
     def test_links_are_followed_at_any_time_but_need_an_address(self):
-        link = "link address=https://tavrin.example/ opened=1"
-        at_end = self.game[:-1] + [link, "link address=mailto:hi@tavrin.example opened=0"]
+        link = "link address=https://duckduckgo.com/?kp=1&q=heart opened=1"
+        failed = "link address=https://duckduckgo.com/?kp=1&q=angina opened=0"
+        at_end = self.game[:-1] + [link, failed]
         self.assertEqual(self.problems([self.game[0], link] + self.game[1:]), [])
         self.assertEqual(self.problems(at_end + self.game[-1:]), [])
         self.assertTrue(self.problems(self.game[:-1] + ["link address= opened=1", self.game[-1]]))
