@@ -1,6 +1,7 @@
 // Every text of every content set, measured with the fonts the windows draw it in: a message
 // must fit the one-line message strip, a question its one-line label, a choice its line of the
-// options label, and each window's captions (translated for English) their boxes.
+// options label, and each window's captions, buttons and tabs (translated for English) their
+// boxes.
 
 #include "app/app_setup.h"
 #include "app/translations.h"
@@ -9,9 +10,13 @@
 #include "rules/board_content.h"
 #include "rules/clock.h"
 #include "rules/content_file.h"
+#include "windows/about_box.h"
 #include "windows/app_context.h"
 #include "windows/board_window.h"
 #include "windows/end_window.h"
+#include "windows/find_bar.h"
+#include "windows/help_window.h"
+#include "windows/how_to_play_window.h"
 #include "windows/quiz_window.h"
 #include "windows/start_window.h"
 #include "windows/status_strip.h"
@@ -21,6 +26,7 @@
 #include <QFontInfo>
 #include <QFontMetrics>
 #include <QPushButton>
+#include <QTabBar>
 #include <QtTest>
 
 using namespace tavrin;
@@ -54,7 +60,6 @@ void everySet() {
         QTest::newRow(set) << set;
 }
 
-// Each line of every label's caption and every button's text fits its box.
 // A game of one set, with its translation.
 struct SetGame {
     explicit SetGame(const QString& set)
@@ -75,25 +80,44 @@ struct SetGame {
     AppContext ctx;
 };
 
-void checkCaptions(const GameWindow& window) {
-    for (const LabelControl* label : window.findChildren<LabelControl*>()) {
+QString tooWide(const QWidget& window, const QWidget& box, const QString& text, int needs,
+                int has) {
+    return QString("%1.%2 needs %3 px for \"%4\", has %5")
+        .arg(window.objectName(), box.objectName())
+        .arg(needs)
+        .arg(text)
+        .arg(has);
+}
+
+// Every line of a label (a design caption or a plain label), every button's text and every
+// tab's title in `window` is as wide as its box at most.
+void checkTexts(const QWidget& window) {
+    for (const QLabel* label : window.findChildren<QLabel*>()) {
+        if (label->wordWrap() || !label->isVisibleTo(&window))
+            continue;
+        const auto* caption = qobject_cast<const LabelControl*>(label);
+        const QString text = caption ? caption->caption() : label->text();
         const QFontMetrics metrics(label->font());
-        for (const QString& line : label->caption().split(QRegularExpression("\r\n|\r|\n")))
-            QVERIFY2(metrics.horizontalAdvance(line) <= label->contentsRect().width(),
-                     qPrintable(QString("%1.%2 needs %3 px for \"%4\", has %5")
-                                    .arg(window.objectName(), label->objectName())
-                                    .arg(metrics.horizontalAdvance(line))
-                                    .arg(line)
-                                    .arg(label->contentsRect().width())));
+        for (const QString& line : text.split(QRegularExpression("\r\n|\r|\n"))) {
+            const int needs = metrics.horizontalAdvance(line);
+            const int has = label->contentsRect().width();
+            QVERIFY2(needs <= has, qPrintable(tooWide(window, *label, line, needs, has)));
+        }
     }
     for (const QPushButton* button : window.findChildren<QPushButton*>()) {
-        const int width = QFontMetrics(button->font()).horizontalAdvance(button->text());
-        QVERIFY2(width <= button->width() - kButtonMargin,
-                 qPrintable(QString("%1.%2 needs %3 px for \"%4\", has %5")
-                                .arg(window.objectName(), button->objectName())
-                                .arg(width)
-                                .arg(button->text())
-                                .arg(button->width() - kButtonMargin)));
+        const int needs = QFontMetrics(button->font()).horizontalAdvance(button->text());
+        const int has = button->width() - kButtonMargin;
+        QVERIFY2(needs <= has, qPrintable(tooWide(window, *button, button->text(), needs, has)));
+    }
+    for (const QTabBar* tabs : window.findChildren<QTabBar*>()) {
+        const QFontMetrics metrics(tabs->font());
+        for (int i = 0; i < tabs->count(); ++i) {
+            const int needs = metrics.horizontalAdvance(tabs->tabText(i));
+            const int has = tabs->tabRect(i).width();
+            const QRect shown = tabs->tabRect(i).intersected(tabs->rect());
+            QVERIFY2(needs < has && shown == tabs->tabRect(i),
+                     qPrintable(tooWide(window, *tabs, tabs->tabText(i), needs, shown.width())));
+        }
     }
 }
 
@@ -180,18 +204,41 @@ private slots:
         SetGame game(set);
         QVERIFY(game.translated);
         AppContext& ctx = game.ctx;
-        checkCaptions(ctx.windows.load<StartWindow>());
-        checkCaptions(ctx.windows.load<BoardWindow>());
+        checkTexts(ctx.windows.load<StartWindow>());
+        checkTexts(ctx.windows.load<BoardWindow>());
         StatusStrip& status = ctx.windows.load<StatusStrip>();
-        checkCaptions(status);
+        checkTexts(status);
         status.gameWon();
-        checkCaptions(status);
-        checkCaptions(ctx.windows.load<QuizWindow>());
-        checkCaptions(ctx.windows.load<TargetGameWindow>());
+        checkTexts(status);
+        checkTexts(ctx.windows.load<QuizWindow>());
+        checkTexts(ctx.windows.load<TargetGameWindow>());
         EndWindow& end = ctx.windows.load<EndWindow>();
-        checkCaptions(end);
+        checkTexts(end);
         end.onNextClicked();
-        checkCaptions(end);
+        checkTexts(end);
+    }
+
+    // The windows that are no part of the design's: laid out by Qt, shown as the menu and the
+    // shields show them.
+    void everyHelpWindowFits_data() { everySet(); }
+    void everyHelpWindowFits() {
+        QFETCH(QString, set);
+        SetGame game(set);
+        QVERIFY(game.translated);
+        AppContext& ctx = game.ctx;
+        checkTexts(ctx.windows.load<HowToPlayWindow>());
+        AboutWindow about(ctx.dataFile("licenses"), nullptr);
+        about.show();
+        QVERIFY(QTest::qWaitForWindowExposed(&about));
+        checkTexts(about);
+        HelpWindow help(ctx.links, ctx.gameScreen, ctx.windows, nullptr);
+        for (const QUrl& page : {ctx.links.help(), ctx.links.infoCenter()}) {
+            help.open(page);
+            help.show();
+            help.findBar().show();
+            QVERIFY(QTest::qWaitForWindowExposed(&help));
+            checkTexts(help);
+        }
     }
 };
 
