@@ -197,7 +197,7 @@ private slots:
         }
     }
 
-    // The windows as each set shows them, both pages of the end window and the win text too.
+    // Every window as each set shows it: both pages of the end window and the win text too.
     void everyCaptionFitsItsBox_data() { everySet(); }
     void everyCaptionFitsItsBox() {
         QFETCH(QString, set);
@@ -216,16 +216,7 @@ private slots:
         checkTexts(end);
         end.onNextClicked();
         checkTexts(end);
-    }
-
-    // The windows that are no part of the design's: laid out by Qt, shown as the menu and the
-    // shields show them.
-    void everyHelpWindowFits_data() { everySet(); }
-    void everyHelpWindowFits() {
-        QFETCH(QString, set);
-        SetGame game(set);
-        QVERIFY(game.translated);
-        AppContext& ctx = game.ctx;
+        // Then the windows that Qt lays out, shown as the menu and the shields show them.
         checkTexts(ctx.windows.load<HowToPlayWindow>());
         AboutWindow about(ctx.dataFile("licenses"), nullptr);
         about.show();
