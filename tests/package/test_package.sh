@@ -19,7 +19,8 @@ no_errors_from_lintian() {
     local report
     # Without the game's own address, the maintainer is whoever built the package (often root,
     # at a host without a domain): lintian's view of that address is not the package's fault.
-    report=$(lintian --suppress-tags root-in-contact,bogus-mail-host,bogus-mail-host-in-debian-changelog "$deb" 2>&1 |
+    local builders_address=root-in-contact,bogus-mail-host,bogus-mail-host-in-debian-changelog
+    report=$(lintian --suppress-tags "$builders_address" "$deb" 2>&1 |
         grep -v 'running with root privileges')
     [ -n "$report" ] && echo "$report"
     ! grep -q '^E:' <<<"$report"
